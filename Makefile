@@ -1,0 +1,42 @@
+# Plattenwerk: make run | make test | make bench | make fuzz
+BUILD      ?= build
+BENCH_DIR  ?= build-bench
+FUZZ_DIR   ?= build-fuzz
+FUZZ_SECONDS ?= 600
+JOBS       ?= $(shell nproc)
+EXAMPLE    ?= data/Beispiele/Beispiel.fpl
+
+.PHONY: all deps configure build test run bench fuzz clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) -G Ninja
+
+configure: $(BUILD)/build.ninja
+
+build: deps configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+run: build
+	@scripts/run.sh $(BUILD) $(EXAMPLE)
+
+bench: deps
+	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DPW_BUILD_BENCH=ON -DPW_BUILD_TESTS=OFF
+	cmake --build $(BENCH_DIR) -j $(JOBS)
+	@for b in $(BENCH_DIR)/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+
+fuzz: deps
+	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DPW_BUILD_FUZZ=ON -DPW_BUILD_TESTS=OFF -DPW_BUILD_GUI=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	@scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+clean:
+	rm -rf $(BUILD) $(BENCH_DIR) $(FUZZ_DIR)

@@ -1,0 +1,169 @@
+#include "core/canvas.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "text/font_engine.h"
+
+namespace pw {
+
+namespace {
+// The platform rounds mapped coordinates half up.
+int32_t RoundHalfUp(double v) {
+    if (!std::isfinite(v)) return 0;
+    double r = std::floor(v + 0.5);
+    return static_cast<int32_t>(std::clamp(r, -2147483647.0, 2147483647.0));
+}
+}  // namespace
+
+void Canvas::SetMapMode(MapMode mode) {
+    mapMode_ = mode;
+    if (mode == MapMode::Text) {
+        windowExt_ = viewportExt_ = requestedViewportExt_ = {1, 1};
+    } else if (mode == MapMode::Isotropic) {
+        AdjustIsotropic();
+    }
+}
+
+void Canvas::SetWindowExt(int32_t x, int32_t y) {
+    if (mapMode_ == MapMode::Text || x == 0 || y == 0) return;
+    windowExt_ = {x, y};
+    if (mapMode_ == MapMode::Isotropic) {
+        viewportExt_ = requestedViewportExt_;
+        AdjustIsotropic();
+    }
+}
+
+void Canvas::SetViewportExt(int32_t x, int32_t y) {
+    if (mapMode_ == MapMode::Text || x == 0 || y == 0) return;
+    viewportExt_ = requestedViewportExt_ = {x, y};
+    if (mapMode_ == MapMode::Isotropic) AdjustIsotropic();
+}
+
+void Canvas::AdjustIsotropic() {
+    // One logical unit has the same device length in x and y: the larger scale shrinks.
+    double xdim = std::fabs(static_cast<double>(viewportExt_.x) / windowExt_.x);
+    double ydim = std::fabs(static_cast<double>(viewportExt_.y) / windowExt_.y);
+    if (xdim > ydim) {
+        int32_t v = static_cast<int32_t>(std::floor(viewportExt_.x * ydim / xdim + 0.5));
+        viewportExt_.x = v ? v : (viewportExt_.x >= 0 ? 1 : -1);
+    } else if (xdim < ydim) {
+        int32_t v = static_cast<int32_t>(std::floor(viewportExt_.y * xdim / ydim + 0.5));
+        viewportExt_.y = v ? v : (viewportExt_.y >= 0 ? 1 : -1);
+    }
+}
+
+double Canvas::ScaleX() const { return static_cast<double>(viewportExt_.x) / windowExt_.x; }
+double Canvas::ScaleY() const { return static_cast<double>(viewportExt_.y) / windowExt_.y; }
+
+Real Canvas::DeviceX(Real lx) const { return (lx - windowOrg_.x) * viewportExt_.x / windowExt_.x + viewportOrg_.x; }
+Real Canvas::DeviceY(Real ly) const { return (ly - windowOrg_.y) * viewportExt_.y / windowExt_.y + viewportOrg_.y; }
+Real Canvas::LogicalX(Real dx) const { return (dx - viewportOrg_.x) * windowExt_.x / viewportExt_.x + windowOrg_.x; }
+Real Canvas::LogicalY(Real dy) const { return (dy - viewportOrg_.y) * windowExt_.y / viewportExt_.y + windowOrg_.y; }
+
+IPoint Canvas::LPtoDP(IPoint p) const {
+    double x = (static_cast<double>(p.x) - windowOrg_.x) * viewportExt_.x / windowExt_.x + viewportOrg_.x;
+    double y = (static_cast<double>(p.y) - windowOrg_.y) * viewportExt_.y / windowExt_.y + viewportOrg_.y;
+    return {RoundHalfUp(x), RoundHalfUp(y)};
+}
+
+IPoint Canvas::DPtoLP(IPoint p) const {
+    double x = (static_cast<double>(p.x) - viewportOrg_.x) * windowExt_.x / viewportExt_.x + windowOrg_.x;
+    double y = (static_cast<double>(p.y) - viewportOrg_.y) * windowExt_.y / viewportExt_.y + windowOrg_.y;
+    return {RoundHalfUp(x), RoundHalfUp(y)};
+}
+
+IRect Canvas::LPtoDP(const IRect& r) const {
+    IPoint a = LPtoDP(IPoint{r.x1, r.y1}), b = LPtoDP(IPoint{r.x2, r.y2});
+    return {a.x, a.y, b.x, b.y};
+}
+
+IRect Canvas::DPtoLP(const IRect& r) const {
+    IPoint a = DPtoLP(IPoint{r.x1, r.y1}), b = DPtoLP(IPoint{r.x2, r.y2});
+    return {a.x, a.y, b.x, b.y};
+}
+
+int32_t Canvas::DevicePenWidth() const {
+    if (pen_.width <= 0) return 1;
+    int32_t w = RoundHalfUp(pen_.width * std::fabs(ScaleX()));
+    return std::max(w, 1);
+}
+
+void Canvas::SetBrushColor(Color c) {
+    brush_.color = c;
+    if (brush_.style == bsClear) brush_.style = bsSolid;
+}
+
+int32_t Canvas::TextWidth(std::string_view utf8) const { return FontEngine::Instance().TextWidth(font_, utf8); }
+
+TextMetrics Canvas::GetTextMetrics() const { return FontEngine::Instance().Metrics(font_); }
+
+void Canvas::LineTo(IPoint p) {
+    IPoint pts[2] = {LPtoDP(position_), LPtoDP(p)};
+    position_ = p;
+    DevPolyline(pts, 2);
+}
+
+void Canvas::Polyline(const IPoint* pts, size_t n) {
+    if (n < 2) return;
+    scratch_.resize(n);
+    for (size_t i = 0; i < n; ++i) scratch_[i] = LPtoDP(pts[i]);
+    DevPolyline(scratch_.data(), n);
+}
+
+void Canvas::Polygon(const IPoint* pts, size_t n) {
+    if (n < 2) return;
+    int32_t count = static_cast<int32_t>(n);
+    PolyPolygon(pts, &count, 1);
+}
+
+void Canvas::PolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons) {
+    size_t total = 0;
+    for (size_t i = 0; i < polygons; ++i) total += static_cast<size_t>(std::max(counts[i], 0));
+    if (total == 0) return;
+    scratch_.resize(total);
+    for (size_t i = 0; i < total; ++i) scratch_[i] = LPtoDP(pts[i]);
+    DevPolyPolygon(scratch_.data(), counts, polygons);
+}
+
+void Canvas::Rectangle(const IRect& r) { DevRectangle(LPtoDP(r)); }
+
+void Canvas::Ellipse(const IRect& r) { DevEllipse(LPtoDP(r)); }
+
+void Canvas::Arc(const IRect& box, IPoint start, IPoint end) { DevArc(LPtoDP(box), LPtoDP(start), LPtoDP(end)); }
+
+void Canvas::TextOut(IPoint p, std::string_view utf8) {
+    int32_t h = RoundHalfUp(font_.height * std::fabs(ScaleY()));
+    DevText(LPtoDP(p), utf8, h);
+}
+
+void Canvas::StretchImage(const IRect& dest, const Image& image) {
+    if (image.IsNull()) return;
+    DevImage(LPtoDP(dest), image);
+}
+
+void Canvas::IntersectClipRect(const IRect& logical) {
+    IRect d = LPtoDP(logical);
+    IRect n{std::min(d.x1, d.x2), std::min(d.y1, d.y2), std::max(d.x1, d.x2), std::max(d.y1, d.y2)};
+    if (clip_) {
+        n = {std::max(n.x1, clip_->x1), std::max(n.y1, clip_->y1), std::min(n.x2, clip_->x2),
+             std::min(n.y2, clip_->y2)};
+        if (n.x2 < n.x1) n.x2 = n.x1;
+        if (n.y2 < n.y1) n.y2 = n.y1;
+    }
+    clip_ = n;
+    DevClipChanged();
+}
+
+void Canvas::ResetClip() {
+    clip_.reset();
+    DevClipChanged();
+}
+
+IRect Canvas::ClipBox() const {
+    IRect d = clip_ ? *clip_ : DeviceBounds();
+    IRect l = DPtoLP(d);
+    return {std::min(l.x1, l.x2), std::min(l.y1, l.y2), std::max(l.x1, l.x2), std::max(l.y1, l.y2)};
+}
+
+}  // namespace pw

@@ -1,0 +1,161 @@
+#pragma once
+// The drawing canvas. Every element paints through it in the vocabulary of a Windows device
+// context: a mapping from logical to device coordinates, a pen, a brush, a font, and drawing
+// calls in logical coordinates. This class keeps the state and does the mapping; an
+// implementation receives the calls in device coordinates (pixels, or the device units of a
+// printer, PDF or SVG).
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/color.h"
+#include "core/font.h"
+#include "core/geometry.h"
+#include "core/image.h"
+
+namespace pw {
+
+enum class MapMode { Text, Isotropic, Anisotropic };
+enum class PenStyle { Solid, Clear };
+enum class PenMode { Copy, Xor, NotXor };
+enum class FillMode { Alternate, Winding };
+
+// Brush patterns, with the numbers they are stored with.
+enum TBrushStyle : uint8_t {
+    bsSolid = 0,
+    bsClear = 1,
+    bsHorizontal = 2,
+    bsVertical = 3,
+    bsFDiagonal = 4,
+    bsBDiagonal = 5,
+    bsCross = 6,
+    bsDiagCross = 7,
+};
+
+struct PenState {
+    int32_t width = 0;  // logical units; 0 is one device pixel
+    Color color = kBlack;
+    PenStyle style = PenStyle::Solid;
+    PenMode mode = PenMode::Copy;
+};
+
+struct BrushState {
+    TBrushStyle style = bsSolid;
+    Color color = kWhite;
+};
+
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    // --- Mapping ---
+    void SetMapMode(MapMode mode);
+    MapMode GetMapMode() const { return mapMode_; }
+    void SetWindowOrg(int32_t x, int32_t y) { windowOrg_ = {x, y}; }
+    void SetWindowExt(int32_t x, int32_t y);
+    void SetViewportOrg(int32_t x, int32_t y) { viewportOrg_ = {x, y}; }
+    void SetViewportExt(int32_t x, int32_t y);
+    IPoint WindowOrg() const { return windowOrg_; }
+    IPoint WindowExt() const { return windowExt_; }
+    IPoint ViewportOrg() const { return viewportOrg_; }
+    IPoint ViewportExt() const { return viewportExt_; }
+
+    IPoint LPtoDP(IPoint p) const;
+    IPoint DPtoLP(IPoint p) const;
+    IRect LPtoDP(const IRect& r) const;
+    IRect DPtoLP(const IRect& r) const;
+    // Unrounded conversions, for callers that keep extended precision.
+    Real DeviceX(Real lx) const;
+    Real DeviceY(Real ly) const;
+    Real LogicalX(Real dx) const;
+    Real LogicalY(Real dy) const;
+    // Device units per logical unit along x and y (signed).
+    double ScaleX() const;
+    double ScaleY() const;
+
+    // --- Pen and brush ---
+    void SetPenWidth(int32_t logicalWidth) { pen_.width = logicalWidth; }
+    void SetPenColor(Color c) { pen_.color = c; }
+    void SetPenStyle(PenStyle s) { pen_.style = s; }
+    void SetPenMode(PenMode m) { pen_.mode = m; }
+    const PenState& Pen() const { return pen_; }
+    // Pen width in device units, at least 1.
+    int32_t DevicePenWidth() const;
+
+    // The brush rule: a colour assigned while the style is clear makes the brush solid;
+    // assigning a style never changes the colour.
+    void SetBrushStyle(TBrushStyle s) { brush_.style = s; }
+    void SetBrushColor(Color c);
+    const BrushState& Brush() const { return brush_; }
+
+    void SetPolyFillMode(FillMode m) { fillMode_ = m; }
+    FillMode PolyFillMode() const { return fillMode_; }
+
+    // --- Font and text measurement (logical units) ---
+    void SetFont(const FontSpec& f) { font_ = f; }
+    const FontSpec& Font() const { return font_; }
+    void SetTextColor(Color c) { textColor_ = c; }
+    Color TextColor() const { return textColor_; }
+    int32_t TextWidth(std::string_view utf8) const;
+    TextMetrics GetTextMetrics() const;
+
+    // --- Drawing, logical coordinates ---
+    void MoveTo(IPoint p) { position_ = p; }
+    void LineTo(IPoint p);
+    IPoint CurrentPosition() const { return position_; }
+    void Polyline(const IPoint* pts, size_t n);
+    void Polyline(const std::vector<IPoint>& pts) { Polyline(pts.data(), pts.size()); }
+    void Polygon(const IPoint* pts, size_t n);
+    void Polygon(const std::vector<IPoint>& pts) { Polygon(pts.data(), pts.size()); }
+    void PolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons);
+    void Rectangle(const IRect& r);
+    void Ellipse(const IRect& r);
+    // Elliptic arc in the box, counter-clockwise (as seen with y downward on the device) from
+    // the ray through start to the ray through end; equal rays give the full ellipse.
+    void Arc(const IRect& box, IPoint start, IPoint end);
+    // Text with its top-left cell corner at p, in the current font and text colour.
+    void TextOut(IPoint p, std::string_view utf8);
+    void StretchImage(const IRect& dest, const Image& image);
+
+    // --- Clipping (logical rectangles; the clip is kept in device coordinates) ---
+    void IntersectClipRect(const IRect& logical);
+    void ResetClip();
+    bool HasClip() const { return clip_.has_value(); }
+    // The clip area in logical coordinates; without a clip, the whole device area.
+    IRect ClipBox() const;
+
+protected:
+    // Device area used by ClipBox when no clip is set.
+    virtual IRect DeviceBounds() const = 0;
+
+    virtual void DevPolyline(const IPoint* pts, size_t n) = 0;
+    virtual void DevPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons) = 0;
+    virtual void DevRectangle(const IRect& r) = 0;
+    virtual void DevEllipse(const IRect& r) = 0;
+    virtual void DevArc(const IRect& box, IPoint start, IPoint end) = 0;
+    virtual void DevText(IPoint p, std::string_view utf8, int32_t deviceHeight) = 0;
+    virtual void DevImage(const IRect& dest, const Image& image) = 0;
+    virtual void DevClipChanged() = 0;
+
+    const std::optional<IRect>& DeviceClip() const { return clip_; }
+
+private:
+    void AdjustIsotropic();
+
+    MapMode mapMode_ = MapMode::Text;
+    IPoint windowOrg_{0, 0}, windowExt_{1, 1}, viewportOrg_{0, 0}, viewportExt_{1, 1};
+    IPoint requestedViewportExt_{1, 1};
+    PenState pen_;
+    BrushState brush_;
+    FillMode fillMode_ = FillMode::Alternate;
+    FontSpec font_;
+    Color textColor_ = kBlack;
+    IPoint position_{0, 0};
+    std::optional<IRect> clip_;
+    std::vector<IPoint> scratch_;
+};
+
+}  // namespace pw

@@ -1,0 +1,37 @@
+#pragma once
+// Numbers of the model: extended lengths, rounding to nearest with ties to even, and the
+// reading of numbers typed by users.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace pw {
+
+// Lengths and coordinates in model units (1/50 mm).
+using Real = long double;
+
+// Rounds to the nearest integer, halves to the even neighbour.
+Real RoundEven(Real v);
+
+// RoundEven as a 32-bit integer, saturated at the limits (NaN gives 0).
+int32_t RoundToInt(Real v);
+
+// RoundEven as a 64-bit integer, saturated at the limits (NaN gives 0).
+int64_t RoundToInt64(Real v);
+
+// Truncates toward zero into a 32-bit integer, saturated (NaN gives 0).
+int32_t TruncToInt(Real v);
+
+// Text to number: every ',' counts as '.', surrounding blanks are ignored, an empty text and a
+// text that does not begin like a number give 0; a number followed by other characters gives
+// the number read so far.
+Real TextToNumber(std::string_view text);
+
+// Fixed-point text with the given decimals and decimal separator ("12,50").
+std::string FormatFixed(Real v, int decimals, char separator);
+
+// Shortest general form with up to the given significant digits ("4", "3,5", "0,125").
+std::string FormatGeneral(Real v, int significantDigits, char separator);
+
+}  // namespace pw

@@ -1,0 +1,13 @@
+#include "core/registry.h"
+#include "elements/bohrung.h"
+#include "elements/gruppe.h"
+
+namespace pw {
+
+// Every element class the reader knows by name; each class adds itself here.
+void RegisterBuiltinElementClasses() {
+    RegisterElementClass("TGruppe", &MakeElement<TGruppe>);
+    RegisterElementClass("TBohrung", &MakeElement<TBohrung>);
+}
+
+}  // namespace pw
