@@ -17,8 +17,8 @@ Real RoundEven(Real v) {
 int32_t RoundToInt(Real v) {
     if (std::isnan(v)) return 0;
     Real r = RoundEven(v);
-    if (r >= static_cast<Real>(std::numeric_limits<int32_t>::max())) return std::numeric_limits<int32_t>::max();
-    if (r <= static_cast<Real>(std::numeric_limits<int32_t>::min())) return std::numeric_limits<int32_t>::min();
+    if (r >= kCoordLimit) return kCoordLimit;
+    if (r <= -kCoordLimit) return -kCoordLimit;
     return static_cast<int32_t>(r);
 }
 
@@ -33,8 +33,8 @@ int64_t RoundToInt64(Real v) {
 int32_t TruncToInt(Real v) {
     if (std::isnan(v)) return 0;
     Real r = std::trunc(v);
-    if (r >= static_cast<Real>(std::numeric_limits<int32_t>::max())) return std::numeric_limits<int32_t>::max();
-    if (r <= static_cast<Real>(std::numeric_limits<int32_t>::min())) return std::numeric_limits<int32_t>::min();
+    if (r >= kCoordLimit) return kCoordLimit;
+    if (r <= -kCoordLimit) return -kCoordLimit;
     return static_cast<int32_t>(r);
 }
 

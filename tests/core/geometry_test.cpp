@@ -17,8 +17,8 @@ TEST(Numbers, RoundingIsToNearestWithTiesToEven) {
     EXPECT_EQ(RoundEven(-0.5L), 0);
     EXPECT_EQ(RoundEven(-1.5L), -2);
     EXPECT_EQ(RoundToInt(2.4999L), 2);
-    EXPECT_EQ(RoundToInt(1e30L), INT32_MAX);
-    EXPECT_EQ(RoundToInt(-1e30L), INT32_MIN);
+    EXPECT_EQ(RoundToInt(1e30L), kCoordLimit);
+    EXPECT_EQ(RoundToInt(-1e30L), -kCoordLimit);
     EXPECT_EQ(RoundToInt(NAN), 0);
     EXPECT_EQ(TruncToInt(-2.9L), -2);
 }
