@@ -33,7 +33,7 @@ TEST(RoundEven, SignsOfZeroAndValuesBeyondIntegersArePreserved) {
     EXPECT_EQ(RoundEven(0x1p62L + 0.5L), 0x1p62L);
     EXPECT_TRUE(std::isnan(RoundEven(std::numeric_limits<Real>::quiet_NaN())));
     EXPECT_EQ(RoundEven(-std::numeric_limits<Real>::infinity()), -std::numeric_limits<Real>::infinity());
-    EXPECT_EQ(RoundToInt(1e30L), std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(RoundToInt(1e30L), kCoordLimit);
     EXPECT_EQ(RoundToInt64(-1e30L), std::numeric_limits<int64_t>::min());
 }
 
