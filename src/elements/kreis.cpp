@@ -13,6 +13,7 @@ TKreis::TKreis() {
     FStiftFarbe = kBlack;
     FBrushFarbe = kBlack;
     SetFuellenFlag(true);
+    CopyAttributesToContour();
 }
 
 void TKreis::BuildContour() {
