@@ -70,6 +70,7 @@ void TLinie::SetPoint(size_t i, MPoint p) {
 void TLinie::PointsChanged() {
     paintValid_ = hitValid_ = false;
     pointBox_.reset();
+    bounds_.reset();
 }
 
 void TLinie::SetClosed(bool closed) {
@@ -122,26 +123,29 @@ const std::vector<IPoint>& TLinie::HitPolyline() {
 
 const std::optional<MRect>& TLinie::PointBox() {
     if (pointBox_ || points_.empty()) return pointBox_;
-    auto widen = [](MRect& b, Real x, Real y) {
-        b.x1 = std::min(b.x1, x), b.y1 = std::min(b.y1, y);
-        b.x2 = std::max(b.x2, x), b.y2 = std::max(b.y2, y);
-    };
     if (UsesSmoothedOutline()) {
         const std::vector<IPoint>& poly = PaintPolyline();
         if (poly.empty()) return pointBox_;
-        MRect b{static_cast<Real>(poly[0].x), static_cast<Real>(poly[0].y), static_cast<Real>(poly[0].x),
-                static_cast<Real>(poly[0].y)};
-        for (const IPoint& p : poly) widen(b, p.x, p.y);
-        pointBox_ = b;
+        IRect b{poly[0].x, poly[0].y, poly[0].x, poly[0].y};
+        for (const IPoint& p : poly) {
+            b.x1 = std::min(b.x1, p.x), b.y1 = std::min(b.y1, p.y);
+            b.x2 = std::max(b.x2, p.x), b.y2 = std::max(b.y2, p.y);
+        }
+        pointBox_ = MRect{static_cast<Real>(b.x1), static_cast<Real>(b.y1), static_cast<Real>(b.x2),
+                          static_cast<Real>(b.y2)};
     } else {
         MRect b{points_[0].x, points_[0].y, points_[0].x, points_[0].y};
-        for (const MPoint& p : points_) widen(b, p.x, p.y);
+        for (const MPoint& p : points_) {
+            b.x1 = std::min(b.x1, p.x), b.y1 = std::min(b.y1, p.y);
+            b.x2 = std::max(b.x2, p.x), b.y2 = std::max(b.y2, p.y);
+        }
         pointBox_ = b;
     }
     return pointBox_;
 }
 
 MRect TLinie::GetBounds() {
+    if (bounds_ && boundsPenWidth_ == StiftBreite()) return *bounds_;
     // The box starts inverted at +-32000 and takes in every point widened by half the pen.
     MRect r{32000, 32000, -32000, -32000};
     if (const std::optional<MRect>& box = PointBox()) {
@@ -151,7 +155,9 @@ MRect TLinie::GetBounds() {
         r.x2 = std::max(r.x2, box->x2 + h);
         r.y2 = std::max(r.y2, box->y2 + h);
     }
-    return NormaliseRect(r);
+    bounds_ = NormaliseRect(r);
+    boundsPenWidth_ = StiftBreite();
+    return *bounds_;
 }
 
 // --- Painting ---

@@ -110,6 +110,9 @@ private:
     std::vector<IPoint> paintPolyline_, hitPolyline_;
     bool paintValid_ = false, hitValid_ = false;
     std::optional<MRect> pointBox_;
+    // The last bounds and the pen width they were taken with.
+    std::optional<MRect> bounds_;
+    Real boundsPenWidth_ = 0;
 };
 
 }  // namespace pw

@@ -37,4 +37,19 @@ TEST(RoundEven, SignsOfZeroAndValuesBeyondIntegersArePreserved) {
     EXPECT_EQ(RoundToInt64(-1e30L), std::numeric_limits<int64_t>::min());
 }
 
+TEST(RoundEven, RoundToIntSaturatesAtTheLimits) {
+    constexpr int32_t kMax = std::numeric_limits<int32_t>::max(), kMin = std::numeric_limits<int32_t>::min();
+    EXPECT_EQ(RoundToInt(2147483646.5L), 2147483646);
+    EXPECT_EQ(RoundToInt(2147483646.6L), kMax);
+    EXPECT_EQ(RoundToInt(2147483647.4L), kMax);
+    EXPECT_EQ(RoundToInt(-2147483647.5L), kMin);
+    EXPECT_EQ(RoundToInt(-2147483646.5L), -2147483646);
+    EXPECT_EQ(RoundToInt(-2147483648.6L), kMin);
+    EXPECT_EQ(RoundToInt(std::numeric_limits<Real>::infinity()), kMax);
+    EXPECT_EQ(RoundToInt(-std::numeric_limits<Real>::infinity()), kMin);
+    EXPECT_EQ(RoundToInt(std::numeric_limits<Real>::quiet_NaN()), 0);
+    EXPECT_EQ(RoundToInt(-0.5L), 0);
+    EXPECT_EQ(RoundToInt(0.5L), 0);
+}
+
 }  // namespace

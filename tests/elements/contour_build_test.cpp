@@ -18,6 +18,13 @@ IPoint Bezier(IPoint a, IPoint c, IPoint b, long double t) {
     return {f(a.x, c.x, b.x), f(a.y, c.y, b.y)};
 }
 
+// The sampler's parameter after i steps, accumulated as the sampler does it.
+long double AccumulatedT(int i) {
+    long double t = 0;
+    for (int k = 0; k < i; ++k) t += kCurveStep;
+    return t;
+}
+
 TEST(Curve, FineStepGivesTwentySamplesAndTheEnd) {
     std::vector<IPoint> out;
     IPoint a{0, 0}, c{1000, 0}, b{1000, 1000};
@@ -26,9 +33,11 @@ TEST(Curve, FineStepGivesTwentySamplesAndTheEnd) {
     EXPECT_EQ(out.front(), a);
     EXPECT_EQ(out[10], Bezier(a, c, b, 0.5L));
     EXPECT_EQ(out[10], (IPoint{750, 250}));
-    // The last sample is t = 0.95, not t = 1; then the end point itself.
-    EXPECT_EQ(out[19], Bezier(a, c, b, 0.95L));
-    EXPECT_NE(out[19], b);
+    // The last sample is t = 0.95, not t = 1; then the end point itself. The parameter is
+    // accumulated, which here decides a tie: y = 1000 t^2 is 902.5 at exactly 0.95.
+    EXPECT_EQ(out[19], Bezier(a, c, b, AccumulatedT(19)));
+    EXPECT_EQ(out[19], (IPoint{998, 903}));
+    EXPECT_NE(out[19], Bezier(a, c, b, 0.95L));
     EXPECT_EQ(out[20], b);
 }
 
@@ -55,7 +64,7 @@ TEST(OpenBuild, SplineThroughThreeVerticesHas23Points) {
     EXPECT_EQ(out[1], (IPoint{500, 0}));    // midpoint of the first edge
     EXPECT_EQ(out[21], (IPoint{1000, 300}));  // midpoint of the second edge
     EXPECT_EQ(out[22], (IPoint{1000, 600}));
-    for (int i = 0; i < 20; ++i) EXPECT_EQ(out[1 + i], Bezier({500, 0}, {1000, 0}, {1000, 300}, i * 0.05L)) << i;
+    for (int i = 0; i < 20; ++i) EXPECT_EQ(out[1 + i], Bezier({500, 0}, {1000, 0}, {1000, 300}, AccumulatedT(i))) << i;
 }
 
 TEST(OpenBuild, ChamferBeyondBothEdgesCutsTheCornerVertexOff) {
@@ -96,8 +105,10 @@ TEST(ClosedBuild, SplineSquareTouchesEachSideAtItsMidpointOnly) {
         bool midpoint = p == IPoint{500, 0} || p == IPoint{1000, 500} || p == IPoint{500, 1000} || p == IPoint{0, 500};
         EXPECT_EQ(onSide, midpoint) << p.x << "," << p.y;
     }
-    // Rounded: no point near a corner.
-    for (const IPoint& p : out) EXPECT_GT(std::hypot(p.x - 1000.0, p.y - 1000.0), 300);
+    // Rounded: the curve passes the corner at a quarter of the diagonal to the midpoints.
+    double nearest = 1e9;
+    for (const IPoint& p : out) nearest = std::min(nearest, std::hypot(p.x - 1000.0, p.y - 1000.0));
+    EXPECT_NEAR(nearest, std::hypot(125.0, 125.0), 0.5);
 }
 
 TEST(ClosedBuild, ChamferCornersStartAtTheSecondVertexAndClose) {
