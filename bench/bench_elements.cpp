@@ -41,7 +41,8 @@ std::unique_ptr<TBauteil> MakeElement(std::mt19937& rng, int kind) {
         }
         case 1: {  // a rectangle, some filled, some with rounded corners
             auto r = std::make_unique<TRechteck>();
-            for (MPoint p : {MPoint{0, 0}, MPoint{s, 0}, MPoint{s, s / 2}, MPoint{0, s / 2}}) r->AddPoint(at + p);
+            for (MPoint p : {MPoint{0, 0}, MPoint{s, 0}, MPoint{s, s / 2}, MPoint{0, s / 2}})
+                r->AddPoint(at + p);
             r->SetFuellenFlag(rng() % 2);
             if (rng() % 3 == 0) {
                 r->SetGlaetten(true);

@@ -16,7 +16,9 @@ IRect Ordered(const IRect& r) {
     return {std::min(r.x1, r.x2), std::min(r.y1, r.y2), std::max(r.x1, r.x2), std::max(r.y1, r.y2)};
 }
 
-MPoint ToModel(IPoint p) { return {static_cast<Real>(p.x), static_cast<Real>(p.y)}; }
+MPoint ToModel(IPoint p) {
+    return {static_cast<Real>(p.x), static_cast<Real>(p.y)};
+}
 
 std::vector<IPoint> ToDevice(const std::vector<IPoint>& pts, const Canvas& c) {
     std::vector<IPoint> d(pts.size());
@@ -103,7 +105,9 @@ void TLinie::BuildClosed(std::vector<IPoint>& out, double step) const {
     BuildClosedPolyline(points_, CurrentSmoothing(), step, out);
 }
 
-void TLinie::BuildPolyline(std::vector<IPoint>& out, double step) { BuildOpen(out, step); }
+void TLinie::BuildPolyline(std::vector<IPoint>& out, double step) {
+    BuildOpen(out, step);
+}
 
 const std::vector<IPoint>& TLinie::PaintPolyline() {
     if (!paintValid_) {
@@ -237,7 +241,8 @@ bool TLinie::TestLineShape(Canvas& c, RegionTest test) {
     const std::vector<IPoint>& poly = HitPolyline();
     if (IsArea() && Closed()) return test(Region::FromPolygon(ToDevice(poly, c), FillMode::Alternate));
     for (size_t i = 0; i + 1 < poly.size(); ++i)
-        if (test(DeviceHexagon(SegmentHexagon(ToModel(poly[i]), ToModel(poly[i + 1]), w, true), c))) return true;
+        if (test(DeviceHexagon(SegmentHexagon(ToModel(poly[i]), ToModel(poly[i + 1]), w, true), c)))
+            return true;
     return false;
 }
 
@@ -260,8 +265,8 @@ std::optional<Region> TLinie::GetRegion(Canvas& c) {
         region.Unite(DeviceHexagon(SegmentHexagon(points_[i], points_[i + 1], StiftBreite(), false), c));
     for (const MPoint& v : points_) {
         const IPoint q = RoundPoint(v);
-        region.Unite(Region::FromRect(
-            c.LPtoDP(IRect{q.x - kVertexSquare, q.y - kVertexSquare, q.x + kVertexSquare, q.y + kVertexSquare})));
+        region.Unite(Region::FromRect(c.LPtoDP(
+            IRect{q.x - kVertexSquare, q.y - kVertexSquare, q.x + kVertexSquare, q.y + kVertexSquare})));
     }
     return region;
 }
@@ -286,7 +291,9 @@ void TLinie::Mirror(bool vertical, const MRect& r) {
 
 // --- Texts ---
 
-std::string TLinie::KindName() { return Tr("Linie", "Line"); }
+std::string TLinie::KindName() {
+    return Tr("Linie", "Line");
+}
 
 Real TLinie::Length() const {
     Real sum = 0;

@@ -9,11 +9,14 @@ using namespace pw;
 
 namespace {
 
-std::deque<MPoint> Pts(std::initializer_list<MPoint> p) { return std::deque<MPoint>(p); }
+std::deque<MPoint> Pts(std::initializer_list<MPoint> p) {
+    return std::deque<MPoint>(p);
+}
 
 IPoint Bezier(IPoint a, IPoint c, IPoint b, long double t) {
     auto f = [&](int32_t pa, int32_t pc, int32_t pb) {
-        return RoundToInt(t * t * (static_cast<long double>(pa) + pb - 2.0L * pc) + t * (2.0L * pc - 2.0L * pa) + pa);
+        return RoundToInt(t * t * (static_cast<long double>(pa) + pb - 2.0L * pc) +
+                          t * (2.0L * pc - 2.0L * pa) + pa);
     };
     return {f(a.x, c.x, b.x), f(a.y, c.y, b.y)};
 }
@@ -61,10 +64,11 @@ TEST(OpenBuild, SplineThroughThreeVerticesHas23Points) {
     BuildOpenPolyline(Pts({{0, 0}, {1000, 0}, {1000, 600}}), {true, glSpline, 0}, kCurveStep, out);
     ASSERT_EQ(out.size(), 23u);
     EXPECT_EQ(out[0], (IPoint{0, 0}));
-    EXPECT_EQ(out[1], (IPoint{500, 0}));    // midpoint of the first edge
+    EXPECT_EQ(out[1], (IPoint{500, 0}));      // midpoint of the first edge
     EXPECT_EQ(out[21], (IPoint{1000, 300}));  // midpoint of the second edge
     EXPECT_EQ(out[22], (IPoint{1000, 600}));
-    for (int i = 0; i < 20; ++i) EXPECT_EQ(out[1 + i], Bezier({500, 0}, {1000, 0}, {1000, 300}, AccumulatedT(i))) << i;
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(out[1 + i], Bezier({500, 0}, {1000, 0}, {1000, 300}, AccumulatedT(i))) << i;
 }
 
 TEST(OpenBuild, ChamferBeyondBothEdgesCutsTheCornerVertexOff) {
@@ -93,7 +97,8 @@ TEST(ClosedBuild, UnsmoothedRepeatsTheFirstVertex) {
 
 TEST(ClosedBuild, SplineSquareTouchesEachSideAtItsMidpointOnly) {
     std::vector<IPoint> out;
-    BuildClosedPolyline(Pts({{0, 0}, {1000, 0}, {1000, 1000}, {0, 1000}}), {true, glSpline, 0}, kCurveStep, out);
+    BuildClosedPolyline(Pts({{0, 0}, {1000, 0}, {1000, 1000}, {0, 1000}}), {true, glSpline, 0}, kCurveStep,
+                        out);
     ASSERT_EQ(out.size(), 84u);
     EXPECT_EQ(out.front(), (IPoint{500, 0}));
     EXPECT_EQ(out.back(), (IPoint{500, 0}));  // the last piece ends where the first began
@@ -102,7 +107,8 @@ TEST(ClosedBuild, SplineSquareTouchesEachSideAtItsMidpointOnly) {
     for (const IPoint& p : out) {
         EXPECT_TRUE(p.x >= 0 && p.x <= 1000 && p.y >= 0 && p.y <= 1000);
         bool onSide = p.x == 0 || p.x == 1000 || p.y == 0 || p.y == 1000;
-        bool midpoint = p == IPoint{500, 0} || p == IPoint{1000, 500} || p == IPoint{500, 1000} || p == IPoint{0, 500};
+        bool midpoint =
+            p == IPoint{500, 0} || p == IPoint{1000, 500} || p == IPoint{500, 1000} || p == IPoint{0, 500};
         EXPECT_EQ(onSide, midpoint) << p.x << "," << p.y;
     }
     // Rounded: the curve passes the corner at a quarter of the diagonal to the midpoints.
@@ -113,7 +119,8 @@ TEST(ClosedBuild, SplineSquareTouchesEachSideAtItsMidpointOnly) {
 
 TEST(ClosedBuild, ChamferCornersStartAtTheSecondVertexAndClose) {
     std::vector<IPoint> out;
-    BuildClosedPolyline(Pts({{0, 0}, {1000, 0}, {1000, 1000}, {0, 1000}}), {true, glFase, 100}, kCurveStep, out);
+    BuildClosedPolyline(Pts({{0, 0}, {1000, 0}, {1000, 1000}, {0, 1000}}), {true, glFase, 100}, kCurveStep,
+                        out);
     EXPECT_EQ(out, (std::vector<IPoint>{{900, 0},
                                         {1000, 100},
                                         {1000, 900},
@@ -123,7 +130,8 @@ TEST(ClosedBuild, ChamferCornersStartAtTheSecondVertexAndClose) {
                                         {0, 100},
                                         {100, 0},
                                         {900, 0}}));
-    BuildClosedPolyline(Pts({{0, 0}, {1000, 0}, {1000, 1000}, {0, 1000}}), {true, glRundung, 100}, kCurveStep, out);
+    BuildClosedPolyline(Pts({{0, 0}, {1000, 0}, {1000, 1000}, {0, 1000}}), {true, glRundung, 100}, kCurveStep,
+                        out);
     EXPECT_EQ(out.size(), 4u * 21 + 1);
     EXPECT_EQ(out.front(), (IPoint{900, 0}));
     EXPECT_EQ(out.back(), (IPoint{900, 0}));
@@ -131,7 +139,8 @@ TEST(ClosedBuild, ChamferCornersStartAtTheSecondVertexAndClose) {
 
 TEST(ClosedBuild, UnknownSmoothingStyleBuildsNothing) {
     std::vector<IPoint> out{{1, 1}};
-    BuildClosedPolyline(Pts({{0, 0}, {10, 0}, {10, 10}}), {true, static_cast<TGlaettenStil>(7), 5}, kCurveStep, out);
+    BuildClosedPolyline(Pts({{0, 0}, {10, 0}, {10, 10}}), {true, static_cast<TGlaettenStil>(7), 5},
+                        kCurveStep, out);
     EXPECT_TRUE(out.empty());
 }
 

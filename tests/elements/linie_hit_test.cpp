@@ -35,7 +35,8 @@ TEST(SegmentHexagon, WidenedAndExtendedWithPointedEnds) {
     EXPECT_EQ(HexagonTolerance(50), 40);
     EXPECT_EQ(HexagonTolerance(31.25L), 25);
     auto h = SegmentHexagon({0, 0}, {1000, 0}, 50, false);
-    EXPECT_EQ(h, (std::array<IPoint, 7>{IPoint{0, 40}, {-40, 0}, {0, -40}, {1000, -40}, {1040, 0}, {1000, 40}, {0, 40}}));
+    EXPECT_EQ(h, (std::array<IPoint, 7>{
+                     IPoint{0, 40}, {-40, 0}, {0, -40}, {1000, -40}, {1040, 0}, {1000, 40}, {0, 40}}));
     // Ends are swapped so that the outline runs from left to right; equal ends get a unit.
     EXPECT_EQ(SegmentHexagon({1000, 0}, {0, 0}, 50, false), h);
     // The length is rounded before it divides: sqrt 2 counts as 1.
