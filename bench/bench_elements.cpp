@@ -103,6 +103,29 @@ struct Panel {
         }
         return nullptr;
     }
+    // Elements whose bounds pass the 4 mm test at a pixel.
+    int Candidates(IPoint pixel) {
+        const IPoint m = canvas.DPtoLP(pixel);
+        int n = 0;
+        for (const auto& e : panel.Elements()) {
+            const MRect b = NormaliseRect(e->GetBounds());
+            n += !(m.x < b.x1 - 200 || m.x > b.x2 + 200 || m.y < b.y1 - 200 || m.y > b.y2 + 200);
+        }
+        return n;
+    }
+    // The pixel of a coarse grid over the panel that hits nothing and asks most elements for a
+    // hit: the slowest hover.
+    IPoint WorstMiss() {
+        IPoint worst{1, 1};
+        int most = -1;
+        for (int y = 20; y < 2400; y += 60)
+            for (int x = 20; x < 2400; x += 60) {
+                if (Hover({x, y})) continue;
+                const int n = Candidates({x, y});
+                if (n > most) most = n, worst = {x, y};
+            }
+        return worst;
+    }
     void DropCaches() {
         for (const auto& e : panel.Elements()) {
             if (auto* l = dynamic_cast<TLinie*>(e.get())) l->PointsChanged();
@@ -116,15 +139,20 @@ Panel& SharedPanel() {
     return p;
 }
 
-// A pointer position over empty panel and one over an element deep in the list.
+// Pointer positions: 0 over an empty corner (every bounds test fails), 1 over the middle of an
+// element from the middle of the list, 2 the slowest miss found on a grid over the panel.
 void BM_Hover(benchmark::State& state) {
     Panel& p = SharedPanel();
-    const IPoint miss{1, 1};
-    const TBauteil* target = p.panel.Element(kElements / 2);
-    const MRect b = NormaliseRect(const_cast<TBauteil*>(target)->GetBounds());
-    const IPoint over = p.canvas.LPtoDP(RoundPoint(Midpoint({b.x1, b.y1}, {b.x2, b.y2})));
-    const IPoint pixel = state.range(0) ? over : miss;
+    IPoint pixel{1, 1};
+    if (state.range(0) == 1) {
+        const MRect b = NormaliseRect(p.panel.Element(kElements / 2)->GetBounds());
+        pixel = p.canvas.LPtoDP(RoundPoint(Midpoint({b.x1, b.y1}, {b.x2, b.y2})));
+    } else if (state.range(0) == 2) {
+        static const IPoint worst = p.WorstMiss();
+        pixel = worst;
+    }
     p.Hover(pixel);
+    state.counters["candidates"] = p.Candidates(pixel);
     int hits = 0;
     for (auto _ : state) {
         if (state.range(1)) {
@@ -138,11 +166,13 @@ void BM_Hover(benchmark::State& state) {
     state.counters["hit"] = hits > 0;
 }
 BENCHMARK(BM_Hover)
-    ->ArgNames({"over_element", "caches_dropped"})
+    ->ArgNames({"pointer", "caches_dropped"})
     ->Args({0, 0})
     ->Args({1, 0})
+    ->Args({2, 0})
     ->Args({0, 1})
     ->Args({1, 1})
+    ->Args({2, 1})
     ->Unit(benchmark::kMicrosecond);
 
 std::vector<std::unique_ptr<TKreis>> Circles(int n) {
