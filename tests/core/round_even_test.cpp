@@ -37,4 +37,18 @@ TEST(RoundEven, SignsOfZeroAndValuesBeyondIntegersArePreserved) {
     EXPECT_EQ(RoundToInt64(-1e30L), std::numeric_limits<int64_t>::min());
 }
 
+TEST(RoundEven, RoundToIntSaturatesAtTheCoordinateBound) {
+    EXPECT_EQ(RoundToInt(999999998.5L), 999999998);
+    EXPECT_EQ(RoundToInt(999999999.5L), kCoordLimit);
+    EXPECT_EQ(RoundToInt(1e9L + 0.4L), kCoordLimit);
+    EXPECT_EQ(RoundToInt(-999999999.5L), -kCoordLimit);
+    EXPECT_EQ(RoundToInt(-999999998.5L), -999999998);
+    EXPECT_EQ(RoundToInt(-3e9L), -kCoordLimit);
+    EXPECT_EQ(RoundToInt(std::numeric_limits<Real>::infinity()), kCoordLimit);
+    EXPECT_EQ(RoundToInt(-std::numeric_limits<Real>::infinity()), -kCoordLimit);
+    EXPECT_EQ(RoundToInt(std::numeric_limits<Real>::quiet_NaN()), 0);
+    EXPECT_EQ(RoundToInt(-0.5L), 0);
+    EXPECT_EQ(RoundToInt(0.5L), 0);
+}
+
 }  // namespace
