@@ -1,0 +1,207 @@
+#include "render/qt_canvas.h"
+
+#include <QImage>
+#include <QPolygon>
+#include <algorithm>
+#include <cmath>
+
+#include "render/glyph_path.h"
+
+namespace pw {
+
+namespace {
+
+Qt::BrushStyle QtBrushStyle(TBrushStyle s) {
+    switch (s) {
+        case bsClear: return Qt::NoBrush;
+        case bsHorizontal: return Qt::HorPattern;
+        case bsVertical: return Qt::VerPattern;
+        // Qt's forward diagonal runs from top left to bottom right, as the Windows one does.
+        case bsFDiagonal: return Qt::FDiagPattern;
+        case bsBDiagonal: return Qt::BDiagPattern;
+        case bsCross: return Qt::CrossPattern;
+        case bsDiagCross: return Qt::DiagCrossPattern;
+        case bsSolid:
+        default: return Qt::SolidPattern;
+    }
+}
+
+// Angle in degrees, counter-clockwise as seen on the device, of the point where the ray from the
+// ellipse's centre through p meets it, as the parameter Qt's arc functions take.
+double ParametricAngle(const QRectF& box, QPointF p) {
+    double a = box.width() / 2, b = box.height() / 2;
+    QPointF c = box.center();
+    double dx = p.x() - c.x(), dy = c.y() - p.y();
+    if (a > 0) dx /= a;
+    if (b > 0) dy /= b;
+    if (dx == 0 && dy == 0) return 0;
+    return std::atan2(dy, dx) * 180 / M_PI;
+}
+
+}  // namespace
+
+QtCanvas::QtCanvas(QPainter& painter, DeviceKind kind, const IRect& deviceBounds, double dotsPerInch)
+    : painter_(painter), kind_(kind), bounds_(deviceBounds), dotsPerInch_(dotsPerInch > 0 ? dotsPerInch : 96) {
+    painter_.resetTransform();
+    painter_.setBackgroundMode(Qt::TransparentMode);
+    painter_.setBrushOrigin(0, 0);
+    painter_.setClipping(false);
+}
+
+QColor QtCanvas::ToQColor(Color c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+
+double QtCanvas::HatchScale() const { return Raster() ? 1.0 : std::max(1.0, dotsPerInch_ / 96.0); }
+
+QPen QtCanvas::MakePen() const {
+    const PenState& p = Pen();
+    if (p.style == PenStyle::Clear) return QPen(Qt::NoPen);
+    QPen pen(ToQColor(p.color));
+    if (p.width <= 0) {
+        // Cosmetic: one pixel whatever the mapping; like a Windows pen it leaves out the last
+        // pixel of a line.
+        pen.setWidth(0);
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setJoinStyle(Qt::MiterJoin);
+    } else {
+        pen.setWidth(DevicePenWidth());
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+    }
+    return pen;
+}
+
+QBrush QtCanvas::MakeBrush() const {
+    const BrushState& b = Brush();
+    Qt::BrushStyle style = QtBrushStyle(b.style);
+    if (style == Qt::NoBrush) return QBrush(Qt::NoBrush);
+    QBrush brush(ToQColor(b.color), style);
+    if (style != Qt::SolidPattern && HatchScale() != 1.0)
+        brush.setTransform(QTransform::fromScale(HatchScale(), HatchScale()));
+    return brush;
+}
+
+void QtCanvas::ApplyState(bool withPen, bool withBrush) {
+    PenMode mode = Raster() ? Pen().mode : PenMode::Copy;
+    switch (mode) {
+        case PenMode::Xor: painter_.setCompositionMode(QPainter::RasterOp_SourceXorDestination); break;
+        case PenMode::NotXor: painter_.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination); break;
+        case PenMode::Copy: painter_.setCompositionMode(QPainter::CompositionMode_SourceOver); break;
+    }
+    painter_.setRenderHint(QPainter::Antialiasing, antialiasing_ && mode == PenMode::Copy);
+    painter_.setPen(withPen ? MakePen() : QPen(Qt::NoPen));
+    painter_.setBrush(withBrush ? MakeBrush() : QBrush(Qt::NoBrush));
+}
+
+QRectF QtCanvas::ShapeBox(const IRect& r, double shift) const {
+    double x1 = std::min(r.x1, r.x2), x2 = std::max(r.x1, r.x2);
+    double y1 = std::min(r.y1, r.y2), y2 = std::max(r.y1, r.y2);
+    if (Raster()) {
+        // The right and bottom edge are left out: the shape's outline runs through the first
+        // and the last pixel it covers.
+        x2 = std::max(x1, x2 - 1);
+        y2 = std::max(y1, y2 - 1);
+        return QRectF(QPointF(x1 + shift, y1 + shift), QPointF(x2 + shift, y2 + shift));
+    }
+    return QRectF(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+void QtCanvas::DevPolyline(const IPoint* pts, size_t n) {
+    if (n < 2 || Pen().style == PenStyle::Clear) return;
+    QPolygon poly(static_cast<int>(n));
+    for (size_t i = 0; i < n; ++i) poly.setPoint(static_cast<int>(i), pts[i].x, pts[i].y);
+    ApplyState(true, false);
+    painter_.drawPolyline(poly);
+}
+
+void QtCanvas::DevPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons) {
+    QPainterPath path;
+    path.setFillRule(PolyFillMode() == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill);
+    size_t at = 0;
+    for (size_t i = 0; i < polygons; ++i) {
+        int32_t count = std::max(counts[i], 0);
+        if (count > 0) {
+            QPolygonF poly(count);
+            for (int32_t k = 0; k < count; ++k) poly[k] = QPointF(pts[at + k].x, pts[at + k].y);
+            path.addPolygon(poly);
+            path.closeSubpath();
+        }
+        at += static_cast<size_t>(count);
+    }
+    ApplyState(true, true);
+    painter_.drawPath(path);
+}
+
+void QtCanvas::DevRectangle(const IRect& r) {
+    ApplyState(true, true);
+    QPainterPath path;
+    path.addRect(ShapeBox(r, 0));
+    painter_.drawPath(path);
+}
+
+void QtCanvas::DevEllipse(const IRect& r) {
+    ApplyState(true, true);
+    // With an outline the curve runs through pixel centres, so the pen covers the whole box;
+    // without one the filled area is a pixel smaller, as on Windows.
+    bool outlined = Pen().style == PenStyle::Solid;
+    QPainterPath path;
+    path.addEllipse(ShapeBox(r, outlined ? 0.5 : 0));
+    painter_.drawPath(path);
+}
+
+void QtCanvas::DevArc(const IRect& box, IPoint start, IPoint end) {
+    if (Pen().style == PenStyle::Clear) return;
+    double shift = Raster() ? 0.5 : 0;
+    QRectF b = ShapeBox(box, shift);
+    double from = ParametricAngle(b, QPointF(start.x + shift, start.y + shift));
+    double to = ParametricAngle(b, QPointF(end.x + shift, end.y + shift));
+    // Counter-clockwise in logical space: on a device whose mapping mirrors one axis the arc
+    // runs the other way round, so that a mirrored picture shows the mirrored arc.
+    bool mirrored = (ScaleX() < 0) != (ScaleY() < 0);
+    double sweep = mirrored ? from - to : to - from;
+    sweep = std::fmod(sweep, 360.0);
+    if (sweep <= 1e-9) sweep += 360.0;
+    if (sweep > 360.0 - 1e-9) sweep = 360.0;
+    QPainterPath path;
+    path.arcMoveTo(b, from);
+    path.arcTo(b, from, mirrored ? -sweep : sweep);
+    ApplyState(true, false);
+    painter_.drawPath(path);
+}
+
+void QtCanvas::DevText(IPoint p, std::string_view utf8, int32_t deviceHeight) {
+    if (deviceHeight <= 0 || utf8.empty()) return;
+    FontSpec font = Font();
+    font.height = deviceHeight;
+    // The text stays upright and runs left to right whatever the mapping, as Windows draws it.
+    QPainterPath path = TextPath(font, QPointF(p.x, p.y), utf8);
+    if (path.isEmpty()) return;
+    ApplyState(false, false);
+    painter_.setRenderHint(QPainter::Antialiasing, antialiasing_ && Pen().mode == PenMode::Copy);
+    painter_.fillPath(path, ToQColor(TextColor()));
+}
+
+void QtCanvas::DevImage(const IRect& dest, const Image& image) {
+    if (image.IsNull() || image.pixels.size() < static_cast<size_t>(image.width) * image.height) return;
+    QImage source(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
+                  image.width * 4, QImage::Format_ARGB32);
+    // A destination given right to left or bottom to top shows the picture mirrored.
+    bool flipX = dest.x2 < dest.x1, flipY = dest.y2 < dest.y1;
+    QImage oriented = (flipX || flipY) ? source.mirrored(flipX, flipY) : source;
+    QRect target(QPoint(std::min(dest.x1, dest.x2), std::min(dest.y1, dest.y2)),
+                 QSize(std::abs(dest.x2 - dest.x1), std::abs(dest.y2 - dest.y1)));
+    if (target.isEmpty()) return;
+    ApplyState(false, false);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, antialiasing_);
+    painter_.drawImage(target, oriented);
+}
+
+void QtCanvas::DevClipChanged() {
+    const auto& clip = DeviceClip();
+    if (!clip) {
+        painter_.setClipping(false);
+        return;
+    }
+    painter_.setClipRect(QRect(QPoint(clip->x1, clip->y1), QSize(clip->x2 - clip->x1, clip->y2 - clip->y1)));
+}
+
+}  // namespace pw
