@@ -1,0 +1,193 @@
+#include "text/font_engine.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <map>
+#include <unordered_map>
+
+#include "core/cp1252.h"
+#include "core/geometry.h"
+#include "core/numbers.h"
+#include "text/font_face.h"
+#include "text/font_lookup.h"
+
+namespace pw {
+
+namespace {
+
+// The font engine on FreeType and fontconfig, with its caches: fonts by requested name and style,
+// faces by file, glyphs per face (in font units, so every height and matrix reuses them).
+class FreeTypeFontEngine final : public FontEngine {
+  public:
+    FreeTypeFontEngine() {
+        if (FT_Init_FreeType(&library_) != 0) library_ = nullptr;
+    }
+    ~FreeTypeFontEngine() override {
+        ClearCaches();
+        if (library_) FT_Done_FreeType(library_);
+    }
+
+    TextMetrics Metrics(const FontSpec& font) override;
+    int32_t Advance(const FontSpec& font, char32_t c) override;
+    int32_t TextWidth(const FontSpec& font, std::string_view utf8) override;
+    bool Outline(const FontSpec& font, char32_t c, const GlyphMatrix& m, GlyphSink& sink) override;
+    std::string ResolvedFamily(const FontSpec& font) override { return Resolve(font).family; }
+    bool IsFallback(const FontSpec& font) override { return Resolve(font).isFallback; }
+    std::vector<std::string> FamilyNames() override;
+    void ClearCaches() override;
+
+  private:
+    // What serves one requested name and style.
+    struct Font {
+        FontFace* face = nullptr;  // null only when no scalable font is installed at all
+        std::string family;
+        bool isFallback = false;
+    };
+
+    const Font& Resolve(const FontSpec& spec);
+    Font Find(const std::string& name, bool bold, bool italic);
+    FontFace* OpenFace(const FontMatch& match);
+    static int32_t Scaled(double fontUnits, int32_t height, int32_t cellUnits);
+
+    FT_Library library_ = nullptr;
+    std::map<std::string, std::unique_ptr<FontFace>> faces_;  // by file, index and synthesis
+    std::unordered_map<std::string, Font> fonts_;             // by lower-case name and style
+    std::vector<std::string> families_;
+    // The last request, as texts ask for one font many times in a row.
+    std::string lastName_;
+    uint8_t lastStyle_ = 0;
+    const Font* last_ = nullptr;
+};
+
+const FreeTypeFontEngine::Font& FreeTypeFontEngine::Resolve(const FontSpec& spec) {
+    const uint8_t style = spec.style & (fsBold | fsItalic);
+    if (last_ && style == lastStyle_ && spec.name == lastName_) return *last_;
+    std::string key = spec.name;
+    std::transform(key.begin(), key.end(), key.begin(), [](unsigned char ch) {
+        return static_cast<char>(ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch);
+    });
+    key.push_back('\0');
+    key.push_back(static_cast<char>('0' + style));
+    auto it = fonts_.find(key);
+    if (it == fonts_.end()) {
+        it = fonts_.emplace(key, Find(spec.name, style & fsBold, style & fsItalic)).first;
+    }
+    lastName_ = spec.name;
+    lastStyle_ = style;
+    last_ = &it->second;
+    return *last_;
+}
+
+FreeTypeFontEngine::Font FreeTypeFontEngine::Find(const std::string& name, bool bold, bool italic) {
+    Font font;
+    std::optional<FontMatch> match = MatchFont(name, bold, italic);
+    if (match && match->sameFamily) font.face = OpenFace(*match);
+    if (font.face) {
+        font.family = match->family;
+        return font;
+    }
+    font.isFallback = true;
+    match = MatchFallbackFont(bold, italic);
+    if (match) font.face = OpenFace(*match);
+    if (font.face) font.family = match->family;
+    return font;
+}
+
+FontFace* FreeTypeFontEngine::OpenFace(const FontMatch& match) {
+    std::string key = match.file + '\n' + std::to_string(match.index) +
+                      (match.embolden ? "\nbold\n" : "\n\n") + std::to_string(match.xx) + ' ' +
+                      std::to_string(match.xy) + ' ' + std::to_string(match.yx) + ' ' +
+                      std::to_string(match.yy);
+    auto it = faces_.find(key);
+    if (it == faces_.end()) it = faces_.emplace(key, FontFace::Open(library_, match)).first;
+    return it->second.get();
+}
+
+int32_t FreeTypeFontEngine::Scaled(double fontUnits, int32_t height, int32_t cellUnits) {
+    // Multiplied before dividing, so that an exact half stays exact and rounds to even.
+    return RoundToInt(static_cast<Real>(fontUnits) * height / cellUnits);
+}
+
+TextMetrics FreeTypeFontEngine::Metrics(const FontSpec& font) {
+    const Font& f = Resolve(font);
+    if (!f.face || font.height <= 0) return {};
+    TextMetrics m;
+    m.height = font.height;
+    m.ascent = std::clamp(Scaled(f.face->AscentUnits(), font.height, f.face->CellUnits()), 0, font.height);
+    m.descent = font.height - m.ascent;
+    return m;
+}
+
+int32_t FreeTypeFontEngine::Advance(const FontSpec& font, char32_t c) {
+    const Font& f = Resolve(font);
+    if (!f.face || font.height <= 0) return 0;
+    return Scaled(f.face->Glyph(c).advance, font.height, f.face->CellUnits());
+}
+
+int32_t FreeTypeFontEngine::TextWidth(const FontSpec& font, std::string_view utf8) {
+    const Font& f = Resolve(font);
+    if (!f.face || font.height <= 0) return 0;
+    int64_t width = 0;
+    for (char32_t c : Utf8ToUtf32(utf8))
+        width += Scaled(f.face->Glyph(c).advance, font.height, f.face->CellUnits());
+    return static_cast<int32_t>(std::clamp<int64_t>(width, INT32_MIN, INT32_MAX));
+}
+
+bool FreeTypeFontEngine::Outline(const FontSpec& font, char32_t c, const GlyphMatrix& m, GlyphSink& sink) {
+    const Font& f = Resolve(font);
+    if (!f.face || font.height <= 0) return false;
+    const GlyphShape& shape = f.face->Glyph(c);
+    if (!shape.HasOutline()) return false;
+
+    // Font units to model units, then the matrix.
+    const Real scale = static_cast<Real>(font.height) / f.face->CellUnits();
+    const Real a = FromFixed16(m.m11) * scale, b = FromFixed16(m.m12) * scale;
+    const Real cx = FromFixed16(m.m21) * scale, d = FromFixed16(m.m22) * scale;
+    std::vector<GlyphPoint> pts(shape.points.size());
+    for (size_t i = 0; i < pts.size(); ++i) {
+        const Real x = shape.points[i].x, y = shape.points[i].y;
+        const Real tx = a * x + cx * y, ty = b * x + d * y;
+        if (!(std::fabs(tx) <= 32767 && std::fabs(ty) <= 32767)) return false;
+        pts[i] = {ToFixed16(tx), ToFixed16(ty)};
+    }
+    for (const OutlineRecord& r : shape.records) {
+        switch (r.op) {
+            case OutlineOp::Start:
+                sink.StartContour(pts[r.first]);
+                break;
+            case OutlineOp::Line:
+                sink.LineRun(&pts[r.first], r.count);
+                break;
+            case OutlineOp::Quadratic:
+                sink.QuadraticRun(&pts[r.first], r.count);
+                break;
+            case OutlineOp::Close:
+                sink.CloseContour();
+                break;
+        }
+    }
+    return true;
+}
+
+std::vector<std::string> FreeTypeFontEngine::FamilyNames() {
+    if (families_.empty()) families_ = InstalledFamilies();
+    return families_;
+}
+
+void FreeTypeFontEngine::ClearCaches() {
+    last_ = nullptr;
+    lastName_.clear();
+    fonts_.clear();
+    faces_.clear();
+    families_.clear();
+}
+
+}  // namespace
+
+FontEngine& FontEngine::Instance() {
+    static FreeTypeFontEngine engine;
+    return engine;
+}
+
+}  // namespace pw
