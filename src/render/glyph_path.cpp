@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "core/cp1252.h"
+#include "core/geometry.h"
 #include "text/font_engine.h"
 
 namespace pw {
@@ -13,7 +14,7 @@ namespace {
 // Builds a painter path from the font engine's outline records; y is turned downward.
 class PathSink : public GlyphSink {
 public:
-    explicit PathSink(QPainterPath& path) : path_(path) {}
+    PathSink(QPainterPath& path, double scale) : path_(path), scale_(scale) {}
 
     void StartContour(GlyphPoint start) override { path_.moveTo(ToPoint(start)); }
     void LineRun(const GlyphPoint* pts, size_t n) override {
@@ -31,8 +32,11 @@ public:
     void CloseContour() override { path_.closeSubpath(); }
 
 private:
-    static QPointF ToPoint(GlyphPoint p) { return {p.x / 65536.0, -p.y / 65536.0}; }
+    QPointF ToPoint(GlyphPoint p) const {
+        return {static_cast<double>(FromFixed16(p.x)) * scale_, -static_cast<double>(FromFixed16(p.y)) * scale_};
+    }
     QPainterPath& path_;
+    double scale_;
 };
 
 using GlyphKey = std::tuple<std::string, int32_t, uint8_t, char32_t>;
@@ -40,6 +44,10 @@ using GlyphKey = std::tuple<std::string, int32_t, uint8_t, char32_t>;
 // Glyphs in use stay cached; the cache is emptied when it grows beyond what a few fonts at a
 // few sizes need, so zooming through many sizes cannot make it grow without end.
 constexpr size_t kMaxCachedGlyphs = 20000;
+
+// Outlines are 16.16 fixed; larger fonts are read at this height and scaled up (the outlines
+// are not hinted, so they scale exactly).
+constexpr int32_t kMaxOutlineHeight = 8192;
 
 std::map<GlyphKey, GlyphPath>& Cache() {
     static std::map<GlyphKey, GlyphPath> cache;
@@ -57,8 +65,14 @@ const GlyphPath& CachedGlyph(const FontSpec& font, char32_t c) {
     GlyphPath glyph;
     FontEngine& engine = FontEngine::Instance();
     glyph.advance = engine.Advance(font, c);
-    PathSink sink(glyph.path);
-    engine.Outline(font, c, GlyphMatrix{}, sink);
+    FontSpec outlineFont = font;
+    double scale = 1;
+    if (font.height > kMaxOutlineHeight) {
+        outlineFont.height = kMaxOutlineHeight;
+        scale = static_cast<double>(font.height) / kMaxOutlineHeight;
+    }
+    PathSink sink(glyph.path, scale);
+    engine.Outline(outlineFont, c, GlyphMatrix{}, sink);
     glyph.path.setFillRule(Qt::WindingFill);
     return cache.emplace(std::move(key), std::move(glyph)).first->second;
 }

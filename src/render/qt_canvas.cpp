@@ -150,10 +150,12 @@ void QtCanvas::DevEllipse(const IRect& r) {
 
 void QtCanvas::DevArc(const IRect& box, IPoint start, IPoint end) {
     if (Pen().style == PenStyle::Clear) return;
-    double shift = Raster() ? 0.5 : 0;
-    QRectF b = ShapeBox(box, shift);
-    double from = ParametricAngle(b, QPointF(start.x + shift, start.y + shift));
-    double to = ParametricAngle(b, QPointF(end.x + shift, end.y + shift));
+    QRectF b = ShapeBox(box, Raster() ? 0.5 : 0);
+    // The rays are taken from the centre of the box as given.
+    QRectF given(QPointF(box.x1, box.y1), QPointF(box.x2, box.y2));
+    given = given.normalized();
+    double from = ParametricAngle(given, QPointF(start.x, start.y));
+    double to = ParametricAngle(given, QPointF(end.x, end.y));
     // Counter-clockwise in logical space: on a device whose mapping mirrors one axis the arc
     // runs the other way round, so that a mirrored picture shows the mirrored arc.
     bool mirrored = (ScaleX() < 0) != (ScaleY() < 0);

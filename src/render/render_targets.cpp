@@ -145,9 +145,10 @@ QByteArray FixPdfPageBoxes(const QByteArray& pdf, const std::vector<QSizeF>& pag
         if (!ok) continue;
         double width = mm.width() * kPointsPerMm, height = mm.height() * kPointsPerMm;
         // Same length as before, so the cross-reference offsets stay right; blanks fill up.
-        for (int decimals = 4; decimals >= 0; --decimals) {
+        QByteArray topText = QByteArray::number(top, 'g', 12);
+        for (int decimals = 6; decimals >= 0; --decimals) {
             QByteArray box = "0 " + QByteArray::number(top - height, 'f', decimals) + ' ' +
-                             QByteArray::number(width, 'f', decimals) + ' ' + QByteArray::number(top, 'f', decimals);
+                             QByteArray::number(width, 'f', decimals) + ' ' + topText;
             if (box.size() <= end - start) {
                 out.replace(start, box.size(), box);
                 out.replace(start + box.size(), end - start - box.size(), QByteArray(end - start - box.size(), ' '));
