@@ -108,6 +108,10 @@ int Render(const Options& o) {
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "help")) {
+        out << UsageText();
+        return kExitOk;
+    }
     try {
         Options o = ParseOptions(args);
         if (o.command == "info") return Info(o, out);
@@ -116,7 +120,6 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return Check(o);
     } catch (const UsageError& e) {
         err << e.what() << '\n';
-        if (args.empty()) err << UsageText();
         return kExitUsage;
     } catch (const ReadFailure& e) {
         err << e.what() << '\n';

@@ -51,7 +51,9 @@ std::string UsageText() {
 }
 
 Options ParseOptions(const std::vector<std::string>& args) {
-    if (args.empty()) throw UsageError(Tr("Kein Befehl angegeben", "No command given"));
+    if (args.empty())
+        throw UsageError(Tr("Kein Befehl angegeben (info, render, convert, check; --help zeigt mehr)",
+                            "No command given (info, render, convert, check; --help tells more)"));
     Options o;
     o.command = args[0];
     const CommandShape* shape = nullptr;
