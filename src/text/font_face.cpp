@@ -44,14 +44,6 @@ FontFace::~FontFace() {
     FT_Done_Face(face_);
 }
 
-bool FontFace::IsBold() const {
-    return match_.embolden || (face_->style_flags & FT_STYLE_FLAG_BOLD);
-}
-
-bool FontFace::IsItalic() const {
-    return match_.HasMatrix() || (face_->style_flags & FT_STYLE_FLAG_ITALIC);
-}
-
 const GlyphShape& FontFace::Glyph(char32_t c) {
     auto it = glyphs_.find(c);
     if (it != glyphs_.end()) return it->second;

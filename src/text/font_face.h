@@ -23,8 +23,6 @@ class FontFace {
     // Cell height (ascent + descent) and ascent in font units, from usWinAscent and usWinDescent.
     int32_t CellUnits() const { return ascent_ + descent_; }
     int32_t AscentUnits() const { return ascent_; }
-    bool IsBold() const;
-    bool IsItalic() const;
 
     // Advance and outline of a character, read from the font on first use only. A character the
     // font has no glyph for advances like the font's default glyph and has no outline.

@@ -26,7 +26,7 @@ class RunWriter {
     void Cubic(FontPoint a, FontPoint b, FontPoint c, FontPoint d) {
         FontPoint ab = Mid(a, b), bc = Mid(b, c), cd = Mid(c, d);
         FontPoint abc = Mid(ab, bc), bcd = Mid(bc, cd), m = Mid(abc, bcd);
-        // A cubic half p0 p1 p2 p3 is best met by the quadratic control (3 (p1 + p2) - p0 - p3) / 4.
+        // A cubic half p0 p1 p2 p3 is met closely by the quadratic control (3 (p1 + p2) - p0 - p3) / 4.
         FontPoint q1{(3 * (ab.x + abc.x) - a.x - m.x) / 4, (3 * (ab.y + abc.y) - a.y - m.y) / 4};
         FontPoint q2{(3 * (bcd.x + cd.x) - m.x - d.x) / 4, (3 * (bcd.y + cd.y) - m.y - d.y) / 4};
         FontPoint pts[3] = {q1, q2, d};
