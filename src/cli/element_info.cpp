@@ -2,8 +2,11 @@
 
 #include <cstdio>
 
+#include "elements/bogen.h"
 #include "elements/bohrung.h"
 #include "elements/gruppe.h"
+#include "elements/kreis.h"
+#include "elements/linie.h"
 
 namespace pw::cli {
 
@@ -18,6 +21,36 @@ std::string ColorText(Color c) {
 }
 
 namespace {
+
+// Lines, contours, rectangles and polygons: the vertices and whether the contour is closed.
+bool ContourInfo(TBauteil& e, Json& out) {
+    auto* l = dynamic_cast<TLinie*>(&e);
+    if (!l) return false;
+    Json points = Json::array();
+    for (const MPoint& p : l->Points()) points.push_back(PointJson(p));
+    out["points"] = std::move(points);
+    out["closed"] = l->Closed();
+    return true;
+}
+
+bool ArcInfo(TBauteil& e, Json& out) {
+    auto* a = dynamic_cast<TBogen*>(&e);
+    if (!a) return false;
+    out["centre"] = PointJson(a->Centre);
+    out["rimPoint"] = PointJson(a->RimPoint);
+    out["startPoint"] = PointJson(a->StartPoint);
+    out["endPoint"] = PointJson(a->EndPoint);
+    out["style"] = a->Stil();
+    return true;
+}
+
+bool CircleInfo(TBauteil& e, Json& out) {
+    auto* k = dynamic_cast<TKreis*>(&e);
+    if (!k) return false;
+    out["centre"] = PointJson(k->Centre);
+    out["rimPoint"] = PointJson(k->RimPoint);
+    return true;
+}
 
 bool DrillInfo(TBauteil& e, Json& out) {
     auto* d = dynamic_cast<TBohrung*>(&e);
@@ -39,6 +72,9 @@ bool GroupInfo(TBauteil& e, Json& out) {
 
 // Derived kinds stand before their bases: the first writer that takes an element wins.
 constexpr KindWriter kKindWriters[] = {
+    &ArcInfo,
+    &ContourInfo,
+    &CircleInfo,
     &DrillInfo,
     &GroupInfo,
 };

@@ -4,7 +4,10 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/cli_fixture.h"
+#include "elements/bogen.h"
 #include "elements/bohrung.h"
+#include "elements/kreis.h"
+#include "elements/polygon.h"
 
 using namespace pw::test;
 using Json = nlohmann::json;
@@ -83,6 +86,59 @@ TEST(CliInfo, BoundsAreRoundedToThreeDecimals) {
     Json j = InfoOf(bytes);
     EXPECT_DOUBLE_EQ(j["panels"][0]["elements"][0]["bounds"][0].get<double>(), 50.123);
     EXPECT_DOUBLE_EQ(j["panels"][0]["elements"][0]["centre"]["x"].get<double>(), 100.123);
+}
+
+TEST(CliInfo, ContoursCirclesAndArcsShowWhatDefinesThem) {
+    pw::TPlatine p;
+    auto line = std::make_unique<pw::TLinie>();
+    line->AddPoint({100, 100});
+    line->AddPoint({600, 100});
+    line->AddPoint({600, 350});
+    p.AddElement(std::move(line));
+    auto rect = std::make_unique<pw::TRechteck>();
+    for (pw::MPoint c : {pw::MPoint{0, 0}, pw::MPoint{500, 0}, pw::MPoint{500, 250}, pw::MPoint{0, 250}}) rect->AddPoint(c);
+    p.AddElement(std::move(rect));
+    auto polygon = std::make_unique<pw::TPolygon>();
+    polygon->AddPoint({10, 10});
+    polygon->AddPoint({20, 10});
+    p.AddElement(std::move(polygon));
+    auto circle = std::make_unique<pw::TKreis>();
+    circle->Centre = {1000, 1000};
+    circle->RimPoint = {1250, 1000};
+    circle->BuildContour();
+    p.AddElement(std::move(circle));
+    auto arc = std::make_unique<pw::TBogen>();
+    arc->Centre = {2000, 2000};
+    arc->RimPoint = {2500, 2000};
+    arc->StartPoint = {2500, 2000};
+    arc->EndPoint = {2000, 1500};
+    arc->SetStil(pw::TBogen::kPie);
+    arc->BuildArc();
+    p.AddElement(std::move(arc));
+    std::vector<uint8_t> bytes;
+    pw::WriteDocument(bytes, {&p}, {});
+
+    Json elements = InfoOf(bytes)["panels"][0]["elements"];
+    ASSERT_EQ(elements.size(), 5u);
+    EXPECT_EQ(elements[0]["class"], "TLinie");
+    EXPECT_EQ(elements[0]["points"], (Json{{{"x", 100}, {"y", 100}}, {{"x", 600}, {"y", 100}}, {{"x", 600}, {"y", 350}}}));
+    EXPECT_EQ(elements[0]["closed"], false);
+    EXPECT_EQ(elements[1]["class"], "TRechteck");
+    EXPECT_EQ(elements[1]["points"].size(), 4u);
+    EXPECT_EQ(elements[1]["closed"], true);
+    EXPECT_EQ(elements[2]["class"], "TPolygon");
+    EXPECT_EQ(elements[2]["closed"], false);
+    EXPECT_EQ(elements[3]["class"], "TKreis");
+    EXPECT_EQ(elements[3]["kind"], 4);
+    EXPECT_EQ(elements[3]["centre"], (Json{{"x", 1000}, {"y", 1000}}));
+    EXPECT_EQ(elements[3]["rimPoint"], (Json{{"x", 1250}, {"y", 1000}}));
+    EXPECT_FALSE(elements[3].contains("points"));
+    EXPECT_EQ(elements[4]["class"], "TBogen");
+    EXPECT_EQ(elements[4]["kind"], 9);
+    EXPECT_EQ(elements[4]["style"], 1);
+    EXPECT_EQ(elements[4]["startPoint"], (Json{{"x", 2500}, {"y", 2000}}));
+    EXPECT_EQ(elements[4]["endPoint"], (Json{{"x", 2000}, {"y", 1500}}));
+    EXPECT_FALSE(elements[4].contains("points"));
 }
 
 TEST(CliCheck, AcceptsAGoodDocumentSilently) {
