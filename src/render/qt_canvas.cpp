@@ -63,9 +63,12 @@ QPen QtCanvas::MakePen() const {
         pen.setCapStyle(Qt::FlatCap);
         pen.setJoinStyle(Qt::MiterJoin);
     } else {
-        pen.setWidth(DevicePenWidth());
+        // Round ends and corners as a Windows pen has them. Up to four pixels a bevelled corner
+        // covers the same pixels within one and strokes much faster.
+        int width = DevicePenWidth();
+        pen.setWidth(width);
         pen.setCapStyle(Qt::RoundCap);
-        pen.setJoinStyle(Qt::RoundJoin);
+        pen.setJoinStyle(width <= 4 ? Qt::BevelJoin : Qt::RoundJoin);
     }
     return pen;
 }
@@ -105,29 +108,100 @@ QRectF QtCanvas::ShapeBox(const IRect& r, double shift) const {
     return QRectF(QPointF(x1, y1), QPointF(x2, y2));
 }
 
+namespace {
+// The points without those that repeat their predecessor: fine curves mapped to a coarse device
+// give runs of equal points, which draw nothing but cost the stroker its time.
+QPolygon DistinctPoints(const IPoint* pts, size_t n) {
+    QPolygon poly;
+    poly.reserve(static_cast<qsizetype>(n));
+    for (size_t i = 0; i < n; ++i)
+        if (i == 0 || pts[i].x != pts[i - 1].x || pts[i].y != pts[i - 1].y) poly.append(QPoint(pts[i].x, pts[i].y));
+    return poly;
+}
+
+// Marks the points between first and last that stay farther than the tolerance from the chord
+// (Douglas-Peucker, without recursion).
+void MarkKept(const QPolygon& poly, std::vector<bool>& keep, double tolerance) {
+    std::vector<std::pair<int, int>> spans{{0, static_cast<int>(poly.size()) - 1}};
+    while (!spans.empty()) {
+        auto [first, last] = spans.back();
+        spans.pop_back();
+        if (last - first < 2) continue;
+        const QPoint a = poly[first], b = poly[last];
+        const double dx = b.x() - a.x(), dy = b.y() - a.y();
+        const double len2 = dx * dx + dy * dy;
+        // Squared distances scaled by the chord's squared length (a closed chord: from a).
+        double worst = tolerance * tolerance * (len2 > 0 ? len2 : 1);
+        int farthest = -1;
+        for (int i = first + 1; i < last; ++i) {
+            const double px = poly[i].x() - a.x(), py = poly[i].y() - a.y();
+            const double cross = dx * py - dy * px;
+            const double d = len2 > 0 ? cross * cross : px * px + py * py;
+            if (d > worst) {
+                worst = d;
+                farthest = i;
+            }
+        }
+        if (farthest < 0) continue;
+        keep[static_cast<size_t>(farthest)] = true;
+        spans.push_back({first, farthest});
+        spans.push_back({farthest, last});
+    }
+}
+
+// A wide pen is stroked join by join, and a flattened curve brings a join at nearly every
+// pixel. Points within half a pixel of the simplified line are left out: under a pen wider than
+// a pixel that does not show, and the stroke costs a fraction.
+QPolygon Simplified(const QPolygon& poly) {
+    if (poly.size() < 4) return poly;
+    std::vector<bool> keep(static_cast<size_t>(poly.size()), false);
+    keep.front() = keep.back() = true;
+    MarkKept(poly, keep, 0.5);
+    QPolygon out;
+    out.reserve(poly.size());
+    for (qsizetype i = 0; i < poly.size(); ++i)
+        if (keep[static_cast<size_t>(i)]) out.append(poly[i]);
+    return out;
+}
+}  // namespace
+
+bool QtCanvas::WidePenOnRaster() const {
+    return Raster() && Pen().style == PenStyle::Solid && Pen().width > 0 && DevicePenWidth() > 1;
+}
+
 void QtCanvas::DevPolyline(const IPoint* pts, size_t n) {
     if (n < 2 || Pen().style == PenStyle::Clear) return;
-    QPolygon poly(static_cast<int>(n));
-    for (size_t i = 0; i < n; ++i) poly.setPoint(static_cast<int>(i), pts[i].x, pts[i].y);
+    QPolygon poly = DistinctPoints(pts, n);
+    // A line that collapsed to one point leaves out that point, its last.
+    if (poly.size() < 2) return;
+    if (WidePenOnRaster()) poly = Simplified(poly);
     ApplyState(true, false);
     painter_.drawPolyline(poly);
 }
 
 void QtCanvas::DevPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons) {
+    Qt::FillRule rule = PolyFillMode() == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill;
+    bool simplify = WidePenOnRaster();
+    auto outline = [&](const IPoint* p, int32_t count) {
+        QPolygon poly = DistinctPoints(p, static_cast<size_t>(count));
+        return simplify ? Simplified(poly) : poly;
+    };
+    ApplyState(true, true);
+    if (polygons == 1) {
+        if (counts[0] > 0) painter_.drawPolygon(outline(pts, counts[0]), rule);
+        return;
+    }
     QPainterPath path;
-    path.setFillRule(PolyFillMode() == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill);
+    path.setFillRule(rule);
     size_t at = 0;
     for (size_t i = 0; i < polygons; ++i) {
         int32_t count = std::max(counts[i], 0);
         if (count > 0) {
-            QPolygonF poly(count);
-            for (int32_t k = 0; k < count; ++k) poly[k] = QPointF(pts[at + k].x, pts[at + k].y);
-            path.addPolygon(poly);
+            path.addPolygon(QPolygonF(outline(pts + at, count)));
             path.closeSubpath();
         }
         at += static_cast<size_t>(count);
     }
-    ApplyState(true, true);
     painter_.drawPath(path);
 }
 

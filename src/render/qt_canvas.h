@@ -60,6 +60,7 @@ private:
     QPen MakePen() const;
     QBrush MakeBrush() const;
     bool Raster() const { return kind_ == DeviceKind::Raster; }
+    bool WidePenOnRaster() const;
     // The box of a rectangle, ellipse or arc in painter coordinates (normalised; on an image
     // the right and bottom edge excluded, outlines through the pixel centres).
     QRectF ShapeBox(const IRect& r, double shift) const;

@@ -1,5 +1,7 @@
 // Pixels the Qt canvas paints on an image: the extent of shapes, pens, arcs, text, pictures,
 // clipping and fill rules, read back from the image.
+#include <QPainter>
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include "core/cp1252.h"
@@ -247,6 +249,62 @@ TEST(QtCanvasImage, StretchesAndMirrorsPictures) {
     EXPECT_EQ(PixelColor(img, 12, 28), RGBColor(0, 0, 255));
     EXPECT_EQ(PixelColor(img, 52, 12), RGBColor(0, 255, 0));
     EXPECT_EQ(PixelColor(img, 68, 12), RGBColor(255, 0, 0));
+}
+
+}  // namespace
+
+namespace {
+
+// The same wide curve drawn through the canvas (which leaves out points a wide pen does not
+// show) and drawn by Qt through every point: the pictures differ only along the edge.
+TEST(QtCanvasPen, WideCurvesKeepTheirShape) {
+    std::vector<IPoint> pts;
+    for (int i = 0; i <= 300; ++i) {
+        double a = 2 * M_PI * i / 300;
+        pts.push_back({static_cast<int32_t>(std::lround(60 + 45 * std::cos(a))),
+                       static_cast<int32_t>(std::lround(60 + 30 * std::sin(a) + 10 * std::sin(3 * a)))});
+    }
+    for (int width : {3, 7}) {
+        ImageTarget t(120, 120);
+        t.Canvas().SetPenWidth(width);
+        t.Canvas().Polyline(pts);
+        const QImage& ours = t.Finish();
+
+        QImage direct(120, 120, QImage::Format_RGB32);
+        direct.fill(Qt::white);
+        QPainter p(&direct);
+        QPen pen(Qt::black, width);
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        p.setPen(pen);
+        QPolygon poly;
+        for (IPoint q : pts) poly << QPoint(q.x, q.y);
+        p.drawPolyline(poly);
+        p.end();
+
+        int painted = 0, differing = 0;
+        for (int y = 1; y < 119; ++y)
+            for (int x = 1; x < 119; ++x) {
+                bool a = PixelColor(ours, x, y) == kBlack, b = PixelColor(direct, x, y) == kBlack;
+                painted += b;
+                if (a == b) continue;
+                ++differing;
+                // A pixel only one picture has lies next to one that both have.
+                bool nearCommon = false;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        nearCommon |= PixelColor(ours, x + dx, y + dy) == kBlack &&
+                                      PixelColor(direct, x + dx, y + dy) == kBlack;
+                EXPECT_TRUE(nearCommon) << "width " << width << " at " << x << "," << y;
+            }
+        EXPECT_LT(differing, painted / 10) << "width " << width;
+    }
+}
+
+TEST(QtCanvasShapes, ALineOfOnePointDrawsNothing) {
+    ImageTarget t(20, 20);
+    t.Canvas().Polyline(std::vector<IPoint>{{5, 5}, {5, 5}, {5, 5}});
+    EXPECT_TRUE(PaintedBox(t.Finish(), kWhite).isEmpty());
 }
 
 }  // namespace
