@@ -12,7 +12,7 @@ namespace {
 int32_t RoundHalfUp(double v) {
     if (!std::isfinite(v)) return 0;
     double r = std::floor(v + 0.5);
-    return static_cast<int32_t>(std::clamp(r, -2147483647.0, 2147483647.0));
+    return static_cast<int32_t>(std::clamp(r, -static_cast<double>(kCoordLimit), static_cast<double>(kCoordLimit)));
 }
 }  // namespace
 

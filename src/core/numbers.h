@@ -14,13 +14,16 @@ using Real = long double;
 // Rounds to the nearest integer, halves to the even neighbour.
 Real RoundEven(Real v);
 
-// RoundEven as a 32-bit integer, saturated at the limits (NaN gives 0).
+// Integer coordinates stay within this bound, so that sums of a few of them never overflow.
+constexpr int32_t kCoordLimit = 1000000000;
+
+// RoundEven as a 32-bit integer, saturated at +-kCoordLimit (NaN gives 0).
 int32_t RoundToInt(Real v);
 
 // RoundEven as a 64-bit integer, saturated at the limits (NaN gives 0).
 int64_t RoundToInt64(Real v);
 
-// Truncates toward zero into a 32-bit integer, saturated (NaN gives 0).
+// Truncates toward zero into a 32-bit integer, saturated at +-kCoordLimit (NaN gives 0).
 int32_t TruncToInt(Real v);
 
 // Text to number: every ',' counts as '.', surrounding blanks are ignored, an empty text and a

@@ -120,8 +120,21 @@ void TPlatine::DeleteElement(TBauteil* e) {
 
 void TPlatine::DeleteSelected() {
     Sizer.reset();
-    for (int i = static_cast<int>(elements_.size()) - 1; i >= 0; --i)
-        if (elements_[i]->GetSelected()) DeleteElement(elements_[i].get());
+    // One pass, so that deleting thousands of elements stays linear.
+    ElementList kept;
+    kept.reserve(elements_.size());
+    for (auto& e : elements_) {
+        if (!e->GetSelected()) {
+            kept.push_back(std::move(e));
+            continue;
+        }
+        e->SetSelected(false);
+        if (current_ == e.get()) current_ = nullptr;
+        if (State.underConstruction == e.get()) State.underConstruction = nullptr, State.pendingPoint = nullptr;
+        MRect b = NormaliseRect(e->GetBounds());
+        InvalidateModelRect({b.x1 - 20, b.y1 - 20, b.x2 + 20, b.y2 + 20});
+    }
+    elements_ = std::move(kept);
     ContentChanged = true;
     Raise(OnMyClick);
 }

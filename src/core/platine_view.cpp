@@ -153,18 +153,23 @@ void TPlatine::PaintGrid(Canvas& c) {
     c.SetPenWidth(0);
     c.SetPenColor(GridColor());
     IRect clip = c.ClipBox();
-    // Lines beyond the clip area would not show; only the visible ones are drawn.
+    // Lines beyond the clip area would not show; only the visible ones are drawn. Lines are at
+    // least five pixels apart, so a clip area holds a bounded number of them.
+    auto run = [](Real k0, Real k1, auto each) {
+        Real count = k1 - k0 + 1;
+        if (!(count >= 1)) return;
+        int64_t n = count > 100000 ? 100000 : static_cast<int64_t>(count);
+        for (int64_t i = 0; i < n; ++i) each(k0 + static_cast<Real>(i));
+    };
     auto lines = [&](Real origin, Real extent, int32_t lo, int32_t hi, auto draw) {
         // Forward: k = 1, 2, ... while the previous line lay below the extent.
         Real kmax = std::max<Real>(1, std::ceil((extent - origin) / g));
-        Real k0 = std::max<Real>(1, std::floor((lo - origin) / g));
-        Real k1 = std::min(kmax, std::ceil((hi - origin) / g));
-        for (Real k = k0; k <= k1; ++k) draw(RoundToInt(origin + k * g));
+        run(std::max<Real>(1, std::floor((lo - origin) / g)), std::min(kmax, std::ceil((hi - origin) / g)),
+            [&](Real k) { draw(RoundToInt(origin + k * g)); });
         // Backward: k = 0, 1, ... while the previous line lay above 0.
         Real bmax = std::max<Real>(0, std::ceil(origin / g));
-        Real b0 = std::max<Real>(0, std::floor((origin - hi) / g));
-        Real b1 = std::min(bmax, std::ceil((origin - lo) / g));
-        for (Real k = b0; k <= b1; ++k) draw(RoundToInt(origin - k * g));
+        run(std::max<Real>(0, std::floor((origin - hi) / g)), std::min(bmax, std::ceil((origin - lo) / g)),
+            [&](Real k) { draw(RoundToInt(origin - k * g)); });
     };
     int32_t w = RoundToInt(Width), h = RoundToInt(Height);
     lines(GridOrigin.y, Height, clip.y1, clip.y2, [&](int32_t y) {

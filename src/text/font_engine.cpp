@@ -112,10 +112,12 @@ int32_t FreeTypeFontEngine::Scaled(double fontUnits, int32_t height, int32_t cel
 TextMetrics FreeTypeFontEngine::Metrics(const FontSpec& font) {
     const Font& f = Resolve(font);
     if (!f.face || font.height <= 0) return {};
+    // Heights beyond the coordinate bound measure as that bound.
+    int32_t h = std::min(font.height, kCoordLimit);
     TextMetrics m;
-    m.height = font.height;
-    m.ascent = std::clamp(Scaled(f.face->AscentUnits(), font.height, f.face->CellUnits()), 0, font.height);
-    m.descent = font.height - m.ascent;
+    m.height = h;
+    m.ascent = std::clamp(Scaled(f.face->AscentUnits(), h, f.face->CellUnits()), 0, h);
+    m.descent = h - m.ascent;
     return m;
 }
 
@@ -131,7 +133,7 @@ int32_t FreeTypeFontEngine::TextWidth(const FontSpec& font, std::string_view utf
     int64_t width = 0;
     for (char32_t c : Utf8ToUtf32(utf8))
         width += Scaled(f.face->Glyph(c).advance, font.height, f.face->CellUnits());
-    return static_cast<int32_t>(std::clamp<int64_t>(width, INT32_MIN, INT32_MAX));
+    return static_cast<int32_t>(std::clamp<int64_t>(width, -kCoordLimit, kCoordLimit));
 }
 
 bool FreeTypeFontEngine::Outline(const FontSpec& font, char32_t c, const GlyphMatrix& m, GlyphSink& sink) {

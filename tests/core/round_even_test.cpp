@@ -33,8 +33,22 @@ TEST(RoundEven, SignsOfZeroAndValuesBeyondIntegersArePreserved) {
     EXPECT_EQ(RoundEven(0x1p62L + 0.5L), 0x1p62L);
     EXPECT_TRUE(std::isnan(RoundEven(std::numeric_limits<Real>::quiet_NaN())));
     EXPECT_EQ(RoundEven(-std::numeric_limits<Real>::infinity()), -std::numeric_limits<Real>::infinity());
-    EXPECT_EQ(RoundToInt(1e30L), std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(RoundToInt(1e30L), kCoordLimit);
     EXPECT_EQ(RoundToInt64(-1e30L), std::numeric_limits<int64_t>::min());
+}
+
+TEST(RoundEven, RoundToIntSaturatesAtTheCoordinateBound) {
+    EXPECT_EQ(RoundToInt(999999998.5L), 999999998);
+    EXPECT_EQ(RoundToInt(999999999.5L), kCoordLimit);
+    EXPECT_EQ(RoundToInt(1e9L + 0.4L), kCoordLimit);
+    EXPECT_EQ(RoundToInt(-999999999.5L), -kCoordLimit);
+    EXPECT_EQ(RoundToInt(-999999998.5L), -999999998);
+    EXPECT_EQ(RoundToInt(-3e9L), -kCoordLimit);
+    EXPECT_EQ(RoundToInt(std::numeric_limits<Real>::infinity()), kCoordLimit);
+    EXPECT_EQ(RoundToInt(-std::numeric_limits<Real>::infinity()), -kCoordLimit);
+    EXPECT_EQ(RoundToInt(std::numeric_limits<Real>::quiet_NaN()), 0);
+    EXPECT_EQ(RoundToInt(-0.5L), 0);
+    EXPECT_EQ(RoundToInt(0.5L), 0);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/cp1252.h"
+#include "core/numbers.h"
 #include "reference_font.h"
 #include "text/font_engine.h"
 
@@ -87,9 +88,9 @@ TEST(FontMetrics, HeightsOfZeroOrLessMeasureNothing) {
 TEST(FontMetrics, HugeHeightsAndLongTextsDoNotOverflow) {
     FontEngine& e = FontEngine::Instance();
     TextMetrics m = e.Metrics({"Arial", INT32_MAX, 0});
-    EXPECT_EQ(static_cast<int64_t>(m.ascent) + m.descent, INT32_MAX);
+    EXPECT_EQ(static_cast<int64_t>(m.ascent) + m.descent, kCoordLimit);
     EXPECT_GT(m.ascent, m.descent);
-    EXPECT_EQ(e.TextWidth({"Arial", INT32_MAX, 0}, std::string(255, 'W')), INT32_MAX);
+    EXPECT_EQ(e.TextWidth({"Arial", INT32_MAX, 0}, std::string(255, 'W')), kCoordLimit);
 }
 
 TEST(FontMetrics, CharactersWithoutGlyphAdvanceLikeTheDefaultGlyph) {

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Runs the document fuzzer for the given number of seconds on a seed corpus written by the
+# program itself. Findings land in fuzz-out/.
+set -euo pipefail
+build=${1:-build-fuzz}
+seconds=${2:-600}
+corpus=fuzz-out/corpus
+mkdir -p "$corpus" fuzz-out/seeds
+"$build/fuzz/make_fuzz_seeds" fuzz-out/seeds
+"$build/fuzz/fuzz_document" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
+  -artifact_prefix=fuzz-out/ -print_final_stats=1 "$corpus" fuzz-out/seeds

@@ -1,0 +1,138 @@
+#include "core/canvas.h"
+
+#include <gtest/gtest.h>
+
+#include "core/recording_canvas.h"
+#include "core/region.h"
+
+using namespace pw;
+
+namespace {
+
+using Kind = RecordedCall::Kind;
+
+void PanelMapping(Canvas& c, double zoom, int scrollX = 0, int scrollY = 0) {
+    c.SetMapMode(MapMode::Isotropic);
+    c.SetWindowOrg(0, 0);
+    c.SetWindowExt(5000, 5000);
+    c.SetViewportOrg(-scrollX, -scrollY);
+    c.SetViewportExt(static_cast<int>(zoom * 100), static_cast<int>(zoom * 100));
+}
+
+TEST(Canvas, PanelMappingGivesZoomPixelsPerMillimetre) {
+    RecordingCanvas c;
+    PanelMapping(c, 2.0, 10, 20);
+    EXPECT_EQ(c.LPtoDP(IPoint{500, 500}), (IPoint{10, 0}));  // 10 mm at 2 px/mm, minus the scroll
+    EXPECT_EQ(c.DPtoLP(IPoint{10, 0}), (IPoint{500, 500}));
+    EXPECT_EQ(c.LPtoDP(IPoint{0, 0}), (IPoint{-10, -20}));
+}
+
+TEST(Canvas, IsotropicMappingKeepsUnitsSquare) {
+    RecordingCanvas c;
+    c.SetMapMode(MapMode::Isotropic);
+    c.SetWindowExt(100, 100);
+    c.SetViewportExt(400, -200);  // the larger scale shrinks, signs stay
+    EXPECT_EQ(c.ViewportExt(), (IPoint{200, -200}));
+    EXPECT_EQ(c.LPtoDP(IPoint{10, 10}), (IPoint{20, -20}));
+    c.SetMapMode(MapMode::Anisotropic);
+    c.SetWindowExt(-100, 100);
+    c.SetViewportExt(400, 200);
+    EXPECT_EQ(c.LPtoDP(IPoint{10, 10}), (IPoint{-40, 20}));  // mirrored in x
+}
+
+TEST(Canvas, PenWidthMapsToDevicePixels) {
+    RecordingCanvas c;
+    PanelMapping(c, 1.0);
+    c.SetPenWidth(0);
+    EXPECT_EQ(c.DevicePenWidth(), 1);
+    c.SetPenWidth(50);  // 1 mm at 1 px/mm
+    EXPECT_EQ(c.DevicePenWidth(), 1);
+    PanelMapping(c, 10.0);
+    EXPECT_EQ(c.DevicePenWidth(), 10);
+    c.SetPenWidth(1);
+    EXPECT_EQ(c.DevicePenWidth(), 1);
+}
+
+TEST(Canvas, BrushRule) {
+    RecordingCanvas c;
+    c.SetBrushStyle(bsClear);
+    c.SetBrushColor(0x123456);  // colour after style: the clear brush becomes solid
+    EXPECT_EQ(c.Brush().style, bsSolid);
+    c.SetBrushColor(0x654321);
+    c.SetBrushStyle(bsClear);  // style after colour: stays clear, colour kept
+    EXPECT_EQ(c.Brush().style, bsClear);
+    EXPECT_EQ(c.Brush().color, 0x654321u);
+    c.SetBrushStyle(bsCross);
+    c.SetBrushColor(1);  // hatches stay hatches
+    EXPECT_EQ(c.Brush().style, bsCross);
+}
+
+TEST(Canvas, CallsArriveInDeviceCoordinatesWithTheirState) {
+    RecordingCanvas c;
+    PanelMapping(c, 1.0);
+    c.SetPenColor(0xFF);
+    c.SetPenMode(PenMode::Xor);
+    c.MoveTo({0, 0});
+    c.LineTo({500, 250});
+    std::vector<IPoint> poly{{0, 0}, {100, 0}, {100, 100}};
+    c.Polygon(poly);
+    ASSERT_EQ(c.calls.size(), 2u);
+    EXPECT_EQ(c.calls[0].kind, Kind::Polyline);
+    EXPECT_EQ(c.calls[0].pts, (std::vector<IPoint>{{0, 0}, {10, 5}}));
+    EXPECT_EQ(c.calls[0].pen.mode, PenMode::Xor);
+    EXPECT_EQ(c.calls[1].kind, Kind::PolyPolygon);
+    EXPECT_EQ(c.calls[1].counts, (std::vector<int32_t>{3}));
+    EXPECT_EQ(c.calls[1].pts[2], (IPoint{2, 2}));
+    EXPECT_EQ(c.CurrentPosition(), (IPoint{500, 250}));
+}
+
+TEST(Canvas, ClipBoxIsLogical) {
+    RecordingCanvas c({0, 0, 200, 100});
+    PanelMapping(c, 1.0);
+    EXPECT_EQ(c.ClipBox(), (IRect{0, 0, 10000, 5000}));
+    c.IntersectClipRect({500, 500, 1000, 1000});
+    EXPECT_EQ(c.ClipBox(), (IRect{500, 500, 1000, 1000}));
+    c.IntersectClipRect({0, 0, 750, 5000});
+    EXPECT_EQ(c.ClipBox(), (IRect{500, 500, 750, 1000}));
+    c.ResetClip();
+    EXPECT_FALSE(c.HasClip());
+}
+
+TEST(Region, PolygonFillRules) {
+    // A square drawn twice around: even-odd leaves it empty, winding fills it.
+    std::vector<IPoint> twice{{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}, {10, 0}, {10, 10}, {0, 10}};
+    EXPECT_FALSE(Region::FromPolygon(twice, FillMode::Alternate).ContainsPoint({5, 5}));
+    EXPECT_TRUE(Region::FromPolygon(twice, FillMode::Winding).ContainsPoint({5, 5}));
+    Region tri = Region::FromPolygon({{0, 0}, {20, 0}, {0, 20}}, FillMode::Winding);
+    EXPECT_TRUE(tri.ContainsPoint({2, 2}));
+    EXPECT_FALSE(tri.ContainsPoint({15, 15}));
+    EXPECT_FALSE(tri.ContainsPoint({-1, 5}));
+    EXPECT_TRUE(Region::FromPolygon({{0, 0}, {1, 1}}, FillMode::Winding).IsEmpty());
+}
+
+TEST(Region, RectanglesEllipsesAndUnions) {
+    Region r = Region::FromRect({10, 10, 20, 20});
+    EXPECT_TRUE(r.ContainsPoint({10, 10}));
+    EXPECT_FALSE(r.ContainsPoint({20, 20}));  // right and bottom edges are outside
+    Region e = Region::FromEllipse({0, 0, 100, 50});
+    EXPECT_TRUE(e.ContainsPoint({50, 25}));
+    EXPECT_FALSE(e.ContainsPoint({2, 2}));
+    r.Unite(e);
+    EXPECT_TRUE(r.ContainsPoint({50, 25}));
+    EXPECT_TRUE(r.ContainsPoint({15, 15}));
+    EXPECT_EQ(r.Bounds(), (IRect{0, 0, 100, 50}));
+}
+
+TEST(Region, RectangleTests) {
+    Region tri = Region::FromPolygon({{0, 0}, {100, 0}, {0, 100}}, FillMode::Winding);
+    EXPECT_TRUE(tri.IntersectsRect({10, 10, 20, 20}));     // inside
+    EXPECT_TRUE(tri.IntersectsRect({-50, -50, 200, 200}));  // surrounds
+    EXPECT_TRUE(tri.IntersectsRect({45, 45, 60, 60}));      // crosses the slanted edge
+    EXPECT_FALSE(tri.IntersectsRect({60, 60, 90, 90}));     // beyond it
+    EXPECT_FALSE(tri.IntersectsRect({10, 10, 10, 20}));     // empty rectangle
+    Region e = Region::FromEllipse({0, 0, 100, 100});
+    EXPECT_TRUE(e.IntersectsRect({90, 40, 120, 60}));
+    EXPECT_FALSE(e.IntersectsRect({90, 90, 120, 120}));  // the corner outside the circle
+}
+
+}  // namespace
