@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "render/glyph_path.h"
+#include "render/vector_hatch.h"
 
 namespace pw {
 
@@ -77,10 +78,7 @@ QBrush QtCanvas::MakeBrush() const {
     const BrushState& b = Brush();
     Qt::BrushStyle style = QtBrushStyle(b.style);
     if (style == Qt::NoBrush) return QBrush(Qt::NoBrush);
-    QBrush brush(ToQColor(b.color), style);
-    if (style != Qt::SolidPattern && HatchScale() != 1.0)
-        brush.setTransform(QTransform::fromScale(HatchScale(), HatchScale()));
-    return brush;
+    return QBrush(ToQColor(b.color), style);
 }
 
 void QtCanvas::ApplyState(bool withPen, bool withBrush) {
@@ -165,6 +163,23 @@ QPolygon Simplified(const QPolygon& poly) {
 }
 }  // namespace
 
+bool QtCanvas::VectorHatched() const {
+    return !Raster() && Brush().style >= bsHorizontal && Brush().style <= bsDiagCross;
+}
+
+void QtCanvas::DrawArea(const QPainterPath& shape) {
+    if (!VectorHatched()) {
+        ApplyState(true, true);
+        painter_.drawPath(shape);
+        return;
+    }
+    ApplyState(false, false);
+    painter_.setBrush(ToQColor(Brush().color));
+    painter_.drawPath(VectorHatch(shape, Brush().style, 8 * HatchScale(), HatchScale()));
+    ApplyState(true, false);
+    painter_.drawPath(shape);
+}
+
 bool QtCanvas::WidePenOnRaster() const {
     return Raster() && Pen().style == PenStyle::Solid && Pen().width > 0 && DevicePenWidth() > 1;
 }
@@ -186,8 +201,8 @@ void QtCanvas::DevPolyPolygon(const IPoint* pts, const int32_t* counts, size_t p
         QPolygon poly = DistinctPoints(p, static_cast<size_t>(count));
         return simplify ? Simplified(poly) : poly;
     };
-    ApplyState(true, true);
-    if (polygons == 1) {
+    if (polygons == 1 && !VectorHatched()) {
+        ApplyState(true, true);
         if (counts[0] > 0) painter_.drawPolygon(outline(pts, counts[0]), rule);
         return;
     }
@@ -202,24 +217,22 @@ void QtCanvas::DevPolyPolygon(const IPoint* pts, const int32_t* counts, size_t p
         }
         at += static_cast<size_t>(count);
     }
-    painter_.drawPath(path);
+    DrawArea(path);
 }
 
 void QtCanvas::DevRectangle(const IRect& r) {
-    ApplyState(true, true);
     QPainterPath path;
     path.addRect(ShapeBox(r, 0));
-    painter_.drawPath(path);
+    DrawArea(path);
 }
 
 void QtCanvas::DevEllipse(const IRect& r) {
-    ApplyState(true, true);
     // With an outline the curve runs through pixel centres, so the pen covers the whole box;
     // without one the filled area is a pixel smaller, as on Windows.
     bool outlined = Pen().style == PenStyle::Solid;
     QPainterPath path;
     path.addEllipse(ShapeBox(r, outlined ? 0.5 : 0));
-    painter_.drawPath(path);
+    DrawArea(path);
 }
 
 void QtCanvas::DevArc(const IRect& box, IPoint start, IPoint end) {

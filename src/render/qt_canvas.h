@@ -35,9 +35,10 @@ public:
     void SetAntialiasing(bool on) { antialiasing_ = on; }
     bool Antialiasing() const { return antialiasing_; }
 
-    // Hatch patterns are cells of 8 device pixels on an image; on vector devices the cell is
-    // scaled to 8 pixels of a 96 dpi screen (about 2.1 mm), else it would vanish at fine
-    // resolutions.
+    // Hatch patterns are cells of 8 device pixels with lines of one pixel on an image. On vector
+    // devices the hatch is drawn as stripes cut to the shape (vector_hatch.h), sized as on a
+    // 96 dpi screen: lines of one such pixel (0.26 mm), 8 of them apart (2.1 mm). This is the
+    // device units per such pixel (1 on an image).
     double HatchScale() const;
 
     // Qt colour of a 0x00BBGGRR colour.
@@ -61,6 +62,10 @@ private:
     QBrush MakeBrush() const;
     bool Raster() const { return kind_ == DeviceKind::Raster; }
     bool WidePenOnRaster() const;
+    bool VectorHatched() const;
+    // Fills and outlines an area with the current brush and pen (hatches on vector devices as
+    // stripes).
+    void DrawArea(const QPainterPath& shape);
     // The box of a rectangle, ellipse or arc in painter coordinates (normalised; on an image
     // the right and bottom edge excluded, outlines through the pixel centres).
     QRectF ShapeBox(const IRect& r, double shift) const;
