@@ -1,8 +1,9 @@
 // Painting a crowded panel onto the view's picture: 10 000 mixed elements (lines, contours,
 // circles, drill holes) on a 300 x 200 mm panel, zoomed to fit a 1920 x 1080 RGB32 image.
+#include <benchmark/benchmark.h>
+
 #include <QImage>
 #include <QPainter>
-#include <benchmark/benchmark.h>
 #include <random>
 
 #include "core/null_canvas.h"

@@ -23,7 +23,8 @@ enum class Format { Png, Bmp, Pdf, Svg };
 Format FormatOf(const std::string& path) {
     size_t dot = path.find_last_of('.');
     size_t slash = path.find_last_of('/');
-    std::string ext = dot == std::string::npos || (slash != std::string::npos && dot < slash) ? "" : path.substr(dot);
+    std::string ext =
+        dot == std::string::npos || (slash != std::string::npos && dot < slash) ? "" : path.substr(dot);
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
     if (ext == ".png") return Format::Png;
     if (ext == ".bmp") return Format::Bmp;
@@ -35,8 +36,7 @@ Format FormatOf(const std::string& path) {
 // Panels a damaged file may describe with sizes no picture can have.
 void CheckPanelSize(const TPlatine& p) {
     auto ok = [](Real v) { return std::isfinite(v) && v > 0 && v <= 100000; };
-    if (!ok(p.Width) || !ok(p.Height))
-        throw ReadFailure(Tr("Ungültige Plattengröße", "Invalid panel size"));
+    if (!ok(p.Width) || !ok(p.Height)) throw ReadFailure(Tr("Ungültige Plattengröße", "Invalid panel size"));
 }
 
 std::vector<TPlatine*> ChosenPanels(const LoadedDocument& doc, const Options& o, Format format) {
@@ -88,8 +88,12 @@ int Render(const Options& o) {
     }
     QByteArray bytes;
     switch (format) {
-        case Format::Pdf: bytes = RenderPanelsPdf(panels, o.background); break;
-        case Format::Svg: bytes = RenderPanelSvg(*panels[0], o.background); break;
+        case Format::Pdf:
+            bytes = RenderPanelsPdf(panels, o.background);
+            break;
+        case Format::Svg:
+            bytes = RenderPanelSvg(*panels[0], o.background);
+            break;
         case Format::Png:
         case Format::Bmp: {
             QImage image = RenderPanelImage(*panels[0], o.dpi, o.background);

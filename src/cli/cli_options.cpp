@@ -44,7 +44,8 @@ int ParsePanel(const std::string& text) {
 
 std::string UsageText() {
     return "plattenwerk-cli info FILE.fpl\n"
-           "plattenwerk-cli render FILE.fpl OUT.png|.bmp|.pdf|.svg [--panel N|all] [--dpi D] [--no-background] "
+           "plattenwerk-cli render FILE.fpl OUT.png|.bmp|.pdf|.svg [--panel N|all] [--dpi D] "
+           "[--no-background] "
            "[--outline]\n"
            "plattenwerk-cli convert IN.fpl OUT.fpl\n"
            "plattenwerk-cli check FILE.fpl\n";
@@ -101,7 +102,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
         }
     }
     if (o.files.size() != shape->files)
-        throw UsageError(std::string(Tr("Falsche Zahl von Dateien für ", "Wrong number of files for ")) + o.command);
+        throw UsageError(std::string(Tr("Falsche Zahl von Dateien für ", "Wrong number of files for ")) +
+                         o.command);
     return o;
 }
 

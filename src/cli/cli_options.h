@@ -10,7 +10,7 @@ namespace pw::cli {
 
 // A command line that cannot be carried out as given (exit status 2).
 class UsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

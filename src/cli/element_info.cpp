@@ -10,9 +10,13 @@
 
 namespace pw::cli {
 
-double Round3(Real v) { return static_cast<double>(RoundEven(v * 1000) / 1000); }
+double Round3(Real v) {
+    return static_cast<double>(RoundEven(v * 1000) / 1000);
+}
 
-Json PointJson(MPoint p) { return Json{{"x", Round3(p.x)}, {"y", Round3(p.y)}}; }
+Json PointJson(MPoint p) {
+    return Json{{"x", Round3(p.x)}, {"y", Round3(p.y)}};
+}
 
 std::string ColorText(Color c) {
     char buf[16];
@@ -72,11 +76,7 @@ bool GroupInfo(TBauteil& e, Json& out) {
 
 // Derived kinds stand before their bases: the first writer that takes an element wins.
 constexpr KindWriter kKindWriters[] = {
-    &ArcInfo,
-    &ContourInfo,
-    &CircleInfo,
-    &DrillInfo,
-    &GroupInfo,
+    &ArcInfo, &ContourInfo, &CircleInfo, &DrillInfo, &GroupInfo,
 };
 
 }  // namespace
@@ -116,8 +116,8 @@ Json PanelJson(TPlatine& p) {
 }
 
 Json ViewJson(const TView& v) {
-    return Json{{"left", Round3(v.left)},   {"top", Round3(v.top)}, {"width", Round3(v.width)},
-                {"height", Round3(v.height)}, {"panel", v.panel},   {"name", v.name}};
+    return Json{{"left", Round3(v.left)},     {"top", Round3(v.top)}, {"width", Round3(v.width)},
+                {"height", Round3(v.height)}, {"panel", v.panel},     {"name", v.name}};
 }
 
 Json DocumentJson(const LoadedDocument& doc) {

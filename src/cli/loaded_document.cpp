@@ -38,9 +38,9 @@ LoadedDocument LoadDocument(const std::string& path) {
     if (data.size() >= 41) doc.version = FormatVersion::FromHeader(data.data() + 37).text;
     doc.panels.push_back(std::make_unique<TPlatine>());
     try {
-        ReadDocument(data, *doc.panels[0],
-                     [&]() -> TPlatine& { return *doc.panels.emplace_back(std::make_unique<TPlatine>()); },
-                     doc.views);
+        ReadDocument(
+            data, *doc.panels[0],
+            [&]() -> TPlatine& { return *doc.panels.emplace_back(std::make_unique<TPlatine>()); }, doc.views);
     } catch (const VersionError& e) {
         throw ReadFailure(OneLine(e.Text()));
     } catch (const StreamError& e) {

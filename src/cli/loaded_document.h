@@ -13,7 +13,7 @@ namespace pw::cli {
 
 // The document could not be read; what() is the reader's message (exit status 1).
 class ReadFailure : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

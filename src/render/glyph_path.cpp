@@ -13,7 +13,7 @@ namespace {
 
 // Builds a painter path from the font engine's outline records; y is turned downward.
 class PathSink : public GlyphSink {
-public:
+  public:
     PathSink(QPainterPath& path, double scale) : path_(path), scale_(scale) {}
 
     void StartContour(GlyphPoint start) override { path_.moveTo(ToPoint(start)); }
@@ -31,9 +31,10 @@ public:
     }
     void CloseContour() override { path_.closeSubpath(); }
 
-private:
+  private:
     QPointF ToPoint(GlyphPoint p) const {
-        return {static_cast<double>(FromFixed16(p.x)) * scale_, -static_cast<double>(FromFixed16(p.y)) * scale_};
+        return {static_cast<double>(FromFixed16(p.x)) * scale_,
+                -static_cast<double>(FromFixed16(p.y)) * scale_};
     }
     QPainterPath& path_;
     double scale_;

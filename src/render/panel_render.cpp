@@ -24,7 +24,9 @@ QSize PanelDeviceSize(const TPlatine& panel, double dotsPerInch) {
 }
 
 namespace {
-double MmOf(Real units) { return static_cast<double>(units) / 50.0; }
+double MmOf(Real units) {
+    return static_cast<double>(units) / 50.0;
+}
 
 void PaintPage(TPlatine& panel, QtCanvas& canvas, bool withBackground) {
     MapTrueSize(canvas, canvas.DotsPerInch());

@@ -14,16 +14,24 @@ namespace {
 
 Qt::BrushStyle QtBrushStyle(TBrushStyle s) {
     switch (s) {
-        case bsClear: return Qt::NoBrush;
-        case bsHorizontal: return Qt::HorPattern;
-        case bsVertical: return Qt::VerPattern;
+        case bsClear:
+            return Qt::NoBrush;
+        case bsHorizontal:
+            return Qt::HorPattern;
+        case bsVertical:
+            return Qt::VerPattern;
         // Qt's forward diagonal runs from top left to bottom right, as the Windows one does.
-        case bsFDiagonal: return Qt::FDiagPattern;
-        case bsBDiagonal: return Qt::BDiagPattern;
-        case bsCross: return Qt::CrossPattern;
-        case bsDiagCross: return Qt::DiagCrossPattern;
+        case bsFDiagonal:
+            return Qt::FDiagPattern;
+        case bsBDiagonal:
+            return Qt::BDiagPattern;
+        case bsCross:
+            return Qt::CrossPattern;
+        case bsDiagCross:
+            return Qt::DiagCrossPattern;
         case bsSolid:
-        default: return Qt::SolidPattern;
+        default:
+            return Qt::SolidPattern;
     }
 }
 
@@ -42,16 +50,23 @@ double ParametricAngle(const QRectF& box, QPointF p) {
 }  // namespace
 
 QtCanvas::QtCanvas(QPainter& painter, DeviceKind kind, const IRect& deviceBounds, double dotsPerInch)
-    : painter_(painter), kind_(kind), bounds_(deviceBounds), dotsPerInch_(dotsPerInch > 0 ? dotsPerInch : 96) {
+    : painter_(painter),
+      kind_(kind),
+      bounds_(deviceBounds),
+      dotsPerInch_(dotsPerInch > 0 ? dotsPerInch : 96) {
     painter_.resetTransform();
     painter_.setBackgroundMode(Qt::TransparentMode);
     painter_.setBrushOrigin(0, 0);
     painter_.setClipping(false);
 }
 
-QColor QtCanvas::ToQColor(Color c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+QColor QtCanvas::ToQColor(Color c) {
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
 
-double QtCanvas::HatchScale() const { return Raster() ? 1.0 : std::max(1.0, dotsPerInch_ / 96.0); }
+double QtCanvas::HatchScale() const {
+    return Raster() ? 1.0 : std::max(1.0, dotsPerInch_ / 96.0);
+}
 
 QPen QtCanvas::MakePen() const {
     const PenState& p = Pen();
@@ -84,9 +99,15 @@ QBrush QtCanvas::MakeBrush() const {
 void QtCanvas::ApplyState(bool withPen, bool withBrush) {
     PenMode mode = Raster() ? Pen().mode : PenMode::Copy;
     switch (mode) {
-        case PenMode::Xor: painter_.setCompositionMode(QPainter::RasterOp_SourceXorDestination); break;
-        case PenMode::NotXor: painter_.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination); break;
-        case PenMode::Copy: painter_.setCompositionMode(QPainter::CompositionMode_SourceOver); break;
+        case PenMode::Xor:
+            painter_.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+            break;
+        case PenMode::NotXor:
+            painter_.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+            break;
+        case PenMode::Copy:
+            painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            break;
     }
     painter_.setRenderHint(QPainter::Antialiasing, antialiasing_ && mode == PenMode::Copy);
     painter_.setPen(withPen ? MakePen() : QPen(Qt::NoPen));
@@ -113,7 +134,8 @@ QPolygon DistinctPoints(const IPoint* pts, size_t n) {
     QPolygon poly;
     poly.reserve(static_cast<qsizetype>(n));
     for (size_t i = 0; i < n; ++i)
-        if (i == 0 || pts[i].x != pts[i - 1].x || pts[i].y != pts[i - 1].y) poly.append(QPoint(pts[i].x, pts[i].y));
+        if (i == 0 || pts[i].x != pts[i - 1].x || pts[i].y != pts[i - 1].y)
+            poly.append(QPoint(pts[i].x, pts[i].y));
     return poly;
 }
 

@@ -18,7 +18,7 @@
 namespace pw {
 
 class QtCanvas : public Canvas {
-public:
+  public:
     enum class DeviceKind { Raster, Vector };
 
     // The painter must be active on its device; deviceBounds is the device area in device units
@@ -44,7 +44,7 @@ public:
     // Qt colour of a 0x00BBGGRR colour.
     static QColor ToQColor(Color c);
 
-protected:
+  protected:
     IRect DeviceBounds() const override { return bounds_; }
     void DevPolyline(const IPoint* pts, size_t n) override;
     void DevPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons) override;
@@ -55,7 +55,7 @@ protected:
     void DevImage(const IRect& dest, const Image& image) override;
     void DevClipChanged() override;
 
-private:
+  private:
     // Sets the painter's composition, smoothing, pen and brush from the canvas state.
     void ApplyState(bool withPen, bool withBrush);
     QPen MakePen() const;

@@ -13,7 +13,9 @@ namespace {
 constexpr double kPointsPerMm = 72.0 / 25.4;
 constexpr double kDotsPerMm = kVectorDotsPerInch / 25.4;
 
-int DeviceLength(double mm) { return static_cast<int>(std::lround(mm * kDotsPerMm)); }
+int DeviceLength(double mm) {
+    return static_cast<int>(std::lround(mm * kDotsPerMm));
+}
 
 QPageLayout LayoutMm(double widthMm, double heightMm) {
     QPageSize size(QSizeF(widthMm, heightMm), QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
@@ -108,8 +110,9 @@ QByteArray SvgTarget::Finish() {
 
 PrinterTarget::PrinterTarget(QPagedPaintDevice& device) : device_(device) {
     painter_.begin(&device_);
-    canvas_ = std::make_unique<QtCanvas>(painter_, QtCanvas::DeviceKind::Vector,
-                                         IRect{0, 0, device_.width(), device_.height()}, device_.logicalDpiX());
+    canvas_ =
+        std::make_unique<QtCanvas>(painter_, QtCanvas::DeviceKind::Vector,
+                                   IRect{0, 0, device_.width(), device_.height()}, device_.logicalDpiX());
 }
 
 PrinterTarget::~PrinterTarget() {
@@ -151,7 +154,8 @@ QByteArray FixPdfPageBoxes(const QByteArray& pdf, const std::vector<QSizeF>& pag
                              QByteArray::number(width, 'f', decimals) + ' ' + topText;
             if (box.size() <= end - start) {
                 out.replace(start, box.size(), box);
-                out.replace(start + box.size(), end - start - box.size(), QByteArray(end - start - box.size(), ' '));
+                out.replace(start + box.size(), end - start - box.size(),
+                            QByteArray(end - start - box.size(), ' '));
                 break;
             }
         }

@@ -8,8 +8,8 @@
 //   box counts device units of 0.01 mm.
 // - PrinterTarget: a printer or any other paged device, in the device's own dots.
 
-#include <QByteArray>
 #include <QBuffer>
+#include <QByteArray>
 #include <QImage>
 #include <QPainter>
 #include <memory>
@@ -27,7 +27,7 @@ namespace pw {
 constexpr int kVectorDotsPerInch = 2540;
 
 class ImageTarget {
-public:
+  public:
     // A width x height RGB32 image filled with the colour; dotsPerInch is stored in the image.
     ImageTarget(int width, int height, Color fill = kWhite, double dotsPerInch = 96);
     ~ImageTarget();
@@ -38,14 +38,14 @@ public:
     // Ends painting (if still active) and gives the picture.
     const QImage& Finish();
 
-private:
+  private:
     QImage image_;
     QPainter painter_;
     std::unique_ptr<QtCanvas> canvas_;
 };
 
 class PdfTarget {
-public:
+  public:
     // Opens the first page, widthMm x heightMm.
     PdfTarget(double widthMm, double heightMm);
     ~PdfTarget();
@@ -58,7 +58,7 @@ public:
     // Ends the document and gives its bytes.
     QByteArray Finish();
 
-private:
+  private:
     void ResetBounds(double widthMm, double heightMm);
 
     QBuffer buffer_;
@@ -69,7 +69,7 @@ private:
 };
 
 class SvgTarget {
-public:
+  public:
     SvgTarget(double widthMm, double heightMm);
     ~SvgTarget();
     SvgTarget(const SvgTarget&) = delete;
@@ -78,7 +78,7 @@ public:
     QtCanvas& Canvas() { return *canvas_; }
     QByteArray Finish();
 
-private:
+  private:
     QBuffer buffer_;
     std::unique_ptr<QSvgGenerator> generator_;
     QPainter painter_;
@@ -89,7 +89,7 @@ private:
 // page layout and resolution must be set before; device units are its dots, the canvas bounds
 // its paint rectangle.
 class PrinterTarget {
-public:
+  public:
     explicit PrinterTarget(QPagedPaintDevice& device);
     ~PrinterTarget();
     PrinterTarget(const PrinterTarget&) = delete;
@@ -100,7 +100,7 @@ public:
     void NewPage();
     void Finish();
 
-private:
+  private:
     QPagedPaintDevice& device_;
     QPainter painter_;
     std::unique_ptr<QtCanvas> canvas_;

@@ -18,23 +18,39 @@ void AddStripes(QPainterPath& stripes, const QRectF& box, HatchLine d, double sp
     const double slant = half * std::sqrt(2.0);
     double from = 0, to = 0;
     switch (d) {
-        case HatchLine::Horizontal: from = top, to = bottom; break;
-        case HatchLine::Vertical: from = left, to = right; break;
-        case HatchLine::Down: from = left - bottom, to = right - top; break;
-        case HatchLine::Up: from = left + top, to = right + bottom; break;
+        case HatchLine::Horizontal:
+            from = top, to = bottom;
+            break;
+        case HatchLine::Vertical:
+            from = left, to = right;
+            break;
+        case HatchLine::Down:
+            from = left - bottom, to = right - top;
+            break;
+        case HatchLine::Up:
+            from = left + top, to = right + bottom;
+            break;
     }
     for (double k = std::floor(from / spacing); k * spacing <= to; ++k) {
         const double c = k * spacing;
         switch (d) {
-            case HatchLine::Horizontal: stripes.addRect(QRectF(left, c - half, right - left, width)); break;
-            case HatchLine::Vertical: stripes.addRect(QRectF(c - half, top, width, bottom - top)); break;
+            case HatchLine::Horizontal:
+                stripes.addRect(QRectF(left, c - half, right - left, width));
+                break;
+            case HatchLine::Vertical:
+                stripes.addRect(QRectF(c - half, top, width, bottom - top));
+                break;
             case HatchLine::Down:
-                stripes.addPolygon(QPolygonF({{c + top - slant, top}, {c + top + slant, top},
-                                              {c + bottom + slant, bottom}, {c + bottom - slant, bottom}}));
+                stripes.addPolygon(QPolygonF({{c + top - slant, top},
+                                              {c + top + slant, top},
+                                              {c + bottom + slant, bottom},
+                                              {c + bottom - slant, bottom}}));
                 break;
             case HatchLine::Up:
-                stripes.addPolygon(QPolygonF({{c - top - slant, top}, {c - top + slant, top},
-                                              {c - bottom + slant, bottom}, {c - bottom - slant, bottom}}));
+                stripes.addPolygon(QPolygonF({{c - top - slant, top},
+                                              {c - top + slant, top},
+                                              {c - bottom + slant, bottom},
+                                              {c - bottom - slant, bottom}}));
                 break;
         }
         stripes.closeSubpath();
@@ -50,10 +66,18 @@ QPainterPath VectorHatch(const QPainterPath& shape, TBrushStyle style, double sp
     const QRectF box = shape.boundingRect();
     auto add = [&](HatchLine d) { AddStripes(stripes, box, d, spacing, width); };
     switch (style) {
-        case bsHorizontal: add(HatchLine::Horizontal); break;
-        case bsVertical: add(HatchLine::Vertical); break;
-        case bsFDiagonal: add(HatchLine::Down); break;
-        case bsBDiagonal: add(HatchLine::Up); break;
+        case bsHorizontal:
+            add(HatchLine::Horizontal);
+            break;
+        case bsVertical:
+            add(HatchLine::Vertical);
+            break;
+        case bsFDiagonal:
+            add(HatchLine::Down);
+            break;
+        case bsBDiagonal:
+            add(HatchLine::Up);
+            break;
         case bsCross:
             add(HatchLine::Horizontal);
             add(HatchLine::Vertical);
@@ -62,7 +86,8 @@ QPainterPath VectorHatch(const QPainterPath& shape, TBrushStyle style, double sp
             add(HatchLine::Down);
             add(HatchLine::Up);
             break;
-        default: return {};
+        default:
+            return {};
     }
     return shape.intersected(stripes);
 }

@@ -1,12 +1,12 @@
 // "render", "convert" and the usage errors of the command-line tool, called as functions and
 // as the installed program.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
 #include <QImage>
 #include <QRegularExpression>
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
-
 #include <cstdio>
-#include <sys/wait.h>
+#include <nlohmann/json.hpp>
 
 #include "cli/cli_fixture.h"
 
@@ -14,12 +14,16 @@ using namespace pw::test;
 
 namespace {
 
-QImage LoadImage(const std::string& path) { return QImage(QString::fromStdString(path)); }
+QImage LoadImage(const std::string& path) {
+    return QImage(QString::fromStdString(path));
+}
 
-uint32_t Rgb(const QImage& img, int x, int y) { return img.pixel(x, y) & 0xFFFFFF; }
+uint32_t Rgb(const QImage& img, int x, int y) {
+    return img.pixel(x, y) & 0xFFFFFF;
+}
 
 class CliRender : public testing::Test {
-protected:
+  protected:
     void SetUp() override { WriteFile(doc, SampleDocument()); }
     TempDir dir;
     std::string doc = dir.File("doc.fpl");
@@ -65,7 +69,8 @@ TEST_F(CliRender, PdfWithAllPanelsHasOnePageEach) {
     std::string out = dir.File("all.pdf");
     ASSERT_EQ(RunCli({"render", doc, out, "--panel", "all"}).code, 0);
     std::vector<uint8_t> bytes = ReadFile(out);
-    QString text = QString::fromLatin1(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    QString text = QString::fromLatin1(reinterpret_cast<const char*>(bytes.data()),
+                                       static_cast<qsizetype>(bytes.size()));
     QRegularExpression re(R"(/MediaBox \[([-0-9.]+) ([-0-9.]+) ([-0-9.]+) ([-0-9.]+) *\])");
     std::vector<std::pair<double, double>> pages;
     for (auto it = re.globalMatch(text); it.hasNext();) {
@@ -161,8 +166,8 @@ struct ProcessResult {
 
 ProcessResult RunProgram(const std::string& arguments) {
     // Without a display the program must pick the offscreen platform by itself.
-    std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" PW_CLI_PATH "' " + arguments +
-                          " 2>/dev/null";
+    std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" PW_CLI_PATH "' " +
+                          arguments + " 2>/dev/null";
     ProcessResult r;
     FILE* p = popen(command.c_str(), "r");
     if (!p) return r;
@@ -181,7 +186,8 @@ TEST(CliProgram, RunsHeadlessWithItsExitStatuses) {
     ASSERT_EQ(info.code, 0);
     nlohmann::json j = nlohmann::json::parse(info.out);
     EXPECT_EQ(j["panels"].size(), 2u);
-    EXPECT_EQ(RunProgram("render '" + dir.File("doc.fpl") + "' '" + dir.File("p.png") + "' --dpi 50").code, 0);
+    EXPECT_EQ(RunProgram("render '" + dir.File("doc.fpl") + "' '" + dir.File("p.png") + "' --dpi 50").code,
+              0);
     EXPECT_EQ(LoadImage(dir.File("p.png")).size(), QSize(197, 98));
     EXPECT_EQ(RunProgram("check '" + dir.File("missing.fpl") + "'").code, 2);
     WriteFile(dir.File("cut.fpl"), std::vector<uint8_t>(10, 0));

@@ -1,9 +1,10 @@
 #include "cli/cli_fixture.h"
 
+#include <stdlib.h>
+
 #include <fstream>
 #include <iterator>
 #include <sstream>
-#include <stdlib.h>
 
 #include "cli/cli.h"
 #include "elements/bohrung.h"
@@ -24,7 +25,8 @@ TempDir::~TempDir() {
 
 std::vector<std::string> TempDir::Listing() const {
     std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(path_)) names.push_back(e.path().filename().string());
+    for (const auto& e : std::filesystem::directory_iterator(path_))
+        names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }

@@ -11,7 +11,7 @@
 namespace pw::test {
 
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     const std::filesystem::path& Path() const { return path_; }
@@ -19,7 +19,7 @@ public:
     // Names of the files in the directory, sorted.
     std::vector<std::string> Listing() const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -1,6 +1,7 @@
 // "info" and "check" on documents made here: the JSON lists exactly the panels, elements and
 // views; damaged files fail with the reader's message.
 #include <gtest/gtest.h>
+
 #include <nlohmann/json.hpp>
 
 #include "cli/cli_fixture.h"
@@ -69,7 +70,11 @@ TEST(CliInfo, ListsExactlyThePanelsElementsAndViews) {
     ASSERT_EQ(back["elements"].size(), 1u);
 
     ASSERT_EQ(j["views"].size(), 2u);
-    EXPECT_EQ(j["views"][0], (Json{{"left", 10}, {"top", 5}, {"width", 2500}, {"height", 1250}, {"panel", 0},
+    EXPECT_EQ(j["views"][0], (Json{{"left", 10},
+                                   {"top", 5},
+                                   {"width", 2500},
+                                   {"height", 1250},
+                                   {"panel", 0},
                                    {"name", "Links oben"}}));
     EXPECT_EQ(j["views"][1]["name"], "Rückseite");
     EXPECT_EQ(j["views"][1]["panel"], 1);
@@ -96,7 +101,8 @@ TEST(CliInfo, ContoursCirclesAndArcsShowWhatDefinesThem) {
     line->AddPoint({600, 350});
     p.AddElement(std::move(line));
     auto rect = std::make_unique<pw::TRechteck>();
-    for (pw::MPoint c : {pw::MPoint{0, 0}, pw::MPoint{500, 0}, pw::MPoint{500, 250}, pw::MPoint{0, 250}}) rect->AddPoint(c);
+    for (pw::MPoint c : {pw::MPoint{0, 0}, pw::MPoint{500, 0}, pw::MPoint{500, 250}, pw::MPoint{0, 250}})
+        rect->AddPoint(c);
     p.AddElement(std::move(rect));
     auto polygon = std::make_unique<pw::TPolygon>();
     polygon->AddPoint({10, 10});
@@ -121,7 +127,8 @@ TEST(CliInfo, ContoursCirclesAndArcsShowWhatDefinesThem) {
     Json elements = InfoOf(bytes)["panels"][0]["elements"];
     ASSERT_EQ(elements.size(), 5u);
     EXPECT_EQ(elements[0]["class"], "TLinie");
-    EXPECT_EQ(elements[0]["points"], (Json{{{"x", 100}, {"y", 100}}, {{"x", 600}, {"y", 100}}, {{"x", 600}, {"y", 350}}}));
+    EXPECT_EQ(elements[0]["points"],
+              (Json{{{"x", 100}, {"y", 100}}, {{"x", 600}, {"y", 100}}, {{"x", 600}, {"y", 350}}}));
     EXPECT_EQ(elements[0]["closed"], false);
     EXPECT_EQ(elements[1]["class"], "TRechteck");
     EXPECT_EQ(elements[1]["points"].size(), 4u);

@@ -4,7 +4,8 @@ namespace pw::test {
 
 Color PixelColor(const QImage& image, int x, int y) {
     QRgb p = image.pixel(x, y);
-    return RGBColor(static_cast<uint8_t>(qRed(p)), static_cast<uint8_t>(qGreen(p)), static_cast<uint8_t>(qBlue(p)));
+    return RGBColor(static_cast<uint8_t>(qRed(p)), static_cast<uint8_t>(qGreen(p)),
+                    static_cast<uint8_t>(qBlue(p)));
 }
 
 QRect PaintedBox(const QImage& image, Color ground) {

@@ -1,13 +1,15 @@
 // Panels painted at true size into images, PDF and SVG, read back: pixel sizes, page boxes and
 // view boxes.
+#include "render/panel_render.h"
+
+#include <gtest/gtest.h>
+
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <gtest/gtest.h>
 
 #include "elements/bohrung.h"
 #include "render/image_probe.h"
-#include "render/panel_render.h"
 #include "render/render_targets.h"
 
 using namespace pw;
@@ -83,8 +85,12 @@ std::vector<std::vector<double>> MediaBoxes(const QByteArray& pdf) {
     return boxes;
 }
 
-double WidthMm(const std::vector<double>& box) { return (box[2] - box[0]) * 25.4 / 72; }
-double HeightMm(const std::vector<double>& box) { return (box[3] - box[1]) * 25.4 / 72; }
+double WidthMm(const std::vector<double>& box) {
+    return (box[2] - box[0]) * 25.4 / 72;
+}
+double HeightMm(const std::vector<double>& box) {
+    return (box[3] - box[1]) * 25.4 / 72;
+}
 
 // Every object offset of the cross-reference table points at its object, and startxref at the
 // table.
@@ -101,7 +107,8 @@ void ExpectConsistentCrossReferences(const QByteArray& pdf) {
         QList<QByteArray> entry = lines[2 + i].trimmed().split(' ');
         if (entry.size() < 3 || entry[2] != "n") continue;
         qsizetype offset = entry[0].toLongLong();
-        EXPECT_TRUE(pdf.mid(offset).startsWith(QByteArray::number(first + i) + " 0 obj")) << "object " << first + i;
+        EXPECT_TRUE(pdf.mid(offset).startsWith(QByteArray::number(first + i) + " 0 obj"))
+            << "object " << first + i;
         ++checked;
     }
     EXPECT_GT(checked, 3);

@@ -1,8 +1,9 @@
 // Brushes and mix modes of the Qt canvas on an image: hatch patterns, the brush rule, and
 // exclusive-or drawing that a second drawing removes.
+#include <gtest/gtest.h>
+
 #include <QPainter>
 #include <functional>
-#include <gtest/gtest.h>
 
 #include "render/image_probe.h"
 #include "render/qt_canvas.h"
@@ -30,10 +31,13 @@ std::vector<std::vector<bool>> HatchMask(TBrushStyle style) {
     return m;
 }
 
-int Mod8(int v) { return ((v % 8) + 8) % 8; }
+int Mod8(int v) {
+    return ((v % 8) + 8) % 8;
+}
 
 // True when some phases a, b make the mask equal to the predicate at every pixel.
-bool MatchesPattern(const std::vector<std::vector<bool>>& m, const std::function<bool(int, int, int, int)>& on) {
+bool MatchesPattern(const std::vector<std::vector<bool>>& m,
+                    const std::function<bool(int, int, int, int)>& on) {
     for (int a = 0; a < 8; ++a)
         for (int b = 0; b < 8; ++b) {
             bool all = true;
@@ -55,9 +59,8 @@ TEST(QtCanvasBrush, HatchesShowTheirPatternsInCellsOfEightPixels) {
     EXPECT_TRUE(MatchesPattern(HatchMask(bsFDiagonal), down));
     EXPECT_TRUE(MatchesPattern(HatchMask(bsBDiagonal), up));
     EXPECT_FALSE(MatchesPattern(HatchMask(bsFDiagonal), up));
-    EXPECT_TRUE(MatchesPattern(HatchMask(bsCross), [](int x, int y, int a, int b) {
-        return Mod8(y) == a || Mod8(x) == b;
-    }));
+    EXPECT_TRUE(MatchesPattern(HatchMask(bsCross),
+                               [](int x, int y, int a, int b) { return Mod8(y) == a || Mod8(x) == b; }));
     EXPECT_TRUE(MatchesPattern(HatchMask(bsDiagCross), [](int x, int y, int a, int b) {
         return Mod8(x - y) == a || Mod8(x + y) == b;
     }));
@@ -157,9 +160,13 @@ void CheckDrawnTwiceRestores(PenMode mode) {
     EXPECT_EQ(img, before);
 }
 
-TEST(QtCanvasMix, XorDrawnTwiceRestoresThePicture) { CheckDrawnTwiceRestores(PenMode::Xor); }
+TEST(QtCanvasMix, XorDrawnTwiceRestoresThePicture) {
+    CheckDrawnTwiceRestores(PenMode::Xor);
+}
 
-TEST(QtCanvasMix, NotXorDrawnTwiceRestoresThePicture) { CheckDrawnTwiceRestores(PenMode::NotXor); }
+TEST(QtCanvasMix, NotXorDrawnTwiceRestoresThePicture) {
+    CheckDrawnTwiceRestores(PenMode::NotXor);
+}
 
 TEST(QtCanvasMix, CopyModeOverwrites) {
     ImageTarget t(20, 20, 0x123456);

@@ -1,8 +1,9 @@
 // Pixels the Qt canvas paints on an image: the extent of shapes, pens, arcs, text, pictures,
 // clipping and fill rules, read back from the image.
+#include <gtest/gtest.h>
+
 #include <QPainter>
 #include <cmath>
-#include <gtest/gtest.h>
 
 #include "core/cp1252.h"
 #include "render/image_probe.h"
@@ -180,7 +181,8 @@ TEST(QtCanvasArc, MirroredMappingShowsTheMirroredArc) {
 }
 
 TEST(QtCanvasFill, AlternateLeavesTheInnerSquareOpenWindingFillsIt) {
-    const std::vector<IPoint> pts = {{10, 10}, {90, 10}, {90, 90}, {10, 90}, {30, 30}, {70, 30}, {70, 70}, {30, 70}};
+    const std::vector<IPoint> pts = {{10, 10}, {90, 10}, {90, 90}, {10, 90},
+                                     {30, 30}, {70, 30}, {70, 70}, {30, 70}};
     const int32_t counts[] = {4, 4};
     for (FillMode mode : {FillMode::Alternate, FillMode::Winding}) {
         ImageTarget t(100, 100);

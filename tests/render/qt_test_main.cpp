@@ -1,9 +1,9 @@
 // Test main for the Qt canvases and the command-line tool: a Qt Gui application on the offscreen
 // platform, then the tests.
+#include <gtest/gtest.h>
+
 #include <QGuiApplication>
 #include <cstdlib>
-
-#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);

@@ -1,8 +1,9 @@
 // Hatches on vector devices: stripes cut to the shape, on the same grid as pattern cells.
+#include "render/vector_hatch.h"
+
 #include <gtest/gtest.h>
 
 #include "render/render_targets.h"
-#include "render/vector_hatch.h"
 
 using namespace pw;
 
