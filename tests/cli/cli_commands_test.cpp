@@ -166,8 +166,11 @@ struct ProcessResult {
 
 ProcessResult RunProgram(const std::string& arguments) {
     // Without a display the program must pick the offscreen platform by itself.
-    std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" PW_CLI_PATH "' " +
-                          arguments + " 2>/dev/null";
+    std::string command =
+        "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR LANG=C '" PW_CLI_PATH "' " +
+        arguments;
+    // Arguments that redirect the error stream themselves keep it.
+    if (arguments.find("2>&1") == std::string::npos) command += " 2>/dev/null";
     ProcessResult r;
     FILE* p = popen(command.c_str(), "r");
     if (!p) return r;
@@ -190,6 +193,9 @@ TEST(CliProgram, RunsHeadlessWithItsExitStatuses) {
               0);
     EXPECT_EQ(LoadImage(dir.File("p.png")).size(), QSize(197, 98));
     EXPECT_EQ(RunProgram("check '" + dir.File("missing.fpl") + "'").code, 2);
+    // The error stream holds the one message line and nothing else.
+    ProcessResult errors = RunProgram("check '" + dir.File("missing.fpl") + "' 2>&1 >/dev/null");
+    EXPECT_EQ(errors.out, "Datei " + dir.File("missing.fpl") + " kann nicht geöffnet werden\n");
     WriteFile(dir.File("cut.fpl"), std::vector<uint8_t>(10, 0));
     EXPECT_EQ(RunProgram("check '" + dir.File("cut.fpl") + "'").code, 1);
 }
