@@ -113,8 +113,9 @@ public:
     void PolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons);
     void Rectangle(const IRect& r);
     void Ellipse(const IRect& r);
-    // Elliptic arc in the box, counter-clockwise (as seen with y downward on the device) from
-    // the ray through start to the ray through end; equal rays give the full ellipse.
+    // Elliptic arc in the box, counter-clockwise as seen with y downward from the ray through
+    // start to the ray through end; equal rays give the full ellipse. The direction holds in
+    // logical space: where the mapping mirrors one axis the device draws it clockwise.
     void Arc(const IRect& box, IPoint start, IPoint end);
     // Text with its top-left cell corner at p, in the current font and text colour.
     void TextOut(IPoint p, std::string_view utf8);

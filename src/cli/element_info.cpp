@@ -1,0 +1,135 @@
+#include "cli/element_info.h"
+
+#include <cstdio>
+
+#include "elements/bogen.h"
+#include "elements/bohrung.h"
+#include "elements/gruppe.h"
+#include "elements/kreis.h"
+#include "elements/linie.h"
+
+namespace pw::cli {
+
+double Round3(Real v) {
+    return static_cast<double>(RoundEven(v * 1000) / 1000);
+}
+
+Json PointJson(MPoint p) {
+    return Json{{"x", Round3(p.x)}, {"y", Round3(p.y)}};
+}
+
+std::string ColorText(Color c) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "0x%08X", static_cast<unsigned>(c));
+    return buf;
+}
+
+namespace {
+
+// Lines, contours, rectangles and polygons: the vertices and whether the contour is closed.
+bool ContourInfo(TBauteil& e, Json& out) {
+    auto* l = dynamic_cast<TLinie*>(&e);
+    if (!l) return false;
+    Json points = Json::array();
+    for (const MPoint& p : l->Points()) points.push_back(PointJson(p));
+    out["points"] = std::move(points);
+    out["closed"] = l->Closed();
+    return true;
+}
+
+bool ArcInfo(TBauteil& e, Json& out) {
+    auto* a = dynamic_cast<TBogen*>(&e);
+    if (!a) return false;
+    out["centre"] = PointJson(a->Centre);
+    out["rimPoint"] = PointJson(a->RimPoint);
+    out["startPoint"] = PointJson(a->StartPoint);
+    out["endPoint"] = PointJson(a->EndPoint);
+    out["style"] = a->Stil();
+    return true;
+}
+
+bool CircleInfo(TBauteil& e, Json& out) {
+    auto* k = dynamic_cast<TKreis*>(&e);
+    if (!k) return false;
+    out["centre"] = PointJson(k->Centre);
+    out["rimPoint"] = PointJson(k->RimPoint);
+    return true;
+}
+
+bool DrillInfo(TBauteil& e, Json& out) {
+    auto* d = dynamic_cast<TBohrung*>(&e);
+    if (!d) return false;
+    out["centre"] = PointJson(d->Centre);
+    out["diameter"] = Round3(d->Diameter);
+    return true;
+}
+
+bool GroupInfo(TBauteil& e, Json& out) {
+    auto* g = dynamic_cast<TGruppe*>(&e);
+    if (!g) return false;
+    out["name"] = g->GroupName.Text();
+    Json members = Json::array();
+    for (const auto& m : g->Members()) members.push_back(ElementJson(*m));
+    out["members"] = std::move(members);
+    return true;
+}
+
+// Derived kinds stand before their bases: the first writer that takes an element wins.
+constexpr KindWriter kKindWriters[] = {
+    &ArcInfo, &ContourInfo, &CircleInfo, &DrillInfo, &GroupInfo,
+};
+
+}  // namespace
+
+Json ElementJson(TBauteil& e) {
+    MRect b = e.GetBounds();
+    Json j;
+    j["class"] = e.ClassName();
+    j["kind"] = e.KindCode;
+    j["bounds"] = Json::array({Round3(b.x1), Round3(b.y1), Round3(b.x2), Round3(b.y2)});
+    j["penWidth"] = Round3(e.StiftBreite());
+    j["penColor"] = ColorText(e.StiftFarbe());
+    j["penPattern"] = e.StiftPattern();
+    j["brushColor"] = ColorText(e.BrushFarbe());
+    j["brushStyle"] = e.BrushStyle();
+    j["description"] = e.Description.Text();
+    j["insertPoint"] = PointJson(e.InsertPoint);
+    j["flags"] = Json{{"fill", e.FuellenFlag()}, {"milled", e.Fraesen()}, {"smooth", e.Glaetten()}};
+    for (KindWriter w : kKindWriters)
+        if (w(e, j)) break;
+    return j;
+}
+
+Json PanelJson(TPlatine& p) {
+    Json j;
+    j["name"] = p.Name.Text();
+    j["width"] = Round3(p.Width);
+    j["height"] = Round3(p.Height);
+    j["gridOrigin"] = PointJson(p.GridOrigin);
+    j["snapSpacing"] = Round3(p.SnapSpacing);
+    j["gridVisible"] = p.GridVisible;
+    j["color"] = ColorText(p.StoredFrontplattenFarbe());
+    Json elements = Json::array();
+    for (const auto& e : p.Elements()) elements.push_back(ElementJson(*e));
+    j["elements"] = std::move(elements);
+    return j;
+}
+
+Json ViewJson(const TView& v) {
+    return Json{{"left", Round3(v.left)},     {"top", Round3(v.top)}, {"width", Round3(v.width)},
+                {"height", Round3(v.height)}, {"panel", v.panel},     {"name", v.name}};
+}
+
+Json DocumentJson(const LoadedDocument& doc) {
+    Json j;
+    j["version"] = doc.version;
+    Json panels = Json::array();
+    for (const auto& p : doc.panels) panels.push_back(PanelJson(*p));
+    j["panels"] = std::move(panels);
+    Json views = Json::array();
+    for (const TView& v : doc.views) views.push_back(ViewJson(v));
+    j["views"] = std::move(views);
+    return j;
+}
+
+}  // namespace pw::cli

@@ -1,0 +1,63 @@
+#include "render/panel_render.h"
+
+#include <cmath>
+
+#include "core/null_canvas.h"
+#include "render/render_targets.h"
+
+namespace pw {
+
+void MapTrueSize(Canvas& c, double dotsPerInch) {
+    c.SetMapMode(MapMode::Isotropic);
+    c.SetWindowOrg(0, 0);
+    c.SetWindowExt(12700, 12700);
+    c.SetViewportOrg(0, 0);
+    int32_t v = std::max(1, static_cast<int32_t>(std::lround(dotsPerInch * 10)));
+    c.SetViewportExt(v, v);
+}
+
+QSize PanelDeviceSize(const TPlatine& panel, double dotsPerInch) {
+    NullCanvas c;
+    MapTrueSize(c, dotsPerInch);
+    IPoint d = c.LPtoDP(IPoint{RoundToInt(panel.Width), RoundToInt(panel.Height)});
+    return QSize(std::max(d.x, 1), std::max(d.y, 1));
+}
+
+namespace {
+double MmOf(Real units) {
+    return static_cast<double>(units) / 50.0;
+}
+
+void PaintPage(TPlatine& panel, QtCanvas& canvas, bool withBackground) {
+    MapTrueSize(canvas, canvas.DotsPerInch());
+    panel.PaintTo(canvas, false, withBackground);
+}
+}  // namespace
+
+QImage RenderPanelImage(TPlatine& panel, double dotsPerInch, bool withBackground) {
+    QSize size = PanelDeviceSize(panel, dotsPerInch);
+    if (size.width() > kMaxImageSide || size.height() > kMaxImageSide ||
+        static_cast<long long>(size.width()) * size.height() > kMaxImagePixels)
+        return QImage();
+    ImageTarget target(size.width(), size.height(), kWhite, dotsPerInch);
+    PaintPage(panel, target.Canvas(), withBackground);
+    return target.Finish();
+}
+
+QByteArray RenderPanelsPdf(const std::vector<TPlatine*>& panels, bool withBackground) {
+    if (panels.empty()) return {};
+    PdfTarget target(MmOf(panels[0]->Width), MmOf(panels[0]->Height));
+    for (size_t i = 0; i < panels.size(); ++i) {
+        if (i > 0) target.NewPage(MmOf(panels[i]->Width), MmOf(panels[i]->Height));
+        PaintPage(*panels[i], target.Canvas(), withBackground);
+    }
+    return target.Finish();
+}
+
+QByteArray RenderPanelSvg(TPlatine& panel, bool withBackground) {
+    SvgTarget target(MmOf(panel.Width), MmOf(panel.Height));
+    PaintPage(panel, target.Canvas(), withBackground);
+    return target.Finish();
+}
+
+}  // namespace pw

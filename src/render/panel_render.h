@@ -1,0 +1,37 @@
+#pragma once
+// Pictures of whole panels at true size: an RGB32 image at a given resolution, a PDF with one page
+// per panel, an SVG drawing. The panel paints itself as for export (PaintTo, every element).
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <vector>
+
+#include "core/canvas.h"
+#include "core/platine.h"
+
+namespace pw {
+
+// Isotropic mapping that draws model units (50 per millimetre) at true size on a device of the
+// given resolution, with the model origin at the device origin. The window extent is 254 mm
+// (12700 units) and the viewport extent ten inches of device dots, so the scale is exact for
+// every resolution given to a tenth of a dot per inch.
+void MapTrueSize(Canvas& canvas, double dotsPerInch);
+
+// The panel's size in device units at that resolution (what its rectangle covers).
+QSize PanelDeviceSize(const TPlatine& panel, double dotsPerInch);
+
+// Largest picture the image renderer makes, per side and in pixels.
+constexpr int kMaxImageSide = 30000;
+constexpr long long kMaxImagePixels = 250'000'000;
+
+// The panel as an image; without background the picture's ground is white. Fails (returns a
+// null image) when the picture would exceed the limits above.
+QImage RenderPanelImage(TPlatine& panel, double dotsPerInch, bool withBackground);
+
+// One page per panel, each the size of its panel.
+QByteArray RenderPanelsPdf(const std::vector<TPlatine*>& panels, bool withBackground);
+
+QByteArray RenderPanelSvg(TPlatine& panel, bool withBackground);
+
+}  // namespace pw

@@ -1,0 +1,80 @@
+#pragma once
+// QtCanvas: the drawing canvas on a QPainter. The Canvas base keeps the mapping, pen, brush and
+// font and hands every call over in device units; this class draws them with the painter, which
+// works untransformed in the device units of its paint device:
+// - a raster image (RGB32 QImage): device units are pixels, and shapes cover the pixels a
+//   Windows device context covers (rectangles and ellipses exclude their right and bottom edge,
+//   lines their last pixel); exclusive-or and not-exclusive-or mixing work as raster operations;
+// - a vector device (PDF, SVG, printer): device units are the device's own units (see
+//   render_targets.h); shapes use their exact outlines, and every mix mode paints as copy.
+// A pen of width 0 is a cosmetic hairline: one pixel on an image, the thinnest line the PDF
+// viewer, SVG renderer or printer can draw elsewhere.
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "core/canvas.h"
+
+namespace pw {
+
+class QtCanvas : public Canvas {
+  public:
+    enum class DeviceKind { Raster, Vector };
+
+    // The painter must be active on its device; deviceBounds is the device area in device units
+    // (the clip box without a clip), dotsPerInch the device resolution.
+    QtCanvas(QPainter& painter, DeviceKind kind, const IRect& deviceBounds, double dotsPerInch);
+
+    QPainter& Painter() { return painter_; }
+    DeviceKind Kind() const { return kind_; }
+    double DotsPerInch() const { return dotsPerInch_; }
+    void SetDeviceBounds(const IRect& r) { bounds_ = r; }
+
+    // Smooth edges for copy-mode drawing (off by default: the picture then matches the pixels of
+    // the Windows drawing). Exclusive-or drawing is never smoothed.
+    void SetAntialiasing(bool on) { antialiasing_ = on; }
+    bool Antialiasing() const { return antialiasing_; }
+
+    // Hatch patterns are cells of 8 device pixels with lines of one pixel on an image. On vector
+    // devices the hatch is drawn as stripes cut to the shape (vector_hatch.h), sized as on a
+    // 96 dpi screen: lines of one such pixel (0.26 mm), 8 of them apart (2.1 mm). This is the
+    // device units per such pixel (1 on an image).
+    double HatchScale() const;
+
+    // Qt colour of a 0x00BBGGRR colour.
+    static QColor ToQColor(Color c);
+
+  protected:
+    IRect DeviceBounds() const override { return bounds_; }
+    void DevPolyline(const IPoint* pts, size_t n) override;
+    void DevPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons) override;
+    void DevRectangle(const IRect& r) override;
+    void DevEllipse(const IRect& r) override;
+    void DevArc(const IRect& box, IPoint start, IPoint end) override;
+    void DevText(IPoint p, std::string_view utf8, int32_t deviceHeight) override;
+    void DevImage(const IRect& dest, const Image& image) override;
+    void DevClipChanged() override;
+
+  private:
+    // Sets the painter's composition, smoothing, pen and brush from the canvas state.
+    void ApplyState(bool withPen, bool withBrush);
+    QPen MakePen() const;
+    QBrush MakeBrush() const;
+    bool Raster() const { return kind_ == DeviceKind::Raster; }
+    bool WidePenOnRaster() const;
+    bool VectorHatched() const;
+    // Fills and outlines an area with the current brush and pen (hatches on vector devices as
+    // stripes).
+    void DrawArea(const QPainterPath& shape);
+    // The box of a rectangle, ellipse or arc in painter coordinates (normalised; on an image
+    // the right and bottom edge excluded, outlines through the pixel centres).
+    QRectF ShapeBox(const IRect& r, double shift) const;
+
+    QPainter& painter_;
+    DeviceKind kind_;
+    IRect bounds_;
+    double dotsPerInch_;
+    bool antialiasing_ = false;
+};
+
+}  // namespace pw
