@@ -1,6 +1,7 @@
 #include "core/registry.h"
 #include "elements/bohrung.h"
 #include "elements/gruppe.h"
+#include "elements/textlabel.h"
 
 namespace pw {
 
@@ -8,6 +9,7 @@ namespace pw {
 void RegisterBuiltinElementClasses() {
     RegisterElementClass("TGruppe", &MakeElement<TGruppe>);
     RegisterElementClass("TBohrung", &MakeElement<TBohrung>);
+    RegisterElementClass("TTextLabel", &MakeElement<TTextLabel>);
 }
 
 }  // namespace pw
