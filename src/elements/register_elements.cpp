@@ -1,6 +1,11 @@
 #include "core/registry.h"
+#include "elements/bogen.h"
 #include "elements/bohrung.h"
 #include "elements/gruppe.h"
+#include "elements/kreis.h"
+#include "elements/linie.h"
+#include "elements/polygon.h"
+#include "elements/rechteck.h"
 #include "elements/textlabel.h"
 
 namespace pw {
@@ -9,6 +14,11 @@ namespace pw {
 void RegisterBuiltinElementClasses() {
     RegisterElementClass("TGruppe", &MakeElement<TGruppe>);
     RegisterElementClass("TBohrung", &MakeElement<TBohrung>);
+    RegisterElementClass("TLinie", &MakeElement<TLinie>);
+    RegisterElementClass("TRechteck", &MakeElement<TRechteck>);
+    RegisterElementClass("TPolygon", &MakeElement<TPolygon>);
+    RegisterElementClass("TKreis", &MakeElement<TKreis>);
+    RegisterElementClass("TBogen", &MakeElement<TBogen>);
     RegisterElementClass("TTextLabel", &MakeElement<TTextLabel>);
 }
 
