@@ -1,4 +1,5 @@
 #include "core/registry.h"
+#include "elements/bemassung.h"
 #include "elements/bogen.h"
 #include "elements/bohrung.h"
 #include "elements/gruppe.h"
@@ -20,6 +21,7 @@ void RegisterBuiltinElementClasses() {
     RegisterElementClass("TKreis", &MakeElement<TKreis>);
     RegisterElementClass("TBogen", &MakeElement<TBogen>);
     RegisterElementClass("TTextLabel", &MakeElement<TTextLabel>);
+    RegisterElementClass("TBemassung", &MakeElement<TBemassung>);
 }
 
 }  // namespace pw
