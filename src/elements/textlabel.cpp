@@ -181,7 +181,10 @@ std::string TTextLabel::KindName() {
 }
 
 std::string TTextLabel::InfoText() {
-    return "[" + FormatGeneral(static_cast<Real>(labelFont_.height) / 50, 15, DecimalSeparator()) + " mm]";
+    std::string text = "[";
+    text += FormatGeneral(static_cast<Real>(labelFont_.height) / 50, 15, DecimalSeparator());
+    text += " mm]";
+    return text;
 }
 
 // --- Storage ---
