@@ -6,6 +6,7 @@
 #include "elements/linie.h"
 #include "elements/polygon.h"
 #include "elements/rechteck.h"
+#include "elements/textlabel.h"
 
 namespace pw {
 
@@ -18,6 +19,7 @@ void RegisterBuiltinElementClasses() {
     RegisterElementClass("TPolygon", &MakeElement<TPolygon>);
     RegisterElementClass("TKreis", &MakeElement<TKreis>);
     RegisterElementClass("TBogen", &MakeElement<TBogen>);
+    RegisterElementClass("TTextLabel", &MakeElement<TTextLabel>);
 }
 
 }  // namespace pw
