@@ -7,26 +7,38 @@ std::vector<Attribute> AppliedAttributes(SideWindow window, int code) {
     switch (window) {
         case SideWindow::Pen:
             switch (code) {
-                case 0: return {A::PenColor, A::PenWidth, A::Pattern};
-                case 1: return {A::PenColor};
-                case 2: return {A::PenWidth};
-                case 3: return {A::Pattern};
+                case 0:
+                    return {A::PenColor, A::PenWidth, A::Pattern};
+                case 1:
+                    return {A::PenColor};
+                case 2:
+                    return {A::PenWidth};
+                case 3:
+                    return {A::Pattern};
             }
             break;
         case SideWindow::Brush:
             switch (code) {
-                case 0: return {A::BrushColor, A::BrushStyle};
-                case 1: return {A::BrushColor};
-                case 2: return {A::BrushStyle};
+                case 0:
+                    return {A::BrushColor, A::BrushStyle};
+                case 1:
+                    return {A::BrushColor};
+                case 2:
+                    return {A::BrushStyle};
             }
             break;
         case SideWindow::Font:
             switch (code) {
-                case 0: return {A::FontName, A::FontHeight, A::FontColor, A::FontStyle};
-                case 1: return {A::FontName};
-                case 2: return {A::FontHeight};
-                case 3: return {A::FontColor};
-                case 4: return {A::FontStyle};
+                case 0:
+                    return {A::FontName, A::FontHeight, A::FontColor, A::FontStyle};
+                case 1:
+                    return {A::FontName};
+                case 2:
+                    return {A::FontHeight};
+                case 3:
+                    return {A::FontColor};
+                case 4:
+                    return {A::FontStyle};
             }
             break;
     }

@@ -13,8 +13,10 @@ bool ElementPropertiesEnabled(const TPlatine& panel) {
         case kcText:
         case kcDrill:
         case kcArc:
-        case kcBitmap: return true;
-        default: return false;
+        case kcBitmap:
+            return true;
+        default:
+            return false;
     }
 }
 

@@ -22,30 +22,30 @@ struct WindowState {
 // Fields are named after the menu items and buttons.
 struct CommandStates {
     // "&Bearbeiten" menu and Toolbar_Bearbeiten.
-    bool Rckgngig1 = false;       // "&Rückgängig"
-    bool Ausschneiden1 = false;   // "A&usschneiden"
+    bool Rckgngig1 = false;      // "&Rückgängig"
+    bool Ausschneiden1 = false;  // "A&usschneiden"
     bool sb_Cut = false;
-    bool Kopieren1 = false;       // "&Kopieren"
+    bool Kopieren1 = false;  // "&Kopieren"
     bool sb_copy = false;
-    bool Einfgen1 = false;        // "&Einfügen"
+    bool Einfgen1 = false;  // "&Einfügen"
     bool sb_insert = false;
-    bool Duplizieren1 = false;    // "&Duplizieren"
+    bool Duplizieren1 = false;  // "&Duplizieren"
     bool sb_Dub = false;
     bool Allesauswhlen1 = false;  // "&Alles auswählen"
     bool Lschen1 = false;         // "&Löschen"
     bool SB_Del = false;
 
     // "&Anordnen" menu and ToolBar_Anordnen.
-    bool Nachvornesetzen1 = false;      // "Nach &vorne setzen"
-    bool Nachhintensetzen1 = false;     // "Nach &hinten setzen"
+    bool Nachvornesetzen1 = false;   // "Nach &vorne setzen"
+    bool Nachhintensetzen1 = false;  // "Nach &hinten setzen"
     bool an_vorne = false;
     bool an_Hinten = false;
-    bool Gruppieren1 = false;           // "&Gruppe bilden"
+    bool Gruppieren1 = false;  // "&Gruppe bilden"
     bool sb_gruppieren = false;
     bool Gruppierungaufheben1 = false;  // "Gruppe auf&lösen"
     bool sb_GruppeAufloesen = false;
-    bool an_Horizontal = false;         // "Vertikal spiegeln"
-    bool an_vertikal = false;           // "Horizontal spiegeln"
+    bool an_Horizontal = false;  // "Vertikal spiegeln"
+    bool an_vertikal = false;    // "Horizontal spiegeln"
 
     // ToolBar_ausrichten.
     bool ar_links = false;
@@ -60,10 +60,10 @@ struct CommandStates {
     bool zurBibliothekhinzufgen1 = false;  // "zur Bibliothek &hinzufügen..."
 
     // "&Datei" menu and ToolBar_Datei. "&Exportieren..." is set when the "&Datei" menu opens.
-    bool Drucken1 = false;       // "&Drucken..."
-    bool Exportieren1 = false;   // "&Exportieren..."
-    bool Speichern1 = true;      // "&Speichern"
-    bool Speichernals1 = true;   // "Speichern &als.."
+    bool Drucken1 = false;      // "&Drucken..."
+    bool Exportieren1 = false;  // "&Exportieren..."
+    bool Speichern1 = true;     // "&Speichern"
+    bool Speichernals1 = true;  // "Speichern &als.."
     bool sb_save = true;
     bool sb_neu = true;
 
@@ -77,14 +77,14 @@ struct CommandStates {
 
 // Items of BauteilMenu, the pop-up menu of the panel.
 struct PopupStates {
-    bool Ausschneiden2 = false;  // "Ausschneiden"
-    bool Duplizieren = false;    // "Duplizieren"
-    bool Kopieren = false;       // "Kopieren"
-    bool Lschen2 = false;        // "Löschen"
-    bool NachVorne = false;      // "Nach vorne setzen"
-    bool nachhinten = false;     // "Nach hinten setzen"
-    bool Einfgen = false;        // "Einfügen"
-    bool Eigenschften = false;   // "Eigenschaften"
+    bool Ausschneiden2 = false;            // "Ausschneiden"
+    bool Duplizieren = false;              // "Duplizieren"
+    bool Kopieren = false;                 // "Kopieren"
+    bool Lschen2 = false;                  // "Löschen"
+    bool NachVorne = false;                // "Nach vorne setzen"
+    bool nachhinten = false;               // "Nach hinten setzen"
+    bool Einfgen = false;                  // "Einfügen"
+    bool Eigenschften = false;             // "Eigenschaften"
     bool zurBibliothekhinzufgen2 = false;  // "zur Bibliothek hinzufügen"
 };
 

@@ -30,7 +30,8 @@ PropertiesOutcome ElementPropertiesCommand(TPlatine& panel) {
     if (!panel.HasSelection()) return PropertiesOutcome::PanelProperties;
     TBauteil* current = panel.CurrentElement();
     if (!current || !current->GetSelected()) return PropertiesOutcome::Nothing;
-    return EditElementProperties(panel, *current) ? PropertiesOutcome::Confirmed : PropertiesOutcome::Cancelled;
+    return EditElementProperties(panel, *current) ? PropertiesOutcome::Confirmed
+                                                  : PropertiesOutcome::Cancelled;
 }
 
 // --- Regular polygon ---

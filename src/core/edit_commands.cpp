@@ -38,7 +38,9 @@ void ChangeSelectedContours(TPlatine& panel, F f) {
 
 // --- Bearbeiten ---
 
-void UndoCommand(TPlatine& panel) { panel.Undo(); }
+void UndoCommand(TPlatine& panel) {
+    panel.Undo();
+}
 
 void CutCommand(TPlatine& panel, ElementClipboard& clipboard) {
     // Disabled without a selection; cutting nothing would only empty the clipboard.
@@ -70,7 +72,9 @@ void DuplicateCommand(TPlatine& panel, ElementClipboard& clipboard) {
     panel.PasteFrom(clipboard.stream);
 }
 
-void SelectAllCommand(TPlatine& panel) { panel.SelectAll(true); }
+void SelectAllCommand(TPlatine& panel) {
+    panel.SelectAll(true);
+}
 
 void DeleteCommand(TPlatine& panel) {
     panel.SaveUndo();
@@ -109,12 +113,18 @@ void MirrorCommand(TPlatine& panel, MirrorButton button) {
 
 MPoint AlignOffset(AlignTag tag, const MRect& r, const MRect& b) {
     switch (tag) {
-        case AlignTag::ar_links: return {r.x1 - b.x1, 0};
-        case AlignTag::ar_hMitte: return {(r.x1 + r.x2) / 2 - (b.x1 + b.x2) / 2, 0};
-        case AlignTag::ar_rechts: return {r.x2 - b.x2, 0};
-        case AlignTag::ar_oben: return {0, r.y1 - b.y1};
-        case AlignTag::ar_vMitte: return {0, (r.y1 + r.y2) / 2 - (b.y1 + b.y2) / 2};
-        case AlignTag::ar_unten: return {0, r.y2 - b.y2};
+        case AlignTag::ar_links:
+            return {r.x1 - b.x1, 0};
+        case AlignTag::ar_hMitte:
+            return {(r.x1 + r.x2) / 2 - (b.x1 + b.x2) / 2, 0};
+        case AlignTag::ar_rechts:
+            return {r.x2 - b.x2, 0};
+        case AlignTag::ar_oben:
+            return {0, r.y1 - b.y1};
+        case AlignTag::ar_vMitte:
+            return {0, (r.y1 + r.y2) / 2 - (b.y1 + b.y2) / 2};
+        case AlignTag::ar_unten:
+            return {0, r.y2 - b.y2};
     }
     return {0, 0};
 }
@@ -172,7 +182,9 @@ void ContourCommand(TPlatine& panel, ContourTag tag, std::string_view text) {
     const Real amount = ContourAmountUnits(text);
     ChangeSelectedContours(panel, [&](TBauteil& e) {
         switch (tag) {
-            case ContourTag::sB_KonturNormal: e.SetGlaetten(false); break;
+            case ContourTag::sB_KonturNormal:
+                e.SetGlaetten(false);
+                break;
             case ContourTag::sb_Splines:
                 e.SetGlaetten(true);
                 e.SetGlaettenStil(glSpline);
@@ -196,10 +208,18 @@ void MillingCommand(TPlatine& panel, MillingTag tag) {
 
 void DisplaySwitchCommand(TPlatine& panel, DisplayTag tag, bool pressed) {
     switch (tag) {
-        case DisplayTag::UmrissBtn: panel.SetUmrissModus(pressed); break;
-        case DisplayTag::MasseBtn: panel.SetMitBemassung(pressed); break;
-        case DisplayTag::BohrenBtn: panel.SetMitBohren(pressed); break;
-        case DisplayTag::SymboleBtn: panel.SetMitSymbolen(pressed); break;
+        case DisplayTag::UmrissBtn:
+            panel.SetUmrissModus(pressed);
+            break;
+        case DisplayTag::MasseBtn:
+            panel.SetMitBemassung(pressed);
+            break;
+        case DisplayTag::BohrenBtn:
+            panel.SetMitBohren(pressed);
+            break;
+        case DisplayTag::SymboleBtn:
+            panel.SetMitSymbolen(pressed);
+            break;
     }
 }
 
