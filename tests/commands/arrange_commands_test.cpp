@@ -103,7 +103,9 @@ struct AlignCase {
     MRect expected;
 };
 
-void PrintTo(const AlignCase& c, std::ostream* os) { *os << c.button; }
+void PrintTo(const AlignCase& c, std::ostream* os) {
+    *os << c.button;
+}
 
 class AlignCommands : public CommandFixture, public ::testing::WithParamInterface<AlignCase> {};
 

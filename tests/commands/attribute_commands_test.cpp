@@ -14,7 +14,7 @@ class AttributeCommands : public CommandFixture {
     TTextLabel* text = nullptr;
     const PenValues pen{75, 0x0000FF, ptStrich};
     const BrushValues brush{0x00FF00, bsCross};
-    const FontValues font{FontSpec{"DejaVu Serif", 400, fsBold}, 0xFF0000};
+    const FontValues font{FontSpec{"Liberation Serif", 400, fsBold}, 0xFF0000};
 
     void SetUp() override {
         box = AddBox(0, 0, 1000, 1000);
@@ -109,7 +109,7 @@ TEST_F(AttributeCommands, FontAssignReachesSelectedTextsOnly) {
     EXPECT_EQ(text->LabelFont().style, fsBold);
     EXPECT_EQ(text->LabelFont().name, "Arial");
     AssignFont(panel, 1, font);  // name
-    EXPECT_EQ(text->LabelFont(), (FontSpec{"DejaVu Serif", 400, fsBold}));
+    EXPECT_EQ(text->LabelFont(), (FontSpec{"Liberation Serif", 400, fsBold}));
 
     AssignFont(panel, 0, FontValues{FontSpec{"Arial", 300, fsItalic}, 0x00FF00});
     EXPECT_EQ(text->LabelFont(), (FontSpec{"Arial", 300, fsItalic}));

@@ -60,14 +60,14 @@ TEST_F(ElementDialogs, CancelKeepsTheElementButTakesTheSnapshot) {
 
 TEST_F(ElementDialogs, TextTakesTheEditedTextAndItsFontBecomesCurrent) {
     auto* text = static_cast<TTextLabel*>(panel.AddElement(
-        std::make_unique<TTextLabel>(FontSpec{"DejaVu Serif", 300, fsItalic}, "Ab", MPoint{100, 100})));
+        std::make_unique<TTextLabel>(FontSpec{"Liberation Serif", 300, fsItalic}, "Ab", MPoint{100, 100})));
     Select({text});
     const Real before = Distance(text->Corners[3], text->Corners[2]);
     TTextLabel::SetDialog([](const std::string& t) -> std::optional<std::string> { return t + "cdAbcd"; });
     EXPECT_EQ(ElementPropertiesCommand(panel), PropertiesOutcome::Confirmed);
     EXPECT_EQ(text->LabelText(), "AbcdAbcd");
     EXPECT_GT(Distance(text->Corners[3], text->Corners[2]), 2 * before);
-    EXPECT_EQ(panel.CurrentFont, (FontSpec{"DejaVu Serif", 300, fsItalic}));
+    EXPECT_EQ(panel.CurrentFont, (FontSpec{"Liberation Serif", 300, fsItalic}));
     EXPECT_EQ(panel.Sizer->startRect, panel.SelectionShapeBounds(true));
 }
 
