@@ -6,6 +6,8 @@
 #include "elements/linie.h"
 #include "elements/polygon.h"
 #include "elements/rechteck.h"
+#include "scales/scale.h"
+#include "scales/skale_bogen.h"
 
 namespace pw {
 
@@ -18,6 +20,8 @@ void RegisterBuiltinElementClasses() {
     RegisterElementClass("TPolygon", &MakeElement<TPolygon>);
     RegisterElementClass("TKreis", &MakeElement<TKreis>);
     RegisterElementClass("TBogen", &MakeElement<TBogen>);
+    RegisterElementClass("TScale", &MakeElement<TScale>);
+    RegisterElementClass("TSkaleBogen", &MakeElement<TSkaleBogen>);
 }
 
 }  // namespace pw
