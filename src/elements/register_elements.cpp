@@ -6,6 +6,7 @@
 #include "elements/linie.h"
 #include "elements/polygon.h"
 #include "elements/rechteck.h"
+#include "elements/textlabel.h"
 #include "scales/scale.h"
 #include "scales/skale_bogen.h"
 
@@ -22,6 +23,7 @@ void RegisterBuiltinElementClasses() {
     RegisterElementClass("TBogen", &MakeElement<TBogen>);
     RegisterElementClass("TScale", &MakeElement<TScale>);
     RegisterElementClass("TSkaleBogen", &MakeElement<TSkaleBogen>);
+    RegisterElementClass("TTextLabel", &MakeElement<TTextLabel>);
 }
 
 }  // namespace pw
