@@ -28,11 +28,17 @@ void TScale::BuildParams() {
     paramsStyle_ = style_;
 }
 
-bool TScale::ParamBool(size_t index) const { return index < params_.size() && params_[index].BoolValue; }
+bool TScale::ParamBool(size_t index) const {
+    return index < params_.size() && params_[index].BoolValue;
+}
 
-int32_t TScale::ParamInt(size_t index) const { return index < params_.size() ? params_[index].IntValue : 0; }
+int32_t TScale::ParamInt(size_t index) const {
+    return index < params_.size() ? params_[index].IntValue : 0;
+}
 
-Real TScale::ParamReal(size_t index) const { return index < params_.size() ? params_[index].RealValue : 0; }
+Real TScale::ParamReal(size_t index) const {
+    return index < params_.size() ? params_[index].RealValue : 0;
+}
 
 bool TScale::SetParam(size_t index, Real value) {
     if (index >= params_.size()) return false;
@@ -159,7 +165,9 @@ void TScale::Mirror(bool vertical, const MRect& r) {
         FlippedH = !FlippedH;
 }
 
-std::string TScale::KindName() { return Tr("Skale (Gruppe)", "Scale (Group)"); }
+std::string TScale::KindName() {
+    return Tr("Skale (Gruppe)", "Scale (Group)");
+}
 
 void TScale::Write(TWriter& w) {
     TGruppe::Write(w);

@@ -21,7 +21,7 @@ namespace pw {
 class TSkaleBogen;
 
 class TScale : public TGruppe {
-public:
+  public:
     TScale();
     ~TScale() override;
     const char* ClassName() const override { return "TScale"; }
@@ -95,7 +95,7 @@ public:
     // A = 360 leaves differences of a few units in the last place.
     static constexpr Real kSameAngle = 1e-12L;
 
-private:
+  private:
     // --- Build steps ---
     TGruppe* AppendGroup();
     // Divided styles (0 to 5).

@@ -11,9 +11,13 @@ namespace pw {
 
 // The point at radius r and angle a around c: c + (r, 0) rotated about c by a (a rotation by
 // exactly 0 leaves it where it is).
-inline MPoint PointAtAngle(MPoint c, Real r, Real a) { return RotatePoint({c.x + r, c.y}, c, a); }
+inline MPoint PointAtAngle(MPoint c, Real r, Real a) {
+    return RotatePoint({c.x + r, c.y}, c, a);
+}
 
-inline bool IsFullTurn(Real span) { return std::fabs(span - 2 * kPi) < TScale::kSameAngle; }
+inline bool IsFullTurn(Real span) {
+    return std::fabs(span - 2 * kPi) < TScale::kSameAngle;
+}
 
 // A whole-number count kept within its first interval, so that a value set without the range
 // check can neither divide by zero nor make a build without end.

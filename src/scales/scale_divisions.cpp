@@ -20,7 +20,8 @@ Real TScale::FirstPosition(int i) const {
     const Real t = std::log10(9 * static_cast<Real>(i) / n + 1);
     if (IsStraightStyle(style_)) {
         const Real length = 50 * ParamReal(L.extent);
-        if (logarithmic) return invert ? Centre.x + length / 2 - t * length : Centre.x - length / 2 + t * length;
+        if (logarithmic)
+            return invert ? Centre.x + length / 2 - t * length : Centre.x - length / 2 + t * length;
         return invert ? Centre.x + length / 2 - (length / n) * i : Centre.x - length / 2 + (length / n) * i;
     }
     if (logarithmic) return invert ? end_ + t * span_ : start_ - t * span_;

@@ -102,8 +102,10 @@ struct LanguageScope {
 }  // namespace
 
 std::string ScaleUsageText() {
-    return "plattenwerk-cli scale STYLE OUT.fpl [--set INDEX=VALUE]... [--labels TEXT,TEXT,...] [--lang de|en]\n"
-           "  STYLE   0 to 12 (0 straight linear, 1 round linear, 2 straight logarithmic, 3 round logarithmic,\n"
+    return "plattenwerk-cli scale STYLE OUT.fpl [--set INDEX=VALUE]... [--labels TEXT,TEXT,...] [--lang "
+           "de|en]\n"
+           "  STYLE   0 to 12 (0 straight linear, 1 round linear, 2 straight logarithmic, 3 round "
+           "logarithmic,\n"
            "          4 straight dots, 5 round dots, 6 circle segments, 7 increasing arc, 8 decreasing arc,\n"
            "          9 symmetric arc, 10 circle segment, 11 regular polygon, 12 sine curve)\n"
            "  --set INDEX=VALUE  parameter INDEX of the style (0 = first); a number with point or comma,\n"
@@ -166,7 +168,8 @@ ScaleOptions ParseScaleArguments(const std::vector<std::string>& args) {
     if (positional.size() < 2)
         throw ScaleUsageError(Tr("Stil und Ausgabedatei fehlen", "STYLE and OUT.fpl are needed"));
     if (positional.size() > 2)
-        throw ScaleUsageError(std::string(Tr("Unerwartete Angabe: ", "Unexpected argument: ")) + positional[2]);
+        throw ScaleUsageError(std::string(Tr("Unerwartete Angabe: ", "Unexpected argument: ")) +
+                              positional[2]);
     const std::optional<long> style = ParseIndex(positional[0], kScaleStyleCount - 1);
     if (!style)
         throw ScaleUsageError(std::string(Tr("Ungültiger Stil: ", "Invalid style: ")) + positional[0] +
@@ -183,8 +186,9 @@ std::unique_ptr<TScale> MakeScale(const ScaleOptions& options, std::vector<std::
     for (const ScaleSetting& s : options.settings) {
         if (s.index >= count)
             throw ScaleUsageError(std::string(Tr("Stil ", "Style ")) + std::to_string(options.style) +
-                                  Tr(" hat keinen Parameter ", " has no parameter ") + std::to_string(s.index) +
-                                  Tr(" (0 bis ", " (0 to ") + std::to_string(count - 1) + ")");
+                                  Tr(" hat keinen Parameter ", " has no parameter ") +
+                                  std::to_string(s.index) + Tr(" (0 bis ", " (0 to ") +
+                                  std::to_string(count - 1) + ")");
         TScaleParam& p = scale->Params()[s.index];
         if (p.ParamType == spYesNo) {
             const std::optional<bool> v = ParseYesNo(s.value);
@@ -197,8 +201,9 @@ std::unique_ptr<TScale> MakeScale(const ScaleOptions& options, std::vector<std::
         }
         const std::optional<Real> v = ParseNumber(s.value);
         if (!v)
-            throw ScaleUsageError(std::string(Tr("Zahl erwartet für Parameter ", "Number expected for parameter ")) +
-                                  std::to_string(s.index) + ": " + s.value);
+            throw ScaleUsageError(
+                std::string(Tr("Zahl erwartet für Parameter ", "Number expected for parameter ")) +
+                std::to_string(s.index) + ": " + s.value);
         if (!scale->SetParam(s.index, *v)) corrections.push_back(CorrectionText(s.index, p, s.value));
     }
     if (options.labels) scale->Inscriptions = *options.labels;

@@ -20,7 +20,7 @@ namespace pw {
 
 // A command line that cannot be carried out as given.
 class ScaleUsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -33,17 +33,31 @@ struct Words {
 };
 
 Words CurrentWords() {
-    if (IsEnglish())
-        return {"Length",      "Running line", "Division",      "Segments",          "Inscription",
-                "Rotation",    "Diameter",     "Center point",  "Height",            "Width",
-                "Text height", "inside",       "outside",       "Distance",          "Angle",
-                "Text angle",  "Invert orientation", "Number of corners", "Num. oscillations", "Phase offset",
-                "Neutral line", "Segment limit", "Segment lines"};
-    return {"Länge",      "Lauflinie",  "Teilung",       "Segmente",         "Beschriftung",
-            "Drehung",    "Durchmesser", "Mittelpunkt",  "Höhe",             "Breite",
-            "Texthöhe",   "innen",      "außen",         "Abstand",          "Winkelbereich",
-            "Textwinkel", "Richtung umkehren", "Anzahl der Ecken", "Anz. d. Schwingungen", "Phasenlage",
-            "Mittellinie", "Segmentgrenze", "Grenzlinien"};
+    return {
+        Tr("Länge", "Length"),
+        Tr("Lauflinie", "Running line"),
+        Tr("Teilung", "Division"),
+        Tr("Segmente", "Segments"),
+        Tr("Beschriftung", "Inscription"),
+        Tr("Drehung", "Rotation"),
+        Tr("Durchmesser", "Diameter"),
+        Tr("Mittelpunkt", "Center point"),
+        Tr("Höhe", "Height"),
+        Tr("Breite", "Width"),
+        Tr("Texthöhe", "Text height"),
+        Tr("innen", "inside"),
+        Tr("außen", "outside"),
+        Tr("Abstand", "Distance"),
+        Tr("Winkelbereich", "Angle"),
+        Tr("Textwinkel", "Text angle"),
+        Tr("Richtung umkehren", "Invert orientation"),
+        Tr("Anzahl der Ecken", "Number of corners"),
+        Tr("Anz. d. Schwingungen", "Num. oscillations"),
+        Tr("Phasenlage", "Phase offset"),
+        Tr("Mittellinie", "Neutral line"),
+        Tr("Segmentgrenze", "Segment limit"),
+        Tr("Grenzlinien", "Segment lines"),
+    };
 }
 
 // "1.Teilung: Segmente", "2.Division: Length".
@@ -143,7 +157,8 @@ std::vector<TScaleParam> EmpiricalParams(const Words& w) {
     };
     const Real limits[9] = {20, 40, 60, 80, 85, 90, 93, 96, 99};
     for (int i = 0; i < 9; ++i)
-        list.push_back(Number(std::to_string(i + 1) + "." + w.segmentLimit, kPercentSign, limits[i], kPercent));
+        list.push_back(
+            Number(std::to_string(i + 1) + "." + w.segmentLimit, kPercentSign, limits[i], kPercent));
     list.push_back(YesNo(w.segmentLines, true));
     // The segment line length is in millimetres like every length, though it shows no unit.
     list.push_back(Number(w.length, kNoUnit, 4, kSignedLength));

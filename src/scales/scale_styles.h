@@ -29,15 +29,29 @@ enum TScaleStyle : uint8_t {
     ssSineCurve = 12,
 };
 
-inline bool IsStraightStyle(int s) { return s == 0 || s == 2 || s == 4; }
-inline bool IsRoundStyle(int s) { return s == 1 || s == 3 || s == 5; }
-inline bool IsLogStyle(int s) { return s == 2 || s == 3; }
-inline bool IsDotStyle(int s) { return s == 4 || s == 5; }
-inline bool IsTickStyle(int s) { return s >= 0 && s <= 3; }
+inline bool IsStraightStyle(int s) {
+    return s == 0 || s == 2 || s == 4;
+}
+inline bool IsRoundStyle(int s) {
+    return s == 1 || s == 3 || s == 5;
+}
+inline bool IsLogStyle(int s) {
+    return s == 2 || s == 3;
+}
+inline bool IsDotStyle(int s) {
+    return s == 4 || s == 5;
+}
+inline bool IsTickStyle(int s) {
+    return s >= 0 && s <= 3;
+}
 // Styles 0 to 5: ticks or dots, running line, second division.
-inline bool IsDividedStyle(int s) { return s >= 0 && s <= 5; }
+inline bool IsDividedStyle(int s) {
+    return s >= 0 && s <= 5;
+}
 // Styles 0 to 6 carry inscriptions (the assistant offers its inscription dialog for them).
-inline bool HasInscriptions(int s) { return s >= 0 && s <= 6; }
+inline bool HasInscriptions(int s) {
+    return s >= 0 && s <= 6;
+}
 
 // The caption of a style in the current language ("runde Skale mit linearer Teilung"); empty
 // outside 0 ... 12.
@@ -58,7 +72,7 @@ struct DivisionIndices {
     int second;       // "2.Teilung"
     int segments2;    // M
     int length2;
-    int invert;       // "Richtung umkehren"
+    int invert;  // "Richtung umkehren"
 };
 DivisionIndices DivisionLayout(int style);
 

@@ -58,8 +58,8 @@ void TSkaleBogen::BuildPolyline(std::vector<IPoint>& out, double step) {
     out.clear();
     auto p = [&](size_t i) { return Point(i); };
     auto piece = [&](size_t i) {
-        Curve(out, RoundPoint(Midpoint(p(i), p(i + 1))), RoundPoint(p(i + 1)), RoundPoint(Midpoint(p(i + 1), p(i + 2))),
-              step);
+        Curve(out, RoundPoint(Midpoint(p(i), p(i + 1))), RoundPoint(p(i + 1)),
+              RoundPoint(Midpoint(p(i + 1), p(i + 2))), step);
     };
     out.push_back(RoundPoint(p(0)));
     if (bandKind_ == kConstant) {

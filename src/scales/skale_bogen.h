@@ -13,7 +13,7 @@
 namespace pw {
 
 class TSkaleBogen : public TRechteck {
-public:
+  public:
     enum : uint8_t { kIncreasing = 0, kDecreasing = 1, kConstant = 2 };
     static constexpr size_t kBandVertices = 34;
     static constexpr int kEdgeSteps = 16;
@@ -48,7 +48,7 @@ public:
     // between two equal limits) rather than a full ring.
     bool EqualMeansEmpty = false;
 
-private:
+  private:
     uint8_t bandKind_ = kIncreasing;
 };
 
