@@ -1,12 +1,36 @@
 #include "elements/glyph_polygons.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace pw {
 
+namespace {
+
+// Rounds to nearest, halves to even (the default rounding mode), within the coordinate bound.
+int32_t RoundCoordinate(double v) {
+    if (std::isnan(v)) return 0;
+    return static_cast<int32_t>(
+        std::lrint(std::clamp(v, -static_cast<double>(kCoordLimit), static_cast<double>(kCoordLimit))));
+}
+
+}  // namespace
+
 void GlyphPolygons::Begin(MPoint origin, Real cosAngle, Real sinAngle, double curveStep, size_t maxContours) {
-    origin_ = origin;
-    cos_ = cosAngle;
-    sin_ = sinAngle;
-    step_ = curveStep > 0 ? curveStep : 0.2;
+    origin_ = {static_cast<double>(origin.x), static_cast<double>(origin.y)};
+    cos_ = static_cast<double>(cosAngle);
+    sin_ = static_cast<double>(sinAngle);
+    if (!(curveStep > 0 && curveStep <= 1)) curveStep = 0.2;
+    if (curveStep != step_) {
+        // The parameter is accumulated in extended precision and stops before 1.
+        step_ = curveStep;
+        weights_.clear();
+        for (Real t = 0; t < 1; t += step_) {
+            const Real u = 1 - t;
+            weights_.push_back(
+                {static_cast<double>(u * u), static_cast<double>(2 * t * u), static_cast<double>(t * t)});
+        }
+    }
     maxContours_ = maxContours;
     skipping_ = false;
     open_ = false;
@@ -14,22 +38,19 @@ void GlyphPolygons::Begin(MPoint origin, Real cosAngle, Real sinAngle, double cu
     counts_.clear();
 }
 
-MPoint GlyphPolygons::Place(GlyphPoint g) const {
+GlyphPolygons::Point GlyphPolygons::Place(GlyphPoint g) const {
     // The rotation of origin + p about the origin, counter-clockwise on the screen (y downward).
-    const Real x = FromFixed16(g.x), y = FromFixed16(g.y);
+    const double x = static_cast<double>(FromFixed16(g.x)), y = static_cast<double>(FromFixed16(g.y));
     return {origin_.x + x * cos_ + y * sin_, origin_.y - x * sin_ + y * cos_};
 }
 
-void GlyphPolygons::Append(MPoint p) {
-    points_.push_back(RoundPoint(p));
+void GlyphPolygons::Append(Point p) {
+    points_.push_back({RoundCoordinate(p.x), RoundCoordinate(p.y)});
 }
 
-void GlyphPolygons::SamplePiece(MPoint a, MPoint q, MPoint b) {
-    // The parameter is accumulated in extended precision and stops before 1.
-    for (Real t = 0; t < 1; t += step_) {
-        const Real u = 1 - t;
-        Append(a * (u * u) + q * (2 * t * u) + b * (t * t));
-    }
+void GlyphPolygons::SamplePiece(Point a, Point q, Point b) {
+    for (const Weights& w : weights_)
+        Append({a.x * w.a + q.x * w.q + b.x * w.b, a.y * w.a + q.y * w.q + b.y * w.b});
 }
 
 void GlyphPolygons::StartContour(GlyphPoint start) {
@@ -57,11 +78,11 @@ void GlyphPolygons::QuadraticRun(const GlyphPoint* pts, size_t n) {
     }
     // Pieces from the current point through each control point to the midpoint of it and the
     // next one; the last piece ends on the run's last point.
-    MPoint a = current_;
-    MPoint q = Place(pts[0]);
+    Point a = current_;
+    Point q = Place(pts[0]);
     for (size_t i = 0; i + 1 < n; ++i) {
-        const MPoint next = Place(pts[i + 1]);
-        const MPoint b = (i + 2 == n) ? next : Midpoint(q, next);
+        const Point next = Place(pts[i + 1]);
+        const Point b = (i + 2 == n) ? next : Point{(q.x + next.x) / 2, (q.y + next.y) / 2};
         SamplePiece(a, q, b);
         a = b;
         q = next;

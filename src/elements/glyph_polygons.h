@@ -3,6 +3,10 @@
 // outline point is put at the character's origin and rotated with the text, quadratic runs are
 // sampled piece by piece at a fixed parameter step, and every contour is closed on its start
 // point. The buffers are kept from one character to the next.
+//
+// This is the innermost loop of text painting, so the points are placed, sampled and rounded
+// in double precision; the sample parameters themselves are found by adding up the step in
+// extended precision, once per step.
 
 #include <cstdint>
 #include <vector>
@@ -28,19 +32,28 @@ class GlyphPolygons : public GlyphSink {
     size_t PolygonCount() const { return counts_.size(); }
 
   private:
-    // The outline point placed at the origin and rotated, not yet rounded.
-    MPoint Place(GlyphPoint p) const;
-    void Append(MPoint p);
-    // Samples one quadratic piece a -> q -> b at t = 0, step, 2 step, ... below 1.
-    void SamplePiece(MPoint a, MPoint q, MPoint b);
+    struct Point {
+        double x = 0, y = 0;
+    };
+    // Weights of a, q and b at one sample parameter t: (1 - t)^2, 2t(1 - t), t^2.
+    struct Weights {
+        double a, q, b;
+    };
 
-    MPoint origin_;
-    Real cos_ = 1, sin_ = 0;
-    double step_ = 0.2;
+    // The outline point placed at the origin and rotated, not yet rounded.
+    Point Place(GlyphPoint p) const;
+    void Append(Point p);
+    // Samples one quadratic piece a -> q -> b at t = 0, step, 2 step, ... below 1.
+    void SamplePiece(Point a, Point q, Point b);
+
+    Point origin_;
+    double cos_ = 1, sin_ = 0;
+    double step_ = 0;
+    std::vector<Weights> weights_;
     size_t maxContours_ = 0;
     bool skipping_ = false;
     bool open_ = false;
-    MPoint start_, current_;
+    Point start_, current_;
     int32_t contourStart_ = 0;
     std::vector<IPoint> points_;
     std::vector<int32_t> counts_;

@@ -1,4 +1,5 @@
 #include "core/registry.h"
+#include "elements/bemassung.h"
 #include "elements/bogen.h"
 #include "elements/bohrung.h"
 #include "elements/gruppe.h"
@@ -24,6 +25,7 @@ void RegisterBuiltinElementClasses() {
     RegisterElementClass("TScale", &MakeElement<TScale>);
     RegisterElementClass("TSkaleBogen", &MakeElement<TSkaleBogen>);
     RegisterElementClass("TTextLabel", &MakeElement<TTextLabel>);
+    RegisterElementClass("TBemassung", &MakeElement<TBemassung>);
 }
 
 }  // namespace pw

@@ -19,6 +19,12 @@ Real Length(MPoint v) {
     return Distance({0, 0}, v);
 }
 
+// v scaled by num / den, multiplied first so that whole sizes stay exact; v itself when equal.
+MPoint ScaledBy(MPoint v, Real num, Real den) {
+    if (num == den) return v;
+    return {v.x * num / den, v.y * num / den};
+}
+
 }  // namespace
 
 void TTextLabel::SetDialog(DialogFunction dialog) {
@@ -80,10 +86,12 @@ MPoint TTextLabel::SideUnit() const {
     return {0, FlippedV ? -1.0L : 1.0L};
 }
 
-void TTextLabel::FitFrame(Real baseFactor, Real newWidth, Real sideFactor, Real newHeight) {
+void TTextLabel::FitFrame(Real newWidth, Real oldWidth, Real newHeight, Real oldHeight) {
     MPoint base = Corners[2] - Corners[3], side = Corners[3] - Corners[0];
-    base = (baseFactor > 0 && Length(base) > 0) ? base * baseFactor : BaselineUnit() * newWidth;
-    side = (sideFactor > 0 && Length(side) > 0) ? side * sideFactor : SideUnit() * newHeight;
+    base =
+        (oldWidth > 0 && Length(base) > 0) ? ScaledBy(base, newWidth, oldWidth) : BaselineUnit() * newWidth;
+    side =
+        (oldHeight > 0 && Length(side) > 0) ? ScaledBy(side, newHeight, oldHeight) : SideUnit() * newHeight;
     Corners[3] = Corners[0] + side;
     Corners[2] = Corners[3] + base;
     Corners[1] = Corners[0] + base;
@@ -92,8 +100,7 @@ void TTextLabel::FitFrame(Real baseFactor, Real newWidth, Real sideFactor, Real 
 void TTextLabel::ChangeFont(const FontSpec& font) {
     const Real w0 = NaturalWidth(), h0 = NaturalHeight();
     labelFont_ = font;
-    const Real w1 = NaturalWidth(), h1 = NaturalHeight();
-    FitFrame(w0 > 0 ? w1 / w0 : 0, w1, h0 > 0 ? h1 / h0 : 0, h1);
+    FitFrame(NaturalWidth(), w0, NaturalHeight(), h0);
 }
 
 // --- Properties dialog ---
@@ -120,7 +127,8 @@ void TTextLabel::ApplyEditedText() {
     }
     // The old text had no width, so there is no stretch to keep: the new text takes its
     // natural width along the frame's baseline; direction, shear and height stay.
-    FitFrame(0, w, 1, NaturalHeight());
+    const Real h = NaturalHeight();
+    FitFrame(w, 0, h, h);
 }
 
 // --- Element operations ---
@@ -181,7 +189,10 @@ std::string TTextLabel::KindName() {
 }
 
 std::string TTextLabel::InfoText() {
-    return "[" + FormatGeneral(static_cast<Real>(labelFont_.height) / 50, 15, DecimalSeparator()) + " mm]";
+    std::string text = "[";
+    text += FormatGeneral(static_cast<Real>(labelFont_.height) / 50, 15, DecimalSeparator());
+    text += " mm]";
+    return text;
 }
 
 // --- Storage ---

@@ -94,9 +94,10 @@ class TTextLabel : public TBauteil {
     std::string EditedText;
 
   private:
-    // Lays the frame out from Corners[0] with the baseline edge and the height side scaled to
-    // the given lengths; an edge of zero length takes its natural direction.
-    void FitFrame(Real baseFactor, Real newWidth, Real sideFactor, Real newHeight);
+    // Lays the frame out anew from Corners[0]: the baseline edge and the height side are scaled
+    // by new / old; an edge of zero length, or an old size of zero, gives an edge of the new
+    // size in the edge's natural direction.
+    void FitFrame(Real newWidth, Real oldWidth, Real newHeight, Real oldHeight);
     // Unit vector of the baseline edge ([3] -> [2]) and of the height side ([0] -> [3]), derived
     // from each other when one has no length.
     MPoint BaselineUnit() const;
