@@ -4,7 +4,6 @@
 
 #include "core/language.h"
 #include "elements/linie.h"
-#include "scales/skale_bogen.h"
 
 namespace pw {
 
