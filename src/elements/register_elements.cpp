@@ -8,6 +8,8 @@
 #include "elements/polygon.h"
 #include "elements/rechteck.h"
 #include "elements/textlabel.h"
+#include "scales/scale.h"
+#include "scales/skale_bogen.h"
 
 namespace pw {
 
@@ -20,6 +22,8 @@ void RegisterBuiltinElementClasses() {
     RegisterElementClass("TPolygon", &MakeElement<TPolygon>);
     RegisterElementClass("TKreis", &MakeElement<TKreis>);
     RegisterElementClass("TBogen", &MakeElement<TBogen>);
+    RegisterElementClass("TScale", &MakeElement<TScale>);
+    RegisterElementClass("TSkaleBogen", &MakeElement<TSkaleBogen>);
     RegisterElementClass("TTextLabel", &MakeElement<TTextLabel>);
     RegisterElementClass("TBemassung", &MakeElement<TBemassung>);
 }
