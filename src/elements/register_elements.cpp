@@ -1,6 +1,11 @@
 #include "core/registry.h"
+#include "elements/bogen.h"
 #include "elements/bohrung.h"
 #include "elements/gruppe.h"
+#include "elements/kreis.h"
+#include "elements/linie.h"
+#include "elements/polygon.h"
+#include "elements/rechteck.h"
 
 namespace pw {
 
@@ -8,6 +13,11 @@ namespace pw {
 void RegisterBuiltinElementClasses() {
     RegisterElementClass("TGruppe", &MakeElement<TGruppe>);
     RegisterElementClass("TBohrung", &MakeElement<TBohrung>);
+    RegisterElementClass("TLinie", &MakeElement<TLinie>);
+    RegisterElementClass("TRechteck", &MakeElement<TRechteck>);
+    RegisterElementClass("TPolygon", &MakeElement<TPolygon>);
+    RegisterElementClass("TKreis", &MakeElement<TKreis>);
+    RegisterElementClass("TBogen", &MakeElement<TBogen>);
 }
 
 }  // namespace pw

@@ -1,0 +1,329 @@
+#include "elements/linie.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/language.h"
+#include "elements/pattern_line.h"
+#include "elements/segment_hexagon.h"
+
+namespace pw {
+
+namespace {
+
+// Normalised device rectangle (no growth of empty sides).
+IRect Ordered(const IRect& r) {
+    return {std::min(r.x1, r.x2), std::min(r.y1, r.y2), std::max(r.x1, r.x2), std::max(r.y1, r.y2)};
+}
+
+MPoint ToModel(IPoint p) { return {static_cast<Real>(p.x), static_cast<Real>(p.y)}; }
+
+std::vector<IPoint> ToDevice(const std::vector<IPoint>& pts, const Canvas& c) {
+    std::vector<IPoint> d(pts.size());
+    for (size_t i = 0; i < pts.size(); ++i) d[i] = c.LPtoDP(pts[i]);
+    return d;
+}
+
+// Half the side of the square around each vertex in a line's region.
+constexpr int32_t kVertexSquare = 52;
+
+}  // namespace
+
+TLinie::TLinie() {
+    FStiftBreite = 50;
+    FStiftFarbe = kSilver;
+    FStiftPattern = ptDurchgezogen;
+}
+
+// --- Vertices ---
+
+bool TLinie::AddPoint(MPoint p) {
+    if (points_.size() >= kMaxPoints) {
+        Beep();
+        return false;
+    }
+    points_.push_back(p);
+    PointsChanged();
+    return true;
+}
+
+bool TLinie::InsertFirstPoint(MPoint p) {
+    if (points_.size() >= kMaxPoints) {
+        Beep();
+        return false;
+    }
+    points_.push_front(p);
+    PointsChanged();
+    return true;
+}
+
+void TLinie::ClearPoints() {
+    points_.clear();
+    PointsChanged();
+}
+
+void TLinie::SetPoint(size_t i, MPoint p) {
+    points_[i] = p;
+    PointsChanged();
+}
+
+void TLinie::PointsChanged() {
+    paintValid_ = hitValid_ = false;
+    pointBox_.reset();
+}
+
+void TLinie::SetClosed(bool closed) {
+    closed_ = closed;
+    PointsChanged();
+}
+
+void TLinie::SetGlaetten(bool v) {
+    TBauteil::SetGlaetten(v);
+    PointsChanged();
+}
+
+void TLinie::SetGlaettenStil(TGlaettenStil v) {
+    TBauteil::SetGlaettenStil(v);
+    PointsChanged();
+}
+
+void TLinie::SetGlaettenBetrag(Real v) {
+    TBauteil::SetGlaettenBetrag(v);
+    PointsChanged();
+}
+
+// --- Flattening ---
+
+void TLinie::BuildOpen(std::vector<IPoint>& out, double step) const {
+    BuildOpenPolyline(points_, CurrentSmoothing(), step, out);
+}
+
+void TLinie::BuildClosed(std::vector<IPoint>& out, double step) const {
+    BuildClosedPolyline(points_, CurrentSmoothing(), step, out);
+}
+
+void TLinie::BuildPolyline(std::vector<IPoint>& out, double step) { BuildOpen(out, step); }
+
+const std::vector<IPoint>& TLinie::PaintPolyline() {
+    if (!paintValid_) {
+        BuildPolyline(paintPolyline_, kCurveStep);
+        paintValid_ = true;
+    }
+    return paintPolyline_;
+}
+
+const std::vector<IPoint>& TLinie::HitPolyline() {
+    if (!hitValid_) {
+        BuildPolyline(hitPolyline_, kHitCurveStep);
+        hitValid_ = true;
+    }
+    return hitPolyline_;
+}
+
+const std::optional<MRect>& TLinie::PointBox() {
+    if (pointBox_ || points_.empty()) return pointBox_;
+    auto widen = [](MRect& b, Real x, Real y) {
+        b.x1 = std::min(b.x1, x), b.y1 = std::min(b.y1, y);
+        b.x2 = std::max(b.x2, x), b.y2 = std::max(b.y2, y);
+    };
+    if (UsesSmoothedOutline()) {
+        const std::vector<IPoint>& poly = PaintPolyline();
+        if (poly.empty()) return pointBox_;
+        MRect b{static_cast<Real>(poly[0].x), static_cast<Real>(poly[0].y), static_cast<Real>(poly[0].x),
+                static_cast<Real>(poly[0].y)};
+        for (const IPoint& p : poly) widen(b, p.x, p.y);
+        pointBox_ = b;
+    } else {
+        MRect b{points_[0].x, points_[0].y, points_[0].x, points_[0].y};
+        for (const MPoint& p : points_) widen(b, p.x, p.y);
+        pointBox_ = b;
+    }
+    return pointBox_;
+}
+
+MRect TLinie::GetBounds() {
+    // The box starts inverted at +-32000 and takes in every point widened by half the pen.
+    MRect r{32000, 32000, -32000, -32000};
+    if (const std::optional<MRect>& box = PointBox()) {
+        const Real h = std::fabs(StiftBreite() / 2);
+        r.x1 = std::min(r.x1, box->x1 - h);
+        r.y1 = std::min(r.y1, box->y1 - h);
+        r.x2 = std::max(r.x2, box->x2 + h);
+        r.y2 = std::max(r.y2, box->y2 + h);
+    }
+    return NormaliseRect(r);
+}
+
+// --- Painting ---
+
+void TLinie::PaintPatterned(Canvas& c) {
+    const int32_t period = RoundToInt(StiftBreite() * 10 + 100);
+    const TPattern pattern = StiftPattern();
+    const IPoint first = RoundPoint(points_[0]);
+    c.MoveTo(first);
+    for (size_t k = 1; k < points_.size(); ++k) DrawPatternLine(c, RoundPoint(points_[k]), period, pattern);
+    if (Closed()) DrawPatternLine(c, first, period, pattern);
+}
+
+void TLinie::Paint(Canvas& c) {
+    if ((Hidden() && !GetSelected()) || (!Visible() && !XORFlag()) || points_.size() < 2) return;
+    c.SetPenWidth(RoundToInt(StiftBreite()));
+    c.SetPenColor(StiftFarbe());
+    c.SetPenStyle(PenStyle::Solid);
+    c.SetBrushStyle(BrushStyle());
+    c.SetBrushColor(BrushFarbe());
+    const TPattern pattern = StiftPattern();
+    const bool patterned = pattern == ptPunkt || pattern == ptStrich || pattern == ptPunktStrich;
+    if (!Fraesen() && !XORFlag() && !Glaetten() && patterned) {
+        PaintPatterned(c);
+        return;
+    }
+    if (Fraesen()) {
+        c.SetBrushColor(kGrey);
+        c.SetPenColor(kGrey);
+    }
+    if (UmrissFlag()) c.SetPenColor(kBlack);
+    if (pattern == ptClear && !UmrissFlag() && !Fraesen()) c.SetPenStyle(PenStyle::Clear);
+    if (XORFlag()) {
+        c.SetBrushStyle(bsClear);
+        c.SetPenColor(kGhostColor);
+        c.SetPenStyle(PenStyle::Solid);
+    }
+    const std::vector<IPoint>& poly = PaintPolyline();
+    c.SetPolyFillMode(FillMode::Alternate);
+    const bool filled = Closed() && IsArea();
+    auto draw = [&] {
+        if (filled)
+            c.Polygon(poly);
+        else
+            c.Polyline(poly);
+    };
+    draw();
+    if (Fraesen() && !XORFlag() && pattern != ptClear) {
+        c.SetPenColor(kSilver);
+        c.SetPenWidth(0);
+        c.SetPenStyle(PenStyle::Solid);
+        draw();
+    }
+}
+
+void TLinie::DrawFeedback(Canvas& c, MPoint* dragged) {
+    if (points_.empty()) return;
+    c.SetPenWidth(RoundToInt(StiftBreite()));
+    c.SetPenColor(kBlack);
+    c.SetPenMode(PenMode::NotXor);
+    auto pos = [&](MPoint& p) { return RoundPoint(&p == dragged && FeedbackShown ? FeedbackPos : p); };
+    c.MoveTo(pos(points_[0]));
+    for (size_t k = 1; k < points_.size(); ++k) c.LineTo(pos(points_[k]));
+    c.SetPenMode(PenMode::Copy);
+}
+
+// --- Hit tests and regions ---
+
+template <class RegionTest>
+bool TLinie::TestLineShape(Canvas& c, RegionTest test) {
+    const Real w = StiftBreite();
+    if (!UsesSmoothedOutline()) {
+        for (size_t i = 0; i + 1 < points_.size(); ++i)
+            if (test(DeviceHexagon(SegmentHexagon(points_[i], points_[i + 1], w, true), c))) return true;
+        return false;
+    }
+    const std::vector<IPoint>& poly = HitPolyline();
+    if (IsArea() && Closed()) return test(Region::FromPolygon(ToDevice(poly, c), FillMode::Alternate));
+    for (size_t i = 0; i + 1 < poly.size(); ++i)
+        if (test(DeviceHexagon(SegmentHexagon(ToModel(poly[i]), ToModel(poly[i + 1]), w, true), c))) return true;
+    return false;
+}
+
+bool TLinie::HitTest(IPoint p, Canvas& c) {
+    if (Hidden() && !GetSelected()) return false;
+    const IRect box = Ordered(c.LPtoDP(EnlargeAndRound(GetBounds(), 20)));
+    if (!box.Contains(p)) return false;
+    return TestLineShape(c, [&](const Region& r) { return r.ContainsPoint(p); });
+}
+
+bool TLinie::IntersectsRect(const IRect& rect, Canvas& c) {
+    if (Hidden() && !GetSelected()) return false;
+    return TestLineShape(c, [&](const Region& r) { return r.IntersectsRect(rect); });
+}
+
+std::optional<Region> TLinie::GetRegion(Canvas& c) {
+    if (points_.size() < 2) return std::nullopt;
+    Region region;
+    for (size_t i = 0; i + 1 < points_.size(); ++i)
+        region.Unite(DeviceHexagon(SegmentHexagon(points_[i], points_[i + 1], StiftBreite(), false), c));
+    for (const MPoint& v : points_) {
+        const IPoint q = RoundPoint(v);
+        region.Unite(Region::FromRect(
+            c.LPtoDP(IRect{q.x - kVertexSquare, q.y - kVertexSquare, q.x + kVertexSquare, q.y + kVertexSquare})));
+    }
+    return region;
+}
+
+// --- Transformations ---
+
+void TLinie::Move(MPoint offset) {
+    TransformPoints([&](MPoint p) { return p + offset; });
+}
+
+void TLinie::Scale(MPoint origin, Real fx, Real fy) {
+    TransformPoints([&](MPoint p) { return ScalePoint(p, origin, fx, fy); });
+}
+
+void TLinie::Rotate(MPoint centre, double angle) {
+    TransformPoints([&](MPoint p) { return RotatePoint(p, centre, angle); });
+}
+
+void TLinie::Mirror(bool vertical, const MRect& r) {
+    TransformPoints([&](MPoint p) { return MirrorPoint(p, r, vertical); });
+}
+
+// --- Texts ---
+
+std::string TLinie::KindName() { return Tr("Linie", "Line"); }
+
+Real TLinie::Length() const {
+    Real sum = 0;
+    for (size_t i = 0; i + 1 < points_.size(); ++i) sum += Distance(points_[i], points_[i + 1]);
+    return sum;
+}
+
+std::string TLinie::InfoText() {
+    if (points_.size() < 2) return {};
+    return "L = " + FormatFixed(Length() / 50, 2, DecimalSeparator()) + " mm";
+}
+
+// --- Storage ---
+
+void TLinie::WritePoints(TWriter& w) {
+    w.WriteInteger(static_cast<int64_t>(points_.size()) - 1);
+    for (const MPoint& p : points_) {
+        w.WriteFloat(p.x);
+        w.WriteFloat(p.y);
+    }
+}
+
+void TLinie::ReadPoints(TReader& r) {
+    const int32_t k = r.ReadInteger();
+    PointsChanged();
+    // Each vertex is appended once its two values are read, so a false count cannot make the
+    // list larger than the data behind it.
+    for (int64_t i = 0; i <= static_cast<int64_t>(k); ++i) {
+        MPoint p;
+        p.x = r.ReadFloat();
+        p.y = r.ReadFloat();
+        points_.push_back(p);
+    }
+}
+
+void TLinie::Write(TWriter& w) {
+    TBauteil::Write(w);
+    WritePoints(w);
+}
+
+void TLinie::Read(TReader& r) {
+    TBauteil::Read(r);
+    ReadPoints(r);
+}
+
+}  // namespace pw
