@@ -7,4 +7,6 @@ namespace pw {
 // exists; other elements have no font.
 void TPlatine::ApplyFontAttribute(TBauteil&, Attribute) {}
 
+void TPlatine::AdoptConfirmedText(TBauteil&) {}
+
 }  // namespace pw
