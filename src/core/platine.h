@@ -333,6 +333,7 @@ class TPlatine {
     void SetStatus(const std::string& first, const std::string& second);
     // Whether the pointer lies within 4 mm of some element's bounds.
     bool ElementNear(IPoint view);
+    static constexpr Real kNearDistance = 200;
     // The front-most element hit at the pointer (only selected ones when asked), or none.
     TBauteil* HitElement(IPoint view, bool selectedOnly);
     // Deselects everything but keep, without rebuilding the frame.

@@ -23,9 +23,15 @@ IPoint TPlatine::ModelToView(MPoint p) {
 
 bool TPlatine::ElementNear(IPoint view) {
     PrepareCanvas(*canvas_);
+    // Elements clearly farther away are passed over without converting their bounds; a margin
+    // of two pixels covers the rounding of the exact test.
+    const Real mx = canvas_->LogicalX(view.x), my = canvas_->LogicalY(view.y);
+    const Real margin = kNearDistance + 2 * 50 / zoom_;
     for (auto it = elements_.rbegin(); it != elements_.rend(); ++it) {
         MRect b = NormaliseRect((*it)->GetBounds());
-        IRect d = NormaliseRect(canvas_->LPtoDP(RoundRect({b.x1 - 200, b.y1 - 200, b.x2 + 200, b.y2 + 200})));
+        if (mx < b.x1 - margin || mx > b.x2 + margin || my < b.y1 - margin || my > b.y2 + margin) continue;
+        IRect d = NormaliseRect(canvas_->LPtoDP(RoundRect(
+            {b.x1 - kNearDistance, b.y1 - kNearDistance, b.x2 + kNearDistance, b.y2 + kNearDistance})));
         if (d.Contains(view)) return true;
     }
     return false;
@@ -33,9 +39,15 @@ bool TPlatine::ElementNear(IPoint view) {
 
 TBauteil* TPlatine::HitElement(IPoint view, bool selectedOnly) {
     PrepareCanvas(*canvas_);
+    // No element is hit 4 mm outside its bounds (each tests its bounds, widened by its hit
+    // tolerance, first); elements farther away are passed over.
+    const Real mx = canvas_->LogicalX(view.x), my = canvas_->LogicalY(view.y);
+    const Real margin = kNearDistance + 2 * 50 / zoom_;
     for (auto it = elements_.rbegin(); it != elements_.rend(); ++it) {
         TBauteil* e = it->get();
         if (selectedOnly && !e->GetSelected()) continue;
+        MRect b = NormaliseRect(e->GetBounds());
+        if (mx < b.x1 - margin || mx > b.x2 + margin || my < b.y1 - margin || my > b.y2 + margin) continue;
         if (e->HitTest(view, *canvas_)) return e;
     }
     return nullptr;
