@@ -18,11 +18,14 @@ Real RoundEven(Real v) {
 }
 
 int32_t RoundToInt(Real v) {
+    // Rounding is monotone, so clamping before rounding gives the same saturation; within the
+    // range llrint rounds ties to even straight to an integer, without the slow change of the
+    // x87 control word that converting a rounded extended value would take. Flattening curves
+    // rounds every point, which makes this a hot path.
     if (std::isnan(v)) return 0;
-    Real r = RoundEven(v);
-    if (r >= kCoordLimit) return kCoordLimit;
-    if (r <= -kCoordLimit) return -kCoordLimit;
-    return static_cast<int32_t>(r);
+    if (v >= kCoordLimit) return kCoordLimit;
+    if (v <= -kCoordLimit) return -kCoordLimit;
+    return static_cast<int32_t>(std::llrint(v));
 }
 
 int64_t RoundToInt64(Real v) {

@@ -13,7 +13,9 @@ TBogen::DialogFunction& Dialog() {
 }
 }  // namespace
 
-void TBogen::SetDialog(DialogFunction dialog) { Dialog() = std::move(dialog); }
+void TBogen::SetDialog(DialogFunction dialog) {
+    Dialog() = std::move(dialog);
+}
 
 std::vector<std::string> TBogen::StyleNames() {
     return {Tr("offener Bogen", "Arc"), Tr("Tortenstück", "Pie"), Tr("Bogen mit Sehne", "Closed arc")};
@@ -29,9 +31,13 @@ TBogen::TBogen() {
     FGlaettenStil = glSpline;
 }
 
-void TBogen::SetGlaetten(bool) { TLinie::SetGlaetten(true); }
+void TBogen::SetGlaetten(bool) {
+    TLinie::SetGlaetten(true);
+}
 
-void TBogen::SetGlaettenStil(TGlaettenStil) { TLinie::SetGlaettenStil(glSpline); }
+void TBogen::SetGlaettenStil(TGlaettenStil) {
+    TLinie::SetGlaettenStil(glSpline);
+}
 
 void TBogen::SetStil(int style) {
     stil_ = static_cast<uint8_t>(style);
@@ -122,8 +128,8 @@ void TBogen::DrawFeedback(Canvas& c, MPoint* dragged) {
     c.SetBrushStyle(bsClear);
     c.SetPenMode(PenMode::NotXor);
     // The platform arc runs counter-clockwise: from the end ray back to the start ray.
-    c.Arc(RoundRect({Centre.x - radius, Centre.y - radius, Centre.x + radius, Centre.y + radius}), RoundPoint(drawnEnd),
-          RoundPoint(drawnStart));
+    c.Arc(RoundRect({Centre.x - radius, Centre.y - radius, Centre.x + radius, Centre.y + radius}),
+          RoundPoint(drawnEnd), RoundPoint(drawnStart));
     c.SetPenMode(PenMode::Copy);
     FeedbackStart = drawnStart;
     FeedbackEnd = drawnEnd;
@@ -137,7 +143,9 @@ bool TBogen::EditProperties() {
     return true;
 }
 
-std::string TBogen::KindName() { return Tr("Bogen", "Arc"); }
+std::string TBogen::KindName() {
+    return Tr("Bogen", "Arc");
+}
 
 void TBogen::Write(TWriter& w) {
     TLinie::Write(w);

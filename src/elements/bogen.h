@@ -14,7 +14,7 @@
 namespace pw {
 
 class TBogen : public TLinie {
-public:
+  public:
     enum : uint8_t { kOpenArc = 0, kPie = 1, kChord = 2 };
     static constexpr int kArcVertices = 21;
 
@@ -64,7 +64,7 @@ public:
     MPoint FeedbackStart;
     MPoint FeedbackEnd;
 
-private:
+  private:
     uint8_t stil_ = kOpenArc;
 };
 

@@ -7,11 +7,13 @@ void Curve(std::vector<IPoint>& out, IPoint a, IPoint c, IPoint b, double step) 
     const Real kx = ax + b.x - 2 * static_cast<Real>(c.x), ky = ay + b.y - 2 * static_cast<Real>(c.y);
     const Real lx = 2 * static_cast<Real>(c.x) - 2 * ax, ly = 2 * static_cast<Real>(c.y) - 2 * ay;
     const Real s = step > 0 ? step : kCurveStep;
-    for (Real t = 0; t <= 1; t += s) out.push_back({RoundToInt(t * t * kx + t * lx + ax), RoundToInt(t * t * ky + t * ly + ay)});
+    for (Real t = 0; t <= 1; t += s)
+        out.push_back({RoundToInt(t * t * kx + t * lx + ax), RoundToInt(t * t * ky + t * ly + ay)});
     out.push_back(b);
 }
 
-void AppendCorner(std::vector<IPoint>& out, MPoint pp, MPoint pk, MPoint pn, const Smoothing& s, double step) {
+void AppendCorner(std::vector<IPoint>& out, MPoint pp, MPoint pk, MPoint pn, const Smoothing& s,
+                  double step) {
     const Real d = s.amount;
     MPoint q = pp, r = pn;
     Real dq = Distance(pp, pk), dr = Distance(pn, pk);
@@ -25,7 +27,8 @@ void AppendCorner(std::vector<IPoint>& out, MPoint pp, MPoint pk, MPoint pn, con
     }
 }
 
-void BuildOpenPolyline(const std::deque<MPoint>& p, const Smoothing& s, double step, std::vector<IPoint>& out) {
+void BuildOpenPolyline(const std::deque<MPoint>& p, const Smoothing& s, double step,
+                       std::vector<IPoint>& out) {
     out.clear();
     const size_t n = p.size();
     if (n == 0) return;
@@ -37,7 +40,8 @@ void BuildOpenPolyline(const std::deque<MPoint>& p, const Smoothing& s, double s
     if (n >= 3) {
         for (size_t k = 1; k + 1 < n; ++k) {
             if (s.style == glSpline)
-                Curve(out, RoundPoint(Midpoint(p[k - 1], p[k])), RoundPoint(p[k]), RoundPoint(Midpoint(p[k], p[k + 1])), step);
+                Curve(out, RoundPoint(Midpoint(p[k - 1], p[k])), RoundPoint(p[k]),
+                      RoundPoint(Midpoint(p[k], p[k + 1])), step);
             else
                 AppendCorner(out, p[k - 1], p[k], p[k + 1], s, step);
         }
@@ -45,7 +49,8 @@ void BuildOpenPolyline(const std::deque<MPoint>& p, const Smoothing& s, double s
     out.push_back(RoundPoint(p[n - 1]));
 }
 
-void BuildClosedPolyline(const std::deque<MPoint>& p, const Smoothing& s, double step, std::vector<IPoint>& out) {
+void BuildClosedPolyline(const std::deque<MPoint>& p, const Smoothing& s, double step,
+                         std::vector<IPoint>& out) {
     out.clear();
     const size_t n = p.size();
     if (n == 0) return;

@@ -49,13 +49,27 @@ void TKreis::SetSelected(bool value) {
     inner_.SetSelected(value);
 }
 
-std::optional<Region> TKreis::GetRegion(Canvas& c) { return inner_.GetRegion(c); }
-bool TKreis::HitTest(IPoint p, Canvas& c) { return inner_.HitTest(p, c); }
-void TKreis::Move(MPoint offset) { inner_.Move(offset); }
-void TKreis::Scale(MPoint origin, Real fx, Real fy) { inner_.Scale(origin, fx, fy); }
-MRect TKreis::GetBounds() { return inner_.GetBounds(); }
-void TKreis::Rotate(MPoint centre, double angle) { inner_.Rotate(centre, angle); }
-void TKreis::Mirror(bool vertical, const MRect& r) { inner_.Mirror(vertical, r); }
+std::optional<Region> TKreis::GetRegion(Canvas& c) {
+    return inner_.GetRegion(c);
+}
+bool TKreis::HitTest(IPoint p, Canvas& c) {
+    return inner_.HitTest(p, c);
+}
+void TKreis::Move(MPoint offset) {
+    inner_.Move(offset);
+}
+void TKreis::Scale(MPoint origin, Real fx, Real fy) {
+    inner_.Scale(origin, fx, fy);
+}
+MRect TKreis::GetBounds() {
+    return inner_.GetBounds();
+}
+void TKreis::Rotate(MPoint centre, double angle) {
+    inner_.Rotate(centre, angle);
+}
+void TKreis::Mirror(bool vertical, const MRect& r) {
+    inner_.Mirror(vertical, r);
+}
 
 void TKreis::DrawFeedback(Canvas& c, MPoint* dragged) {
     const MPoint p = FeedbackShown || !dragged ? FeedbackPos : *dragged;
@@ -69,7 +83,9 @@ void TKreis::DrawFeedback(Canvas& c, MPoint* dragged) {
     c.SetPenMode(PenMode::Copy);
 }
 
-std::string TKreis::KindName() { return "Ellipse"; }
+std::string TKreis::KindName() {
+    return "Ellipse";
+}
 
 void TKreis::Write(TWriter& w) {
     TBauteil::Write(w);

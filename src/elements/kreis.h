@@ -9,7 +9,7 @@
 namespace pw {
 
 class TKreis : public TBauteil {
-public:
+  public:
     TKreis();
     const char* ClassName() const override { return "TKreis"; }
 
@@ -49,7 +49,7 @@ public:
     MPoint Centre;
     MPoint RimPoint;
 
-private:
+  private:
     // The display attributes the inner contour takes from the circle before each paint.
     void CopyAttributesToContour();
 

@@ -16,7 +16,9 @@ IRect Ordered(const IRect& r) {
     return {std::min(r.x1, r.x2), std::min(r.y1, r.y2), std::max(r.x1, r.x2), std::max(r.y1, r.y2)};
 }
 
-MPoint ToModel(IPoint p) { return {static_cast<Real>(p.x), static_cast<Real>(p.y)}; }
+MPoint ToModel(IPoint p) {
+    return {static_cast<Real>(p.x), static_cast<Real>(p.y)};
+}
 
 std::vector<IPoint> ToDevice(const std::vector<IPoint>& pts, const Canvas& c) {
     std::vector<IPoint> d(pts.size());
@@ -70,6 +72,7 @@ void TLinie::SetPoint(size_t i, MPoint p) {
 void TLinie::PointsChanged() {
     paintValid_ = hitValid_ = false;
     pointBox_.reset();
+    bounds_.reset();
 }
 
 void TLinie::SetClosed(bool closed) {
@@ -102,7 +105,9 @@ void TLinie::BuildClosed(std::vector<IPoint>& out, double step) const {
     BuildClosedPolyline(points_, CurrentSmoothing(), step, out);
 }
 
-void TLinie::BuildPolyline(std::vector<IPoint>& out, double step) { BuildOpen(out, step); }
+void TLinie::BuildPolyline(std::vector<IPoint>& out, double step) {
+    BuildOpen(out, step);
+}
 
 const std::vector<IPoint>& TLinie::PaintPolyline() {
     if (!paintValid_) {
@@ -122,26 +127,29 @@ const std::vector<IPoint>& TLinie::HitPolyline() {
 
 const std::optional<MRect>& TLinie::PointBox() {
     if (pointBox_ || points_.empty()) return pointBox_;
-    auto widen = [](MRect& b, Real x, Real y) {
-        b.x1 = std::min(b.x1, x), b.y1 = std::min(b.y1, y);
-        b.x2 = std::max(b.x2, x), b.y2 = std::max(b.y2, y);
-    };
     if (UsesSmoothedOutline()) {
         const std::vector<IPoint>& poly = PaintPolyline();
         if (poly.empty()) return pointBox_;
-        MRect b{static_cast<Real>(poly[0].x), static_cast<Real>(poly[0].y), static_cast<Real>(poly[0].x),
-                static_cast<Real>(poly[0].y)};
-        for (const IPoint& p : poly) widen(b, p.x, p.y);
-        pointBox_ = b;
+        IRect b{poly[0].x, poly[0].y, poly[0].x, poly[0].y};
+        for (const IPoint& p : poly) {
+            b.x1 = std::min(b.x1, p.x), b.y1 = std::min(b.y1, p.y);
+            b.x2 = std::max(b.x2, p.x), b.y2 = std::max(b.y2, p.y);
+        }
+        pointBox_ = MRect{static_cast<Real>(b.x1), static_cast<Real>(b.y1), static_cast<Real>(b.x2),
+                          static_cast<Real>(b.y2)};
     } else {
         MRect b{points_[0].x, points_[0].y, points_[0].x, points_[0].y};
-        for (const MPoint& p : points_) widen(b, p.x, p.y);
+        for (const MPoint& p : points_) {
+            b.x1 = std::min(b.x1, p.x), b.y1 = std::min(b.y1, p.y);
+            b.x2 = std::max(b.x2, p.x), b.y2 = std::max(b.y2, p.y);
+        }
         pointBox_ = b;
     }
     return pointBox_;
 }
 
 MRect TLinie::GetBounds() {
+    if (bounds_ && boundsPenWidth_ == StiftBreite()) return *bounds_;
     // The box starts inverted at +-32000 and takes in every point widened by half the pen.
     MRect r{32000, 32000, -32000, -32000};
     if (const std::optional<MRect>& box = PointBox()) {
@@ -151,7 +159,9 @@ MRect TLinie::GetBounds() {
         r.x2 = std::max(r.x2, box->x2 + h);
         r.y2 = std::max(r.y2, box->y2 + h);
     }
-    return NormaliseRect(r);
+    bounds_ = NormaliseRect(r);
+    boundsPenWidth_ = StiftBreite();
+    return *bounds_;
 }
 
 // --- Painting ---
@@ -231,7 +241,8 @@ bool TLinie::TestLineShape(Canvas& c, RegionTest test) {
     const std::vector<IPoint>& poly = HitPolyline();
     if (IsArea() && Closed()) return test(Region::FromPolygon(ToDevice(poly, c), FillMode::Alternate));
     for (size_t i = 0; i + 1 < poly.size(); ++i)
-        if (test(DeviceHexagon(SegmentHexagon(ToModel(poly[i]), ToModel(poly[i + 1]), w, true), c))) return true;
+        if (test(DeviceHexagon(SegmentHexagon(ToModel(poly[i]), ToModel(poly[i + 1]), w, true), c)))
+            return true;
     return false;
 }
 
@@ -254,8 +265,8 @@ std::optional<Region> TLinie::GetRegion(Canvas& c) {
         region.Unite(DeviceHexagon(SegmentHexagon(points_[i], points_[i + 1], StiftBreite(), false), c));
     for (const MPoint& v : points_) {
         const IPoint q = RoundPoint(v);
-        region.Unite(Region::FromRect(
-            c.LPtoDP(IRect{q.x - kVertexSquare, q.y - kVertexSquare, q.x + kVertexSquare, q.y + kVertexSquare})));
+        region.Unite(Region::FromRect(c.LPtoDP(
+            IRect{q.x - kVertexSquare, q.y - kVertexSquare, q.x + kVertexSquare, q.y + kVertexSquare})));
     }
     return region;
 }
@@ -280,7 +291,9 @@ void TLinie::Mirror(bool vertical, const MRect& r) {
 
 // --- Texts ---
 
-std::string TLinie::KindName() { return Tr("Linie", "Line"); }
+std::string TLinie::KindName() {
+    return Tr("Linie", "Line");
+}
 
 Real TLinie::Length() const {
     Real sum = 0;

@@ -22,7 +22,7 @@
 namespace pw {
 
 class TLinie : public TBauteil {
-public:
+  public:
     TLinie();
     const char* ClassName() const override { return "TLinie"; }
 
@@ -79,7 +79,7 @@ public:
     // Sum of the edge lengths, no closing edge, no smoothing.
     Real Length() const;
 
-protected:
+  protected:
     Smoothing CurrentSmoothing() const { return {Glaetten(), GlaettenStil(), GlaettenBetrag()}; }
     // The open and the closed construction of the vertex list.
     void BuildOpen(std::vector<IPoint>& out, double step) const;
@@ -102,7 +102,7 @@ protected:
         PointsChanged();
     }
 
-private:
+  private:
     // Smallest box around the points the bounds are taken from (empty without points).
     const std::optional<MRect>& PointBox();
 
@@ -110,6 +110,9 @@ private:
     std::vector<IPoint> paintPolyline_, hitPolyline_;
     bool paintValid_ = false, hitValid_ = false;
     std::optional<MRect> pointBox_;
+    // The last bounds and the pen width they were taken with.
+    std::optional<MRect> bounds_;
+    Real boundsPenWidth_ = 0;
 };
 
 }  // namespace pw

@@ -6,9 +6,13 @@ namespace pw {
 
 namespace {
 
-MPoint Div(MPoint p, Real d) { return {p.x / d, p.y / d}; }
+MPoint Div(MPoint p, Real d) {
+    return {p.x / d, p.y / d};
+}
 
-IPoint At(MPoint s, MPoint step, Real k) { return RoundPoint(s + step * k); }
+IPoint At(MPoint s, MPoint step, Real k) {
+    return RoundPoint(s + step * k);
+}
 
 void Dot(Canvas& c, MPoint p) {
     c.MoveTo(RoundPoint(p));

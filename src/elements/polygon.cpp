@@ -4,8 +4,12 @@
 
 namespace pw {
 
-std::string TPolygon::KindName() { return "Polygon"; }
+std::string TPolygon::KindName() {
+    return "Polygon";
+}
 
-std::string TPolygon::InfoText() { return std::to_string(PointCount()) + Tr(" Knoten", " Points"); }
+std::string TPolygon::InfoText() {
+    return std::to_string(PointCount()) + Tr(" Knoten", " Points");
+}
 
 }  // namespace pw

@@ -7,7 +7,7 @@
 namespace pw {
 
 class TPolygon : public TRechteck {
-public:
+  public:
     TPolygon() { closed_ = false; }
     const char* ClassName() const override { return "TPolygon"; }
     std::string KindName() override;

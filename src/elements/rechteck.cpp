@@ -5,7 +5,9 @@
 
 namespace pw {
 
-TRechteck::TRechteck() { closed_ = true; }
+TRechteck::TRechteck() {
+    closed_ = true;
+}
 
 void TRechteck::BuildPolyline(std::vector<IPoint>& out, double step) {
     if (Closed())
@@ -29,7 +31,8 @@ bool TRechteck::HitTest(IPoint p, Canvas& c) {
     const IRect box = NormaliseRect(c.LPtoDP(RoundRect(GetBounds())));
     if (!box.Contains(p)) return r;
     if (!Glaetten() && PointCount() >= 2)
-        r = DeviceHexagon(SegmentHexagon(Point(PointCount() - 1), Point(0), StiftBreite(), true), c).ContainsPoint(p);
+        r = DeviceHexagon(SegmentHexagon(Point(PointCount() - 1), Point(0), StiftBreite(), true), c)
+                .ContainsPoint(p);
     if (!r && IsArea()) {
         std::optional<Region> region = GetRegion(c);
         r = region && region->ContainsPoint(p);
@@ -37,7 +40,9 @@ bool TRechteck::HitTest(IPoint p, Canvas& c) {
     return r;
 }
 
-std::string TRechteck::KindName() { return Tr("Rechteck", "Rectangle"); }
+std::string TRechteck::KindName() {
+    return Tr("Rechteck", "Rectangle");
+}
 
 std::string TRechteck::InfoText() {
     if (PointCount() < 4) return {};

@@ -8,7 +8,7 @@
 namespace pw {
 
 class TRechteck : public TLinie {
-public:
+  public:
     TRechteck();
     const char* ClassName() const override { return "TRechteck"; }
 

@@ -1,4 +1,5 @@
 #include "core/registry.h"
+#include "elements/bemassung.h"
 #include "elements/bogen.h"
 #include "elements/bohrung.h"
 #include "elements/gruppe.h"
@@ -6,6 +7,7 @@
 #include "elements/linie.h"
 #include "elements/polygon.h"
 #include "elements/rechteck.h"
+#include "elements/textlabel.h"
 
 namespace pw {
 
@@ -18,6 +20,8 @@ void RegisterBuiltinElementClasses() {
     RegisterElementClass("TPolygon", &MakeElement<TPolygon>);
     RegisterElementClass("TKreis", &MakeElement<TKreis>);
     RegisterElementClass("TBogen", &MakeElement<TBogen>);
+    RegisterElementClass("TTextLabel", &MakeElement<TTextLabel>);
+    RegisterElementClass("TBemassung", &MakeElement<TBemassung>);
 }
 
 }  // namespace pw

@@ -7,7 +7,9 @@
 
 namespace pw {
 
-int ClampCorners(int corners) { return std::clamp(corners, 3, 999); }
+int ClampCorners(int corners) {
+    return std::clamp(corners, 3, 999);
+}
 
 Real RegularPolygonRadiusMm(const RegularPolygonInput& in) {
     const int n = ClampCorners(in.corners);
@@ -16,7 +18,9 @@ Real RegularPolygonRadiusMm(const RegularPolygonInput& in) {
     return r;
 }
 
-MPoint RegularPolygonCentreBeforeSnap(Real radiusMm) { return {1.2L * radiusMm * 50, 1.2L * radiusMm * 50}; }
+MPoint RegularPolygonCentreBeforeSnap(Real radiusMm) {
+    return {1.2L * radiusMm * 50, 1.2L * radiusMm * 50};
+}
 
 std::unique_ptr<TPolygon> BuildRegularPolygon(MPoint centre, const RegularPolygonInput& in) {
     const int n = ClampCorners(in.corners);

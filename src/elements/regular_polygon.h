@@ -13,10 +13,10 @@ namespace pw {
 class TPlatine;
 
 struct RegularPolygonInput {
-    int corners = 3;                  // the spin edit: 3 to 999
-    std::string radiusText = "10";    // mm, decimal comma or point
-    bool innerRadius = false;         // "Innenradius" chosen rather than "Aussenradius"
-    std::string startAngleText = "0"; // degrees
+    int corners = 3;                   // the spin edit: 3 to 999
+    std::string radiusText = "10";     // mm, decimal comma or point
+    bool innerRadius = false;          // "Innenradius" chosen rather than "Aussenradius"
+    std::string startAngleText = "0";  // degrees
 };
 
 // The corner count the dialog allows (3 to 999).

@@ -5,7 +5,9 @@
 
 namespace pw {
 
-int32_t HexagonTolerance(Real penWidth) { return penWidth < 20 ? 20 : RoundToInt(0.8L * penWidth); }
+int32_t HexagonTolerance(Real penWidth) {
+    return penWidth < 20 ? 20 : RoundToInt(0.8L * penWidth);
+}
 
 std::array<IPoint, 7> SegmentHexagon(MPoint a, MPoint b, Real penWidth, bool forHitTest) {
     if (a == b) b = a + MPoint{1, 1};

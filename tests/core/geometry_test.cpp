@@ -88,6 +88,13 @@ TEST(Geometry, Fixed16RoundTrip) {
     for (Real v : {0.0L, 1.25L, -1.25L, 3.75L, -0.5L, 123.456L, -999.001L}) {
         EXPECT_NEAR(static_cast<double>(FromFixed16(ToFixed16(v))), static_cast<double>(v), 1.0 / 65535) << v;
     }
+    // The integer part is the floor, also just below and above whole numbers.
+    EXPECT_EQ(ToFixed16(-0.25L), static_cast<int32_t>(0xFFFFBFFFu));  // -1 + 0.75
+    EXPECT_EQ(ToFixed16(-2.0L), static_cast<int32_t>(0xFFFE0000u));
+    EXPECT_EQ(ToFixed16(-1e-30L), static_cast<int32_t>(0xFFFFFFFFu));
+    EXPECT_EQ(ToFixed16(2.9999L) >> 16, 2);
+    EXPECT_EQ(ToFixed16(-2.0001L) >> 16, -3);
+    EXPECT_EQ(ToFixed16(-40000.0L), static_cast<int32_t>(0x80000000u));
 }
 
 TEST(Text, Cp1252Conversion) {

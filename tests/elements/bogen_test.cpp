@@ -232,11 +232,11 @@ TEST(BogenStorage, RoundTripKeepsVerticesAndStyle) {
 TEST(BogenStorage, OldLayoutBuildsTheArcFromAPulledRim) {
     RecordBuilder old;
     old.Raw({2, 9, 2, 50, 0, 0, 0, 0, 0, 0x80, 0x80, 0x80, 0, 1, 9, 8});  // short base, pen 50
-    old.RawExt(0xFA00, 0x4008).RawExt(0xFA00, 0x4008);                     // centre (1000, 1000)
-    old.RawExt(0xFA00, 0x4009).RawExt(0xFA00, 0x4008);                     // rim (2000, 1000)
-    old.RawExt(0xFA00, 0x4009).RawExt(0xFA00, 0x4008);                     // start (2000, 1000)
-    old.RawExt(0xFA00, 0x4008).RawExt(0xFA00, 0x4007);                     // end (1000, 500)
-    old.Raw({9});                                                          // pie
+    old.RawExt(0xFA00, 0x4008).RawExt(0xFA00, 0x4008);                    // centre (1000, 1000)
+    old.RawExt(0xFA00, 0x4009).RawExt(0xFA00, 0x4008);                    // rim (2000, 1000)
+    old.RawExt(0xFA00, 0x4009).RawExt(0xFA00, 0x4008);                    // start (2000, 1000)
+    old.RawExt(0xFA00, 0x4008).RawExt(0xFA00, 0x4007);                    // end (1000, 500)
+    old.Raw({9});                                                         // pie
     TBogen b;
     TReader r = ReaderFor(old.b, StreamSource::File, "1,00");
     b.Read(r);

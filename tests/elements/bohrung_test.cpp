@@ -93,7 +93,8 @@ TEST(Bohrung, DiameterTextAndDialog) {
     EXPECT_EQ(TBohrung::DiameterFromText("abc"), 20);
     EXPECT_EQ(TBohrung::DiameterFromText("500"), 10000);
     EXPECT_FALSE(b.EditProperties());
-    TBohrung::SetDialog([](const std::string& shown) -> std::optional<std::string> { return shown == "3,5" ? "6" : "1"; });
+    TBohrung::SetDialog(
+        [](const std::string& shown) -> std::optional<std::string> { return shown == "3,5" ? "6" : "1"; });
     EXPECT_TRUE(b.EditProperties());
     EXPECT_EQ(b.Diameter, 300);
     TBohrung::SetDialog([](const std::string&) -> std::optional<std::string> { return std::nullopt; });
@@ -106,14 +107,15 @@ TEST(Bohrung, HandCheckedRecordAndRoundTrip) {
     TBohrung b;
     b.Centre = {1000, 500};
     RecordBuilder expected;
-    expected.Raw({2, 8, 2, 10})                        // kind 8, pen width 10
-        .Raw({0xC0, 0xC0, 0xC0, 0, 0})                 // silver pen, solid pattern
-        .Raw({0x80, 0x80, 0x80, 0, 1})                 // grey brush, bsClear
-        .Raw({9, 8, 9, 8, 2, 1})                       // filled, not grouped, milled, not smoothed, glFase
+    expected
+        .Raw({2, 8, 2, 10})             // kind 8, pen width 10
+        .Raw({0xC0, 0xC0, 0xC0, 0, 0})  // silver pen, solid pattern
+        .Raw({0x80, 0x80, 0x80, 0, 1})  // grey brush, bsClear
+        .Raw({9, 8, 9, 8, 2, 1})        // filled, not grouped, milled, not smoothed, glFase
         .BaseTail()
-        .Float(0xFA00, 0x4008)                         // centre x 1000
-        .Float(0xFA00, 0x4007)                         // centre y 500
-        .Float(0xFA00, 0x4007);                        // diameter 500
+        .Float(0xFA00, 0x4008)   // centre x 1000
+        .Float(0xFA00, 0x4007)   // centre y 500
+        .Float(0xFA00, 0x4007);  // diameter 500
     EXPECT_EQ(Record(b), expected.b);
     b.Diameter = 123.25L;
     std::unique_ptr<TBauteil> copy = ReadBack(b);

@@ -2,13 +2,13 @@
 // Helpers shared by the element tests: canvases mapped as the panel maps them, written
 // records, round trips, and the hand-assembled pieces of byte records.
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "core/bauteil.h"
 #include "core/platine.h"
@@ -29,7 +29,9 @@ inline void MapLikePanel(Canvas& canvas, double zoom) {
 }
 
 struct PanelCanvas : RecordingCanvas {
-    explicit PanelCanvas(double zoom = 50) : RecordingCanvas({0, 0, 100000, 100000}) { MapLikePanel(*this, zoom); }
+    explicit PanelCanvas(double zoom = 50) : RecordingCanvas({0, 0, 100000, 100000}) {
+        MapLikePanel(*this, zoom);
+    }
 };
 
 inline Bytes Record(TBauteil& e) {
@@ -40,7 +42,8 @@ inline Bytes Record(TBauteil& e) {
 }
 
 // A reader over bytes as the given source, at the given format version ("2,02", "1,00").
-inline TReader ReaderFor(const Bytes& bytes, StreamSource source = StreamSource::File, const char* version = "2,02") {
+inline TReader ReaderFor(const Bytes& bytes, StreamSource source = StreamSource::File,
+                         const char* version = "2,02") {
     TReader r(bytes, source);
     r.SetVersion(FormatVersion::FromHeader(reinterpret_cast<const uint8_t*>(version)));
     return r;

@@ -19,14 +19,17 @@ void SetUpCircle(TKreis& k, MPoint centre, Real radius) {
     k.BuildContour();
 }
 
-Real DistanceTo(MPoint c, IPoint p) { return Distance(c, {static_cast<Real>(p.x), static_cast<Real>(p.y)}); }
+Real DistanceTo(MPoint c, IPoint p) {
+    return Distance(c, {static_cast<Real>(p.x), static_cast<Real>(p.y)});
+}
 
 TEST(KreisContour, VerticesOutsideAndCurveThroughTheCircle) {
     TKreis k;
     SetUpCircle(k, {5000, 5000}, 500);
     const TRechteck& inner = k.InnerContour();
     ASSERT_EQ(inner.PointCount(), 16u);
-    for (const MPoint& v : inner.Points()) EXPECT_NEAR(static_cast<double>(Distance({5000, 5000}, v)), 509.8, 0.05);
+    for (const MPoint& v : inner.Points())
+        EXPECT_NEAR(static_cast<double>(Distance({5000, 5000}, v)), 509.8, 0.05);
     // The first vertex is at pi / 8 (downward on screen), the last at 2 pi.
     EXPECT_NEAR(static_cast<double>(inner.Point(15).x), 5000 + 500 / std::cos(kPi / 16), 1e-9);
     // The spline touches the circle at the 16 edge midpoints and never leaves the ring between
@@ -156,7 +159,10 @@ TEST(KreisStorage, RecordHoldsCentreRimAndTheInnerContour) {
     base.SetFuellenFlag(true);
     const size_t head = Record(base).size();
     RecordBuilder points;
-    points.RawExt(0xFA00, 0x4008).RawExt(0xFA00, 0x4007).RawExt(0xBB80, 0x4009).RawExt(0xFA00, 0x4007);  // 1000, 500, 1500, 500
+    points.RawExt(0xFA00, 0x4008)
+        .RawExt(0xFA00, 0x4007)
+        .RawExt(0xBB80, 0x4009)
+        .RawExt(0xFA00, 0x4007);  // 1000, 500, 1500, 500
     ASSERT_GT(bytes.size(), head + 40);
     EXPECT_EQ(Bytes(bytes.begin() + head, bytes.begin() + head + 40), points.b);
     EXPECT_EQ(Bytes(bytes.begin() + head + 40, bytes.end()), Record(k.InnerContour()));
@@ -172,8 +178,8 @@ TEST(KreisStorage, RecordHoldsCentreRimAndTheInnerContour) {
 TEST(KreisStorage, OldFileRebuildsTheContourFromARimLoweredByHalfThePen) {
     RecordBuilder old;
     old.Raw({2, 4, 2, 50, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 9, 8});  // short base record, pen 50
-    old.RawExt(0xFA00, 0x4008).RawExt(0xFA00, 0x4008);             // centre (1000, 1000)
-    old.RawExt(0xFA00, 0x4008).RawExt(0xFD00, 0x4008);             // rim (1000, 1012)
+    old.RawExt(0xFA00, 0x4008).RawExt(0xFA00, 0x4008);           // centre (1000, 1000)
+    old.RawExt(0xFA00, 0x4008).RawExt(0xFD00, 0x4008);           // rim (1000, 1012)
     TKreis k;
     TReader r = ReaderFor(old.b, StreamSource::File, "1,00");
     k.Read(r);

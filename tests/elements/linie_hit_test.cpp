@@ -35,19 +35,22 @@ TEST(SegmentHexagon, WidenedAndExtendedWithPointedEnds) {
     EXPECT_EQ(HexagonTolerance(50), 40);
     EXPECT_EQ(HexagonTolerance(31.25L), 25);
     auto h = SegmentHexagon({0, 0}, {1000, 0}, 50, false);
-    EXPECT_EQ(h, (std::array<IPoint, 7>{IPoint{0, 40}, {-40, 0}, {0, -40}, {1000, -40}, {1040, 0}, {1000, 40}, {0, 40}}));
+    EXPECT_EQ(h, (std::array<IPoint, 7>{
+                     IPoint{0, 40}, {-40, 0}, {0, -40}, {1000, -40}, {1040, 0}, {1000, 40}, {0, 40}}));
     // Ends are swapped so that the outline runs from left to right; equal ends get a unit.
     EXPECT_EQ(SegmentHexagon({1000, 0}, {0, 0}, 50, false), h);
+    // The length is rounded before it divides: sqrt 2 counts as 1.
     auto dot = SegmentHexagon({5, 5}, {5, 5}, 10, false);
-    EXPECT_EQ(dot[0], (IPoint{5 - 14, 5 + 14}));
-    EXPECT_EQ(dot[4], (IPoint{6 + 14, 6 + 14}));
+    EXPECT_EQ(dot[0], (IPoint{5 - 20, 5 + 20}));
+    EXPECT_EQ(dot[4], (IPoint{6 + 20, 6 + 20}));
     // For hit tests a vertical segment counts one unit wide.
     auto v = SegmentHexagon({0, 0}, {0, 1000}, 25, true);
     EXPECT_EQ(v[0], (IPoint{-20, 0}));
     EXPECT_EQ(v[4], (IPoint{0, 1020}));
-    // A segment shorter than half a unit does not divide by zero.
+    // A segment shorter than half a unit does not divide by zero: it counts as one unit long.
     auto tiny = SegmentHexagon({0, 0}, {0.2L, 0.1L}, 10, false);
-    EXPECT_EQ(tiny[1], (IPoint{0, 0}));
+    EXPECT_EQ(tiny[1], (IPoint{-4, -2}));
+    EXPECT_EQ(tiny[4], (IPoint{4, 2}));
 }
 
 TEST(LinieHitTest, ToleranceFollowsThePenWidth) {

@@ -149,7 +149,8 @@ TEST(LiniePaint, DashedLineIsDrawnAsPatternPieces) {
     ASSERT_EQ(c.calls.size(), 6u);
     const Real sigma = 1000 / 5.5L;
     for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(c.calls[k].pts, (std::vector<IPoint>{{RoundToInt(k * sigma), 0}, {RoundToInt(k * sigma + sigma / 2), 0}}));
+        EXPECT_EQ(c.calls[k].pts,
+                  (std::vector<IPoint>{{RoundToInt(k * sigma), 0}, {RoundToInt(k * sigma + sigma / 2), 0}}));
         EXPECT_EQ(c.calls[k].pen.width, 10);
     }
     EXPECT_EQ(c.calls[5].pts, (std::vector<IPoint>{{RoundToInt(5 * sigma), 0}, {1000, 0}}));

@@ -16,20 +16,21 @@ TEST(LinieStorage, HandCheckedRecord) {
     line.AddPoint({0, 0});
     line.AddPoint({1000, 500});
     RecordBuilder expected;
-    expected.Raw({2, 0})                    // kind code 0
-        .Raw({2, 50})                       // pen width 50
-        .Raw({0xC0, 0xC0, 0xC0, 0x00})      // pen colour silver
-        .Raw({0})                           // solid pattern
-        .Raw({0, 0, 0, 0})                  // brush colour
-        .Raw({1})                           // bsClear
-        .Raw({8, 8, 8, 8})                  // fill, group member, milled, smoothed: false
-        .Raw({2, 1})                        // glFase
-        .BaseTail()                         // amount, description, insertion point
-        .Raw({2, 1})                        // two vertices
+    expected
+        .Raw({2, 0})                    // kind code 0
+        .Raw({2, 50})                   // pen width 50
+        .Raw({0xC0, 0xC0, 0xC0, 0x00})  // pen colour silver
+        .Raw({0})                       // solid pattern
+        .Raw({0, 0, 0, 0})              // brush colour
+        .Raw({1})                       // bsClear
+        .Raw({8, 8, 8, 8})              // fill, group member, milled, smoothed: false
+        .Raw({2, 1})                    // glFase
+        .BaseTail()                     // amount, description, insertion point
+        .Raw({2, 1})                    // two vertices
         .FloatZero()
         .FloatZero()
-        .Float(0xFA00, 0x4008)                // 1000
-        .Float(0xFA00, 0x4007);               // 500
+        .Float(0xFA00, 0x4008)   // 1000
+        .Float(0xFA00, 0x4007);  // 500
     EXPECT_EQ(Record(line), expected.b);
 }
 

@@ -34,7 +34,11 @@ TEST(PatternLine, DashesEndWithADash) {
 TEST(PatternLine, DotsAreOneUnitLongAtEveryHalfStep) {
     // Step 100 + 2 * 25 = 150, n = round(300 / 150) = 2, four intervals, five dots.
     Lines l = Draw({0, 0}, {0, 300}, 100, ptPunkt, 25);
-    EXPECT_EQ(l, (Lines{{{0, 0}, {1, 0}}, {{0, 75}, {1, 75}}, {{0, 150}, {1, 150}}, {{0, 225}, {1, 225}}, {{0, 300}, {1, 300}}}));
+    EXPECT_EQ(l, (Lines{{{0, 0}, {1, 0}},
+                        {{0, 75}, {1, 75}},
+                        {{0, 150}, {1, 150}},
+                        {{0, 225}, {1, 225}},
+                        {{0, 300}, {1, 300}}}));
 }
 
 TEST(PatternLine, DashDotAlternatesAndEndsOnTheTarget) {

@@ -1,10 +1,11 @@
+#include "elements/rechteck.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "element_test_support.h"
 #include "elements/polygon.h"
-#include "elements/rechteck.h"
 
 using namespace pw;
 using namespace pw::test;
@@ -13,7 +14,8 @@ namespace {
 
 template <class T>
 void AddSquare(T& r) {
-    for (MPoint p : {MPoint{1000, 1000}, MPoint{2000, 1000}, MPoint{2000, 2000}, MPoint{1000, 2000}}) r.AddPoint(p);
+    for (MPoint p : {MPoint{1000, 1000}, MPoint{2000, 1000}, MPoint{2000, 2000}, MPoint{1000, 2000}})
+        r.AddPoint(p);
 }
 
 TEST(RechteckHitTest, UnfilledRectangleIsHitNearItsEdgesIncludingTheClosingOne) {

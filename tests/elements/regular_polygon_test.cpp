@@ -21,7 +21,8 @@ TEST(RegularPolygon, HexagonWithInnerRadiusHasCornersOnTheCircumcircle) {
     std::unique_ptr<TPolygon> p = BuildRegularPolygon({1000, 2000}, in);
     ASSERT_EQ(p->PointCount(), 6u);
     EXPECT_TRUE(p->Closed());
-    for (const MPoint& v : p->Points()) EXPECT_NEAR(static_cast<double>(Distance({1000, 2000}, v)) / 50, 11.547, 0.0005);
+    for (const MPoint& v : p->Points())
+        EXPECT_NEAR(static_cast<double>(Distance({1000, 2000}, v)) / 50, 11.547, 0.0005);
     // The edge midpoints lie at the inner radius.
     EXPECT_NEAR(static_cast<double>(Distance({1000, 2000}, Midpoint(p->Point(0), p->Point(1)))), 500, 1e-9);
     EXPECT_NEAR(static_cast<double>(p->Point(0).x), 1000 + 577.35, 0.005);

@@ -1,0 +1,116 @@
+#pragma once
+// TTextLabel: lettering on a panel. Every character is drawn from its glyph outline in the
+// element's font, scaled to model units, stretched, sheared, rotated and mirrored with the
+// element's four-corner frame, and filled like a polygon, so a text keeps its size in
+// millimetres and its shape on every canvas and under every transformation.
+//
+// Text is measured through the font engine at the element's own font; a canvas measures with
+// the same engine, so the figures are the ones the canvas would give.
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/bauteil.h"
+#include "core/font.h"
+#include "text/font_engine.h"
+
+namespace pw {
+
+class TTextLabel : public TBauteil {
+  public:
+    TTextLabel();
+    // A text at a position (the top-left corner of its frame), measured in its font.
+    TTextLabel(const FontSpec& font, std::string_view text, MPoint position);
+    const char* ClassName() const override { return "TTextLabel"; }
+
+    static constexpr size_t kMaxTextLength = 255;
+    static constexpr size_t kMaxContours = 7500;
+    static constexpr double kCurveStep = 0.2;
+
+    // --- Text and font ---
+    const std::string& LabelText() const { return labelText_; }
+    // Keeps at most 255 characters; the frame is left as it is.
+    void SetLabelText(std::string_view utf8);
+    const FontSpec& LabelFont() const { return labelFont_; }
+    // Assigns the font without touching the frame.
+    void SetLabelFont(const FontSpec& font) { labelFont_ = font; }
+    // Assigns the font and fits the frame to the text's size in it: the reference corner stays,
+    // direction, shear, mirroring and stretch are kept.
+    void ChangeFont(const FontSpec& font);
+    // Natural width and cell height of the text in its font (model units).
+    int32_t NaturalWidth() const;
+    int32_t NaturalHeight() const;
+
+    // Axis-parallel frame at Corners[0] of the text's natural size.
+    void Measure();
+
+    // --- Properties dialog ---
+    // The dialog: receives the text to show, returns the confirmed text or nothing when
+    // cancelled. The program installs it; without one the dialog counts as cancelled.
+    using DialogFunction = std::function<std::optional<std::string>(const std::string& text)>;
+    static void SetDialog(DialogFunction dialog);
+    // Notes the font height and the text width, shows the dialog; true when confirmed, and the
+    // confirmed text is then in EditedText for ApplyEditedText.
+    bool EditProperties() override;
+    // Takes EditedText as the new text; the frame grows or shrinks along its baseline in
+    // proportion to the natural width, keeping direction, shear, height and stretch.
+    void ApplyEditedText();
+
+    // --- Element operations ---
+    void Paint(Canvas& canvas) override;
+    std::optional<Region> GetRegion(Canvas& canvas) override;
+    bool HitTest(IPoint p, Canvas& canvas) override;
+    void Move(MPoint offset) override;
+    void Scale(MPoint origin, Real fx, Real fy) override;
+    MRect GetBounds() override;
+    void Rotate(MPoint centre, double angle) override;
+    void Mirror(bool vertical, const MRect& r) override;
+    std::string KindName() override;
+    std::string InfoText() override;
+    void Write(TWriter& w) override;
+    void Read(TReader& r) override;
+
+    // Baseline origins of the characters, as the last paint computed them.
+    const std::vector<IPoint>& CharOrigins() const { return charOrigins_; }
+    // Computes CharOrigins for the current frame (Paint does this before drawing).
+    void ComputeCharOrigins();
+    // Angle of the baseline (radians), reversed for a text mirrored left to right.
+    Real TextAngle() const;
+
+    // --- Fields ---
+    // [0] top-left (the reference point), [1] top-right, [2] bottom-right, [3] bottom-left while
+    // neither rotated nor mirrored; a parallelogram in general.
+    std::array<MPoint, 4> Corners{};
+    bool FlippedV = false;
+    bool FlippedH = false;
+    GlyphMatrix Matrix{0x10000, 0, 0, -0x10000};
+    double CurveStep = kCurveStep;
+    int32_t SavedHeight = 0;
+    int32_t SavedWidth = 0;
+    std::string EditedText;
+
+  private:
+    // Lays the frame out anew from Corners[0]: the baseline edge and the height side are scaled
+    // by new / old; an edge of zero length, or an old size of zero, gives an edge of the new
+    // size in the edge's natural direction.
+    void FitFrame(Real newWidth, Real oldWidth, Real newHeight, Real oldHeight);
+    // Unit vector of the baseline edge ([3] -> [2]) and of the height side ([0] -> [3]), derived
+    // from each other when one has no length.
+    MPoint BaselineUnit() const;
+    MPoint SideUnit() const;
+    // The glyph matrix for the current frame: stretch, shear, mirroring.
+    GlyphMatrix ComputeMatrix(int32_t textWidth) const;
+
+    std::string labelText_;
+    FontSpec labelFont_;
+    std::vector<IPoint> charOrigins_;
+    // Prefix widths of the characters of the last paint: [k] = width of the first k characters.
+    std::vector<int32_t> prefixWidths_;
+    std::u32string chars_;
+};
+
+}  // namespace pw

@@ -1,0 +1,104 @@
+// Painting a text element: the pen and brush, the baseline origins of the characters and each
+// character's glyph outline as one even-odd polygon set.
+#include <cmath>
+
+#include "core/cp1252.h"
+#include "elements/glyph_polygons.h"
+#include "elements/textlabel.h"
+
+namespace pw {
+
+Real TTextLabel::TextAngle() const {
+    return FlippedH ? Direction(Corners[1], Corners[0]) : Direction(Corners[0], Corners[1]);
+}
+
+void TTextLabel::ComputeCharOrigins() {
+    FontEngine& engine = FontEngine::Instance();
+    chars_ = Utf8ToUtf32(labelText_);
+    if (chars_.size() > kMaxTextLength) chars_.resize(kMaxTextLength);
+    // Prefix widths once, so that each origin costs one lookup rather than a measurement.
+    prefixWidths_.resize(chars_.size() + 1);
+    prefixWidths_[0] = 0;
+    for (size_t k = 0; k < chars_.size(); ++k)
+        prefixWidths_[k + 1] = prefixWidths_[k] + engine.Advance(labelFont_, chars_[k]);
+    const int32_t width = prefixWidths_.back();
+
+    const Real theta = TextAngle();
+    const Real cs = std::cos(theta), sn = std::sin(theta);
+    const IPoint b = RoundPoint(Corners[3]);
+    const Real delta = engine.Metrics(labelFont_).descent;
+    const Real s = width > 0 ? Distance(Corners[3], Corners[2]) / width : 0;
+    // Baseline direction u = (cos, -sin) and upward normal n = (-sin, -cos); the baseline lies
+    // delta above the bottom edge, below the top edge when flipped top to bottom, and the
+    // characters run backwards when mirrored left to right.
+    const Real nSign = FlippedV ? -1 : 1, uSign = FlippedH ? -1 : 1;
+    charOrigins_.resize(chars_.size());
+    for (size_t k = 0; k < chars_.size(); ++k) {
+        const Real e = RoundEven(s * prefixWidths_[k]) * uSign;
+        const Real d = delta * nSign;
+        charOrigins_[k] = RoundPoint({b.x - d * sn + e * cs, b.y - d * cs - e * sn});
+    }
+}
+
+GlyphMatrix TTextLabel::ComputeMatrix(int32_t textWidth) const {
+    GlyphMatrix m;
+    const Real stretch = textWidth > 0 ? Distance(Corners[3], Corners[2]) / textWidth : 0;
+    m.m11 = ToFixed16(FlippedH ? -stretch : stretch);
+    const Real phi = AngleBetween(Corners[3], Corners[2], Corners[3], Corners[0]);
+    Real shear = std::cos(phi) / std::sin(phi);
+    if (FlippedV) shear = -shear;
+    m.m21 = ToFixed16(shear);
+    m.m12 = 0;
+    m.m22 = FlippedV ? 0x10000 : -0x10000;
+    return m;
+}
+
+void TTextLabel::Paint(Canvas& c) {
+    if ((Hidden() && !GetSelected()) || (!Visible() && !XORFlag())) return;
+    // Colour before style: a clear brush stays clear.
+    c.SetBrushColor(BrushFarbe());
+    c.SetPenStyle(PenStyle::Solid);
+    c.SetPenColor(StiftFarbe());
+    c.SetBrushStyle(BrushStyle());
+    if (Fraesen()) {
+        c.SetPenColor(kGrey);
+        c.SetBrushStyle(bsSolid);
+        c.SetBrushColor(kGrey);
+    }
+    if (StiftPattern() == ptClear && !UmrissFlag()) c.SetPenStyle(PenStyle::Clear);
+    if (UmrissFlag()) {
+        c.SetPenColor(kBlack);
+        c.SetBrushColor(kBlack);
+    }
+    c.SetPenWidth(RoundToInt(StiftBreite()));
+    c.SetFont(labelFont_);
+
+    if (XORFlag()) {
+        c.SetPenWidth(2);
+        c.SetPenColor(kGhostColor);
+        c.SetBrushStyle(bsClear);
+        c.SetPenStyle(PenStyle::Solid);
+        IPoint frame[5];
+        for (size_t i = 0; i < 5; ++i) frame[i] = RoundPoint(Corners[i % 4]);
+        c.Polyline(frame, 5);
+        return;
+    }
+
+    ComputeCharOrigins();
+    const int32_t width = prefixWidths_.back();
+    if (width <= 0) return;
+    Matrix = ComputeMatrix(width);
+    const Real theta = TextAngle();
+    const Real cs = std::cos(theta), sn = std::sin(theta);
+    FontEngine& engine = FontEngine::Instance();
+    c.SetPolyFillMode(FillMode::Alternate);
+    thread_local GlyphPolygons glyph;
+    for (size_t k = 0; k < chars_.size(); ++k) {
+        const IPoint o = charOrigins_[k];
+        glyph.Begin({static_cast<Real>(o.x), static_cast<Real>(o.y)}, cs, sn, CurveStep, kMaxContours);
+        if (!engine.Outline(labelFont_, chars_[k], Matrix, glyph) || glyph.PolygonCount() == 0) continue;
+        c.PolyPolygon(glyph.Points().data(), glyph.Counts().data(), glyph.PolygonCount());
+    }
+}
+
+}  // namespace pw
