@@ -3,10 +3,12 @@
 #include <cmath>
 
 #include "core/tools/picture_tool.h"
+#include "elements/bemassung.h"
 #include "elements/bogen.h"
 #include "elements/bohrung.h"
 #include "elements/kreis.h"
 #include "elements/polygon.h"
+#include "elements/textlabel.h"
 #include "tool_test_support.h"
 
 using namespace pw;
@@ -291,6 +293,93 @@ TEST_F(DrawingTools, PointToolSetsTheMarkerAndStays) {
     Click(25, 15);
     EXPECT_EQ(panel.MarkerPoint, (MPoint{150, 100}));
     EXPECT_EQ(panel.EditMode(), emPoint);
+}
+
+struct TextDialog {
+    explicit TextDialog(std::optional<std::string> answer) {
+        TTextLabel::SetDialog([this, answer](const std::string& text) {
+            shown.push_back(text);
+            return answer;
+        });
+    }
+    ~TextDialog() { TTextLabel::SetDialog(nullptr); }
+    std::vector<std::string> shown;
+};
+
+TEST_F(DrawingTools, TextConfirmedTakesTheEnteredWordingAndTheFont) {
+    TextDialog dialog("Netz");
+    panel.CurrentFont = {"Arial", 300, fsBold};
+    panel.CurrentFontColor = 0x0000C0;
+    panel.SetEditMode(emText);
+    EXPECT_EQ(panel.State.cursor, crStiftText);
+    Press(41, 59);
+    auto* text = Last<TTextLabel>();
+    ASSERT_TRUE(text);
+    EXPECT_EQ(dialog.shown, std::vector<std::string>{"Beschriftung"});
+    EXPECT_EQ(text->LabelText(), "Netz");
+    EXPECT_EQ(text->LabelFont(), panel.CurrentFont);
+    EXPECT_EQ(text->Corners[0], (MPoint{200, 300}));
+    EXPECT_EQ(text->Corners[2], (MPoint{200 + static_cast<Real>(text->NaturalWidth()),
+                                        300 + static_cast<Real>(text->NaturalHeight())}));
+    EXPECT_EQ(text->StiftFarbe(), 0x0000C0u);
+    EXPECT_EQ(text->BrushFarbe(), 0x0000C0u);
+    EXPECT_EQ(text->BrushStyle(), bsSolid);
+    EXPECT_EQ(text->StiftBreite(), 0);
+    EXPECT_TRUE(text->FuellenFlag());
+    EXPECT_TRUE(panel.UndoAvailable());
+    ExpectFinished(*text);
+    Release(41, 59);
+}
+
+TEST_F(DrawingTools, TextCancelledLeavesNothingButRepaintsItsPlace) {
+    TextDialog dialog(std::nullopt);
+    panel.SetEditMode(emText);
+    window.rects.clear();
+    Press(40, 60);
+    EXPECT_EQ(dialog.shown.size(), 1u);
+    EXPECT_EQ(panel.ElementCount(), 0u);
+    EXPECT_EQ(panel.EditMode(), emStandard);
+    EXPECT_FALSE(window.rects.empty());
+    panel.SetEditMode(emText);
+    Press(40, 60, MouseButton::Right);  // any button ends the tool
+    EXPECT_EQ(dialog.shown.size(), 1u);
+    EXPECT_EQ(panel.EditMode(), emStandard);
+}
+
+TEST_F(DrawingTools, DimensionOfThreeReleases) {
+    panel.SetEditMode(emBemassung);
+    Click(100, 100);
+    auto* dimension = Last<TBemassung>();
+    ASSERT_TRUE(dimension);
+    EXPECT_TRUE(panel.State.dragging);
+    Move(300, 100);
+    EXPECT_EQ(dimension->SecondPoint, (MPoint{1500, 500}));
+    EXPECT_EQ(dimension->OffsetPoint, (MPoint{1000, 500}));  // midway while the second point moves
+    Click(300, 100);
+    EXPECT_TRUE(panel.State.dimensionPhase);
+    Move(200, 60);
+    EXPECT_EQ(dimension->SecondPoint, (MPoint{1500, 500}));
+    EXPECT_EQ(dimension->OffsetPoint, (MPoint{1000, 300}));
+    Click(200, 60);
+    EXPECT_EQ(dimension->FirstPoint, (MPoint{500, 500}));
+    EXPECT_EQ(dimension->ValueText(), "20,00");
+    EXPECT_EQ(dimension->MemberCount(), 4u);
+    EXPECT_EQ(dimension->StiftFarbe(), 0x123456u);
+    EXPECT_EQ(dimension->ValueLabel->StiftFarbe(), 0x123456u);
+    EXPECT_FALSE(panel.State.dimensionPhase);
+    ExpectFinished(*dimension);
+}
+
+TEST_F(DrawingTools, DimensionRightButtonKeepsWhatWasBuilt) {
+    panel.SetEditMode(emBemassung);
+    Click(100, 100);
+    Move(300, 100);
+    Click(300, 100, MouseButton::Right);
+    auto* dimension = Last<TBemassung>();
+    ASSERT_TRUE(dimension);
+    EXPECT_EQ(dimension->SecondPoint, (MPoint{1500, 500}));
+    EXPECT_EQ(panel.EditMode(), emStandard);
+    EXPECT_TRUE(dimension->GetSelected());
 }
 
 struct PictureSizes {

@@ -2,6 +2,7 @@
 // Zoom 10: one view pixel is 5 model units. Element A covers the pixels (100, 100)-(200, 150),
 // element B (300, 100)-(400, 150).
 #include "elements/bohrung.h"
+#include "elements/textlabel.h"
 #include "tool_test_support.h"
 
 using namespace pw;
@@ -215,6 +216,24 @@ TEST_F(SelectTool, DoubleClickEditsTheSingleSelectedElement) {
     panel.DoubleClick(At(500, 300));
     EXPECT_EQ(shown.size(), 1u);
     TBohrung::SetDialog(nullptr);
+}
+
+TEST_F(SelectTool, DoubleClickOnATextTakesItsWordingAndFont) {
+    TTextLabel::SetDialog([](const std::string&) { return std::optional<std::string>("Ein"); });
+    auto created = std::make_unique<TTextLabel>(FontSpec{"Arial", 300, 0}, "Aus", MPoint{2500, 1500});
+    TTextLabel* text = static_cast<TTextLabel*>(panel.AddElement(std::move(created)));
+    const Real before = Distance(text->Corners[0], text->Corners[1]);
+    panel.SelectElement(text, true);
+    panel.DoubleClick(At(510, 305));
+    EXPECT_EQ(text->LabelText(), "Ein");
+    EXPECT_EQ(panel.CurrentFont.height, 300);
+    // The frame follows the new wording's natural width.
+    FontSpec font{"Arial", 300, 0};
+    EXPECT_NEAR(static_cast<double>(Distance(text->Corners[0], text->Corners[1])),
+                static_cast<double>(before * FontEngine::Instance().TextWidth(font, "Ein") /
+                                    FontEngine::Instance().TextWidth(font, "Aus")),
+                1e-9);
+    TTextLabel::SetDialog(nullptr);
 }
 
 TEST_F(SelectTool, HoverShowsPositionElementTextsAndCursors) {

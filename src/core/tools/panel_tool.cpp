@@ -3,6 +3,7 @@
 #include "core/platine.h"
 #include "core/tools/arc_tool.h"
 #include "core/tools/circle_tool.h"
+#include "core/tools/dimension_tool.h"
 #include "core/tools/drill_tool.h"
 #include "core/tools/line_tool.h"
 #include "core/tools/origin_tool.h"
@@ -11,6 +12,7 @@
 #include "core/tools/point_tool.h"
 #include "core/tools/rect_tool.h"
 #include "core/tools/select_tool.h"
+#include "core/tools/text_tool.h"
 #include "core/tools/zoom_tool.h"
 
 namespace pw {
@@ -40,10 +42,10 @@ std::unique_ptr<PanelTool> MakeTool(TEditMode mode, TPlatine& panel) {
             return std::make_unique<PictureTool>(panel);
         case emPoint:
             return std::make_unique<PointTool>(panel);
-        // Texts and dimensions get their tools with their element classes.
         case emText:
+            return std::make_unique<TextTool>(panel);
         case emBemassung:
-            return std::make_unique<PanelTool>(panel);
+            return std::make_unique<DimensionTool>(panel);
         case emStandard:
         case emDrehen:
         default:
