@@ -109,6 +109,7 @@ void TPlatine::SelectInRect(const IRect& r, bool add) {
 void TPlatine::DeleteElement(TBauteil* e) {
     int i = IndexOf(e);
     if (i < 0) return;
+    EndDragBeforeEdit();
     e->SetSelected(false);
     if (current_ == e) current_ = nullptr;
     MRect b = NormaliseRect(e->GetBounds());
@@ -118,6 +119,7 @@ void TPlatine::DeleteElement(TBauteil* e) {
 }
 
 void TPlatine::DeleteSelected() {
+    EndDragBeforeEdit();
     RemoveFrame();
     // One pass, so that deleting thousands of elements stays linear.
     ElementList kept;
@@ -139,6 +141,7 @@ void TPlatine::DeleteSelected() {
 }
 
 void TPlatine::ClearAll() {
+    EndDragBeforeEdit();
     RemoveFrame();
     current_ = nullptr;
     State.underConstruction = nullptr;
@@ -149,6 +152,7 @@ void TPlatine::ClearAll() {
 }
 
 void TPlatine::Group() {
+    EndDragBeforeEdit();
     SaveUndo();
     auto group = std::make_unique<TGruppe>();
     ElementList rest;
@@ -181,6 +185,7 @@ int TPlatine::FirstSelectedGroupIndex() const {
 void TPlatine::Ungroup() {
     int gi = FirstSelectedGroupIndex();
     if (gi < 0) return;
+    EndDragBeforeEdit();
     SaveUndo();
     RemoveFrame();
     std::unique_ptr<TBauteil> owned = std::move(elements_[gi]);

@@ -61,7 +61,7 @@ struct TBackupStream : MemoryStream {
 
 // The load progress window, as far as reading a panel uses it.
 class LoadProgress {
-  public:
+public:
     virtual ~LoadProgress() = default;
     virtual void SetLabel(const std::string& panelName) = 0;
     virtual void SetGauge(int percent) = 0;
@@ -69,32 +69,22 @@ class LoadProgress {
 
 // A record whose version is newer than this program's; nothing of it was read.
 class VersionError : public StreamError {
-  public:
+public:
     explicit VersionError(const std::string& fileVersion);
     const std::string& FileVersion() const { return fileVersion_; }
     // The warning box's title and text in the current language.
     static std::string Title();
     std::string Text() const;
 
-  private:
+private:
     std::string fileVersion_;
 };
 
 // Which current attribute ApplyAttribute copies to the selection.
-enum class Attribute {
-    PenWidth = 0,
-    PenColor,
-    BrushColor,
-    Pattern,
-    BrushStyle,
-    FontName,
-    FontHeight,
-    FontColor,
-    FontStyle
-};
+enum class Attribute { PenWidth = 0, PenColor, BrushColor, Pattern, BrushStyle, FontName, FontHeight, FontColor, FontStyle };
 
 class TPlatine {
-  public:
+public:
     TPlatine();
     virtual ~TPlatine();
     TPlatine(const TPlatine&) = delete;
@@ -372,7 +362,7 @@ class TPlatine {
 
     static constexpr Real kMaxSize = 30000;
 
-  protected:
+protected:
     void Raise(const std::function<void()>& f) {
         if (f) f();
     }
@@ -386,6 +376,9 @@ class TPlatine {
     // The interaction without the return to emStandard: aids, element under construction,
     // drags, auto-scroll, confinement. True when it selected the element under construction.
     bool StopOperation();
+    // A command that removes or regroups elements while the selection or a handle is being
+    // dragged ends the drag first, so that no dragged element is lost under the pointer.
+    void EndDragBeforeEdit();
     TSizer MakeFrame();
     ScrollDirection EdgeDirection(IPoint view) const;
     PanelTool& ToolFor(TEditMode mode);

@@ -136,6 +136,10 @@ void TPlatine::EndSelectionDrag(IPoint view, bool cancel) {
     UpdateSelectionFrame();
 }
 
+void TPlatine::EndDragBeforeEdit() {
+    if (!dragged_.empty()) EndOperation();
+}
+
 // --- Dragging a handle ---
 
 bool TPlatine::BeginFrameDrag(const MouseEvent& e) {

@@ -188,6 +188,8 @@ void TPlatine::HoverAt(IPoint view, bool shift) {
 // --- Keyboard ---
 
 bool TPlatine::KeyDown(PanelKey key, bool shift, bool alt) {
+    // Keys wait while the mouse drags the selection or a handle.
+    if (!dragged_.empty()) return false;
     switch (key) {
         case PanelKey::Left:
         case PanelKey::Up:

@@ -85,6 +85,7 @@ void TPlatine::SaveUndo() {
 
 void TPlatine::Undo() {
     if (!undoAvailable_ || !UndoStream || State.underConstruction || editMode_ == emPaste) return;
+    EndDragBeforeEdit();
     undoAvailable_ = false;
     RemoveFrame();
     current_ = nullptr;

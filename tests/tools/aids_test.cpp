@@ -9,7 +9,7 @@ using namespace pw::test;
 namespace {
 
 class Aids : public ToolTest {
-  protected:
+protected:
     void SetUp() override {
         ToolTest::SetUp();
         panel.SetZoom(10);

@@ -17,7 +17,7 @@ using namespace pw::test;
 namespace {
 
 class DrawingTools : public ToolTest {
-  protected:
+protected:
     void SetUp() override {
         ToolTest::SetUp();
         panel.SetZoom(10);

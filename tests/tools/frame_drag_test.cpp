@@ -11,7 +11,7 @@ using namespace pw::test;
 namespace {
 
 class FrameDrag : public ToolTest {
-  protected:
+protected:
     void SetUp() override {
         ToolTest::SetUp();
         panel.SetZoom(10);

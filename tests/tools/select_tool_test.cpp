@@ -11,7 +11,7 @@ using namespace pw::test;
 namespace {
 
 class SelectTool : public ToolTest {
-  protected:
+protected:
     void SetUp() override {
         ToolTest::SetUp();
         panel.SetZoom(10);
@@ -168,6 +168,35 @@ TEST_F(SelectTool, PasteFollowsThePointerAndARightReleaseTakesItBack) {
     EXPECT_TRUE(Last<TRechteck>()->Visible());
     EXPECT_TRUE(Last<TRechteck>()->GetSelected());
     EXPECT_EQ(panel.EditMode(), emStandard);
+}
+
+TEST_F(SelectTool, CommandsDuringADragEndItFirst) {
+    Press(150, 125);
+    Move(170, 135);
+    EXPECT_FALSE(panel.KeyDown(PanelKey::Delete, false, false));  // keys wait for the release
+    EXPECT_FALSE(panel.KeyDown(PanelKey::Right, true, false));
+    EXPECT_EQ(panel.ElementCount(), 2u);
+    panel.DeleteSelected();  // a menu command under the held button
+    EXPECT_EQ(panel.ElementCount(), 1u);
+    EXPECT_FALSE(panel.State.dragging);
+    EXPECT_FALSE(panel.State.ghostShown);
+    EXPECT_FALSE(panel.State.pointerHidden);
+    Move(190, 145);
+    Release(190, 145);
+    EXPECT_EQ(b->Point(0), (MPoint{1500, 500}));
+    EXPECT_TRUE(XorBalanced(canvas, 2));
+
+    panel.SaveUndo();
+    panel.SelectElement(b, true);
+    panel.UpdateSelectionFrame();
+    Press(293, 93);  // handle 1 of B
+    Move(320, 110);
+    ASSERT_TRUE(panel.FrameDragging());
+    panel.Undo();
+    EXPECT_FALSE(panel.FrameDragging());
+    EXPECT_EQ(panel.ElementCount(), 1u);
+    Move(330, 120);
+    Release(330, 120);
 }
 
 TEST_F(SelectTool, ArrowKeysMoveBySpacingOrByFiveUnitsWithShift) {

@@ -23,7 +23,7 @@ struct InvalidateRecorder : InvalidateSink {
 };
 
 class ToolTest : public ::testing::Test {
-  protected:
+protected:
     // A 200 x 200 mm panel in an 800 x 600 view; zoom 50 makes one pixel one model unit.
     void SetUp() override {
         RegisterBuiltinElementClasses();
