@@ -183,6 +183,14 @@ public:
     static bool IsDrawingMode(TEditMode mode);
 
     // --- Mouse and keyboard (the view calls these; positions in view pixels) ---
+    // The view's part: it sets the canvas (SetCanvas), the view size and scroll position;
+    // passes presses, moves, releases, double-clicks (instead of the second press), keys and a
+    // 10 ms timer tick; paints with PaintView for every area Window invalidates and for the whole
+    // view on OnRepaint, after scrolling or zooming; copies its picture to the screen after
+    // every call, since the aids are drawn into the picture at once; and fulfils the pointer
+    // requests (OnPointerChange: State.cursor, State.resizeCursor, State.pointerHidden,
+    // State.pointerConfined with ConfinementRect; OnPointerToCentre). Element dialogs and the
+    // beep are installed with the element classes (SetDialog) and SetBeepHandler.
     void MouseDown(const MouseEvent& e);
     void MouseMove(const MouseEvent& e);
     void MouseUp(const MouseEvent& e);
