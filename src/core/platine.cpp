@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/language.h"
+#include "core/tools/panel_tool.h"
 #include "elements/bohrung.h"
 #include "elements/gruppe.h"
 
@@ -53,8 +54,6 @@ void TPlatine::InvalidateModelRect(const MRect& r) {
     IRect d = NormaliseRect(canvas_->LPtoDP(RoundRect(NormaliseRect(r))));
     Window->InvalidateRect({d.x1 - 2, d.y1 - 2, d.x2 + 2, d.y2 + 2});
 }
-
-void TPlatine::SetCursor(int cursor) { State.cursor = cursor; }
 
 // --- Selection ---
 
@@ -110,6 +109,7 @@ void TPlatine::SelectInRect(const IRect& r, bool add) {
 void TPlatine::DeleteElement(TBauteil* e) {
     int i = IndexOf(e);
     if (i < 0) return;
+    EndDragBeforeEdit();
     e->SetSelected(false);
     if (current_ == e) current_ = nullptr;
     MRect b = NormaliseRect(e->GetBounds());
@@ -119,7 +119,8 @@ void TPlatine::DeleteElement(TBauteil* e) {
 }
 
 void TPlatine::DeleteSelected() {
-    Sizer.reset();
+    EndDragBeforeEdit();
+    RemoveFrame();
     // One pass, so that deleting thousands of elements stays linear.
     ElementList kept;
     kept.reserve(elements_.size());
@@ -140,7 +141,8 @@ void TPlatine::DeleteSelected() {
 }
 
 void TPlatine::ClearAll() {
-    Sizer.reset();
+    EndDragBeforeEdit();
+    RemoveFrame();
     current_ = nullptr;
     State.underConstruction = nullptr;
     State.pendingPoint = nullptr;
@@ -150,6 +152,7 @@ void TPlatine::ClearAll() {
 }
 
 void TPlatine::Group() {
+    EndDragBeforeEdit();
     SaveUndo();
     auto group = std::make_unique<TGruppe>();
     ElementList rest;
@@ -182,8 +185,9 @@ int TPlatine::FirstSelectedGroupIndex() const {
 void TPlatine::Ungroup() {
     int gi = FirstSelectedGroupIndex();
     if (gi < 0) return;
+    EndDragBeforeEdit();
     SaveUndo();
-    Sizer.reset();
+    RemoveFrame();
     std::unique_ptr<TBauteil> owned = std::move(elements_[gi]);
     elements_.erase(elements_.begin() + gi);
     auto* group = static_cast<TGruppe*>(owned.get());
@@ -299,7 +303,7 @@ void TPlatine::SetMitSymbolen(bool on) {
 }
 
 void TPlatine::ApplyDisplayFilters() {
-    Sizer.reset();
+    RemoveFrame();
     auto apply = [this](TBauteil& e, bool hidden) {
         if (e.Hidden() == hidden) return;
         e.SetHidden(hidden);
@@ -321,46 +325,6 @@ void TPlatine::ApplyDisplayFilters() {
         if (!g && !IsDimension(*e) && !e->Fraesen()) apply(*e, !mitSymbolen_);
     }
     UpdateSelectionFrame();
-}
-
-// --- Edit mode and the selection frame (the mouse tools build on these) ---
-
-void TPlatine::SetEditMode(TEditMode mode) {
-    previousEditMode_ = editMode_;
-    editMode_ = mode;
-    if (mode != emZoom && mode != emStandard && mode != emPaste && mode != emDrehen) SelectAll(false);
-    UpdateSelectionFrame();
-    Raise(OnModeChange);
-}
-
-void TPlatine::EndOperation() {
-    if (State.underConstruction) {
-        InvalidateElement(State.underConstruction);
-        SelectElement(State.underConstruction, true);
-        State.underConstruction = nullptr;
-    }
-    State.dragging = false;
-    State.dimensionPhase = false;
-    State.autoScroll = false;
-    State.pendingPoint = nullptr;
-    if (editMode_ != emZoom && editMode_ != emDrehen) {
-        previousEditMode_ = editMode_;
-        editMode_ = emStandard;
-    }
-}
-
-void TPlatine::UpdateSelectionFrame() {
-    if (!HasSelection()) {
-        Sizer.reset();
-        return;
-    }
-    PrepareCanvas(*canvas_);
-    // Three pixels in model units.
-    IPoint a = canvas_->DPtoLP(IPoint{0, 0}), b = canvas_->DPtoLP(IPoint{3, 3});
-    TSizer s;
-    s.Build(SelectionShapeBounds(true), SelectionBounds(true), zoom_, Width, Height, b.x - a.x, b.y - a.y,
-            ContrastColor() ^ GetFrontplattenFarbe(), editMode_ == emDrehen ? 1 : 0);
-    Sizer = s;
 }
 
 }  // namespace pw

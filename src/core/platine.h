@@ -4,6 +4,7 @@
 // modes), the selection and the interaction state of the mouse tools. It maps model units to
 // view pixels, paints itself onto any canvas and reads and writes its record.
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -17,8 +18,14 @@
 #include "core/short_string.h"
 #include "core/sizer.h"
 #include "core/stream.h"
+#include "core/tools/fadenkreuz.h"
+#include "core/tools/mouse_event.h"
+#include "core/tools/selector.h"
+#include "core/tools/templine.h"
 
 namespace pw {
+
+class PanelTool;
 
 enum TEditMode : uint8_t {
     emZoom = 0,
@@ -137,7 +144,7 @@ public:
     void ZoomStep(IPoint p, bool in);
     void ZoomToView(Real leftMm, Real topMm, Real visibleWidth, Real visibleHeight);
     // Zoom tool: a click (band under 5 pixels) zooms in by 1.4 about the point, a larger band
-    // is fitted; zoom out divides by 1.4. Rectangles and points in control pixels.
+    // is fitted; zoom out divides by 1.4. Rectangles and points in view pixels.
     void ZoomToBand(const IRect& band);
     void ZoomOutAt(IPoint p);
     // The control's size in pixels: the panel at the current zoom plus 4.
@@ -171,6 +178,33 @@ public:
     virtual void SetEditMode(TEditMode mode);
     TEditMode EditMode() const { return editMode_; }
     TEditMode PreviousEditMode() const { return previousEditMode_; }
+    // Whether the mode draws with the pointer (the pointer is moved to the view's centre when
+    // auto-scrolling starts in it).
+    static bool IsDrawingMode(TEditMode mode);
+
+    // --- Mouse and keyboard (the view calls these; positions in view pixels) ---
+    // The view's part: it sets the canvas (SetCanvas), the view size and scroll position;
+    // passes presses, moves, releases, double-clicks (instead of the second press), keys and a
+    // 10 ms timer tick; paints with PaintView for every area Window invalidates and for the whole
+    // view on OnRepaint, after scrolling or zooming; copies its picture to the screen after
+    // every call, since the aids are drawn into the picture at once; and fulfils the pointer
+    // requests (OnPointerChange: State.cursor, State.resizeCursor, State.pointerHidden,
+    // State.pointerConfined with ConfinementRect; OnPointerToCentre). Element dialogs and the
+    // beep are installed with the element classes (SetDialog) and SetBeepHandler.
+    void MouseDown(const MouseEvent& e);
+    void MouseMove(const MouseEvent& e);
+    void MouseUp(const MouseEvent& e);
+    // A double-click (in place of its second press): edits the current element's properties.
+    void DoubleClick(const MouseEvent& e);
+    // Arrow keys (Shift: 0.1 mm), Delete, Alt+Backspace; true when the panel used the key.
+    bool KeyDown(PanelKey key, bool shift, bool alt);
+    // The 10 ms auto-scroll timer; true when the view scrolled.
+    bool AutoScrollTick();
+    // Status texts and cursor for the pointer resting at a view position.
+    virtual void HoverAt(IPoint view, bool shift);
+    // One repaint of the view, every drawing clipped to dirty (view pixels): the aids are taken
+    // off, the panel, origin marker and marker point painted, the aids and handles put back.
+    void PaintView(Canvas& canvas, const IRect& dirty);
 
     // --- Properties ---
     ShortString40 Name;
@@ -229,14 +263,21 @@ public:
     // Notifications.
     std::function<void()> OnMyClick;
     std::function<void()> OnChange;
+    // A right press in the selecting modes, at the pointer (view pixels).
     std::function<void(IPoint)> OnPopupRequest;
     std::function<void()> OnModeChange;
     std::function<void()> OnBtMarkieren;
+    // Every mouse movement, before the panel's own handling; x, y in control pixels (view
+    // pixels plus the scroll position), as SnapPoint and ModelToPixel take and give them.
     std::function<void(bool shift, int32_t x, int32_t y)> OnMyMouseMove;
     std::function<void()> OnRepaint;
     std::function<void()> OnScroll;
     // Puts a picture of the selection on the system clipboard (the program installs it).
     std::function<void(TPlatine&)> OnCopyAsPicture;
+    // Requests to the view: the cursor, hiding or confinement of the pointer changed (State);
+    // the pointer is to be moved to the centre of the view.
+    std::function<void()> OnPointerChange;
+    std::function<void()> OnPointerToCentre;
 
     // --- Interaction state of the mouse tools ---
     struct Interaction {
@@ -251,14 +292,81 @@ public:
         bool ghostShown = false;
         Real rotationSoFar = 0;
         bool autoScroll = false;
-        int cursor = 0;
+        // Pointer requests the view fulfils: numbered cursor (PanelCursor), a resize cursor
+        // over a handle (takes precedence), pointer hidden, pointer confined to
+        // ConfinementRect.
+        int cursor = crArrow;
+        ResizeCursor resizeCursor = ResizeCursor::None;
+        bool pointerHidden = false;
+        bool pointerConfined = false;
+        ScrollDirection scrollDirection = ScrollDirection::None;
+        bool inDoubleClick = false;
     };
     Interaction State;
+    // The on-screen aids: handle frame, rubber band, crosshair, temporary line.
     std::optional<TSizer> Sizer;
+    std::optional<TSelector> Selector;
+    std::optional<TFadenKreuz> Crosshair;
+    std::optional<TTempline> Templine;
     virtual void UpdateSelectionFrame();
-    // Ends a running tool operation (the mouse tools give it its full meaning).
+    // Removes the handle frame (its area is repainted).
+    void RemoveFrame();
+    // Ends a running tool operation; unless zooming or rotating, back to emStandard.
     virtual void EndOperation();
     void SetCursor(int cursor);
+    void SetResizeCursor(ResizeCursor cursor);
+    void SetPointerHidden(bool hidden);
+    void ConfinePointer(bool confined);
+    // Switches auto-scroll; switching it on while it is wanted confines the pointer (and moves
+    // it to the centre first in the drawing modes).
+    void SwitchAutoScroll(bool on);
+    // The area the pointer is confined to: the view's client area within the panel control
+    // (view pixels).
+    IRect ConfinementRect() const;
+    IRect ViewRect() const { return {0, 0, ViewWidth, ViewHeight}; }
+
+    // --- Operations the mouse tools share ---
+    MPoint SnapAt(IPoint view);
+    IPoint ModelToView(MPoint p);
+    void SetStatus(const std::string& first, const std::string& second);
+    // Whether the pointer lies within 4 mm of some element's bounds.
+    bool ElementNear(IPoint view);
+    static constexpr Real kNearDistance = 200;
+    // The front-most element hit at the pointer (only selected ones when asked), or none.
+    TBauteil* HitElement(IPoint view, bool selectedOnly);
+    // Deselects everything but keep, without rebuilding the frame.
+    void DeselectAllExcept(TBauteil* keep);
+    // Appends a new element for a drawing tool: outline view applied, painted, at the front.
+    TBauteil* AppendNewElement(std::unique_ptr<TBauteil> e);
+    // The current pen, brush and fill attributes (and pattern when asked) for a new element.
+    void GiveCurrentAttributes(TBauteil& e, bool withPattern);
+    // Rubber band in view pixels; its end follows the snapped pointer.
+    void StartBand(IPoint view, int32_t penWidth);
+    void FollowBand(IPoint view);
+    // Erases and removes the band, giving it back.
+    std::optional<TSelector> TakeBand();
+    void SwitchCrosshair(bool on);
+    void MoveCrosshair(IPoint view);
+    void StartTempline(IPoint modelStart);
+    void MoveTempline(std::optional<IPoint> start, std::optional<IPoint> end);
+    void DropTempline();
+    // The exclusive-or feedback of the element under construction at its pending point.
+    void ShowPendingFeedback();
+    void HidePendingFeedback();
+    // Moving the selected elements with the pointer (click-drag and paste). The anchor is in
+    // control pixels; positions in view pixels. A cancelled drag deletes what it moved.
+    void BeginSelectionDrag(IPoint controlAnchor);
+    void DragSelectionTo(IPoint view);
+    void EndSelectionDrag(IPoint view, bool cancel);
+    bool SelectionDragging() const;
+    // Dragging a handle of the frame: starts when the press lies on a handle.
+    bool BeginFrameDrag(const MouseEvent& e);
+    void FrameDragTo(const MouseEvent& e);
+    void EndFrameDrag();
+    bool FrameDragging() const { return Sizer && Sizer->dragging; }
+    // The exclusive-or ghost of the dragged elements.
+    void DrawGhost();
+    void EraseGhost();
 
     static constexpr Real kMaxSize = 30000;
 
@@ -270,6 +378,24 @@ protected:
     int FirstSelectedGroupIndex() const;
     // Font attributes (name, height, colour, style) of a selected text.
     void ApplyFontAttribute(TBauteil& e, Attribute which);
+    // After a text's dialog was confirmed: the text takes the edited wording and its font
+    // becomes the current font.
+    void AdoptConfirmedText(TBauteil& e);
+    // The interaction without the return to emStandard: aids, element under construction,
+    // drags, auto-scroll, confinement. True when it selected the element under construction.
+    bool StopOperation();
+    // A command that removes or regroups elements while the selection or a handle is being
+    // dragged ends the drag first, so that no dragged element is lost under the pointer.
+    void EndDragBeforeEdit();
+    TSizer MakeFrame();
+    ScrollDirection EdgeDirection(IPoint view) const;
+    PanelTool& ToolFor(TEditMode mode);
+    // One step of the selection drag; false when nothing moved.
+    bool StepSelectionTo(IPoint view);
+    void HideDragged();
+    void ShowDragged();
+    void EraseAids(Canvas& canvas);
+    void RedrawAids(Canvas& canvas);
 
     ElementList elements_;
     TBauteil* current_ = nullptr;
@@ -284,6 +410,9 @@ protected:
     bool undoAvailable_ = false;
     NullCanvas nullCanvas_{{0, 0, 100000, 100000}};
     Canvas* canvas_ = &nullCanvas_;
+    std::array<std::unique_ptr<PanelTool>, 16> tools_;
+    // The elements a selection or frame drag moves (the selection when it started).
+    std::vector<TBauteil*> dragged_;
 };
 
 }  // namespace pw

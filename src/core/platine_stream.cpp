@@ -85,8 +85,9 @@ void TPlatine::SaveUndo() {
 
 void TPlatine::Undo() {
     if (!undoAvailable_ || !UndoStream || State.underConstruction || editMode_ == emPaste) return;
+    EndDragBeforeEdit();
     undoAvailable_ = false;
-    Sizer.reset();
+    RemoveFrame();
     current_ = nullptr;
     while (!elements_.empty()) elements_.pop_back();
     std::vector<uint8_t> snapshot = std::move(UndoStream->bytes);
@@ -114,11 +115,8 @@ void TPlatine::PasteFrom(const MemoryStream& stream) {
     TReader r(stream.bytes, stream.Source());
     ReadPanel(r);
     MRect b = SelectionBounds(true);
-    State.dragAnchor = ModelToPixel(Midpoint({b.x1, b.y1}, {b.x2, b.y2}));
-    State.dragOffset = {0, 0};
-    State.dragging = true;
-    State.autoScroll = true;
     State.snapping = true;
+    BeginSelectionDrag(ModelToPixel(Midpoint({b.x1, b.y1}, {b.x2, b.y2})));
 }
 
 void TPlatine::PlaceSymbol(const MemoryStream& stream) {

@@ -36,4 +36,12 @@ void TPlatine::ApplyFontAttribute(TBauteil& e, Attribute which) {
     }
 }
 
+void TPlatine::AdoptConfirmedText(TBauteil& e) {
+    auto* text = dynamic_cast<TTextLabel*>(&e);
+    if (!text) return;
+    InvalidateElement(text);
+    text->ApplyEditedText();
+    CurrentFont = text->LabelFont();
+}
+
 }  // namespace pw

@@ -34,7 +34,10 @@ Real TPlatine::SnapValue(Real v, Real o) const {
     Real s = SnapSpacing;
     if (!(s > 0) || !std::isfinite(s)) return v;
     Real d = RoundEven(v - o);
-    d = d > 0 ? RoundEven(d + s / 2) : RoundEven(d - s / 2);
+    // The half spacing is added without rounding the sum: with an odd spacing the sum ends in
+    // .5, and rounding it to even would move some values to the farther grid line (with
+    // spacing 1, 3 would snap to 4).
+    d = d > 0 ? d + s / 2 : d - s / 2;
     Real n = std::trunc(d / s);
     return o + n * s;
 }

@@ -1,5 +1,6 @@
 #include "core/sizer.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace pw {
@@ -38,6 +39,11 @@ IRect TSizer::HandleRect(int handle) const {
     }
 }
 
+IRect TSizer::HandleArea(int32_t size) const {
+    int32_t m = halfPen + std::max(size, handleSize);
+    return {frame.x1 - m, frame.y1 - m, frame.x2 + m, frame.y2 + m};
+}
+
 int TSizer::HandleAt(IPoint device, const Canvas& canvas) const {
     static constexpr int kOrder[8] = {1, 2, 3, 4, 5, 6, 8, 7};
     int found = 0;
@@ -65,6 +71,108 @@ void TSizer::DrawHandles(Canvas& c) const {
         }
     }
     c.SetPenMode(PenMode::Copy);
+}
+
+// --- Dragging ---
+
+void TSizer::StartDrag(int handle, MPoint m, bool withAngleSnap) {
+    grabbed = handle;
+    dragging = true;
+    handlesVisible = false;
+    snapAngle = withAngleSnap;
+    currentRect = previousRect = startRect;
+    startAngle = SnappedDirection(m);
+    stepAngle = 0;
+}
+
+MPoint TSizer::DragCentre() const {
+    return {startRect.x1 + (startRect.x2 - startRect.x1) / 2,
+            startRect.y1 + (startRect.y2 - startRect.y1) / 2};
+}
+
+Real TSizer::SnappedDirection(MPoint m) const {
+    Real a = Direction(DragCentre(), m);
+    if (snapAngle) a = std::trunc(a / (kPi / 4)) * (kPi / 4);
+    return a;
+}
+
+std::optional<MRect> TSizer::ResizeStep(MPoint m) {
+    const MRect r = currentRect;
+    const Real w = r.x2 - r.x1, h = r.y2 - r.y1;
+    MRect n = r;
+    if (proportional) {
+        const MPoint c{r.x1 + w / 2, r.y1 + h / 2};
+        Real reference = grabbed <= 4   ? Distance(c, {r.x2, r.y2})
+                         : grabbed <= 6 ? Distance(c, {r.x1 + w / 2, r.y1})
+                                        : Distance(c, {r.x1, r.y1 + h / 2});
+        if (reference == 0) return std::nullopt;
+        Real f = Distance(c, m) / reference;
+        n = {RoundEven(c.x - f * w / 2), RoundEven(c.y - f * h / 2), RoundEven(c.x + f * w / 2),
+             RoundEven(c.y + f * h / 2)};
+    } else if (grabbed >= 1 && grabbed <= 4) {
+        if (w == 0 || h == 0) return std::nullopt;
+        Real oppositeY = grabbed <= 2 ? r.y2 : r.y1;
+        Real f = std::fabs(oppositeY - m.y) / std::fabs(h);
+        bool left = grabbed == 1 || grabbed == 4, top = grabbed == 1 || grabbed == 2;
+        if (left)
+            n.x1 = RoundEven(r.x2 - w * f);
+        else
+            n.x2 = RoundEven(r.x1 + w * f);
+        if (top)
+            n.y1 = RoundEven(r.y2 - h * f);
+        else
+            n.y2 = RoundEven(r.y1 + h * f);
+    } else {
+        bool vertical = grabbed == 5 || grabbed == 6;
+        if ((vertical ? h : w) == 0) return std::nullopt;
+        switch (grabbed) {
+            case 5:
+                n.y1 = RoundEven(r.y2 - h * std::fabs(r.y2 - m.y) / std::fabs(h));
+                break;
+            case 6:
+                n.y2 = RoundEven(r.y1 + h * std::fabs(m.y - r.y1) / std::fabs(h));
+                break;
+            case 7:
+                n.x2 = RoundEven(r.x1 + w * std::fabs(m.x - r.x1) / std::fabs(w));
+                break;
+            case 8:
+                n.x1 = RoundEven(r.x2 - w * std::fabs(r.x2 - m.x) / std::fabs(w));
+                break;
+            default:
+                return std::nullopt;
+        }
+    }
+    // A side that moved must stay inside the panel.
+    if ((n.x1 != r.x1 && n.x1 <= limits.x1) || (n.y1 != r.y1 && n.y1 <= limits.y1) ||
+        (n.x2 != r.x2 && n.x2 >= limits.x2) || (n.y2 != r.y2 && n.y2 >= limits.y2))
+        return std::nullopt;
+    const Real nw = std::fabs(n.x2 - n.x1), nh = std::fabs(n.y2 - n.y1);
+    if ((nw < std::fabs(w) && nw < minimumSize.x2 - minimumSize.x1) ||
+        (nh < std::fabs(h) && nh < minimumSize.y2 - minimumSize.y1))
+        return std::nullopt;
+    n = NormaliseRect(n);
+    if (n == r) return std::nullopt;
+    previousRect = r;
+    currentRect = n;
+    return n;
+}
+
+Real TSizer::RotateStep(MPoint m) {
+    const MPoint c = DragCentre();
+    const Real a = SnappedDirection(m);
+    const Real step = a - startAngle;
+    stepAngle = 0;
+    if (step == 0) return 0;
+    std::array<MPoint, 4> turned;
+    for (size_t i = 0; i < corners.size(); ++i) {
+        turned[i] = RotatePoint(corners[i], c, step);
+        IPoint p = RoundPoint(turned[i]);
+        if (p.x < 0 || p.y < 0 || p.x > kRotateLimit || p.y > kRotateLimit) return 0;
+    }
+    corners = turned;
+    startAngle = a;
+    stepAngle = step;
+    return step;
 }
 
 }  // namespace pw

@@ -40,6 +40,13 @@ TEST(Platine, SnappingRoundsHalvesAwayFromTheOrigin) {
     EXPECT_EQ(p.SnapValue(-250, 0), -500);
     EXPECT_EQ(p.SnapValue(-249, 0), 0);
     EXPECT_EQ(p.SnapValue(1260, 10), 1510);
+    p.SnapSpacing = 25;  // odd spacings snap to the nearer line too
+    EXPECT_EQ(p.SnapValue(37, 0), 25);
+    EXPECT_EQ(p.SnapValue(38, 0), 50);
+    EXPECT_EQ(p.SnapValue(-37, 0), -25);
+    p.SnapSpacing = 1;
+    EXPECT_EQ(p.SnapValue(3, 0), 3);
+    EXPECT_EQ(p.SnapValue(-3, 0), -3);
     p.SnapSpacing = 0;  // a damaged file: no grid to snap to
     EXPECT_EQ(p.SnapValue(1234, 0), 1234);
 }

@@ -1,0 +1,13 @@
+#include "core/tools/point_tool.h"
+
+#include "core/platine.h"
+
+namespace pw {
+
+void PointTool::Press(const MouseEvent& e) {
+    if (!e.Left()) return;
+    panel_.MarkerPoint = panel_.SnapAt(e.pos);
+    panel_.Repaint();
+}
+
+}  // namespace pw
