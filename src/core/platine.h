@@ -170,6 +170,8 @@ public:
     void SaveUndo();
     void Undo();
     bool UndoAvailable() const { return undoAvailable_; }
+    // Save, Open and New: the snapshot stays but can no longer be restored.
+    void MarkUndoUnavailable() { undoAvailable_ = false; }
     void CopySelection(MemoryStream& clipboard);
     virtual void PasteFrom(const MemoryStream& stream);
     void PlaceSymbol(const MemoryStream& stream);
