@@ -1,0 +1,46 @@
+#include "ui/main/about_box.h"
+
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "ui/main/texts.h"
+
+namespace pw {
+
+QPixmap AboutBox::DrawnPicture() {
+    QPixmap picture(480, 200);
+    QPainter p(&picture);
+    QLinearGradient ground(0, 0, 0, picture.height());
+    ground.setColorAt(0, QColor(28, 34, 44));
+    ground.setColorAt(1, QColor(70, 82, 100));
+    p.fillRect(picture.rect(), ground);
+    p.setPen(QColor(240, 240, 232));
+    p.setFont(QFont(QStringLiteral("Liberation Sans"), 30, QFont::Bold));
+    p.drawText(picture.rect().adjusted(0, 0, 0, -30), Qt::AlignCenter, msg::AppTitle());
+    p.setPen(QColor(232, 140, 40));
+    p.setFont(QFont(QStringLiteral("Liberation Sans"), 11));
+    p.drawText(picture.rect().adjusted(0, 70, 0, 0), Qt::AlignCenter,
+               QStringLiteral("Frontplatten-Designer  \u00b7  Front panel designer"));
+    return picture;
+}
+
+AboutBox::AboutBox(const QString& dataDirectory, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("InfoDlg"));
+    QPixmap picture(dataDirectory + QStringLiteral("TITEL.BMP"));
+    if (picture.isNull()) picture = DrawnPicture();
+    auto* label = new QLabel(this);
+    label->setPixmap(picture);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(label);
+    setFixedSize(picture.size());
+}
+
+void AboutBox::mousePressEvent(QMouseEvent*) { accept(); }
+
+void AboutBox::keyPressEvent(QKeyEvent*) { accept(); }
+
+}  // namespace pw

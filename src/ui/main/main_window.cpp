@@ -1,0 +1,231 @@
+#include "ui/main/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QThread>
+#include <QVBoxLayout>
+
+#include "core/language.h"
+#include "core/registry.h"
+#include "ui/main/about_box.h"
+#include "ui/main/help_window.h"
+#include "ui/main/main_window_tab.h"
+#include "ui/main/program_dialogs.h"
+#include "ui/main/side_area.h"
+#include "ui/main/texts.h"
+#include "ui/main/tool_palette.h"
+#include "ui/main/tool_window.h"
+#include "ui/main/user_prompts.h"
+#include "ui/panel/panel_view.h"
+#include "ui/settings/recent_files.h"
+
+namespace pw {
+
+namespace {
+
+constexpr int kTitlePictureMs = 500;
+
+std::unique_ptr<TBauteil> MakeBaseElement() { return std::make_unique<TBauteil>(); }
+
+}  // namespace
+
+MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
+    : QMainWindow(parent), options_(std::move(options)), dirs_(options_.dirs), settings_(dirs_.home) {
+    setObjectName(QStringLiteral("Form1"));
+    // The language is read before anything is built.
+    SetLanguage(ReadEnglishFromLanguageFile(dirs_.home) ? Language::English : Language::German);
+    QApplication::setApplicationName(msg::AppTitle());
+
+    if (options_.prompts) {
+        prompts_ = options_.prompts;
+    } else {
+        ownPrompts_ = std::make_unique<QtUserPrompts>();
+        prompts_ = ownPrompts_.get();
+    }
+    if (options_.dialogs) {
+        dialogs_ = options_.dialogs;
+    } else {
+        ownDialogs_ = MakeProgramDialogs();
+        dialogs_ = ownDialogs_.get();
+    }
+    if (options_.titlePicture) ShowTitlePicture();
+
+    lastZoom_ = -1.0;
+    if (!settings_.Load())
+        prompts_->Error(this, msg::ReadErrorTitle(),
+                        QString::fromStdString(CannotOpenMessage(settings_.Path())));
+    currentFile_ = editFile_ = dirs_.home + "NONAME.FPL";
+    cancelled_ = false;
+
+    RegisterBuiltinElementClasses();
+    RegisterElementClass("TBauteil", &MakeBaseElement);
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBars();
+    auto* central = new QWidget(this);
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    palette_ = new ToolPalette(central);
+    side_ = new SideArea(central);
+    row->addWidget(palette_);
+    row->addWidget(CreateDrawingArea(), 1);
+    row->addWidget(side_);
+    setCentralWidget(central);
+    CreateToolWindows();
+
+    connect(palette_, &ToolPalette::toolClicked, this, [this](int tag) {
+        if (std::optional<TEditMode> mode = ModeOfToolTag(tag)) CurrentPanel().SetEditMode(*mode);
+        palette_->ShowPressed(tag);
+        RefreshCommandStates();
+    });
+    connect(palette_, &ToolPalette::regularPolygonClicked, this, &MainWindow::RegularPolygonCommand);
+    connect(palette_, &ToolPalette::gridDialogRequested, this, &MainWindow::GridDialogCommand);
+    connect(side_, &SideArea::selected, this, [this] { RefreshCommandStates(); });
+
+    CreatePanel();
+
+    settings_.ReadRecentFiles(recent_);
+    settings_.ReadAutosave(autosave_);
+    UpdateRecentMenu();
+    SetTitle();
+
+    backupTimer_.setObjectName(QStringLiteral("BackupTimer"));
+    backupTimer_.setInterval(Autosave::kTimerMs);
+    connect(&backupTimer_, &QTimer::timeout, this, &MainWindow::BackupTick);
+    backupTimer_.start();
+    resize(1200, 780);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::ShowTitlePicture() {
+    titleBox_ = new AboutBox(QString::fromStdString(dirs_.data), nullptr);
+    titleBox_->setAttribute(Qt::WA_DeleteOnClose);
+    titleBox_->show();
+    titleBox_->repaint();
+    QElapsedTimer shown;
+    shown.start();
+    while (shown.elapsed() < kTitlePictureMs) {
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+        QThread::msleep(10);
+    }
+}
+
+void MainWindow::Start() {
+    if (started_) return;
+    started_ = true;
+    QApplication::processEvents();
+    StartNewDocument();
+    RestoreToolWindowPlacement();
+    CheckColourDepth();
+    side_->Select(SideArea::kSymbol);
+    RefreshCommandStates();
+    if (titleBox_) titleBox_->close();
+    OpenStartupDocument();
+    RefreshCommandStates();
+}
+
+void MainWindow::CheckColourDepth() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen || screen->depth() > 8) return;
+    prompts_->Warning(nullptr, msg::ColourDepthTitle(), msg::ColourDepth());
+    CurrentPanel().SetFrontplattenFarbe(kSilver);
+    CurrentView().RepaintPanel();
+}
+
+void MainWindow::OpenStartupDocument() {
+    if (options_.document && QFileInfo::exists(QString::fromStdString(*options_.document))) {
+        const std::string path = QFileInfo(QString::fromStdString(*options_.document)).absoluteFilePath().toStdString();
+        if (OpenDocument(path, false)) editFile_ = path;
+        SetTitle();
+        return;
+    }
+    std::string path = settings_.EditFile();
+    if (path.empty()) path = dirs_.home + Tr("Beispiele/Beispiel.fpl", "Examples/Examples.fpl");
+    if (QFileInfo::exists(QString::fromStdString(path))) {
+        OpenDocument(path, false);
+    } else {
+        editFile_ = DirectoryOf(path) + "NONAME.FPL";
+    }
+    SetTitle();
+}
+
+void MainWindow::SetTitle() {
+    setWindowTitle(msg::AppTitle() + QStringLiteral(" - [") + QString::fromStdString(currentFile_) +
+                   QStringLiteral("]"));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (closing_) {
+        event->accept();
+        return;
+    }
+    if (!SavePrompt()) {
+        cancelled_ = false;
+        event->ignore();
+        return;
+    }
+    WriteSettings();
+    closing_ = true;
+    if (help_) help_->close();
+    event->accept();
+}
+
+void MainWindow::WriteSettings() {
+    settings_.SetEditFile(editFile_);
+    settings_.WriteAutosave(autosave_);
+    settings_.SetLibraryIndex(settings_.LibraryIndex());
+    SaveToolWindowPlacement();
+    if (!settings_.Flush())
+        prompts_->Error(nullptr, msg::WriteErrorTitle(), QString::fromStdString(CannotCreateMessage(settings_.Path())));
+}
+
+// --- Modal dialogs and tool windows ---
+
+void MainWindow::RunModal(const std::function<void()>& dialog) {
+    HideFloatingToolWindows();
+    dialog();
+    ShowToolWindowsAgain();
+}
+
+void MainWindow::HideFloatingToolWindows() {
+    for (ToolWindow* w : toolWindows_)
+        if (w && w->isFloating() && w->isVisible()) w->hide();
+}
+
+void MainWindow::ShowToolWindowsAgain() {
+    for (ToolWindow* w : toolWindows_)
+        if (w && w->Wanted() && !w->isVisible()) w->show();
+}
+
+// --- Help ---
+
+void MainWindow::ManualCommand() {
+    const QString index = HelpWindow::ManualIndex(QString::fromStdString(dirs_.data));
+    if (!help_) help_ = new HelpWindow(this);
+    if (!help_->Open(index)) {
+        prompts_->Error(this, msg::ReadErrorTitle(), msg::ManualMissing(index));
+        return;
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void MainWindow::InfoCommand() {
+    RunModal([this] {
+        AboutBox box(QString::fromStdString(dirs_.data), this);
+        box.exec();
+    });
+}
+
+}  // namespace pw

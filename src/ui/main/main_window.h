@@ -1,0 +1,264 @@
+#pragma once
+// TForm1: the main window. It owns the document, an ordered list of panels with one tab each of
+// which one is current, and the element clipboard they share. Around the drawing area it
+// carries the tool palette, the rulers, the tab strip, the nine tool windows, the side area
+// and the menus; it runs the document, panel and edit commands on the current panel, keeps the
+// settings, the recent files and the automatic backup, and refreshes the states of its menu
+// items and buttons after every command.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/app/program_dirs.h"
+#include "core/document.h"
+#include "core/edit_commands.h"
+#include "ui/settings/autosave.h"
+#include "ui/settings/recent_files.h"
+#include "ui/settings/werkbank_settings.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QStackedWidget;
+class QTabBar;
+class QToolBar;
+class QToolButton;
+
+namespace pw {
+
+class AboutBox;
+class HelpWindow;
+class PanelView;
+class Ruler;
+class SideArea;
+class ToolPalette;
+class ToolWindow;
+class UserPrompts;
+class WindowDialogs;
+
+struct MainWindowOptions {
+    ProgramDirs dirs;
+    // The document named on the command line.
+    std::optional<std::string> document;
+    // Message boxes and file dialogs; the Qt ones when null. Not owned.
+    UserPrompts* prompts = nullptr;
+    // The window's dialogs; the program's own when null. Not owned.
+    WindowDialogs* dialogs = nullptr;
+    // The start-up picture (tests go without it).
+    bool titlePicture = true;
+};
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(MainWindowOptions options, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The steps of the first show: tool windows and their placement, a new document, the
+    // library page, the command states and the start-up document.
+    void Start();
+
+    // --- The document ---
+    int PanelCount() const { return static_cast<int>(tabs_.size()); }
+    int CurrentIndex() const;
+    PanelView& View(int i) const;
+    TPlatine& Panel(int i) const;
+    PanelView& CurrentView() const { return View(CurrentIndex()); }
+    TPlatine& CurrentPanel() const { return Panel(CurrentIndex()); }
+    QTabBar* TabStrip() const { return tabBar_; }
+    const std::vector<TView>& Views() const { return views_; }
+    const std::string& CurrentFile() const { return currentFile_; }
+    const std::string& EditFile() const { return editFile_; }
+    bool Cancelled() const { return cancelled_; }
+    ElementClipboard& Clipboard() { return clipboard_; }
+    const RecentFiles& Recent() const { return recent_; }
+    Autosave& AutosaveState() { return autosave_; }
+    WerkbankSettings& Settings() { return settings_; }
+    const ProgramDirs& Dirs() const { return dirs_; }
+    ToolWindow* Tool(int number) const { return toolWindows_[number - 1]; }
+    QAction* Action(const char* name) const;
+    SideArea* Side() const { return side_; }
+    ToolPalette* Palette() const { return palette_; }
+    Ruler* HorizontalRuler() const { return hScale_; }
+    Ruler* VerticalRuler() const { return vScale_; }
+
+    // The save prompt before a document is replaced: false when the user cancelled (or saving
+    // failed). Then a new, empty document.
+    bool SavePrompt();
+    // Writes the document; false, after a message with the path, when it could not be written.
+    bool SaveDocumentTo(const std::string& path);
+    // Reads a document into the window after the save prompt; false when nothing was opened.
+    bool OpenDocument(const std::string& path, bool addToRecentFiles);
+    // One tick of the backup timer.
+    void BackupTick();
+    // The backup path of the current file.
+    std::string BackupPath() const { return BackupPathOf(currentFile_); }
+    // Writes the settings of the closing window.
+    void WriteSettings();
+
+public slots:
+    // --- Datei ---
+    void NewCommand();
+    void OpenCommand();
+    void SaveCommand();
+    void SaveAsCommand();
+    void OpenRecentCommand(int k);
+    void BackupDialogCommand();
+    // --- Frontplatte ---
+    void AddPanelCommand();
+    void PanelPropertiesCommand();
+    void DuplicatePanelCommand();
+    void DeletePanelCommand();
+    void ImportFileCommand();
+    void PanelToFrontCommand();
+    void PanelToBackCommand();
+    // --- Bearbeiten, Anordnen ---
+    void UndoSlot();
+    void CutSlot();
+    void CopySlot();
+    void PasteSlot();
+    void DuplicateSlot();
+    void SelectAllSlot();
+    void DeleteSlot();
+    void ToFrontSlot();
+    void ToBackSlot();
+    void GroupSlot();
+    void UngroupSlot();
+    void MirrorSlot(int button);
+    void AlignSlot(int tag);
+    void RotateSlot(int tag);
+    void ContourSlot(int tag);
+    void MillingSlot(int tag);
+    void DisplaySlot(int tag, bool pressed);
+    void GridButtonSlot();
+    void ElementPropertiesSlot();
+    // --- Optionen ---
+    void GridDialogCommand();
+    void SetOriginCommand();
+    void RegularPolygonCommand();
+    // --- Hilfe ---
+    void ManualCommand();
+    void InfoCommand();
+    // The command states of every menu item and button (DoMenues).
+    void RefreshCommandStates();
+    // Tool windows: the floating ones hidden around a dialog, and shown again.
+    void HideFloatingToolWindows();
+    void ShowToolWindowsAgain();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Tab;
+
+    // --- Building the window ---
+    void CreateActions();
+    QAction* MakeAction(const char* name, const QKeySequence& shortcut = {});
+    QAction* MakeToolAction(const char* name);
+    void CreateMenus();
+    void CreateToolBars();
+    QWidget* CreateDrawingArea();
+    QWidget* CreateDisplayPanel();
+    QWidget* CreateContourPanel();
+    QWidget* CreateRotatePanel();
+    void CreateToolWindows();
+    void RestoreToolWindowPlacement();
+    void SaveToolWindowPlacement();
+    void UpdateToolMenu();
+    void ShowTitlePicture();
+    void CheckColourDepth();
+
+    // --- Panels and tabs ---
+    // A new tab for the panel (a new, empty one when none is given); it becomes current.
+    PanelView& CreatePanel(std::unique_ptr<TPlatine> panel = nullptr);
+    // The settings of a panel the window makes: size, grid, display switches, pen width.
+    void PreparePanel(TPlatine& panel);
+    void ClearDocument();
+    void SelectTab(int index);
+    void MovePanel(int from, int to);
+    void RenumberViews(const std::vector<int>& newIndexOfOld);
+    void OnPanelChange();
+    void OnModeChange();
+    void OnMouseMoved(int x, int y);
+    void OnPopupRequest(const QPoint& global);
+    void UpdateRulers(bool force = false);
+
+    // --- Documents ---
+    void StartNewDocument();
+    void OpenStartupDocument();
+    void SetTitle();
+    // Reads a whole document into new panels. Fills `panels` and `views` with what was read;
+    // returns the message of an error that ended the read (empty when complete). Throws
+    // FileError and VersionError when nothing was read.
+    struct ReadResult;
+    ReadResult ReadDocumentFile(const std::string& path);
+    void InstallPanels(ReadResult& read, bool replace);
+    void ReportReadFailure(const std::string& path, const std::string& message);
+    bool WriteDocument(const std::string& path, bool backup);
+    void UpdateRecentMenu();
+
+    // --- Commands ---
+    // Runs an edit command on the current panel and refreshes the states after it.
+    template <class F>
+    void Edit(F f);
+    void RunModal(const std::function<void()>& dialog);
+    QString ContourAmountText() const;
+    QString AngleText() const;
+
+    MainWindowOptions options_;
+    ProgramDirs dirs_;
+    std::unique_ptr<UserPrompts> ownPrompts_;
+    std::unique_ptr<WindowDialogs> ownDialogs_;
+    UserPrompts* prompts_ = nullptr;
+    WindowDialogs* dialogs_ = nullptr;
+    WerkbankSettings settings_;
+
+    std::vector<std::unique_ptr<Tab>> tabs_;
+    std::vector<TView> views_;
+    ElementClipboard clipboard_;
+    std::string currentFile_;
+    std::string editFile_;
+    bool cancelled_ = false;
+    RecentFiles recent_;
+    Autosave autosave_;
+    QTimer backupTimer_;
+
+    // Last ruler state: scroll position and zoom; the first change always repaints.
+    int lastScrollX_ = 0;
+    int lastScrollY_ = 0;
+    double lastZoom_ = -1.0;
+
+    std::map<std::string, QAction*> actions_;
+    QMenu* bauteilMenu_ = nullptr;
+    QMenu* bordPopup_ = nullptr;
+    QMenu* toolMenu_ = nullptr;
+    QMenu* dateiMenu_ = nullptr;
+    QMenu* platineMenu_ = nullptr;
+    ToolPalette* palette_ = nullptr;
+    SideArea* side_ = nullptr;
+    Ruler* hScale_ = nullptr;
+    Ruler* vScale_ = nullptr;
+    QStackedWidget* scrollBox_ = nullptr;
+    QTabBar* tabBar_ = nullptr;
+    QLineEdit* focusField_ = nullptr;
+    QLabel* infoTxt1_ = nullptr;
+    QLabel* infoTxt2_ = nullptr;
+    QLineEdit* lEdit_ = nullptr;
+    QLineEdit* winkelEdit_ = nullptr;
+    std::vector<QWidget*> toolContents_;
+    ToolWindow* toolWindows_[9] = {};
+    QPointer<HelpWindow> help_;
+    QPointer<AboutBox> titleBox_;
+    bool started_ = false;
+    bool closing_ = false;
+};
+
+}  // namespace pw

@@ -1,0 +1,119 @@
+// The edit commands on the current panel: each runs the command of the model and refreshes the
+// states of the menu items and buttons after it.
+#include <QAction>
+#include <QLineEdit>
+
+#include "core/attribute_commands.h"
+#include "core/dialog_commands.h"
+#include "ui/main/main_window.h"
+#include "ui/main/tool_palette.h"
+#include "ui/main/window_dialogs.h"
+#include "ui/panel/panel_view.h"
+
+namespace pw {
+
+template <class F>
+void MainWindow::Edit(F f) {
+    if (tabs_.empty()) return;
+    f(CurrentPanel());
+    RefreshCommandStates();
+}
+
+QString MainWindow::ContourAmountText() const { return lEdit_->text(); }
+
+QString MainWindow::AngleText() const { return winkelEdit_->text(); }
+
+void MainWindow::UndoSlot() { Edit([](TPlatine& p) { UndoCommand(p); }); }
+
+void MainWindow::CutSlot() { Edit([this](TPlatine& p) { CutCommand(p, clipboard_); }); }
+
+void MainWindow::CopySlot() { Edit([this](TPlatine& p) { CopyCommand(p, clipboard_); }); }
+
+void MainWindow::PasteSlot() { Edit([this](TPlatine& p) { PasteCommand(p, clipboard_); }); }
+
+void MainWindow::DuplicateSlot() { Edit([this](TPlatine& p) { DuplicateCommand(p, clipboard_); }); }
+
+void MainWindow::SelectAllSlot() { Edit([](TPlatine& p) { SelectAllCommand(p); }); }
+
+void MainWindow::DeleteSlot() { Edit([](TPlatine& p) { DeleteCommand(p); }); }
+
+void MainWindow::ToFrontSlot() { Edit([](TPlatine& p) { ToFrontCommand(p); }); }
+
+void MainWindow::ToBackSlot() { Edit([](TPlatine& p) { ToBackCommand(p); }); }
+
+void MainWindow::GroupSlot() { Edit([](TPlatine& p) { GroupCommand(p); }); }
+
+void MainWindow::UngroupSlot() { Edit([](TPlatine& p) { UngroupCommand(p); }); }
+
+void MainWindow::MirrorSlot(int button) {
+    Edit([button](TPlatine& p) { MirrorCommand(p, static_cast<MirrorButton>(button)); });
+}
+
+void MainWindow::AlignSlot(int tag) {
+    Edit([tag](TPlatine& p) { AlignCommand(p, static_cast<AlignTag>(tag)); });
+}
+
+void MainWindow::RotateSlot(int tag) {
+    const std::string angle = AngleText().toStdString();
+    Edit([tag, &angle](TPlatine& p) { RotateStepCommand(p, static_cast<RotateTag>(tag), angle); });
+}
+
+void MainWindow::ContourSlot(int tag) {
+    const std::string amount = ContourAmountText().toStdString();
+    Edit([tag, &amount](TPlatine& p) { ContourCommand(p, static_cast<ContourTag>(tag), amount); });
+}
+
+void MainWindow::MillingSlot(int tag) {
+    Edit([tag](TPlatine& p) { MillingCommand(p, static_cast<MillingTag>(tag)); });
+}
+
+void MainWindow::DisplaySlot(int tag, bool pressed) {
+    Edit([tag, pressed](TPlatine& p) { DisplaySwitchCommand(p, static_cast<DisplayTag>(tag), pressed); });
+    CurrentView().RepaintPanel();
+}
+
+void MainWindow::GridButtonSlot() {
+    bool shown = false;
+    Edit([&shown](TPlatine& p) { shown = ToggleGridCommand(p); });
+    Action("RasterBtn")->setChecked(shown);
+    CurrentView().RepaintPanel();
+}
+
+void MainWindow::ElementPropertiesSlot() {
+    PropertiesOutcome outcome = PropertiesOutcome::Nothing;
+    RunModal([this, &outcome] { outcome = ElementPropertiesCommand(CurrentPanel()); });
+    if (outcome == PropertiesOutcome::PanelProperties) {
+        PanelPropertiesCommand();
+        return;
+    }
+    RefreshCommandStates();
+}
+
+void MainWindow::GridDialogCommand() {
+    RunModal([this] {
+        const bool accepted = GridCommand(
+            CurrentPanel(), [this](const GridDialogValues& shown) { return dialogs_->Grid(this, shown); });
+        if (!accepted) return;
+        UpdateRulers(true);
+        RefreshCommandStates();
+        CurrentView().RepaintPanel();
+    });
+}
+
+void MainWindow::SetOriginCommand() {
+    Edit([](TPlatine& p) { p.SetEditMode(emUrsprung); });
+    palette_->ShowPressed(ToolPalette::kUrsprung);
+}
+
+void MainWindow::RegularPolygonCommand() {
+    RunModal([this] {
+        if (std::optional<RegularPolygonInput> input = dialogs_->RegularPolygon(this))
+            pw::RegularPolygonCommand(CurrentPanel(), *input);
+    });
+    // The new polygon is selected; the selecting tool takes over.
+    CurrentPanel().SetEditMode(emStandard);
+    palette_->ShowPressed(ToolPalette::kStandard);
+    RefreshCommandStates();
+}
+
+}  // namespace pw

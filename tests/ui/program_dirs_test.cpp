@@ -1,0 +1,91 @@
+// The writable program directory: where it is, and what it is seeded with.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "ui/app/program_dirs.h"
+#include "ui_test_support.h"
+
+namespace pw {
+namespace {
+
+// Sets an environment variable for one test.
+struct EnvScope {
+    std::string name;
+    std::optional<std::string> saved;
+    EnvScope(const char* n, const char* value) : name(n) {
+        if (const char* v = std::getenv(n)) saved = v;
+        if (value)
+            setenv(n, value, 1);
+        else
+            unsetenv(n);
+    }
+    ~EnvScope() {
+        if (saved)
+            setenv(name.c_str(), saved->c_str(), 1);
+        else
+            unsetenv(name.c_str());
+    }
+};
+
+TEST(ProgramDirs, OptionBeforeEnvironmentBeforeConfigHome) {
+    EnvScope home("PLATTENWERK_HOME", "/tmp/pw-env");
+    EnvScope config("XDG_CONFIG_HOME", "/tmp/pw-config");
+    EXPECT_EQ(ResolveHomeDirectory(std::string("/tmp/pw-option")), "/tmp/pw-option/");
+    EXPECT_EQ(ResolveHomeDirectory(std::nullopt), "/tmp/pw-env/");
+    EnvScope noHome("PLATTENWERK_HOME", nullptr);
+    EXPECT_EQ(ResolveHomeDirectory(std::nullopt), "/tmp/pw-config/plattenwerk/");
+    EnvScope noConfig("XDG_CONFIG_HOME", nullptr);
+    EnvScope user("HOME", "/home/someone");
+    EXPECT_EQ(ResolveHomeDirectory(std::nullopt), "/home/someone/.config/plattenwerk/");
+}
+
+TEST(ProgramDirs, SeedingCopiesWhatIsMissingAndKeepsWhatIsThere) {
+    test::TempDir data, parent;
+    std::filesystem::create_directories(data.File("home"));
+    std::filesystem::create_directories(data.File("Beispiele"));
+    data.Write("home/SPRACHE.INI", "[Sprache]\r\nSprache=0\r\n");
+    data.Write("home/Werkbank.INI", "shipped");
+    data.Write("Beispiele/Beispiel.fpl", "example");
+    data.Write("TITEL.BMP", "picture");
+    const std::string home = parent.File("new/plattenwerk") + "/";
+    ASSERT_TRUE(std::filesystem::create_directories(home));
+    std::ofstream(home + "Werkbank.INI") << "mine";
+
+    ASSERT_TRUE(SeedHomeDirectory(home, data.Path() + "/"));
+    auto read = [](const std::string& p) {
+        std::ifstream in(p);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    };
+    EXPECT_EQ(read(home + "Werkbank.INI"), "mine");
+    EXPECT_EQ(read(home + "SPRACHE.INI"), "[Sprache]\r\nSprache=0\r\n");
+    EXPECT_EQ(read(home + "Beispiele/Beispiel.fpl"), "example");
+    // Read-only data stays where it is.
+    EXPECT_FALSE(std::filesystem::exists(home + "TITEL.BMP"));
+}
+
+TEST(ProgramDirs, SeedingCreatesTheDirectory) {
+    test::TempDir parent;
+    const std::string home = parent.File("a/b/plattenwerk/");
+    EXPECT_TRUE(SeedHomeDirectory(home, ""));
+    EXPECT_TRUE(std::filesystem::is_directory(home));
+    // A plain file where the directory should be cannot become one.
+    parent.Write("file", "x");
+    EXPECT_FALSE(SeedHomeDirectory(parent.File("file"), ""));
+}
+
+TEST(ProgramDirs, CommandLine) {
+    const char* a[] = {"plattenwerk", "--home", "/tmp/h", "doc.fpl", "other.fpl"};
+    CommandLine c = ParseCommandLine(5, a);
+    EXPECT_EQ(c.home, "/tmp/h");
+    EXPECT_EQ(c.document, "doc.fpl");
+    const char* b[] = {"plattenwerk", "--home=/x"};
+    c = ParseCommandLine(2, b);
+    EXPECT_EQ(c.home, "/x");
+    EXPECT_FALSE(c.document);
+}
+
+}  // namespace
+}  // namespace pw

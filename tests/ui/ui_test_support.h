@@ -1,0 +1,141 @@
+#pragma once
+// Shared pieces of the program's tests: a temporary directory that is removed afterwards, the
+// language put back after a test, and message boxes, file dialogs and window dialogs that
+// answer from a script and record what they were asked.
+
+#include <QString>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/language.h"
+#include "ui/main/user_prompts.h"
+#include "ui/main/window_dialogs.h"
+#include "ui/settings/autosave.h"
+
+namespace pw::test {
+
+class TempDir {
+public:
+    TempDir() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "pw-ui-XXXXXX").string();
+        path_ = mkdtemp(pattern.data());
+    }
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& Path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
+    void Write(const std::string& name, const std::string& bytes) const {
+        std::ofstream out(File(name), std::ios::binary);
+        out << bytes;
+    }
+
+private:
+    std::string path_;
+};
+
+struct LanguageScope {
+    Language saved = CurrentLanguage();
+    ~LanguageScope() { SetLanguage(saved); }
+};
+
+// Answers from queues; every question is recorded. An empty queue answers Cancel, No or
+// nothing.
+class ScriptedPrompts : public UserPrompts {
+public:
+    struct Asked {
+        QString kind;
+        QString title;
+        QString text;
+    };
+    std::vector<Asked> asked;
+    std::deque<Answer> answers;
+    std::deque<bool> yesNo;
+    std::deque<std::optional<QString>> openPaths;
+    std::deque<std::optional<QString>> savePaths;
+    QString lastSaveProposal;
+    QString lastOpenDirectory;
+
+    int Count(const QString& kind) const {
+        int n = 0;
+        for (const Asked& a : asked) n += a.kind == kind;
+        return n;
+    }
+
+    Answer AskYesNoCancel(QWidget*, const QString& title, const QString& text) override {
+        asked.push_back({"YesNoCancel", title, text});
+        return Take(answers, Answer::Cancel);
+    }
+    bool AskYesNo(QWidget*, const QString& title, const QString& text) override {
+        asked.push_back({"YesNo", title, text});
+        return Take(yesNo, false);
+    }
+    void Warning(QWidget*, const QString& title, const QString& text) override {
+        asked.push_back({"Warning", title, text});
+    }
+    void Error(QWidget*, const QString& title, const QString& text) override { asked.push_back({"Error", title, text}); }
+    std::optional<QString> OpenFile(QWidget*, const QString& title, const QString& directory, const QString&) override {
+        asked.push_back({"Open", title, directory});
+        lastOpenDirectory = directory;
+        return Take(openPaths, std::optional<QString>());
+    }
+    std::optional<QString> SaveFile(QWidget*, const QString& title, const QString& proposed, const QString&,
+                                    const QString&) override {
+        asked.push_back({"Save", title, proposed});
+        lastSaveProposal = proposed;
+        return Take(savePaths, std::optional<QString>());
+    }
+
+private:
+    template <class T>
+    static T Take(std::deque<T>& queue, T fallback) {
+        if (queue.empty()) return fallback;
+        T v = queue.front();
+        queue.pop_front();
+        return v;
+    }
+};
+
+// The window's dialogs, answering from fields.
+class ScriptedDialogs : public WindowDialogs {
+public:
+    std::optional<PanelPropertiesValues> panelProperties;
+    std::deque<std::optional<GridDialogValues>> grid;
+    std::optional<RegularPolygonInput> regularPolygon;
+    std::optional<std::pair<bool, int>> backup;
+    int panelPropertiesShown = 0;
+    int gridShown = 0;
+    int progressWindows = 0;
+
+    std::optional<PanelPropertiesValues> PanelProperties(QWidget*, const PanelPropertiesValues&) override {
+        ++panelPropertiesShown;
+        return panelProperties;
+    }
+    std::optional<GridDialogValues> Grid(QWidget*, const GridDialogValues&) override {
+        ++gridShown;
+        if (grid.empty()) return std::nullopt;
+        auto v = grid.front();
+        grid.pop_front();
+        return v;
+    }
+    std::optional<RegularPolygonInput> RegularPolygon(QWidget*) override { return regularPolygon; }
+    void Backup(QWidget*, Autosave& autosave) override {
+        if (!backup) return;
+        autosave.SetActive(backup->first);
+        autosave.SetInterval(backup->second);
+    }
+    std::unique_ptr<LoadProgress> LoadProgressWindow(QWidget*) override {
+        ++progressWindows;
+        return nullptr;
+    }
+};
+
+}  // namespace pw::test
