@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "core/language.h"
+#include "ui/main/clipboard_picture.h"
 #include "ui/main/main_window.h"
 #include "ui/main/main_window_tab.h"
 #include "ui/main/ruler.h"
@@ -52,6 +53,7 @@ PanelView& MainWindow::CreatePanel(std::unique_ptr<TPlatine> panel) {
     tab->view = new PanelView(std::move(panel), scrollBox_);
     PanelView* view = tab->view;
     view->setFrameShape(QFrame::NoFrame);
+    view->Panel().OnCopyAsPicture = [](TPlatine& p) { CopySelectionPicture(p); };
     scrollBox_->addWidget(view);
     tabs_.push_back(std::move(tab));
 

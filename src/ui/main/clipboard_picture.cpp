@@ -1,0 +1,57 @@
+#include "ui/main/clipboard_picture.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
+
+#include "core/platine.h"
+#include "render/render_targets.h"
+
+namespace pw {
+
+namespace {
+
+constexpr double kBitmapDotsPerInch = 150;
+
+// Model units at true size on a device of the given resolution, the point `origin` at the
+// device's origin.
+void MapSelection(Canvas& c, double dotsPerInch, MPoint origin) {
+    c.SetMapMode(MapMode::Isotropic);
+    c.SetWindowOrg(RoundToInt(origin.x), RoundToInt(origin.y));
+    c.SetWindowExt(12700, 12700);
+    c.SetViewportOrg(0, 0);
+    const int32_t v = std::max(1, static_cast<int32_t>(std::lround(dotsPerInch * 10)));
+    c.SetViewportExt(v, v);
+}
+
+}  // namespace
+
+QByteArray SelectionSvg(TPlatine& panel) {
+    if (!panel.HasSelection()) return {};
+    const MRect b = NormaliseRect(panel.SelectionBounds(true));
+    SvgTarget target(static_cast<double>((b.x2 - b.x1) / 50), static_cast<double>((b.y2 - b.y1) / 50));
+    MapSelection(target.Canvas(), kVectorDotsPerInch, {b.x1, b.y1});
+    panel.PaintTo(target.Canvas(), true, false);
+    return target.Finish();
+}
+
+void CopySelectionPicture(TPlatine& panel) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard || !panel.HasSelection()) return;
+    const MRect b = NormaliseRect(panel.SelectionBounds(true));
+    auto* data = new QMimeData;
+    data->setData(QStringLiteral("image/svg+xml"), SelectionSvg(panel));
+    const double pixelsPerUnit = kBitmapDotsPerInch / 25.4 / 50;
+    const int w = std::max(1, static_cast<int>(std::lround(static_cast<double>(b.x2 - b.x1) * pixelsPerUnit)));
+    const int h = std::max(1, static_cast<int>(std::lround(static_cast<double>(b.y2 - b.y1) * pixelsPerUnit)));
+    if (static_cast<long long>(w) * h <= 40'000'000LL) {
+        ImageTarget image(w, h, kWhite, kBitmapDotsPerInch);
+        MapSelection(image.Canvas(), kBitmapDotsPerInch, {b.x1, b.y1});
+        panel.PaintTo(image.Canvas(), true, false);
+        data->setImageData(image.Finish());
+    }
+    clipboard->setMimeData(data);
+}
+
+}  // namespace pw
