@@ -70,6 +70,22 @@ TEST_F(ViewPicture, DragGhostThereAndBackRestoresThePicture) {
     EXPECT_EQ(view->Picture(), before);
 }
 
+TEST_F(ViewPicture, HandlesShowOnLightAndDarkPanels) {
+    TBauteil* r = AddRect(100, 100, 200, 150);
+    panel().SelectElement(r, true);
+    panel().UpdateSelectionFrame();
+    Settle();
+    // Handle 1 lies outside the corner (95, 95) of the pen-inclusive frame, 7 pixels large.
+    EXPECT_EQ(PixelColor(view->Picture(), 16, 16), kBlack);
+    panel().SetFrontplattenFarbe(0x402020);
+    panel().UpdateSelectionFrame();
+    view->RepaintPanel();
+    EXPECT_EQ(PixelColor(view->Picture(), 16, 16), kWhite);
+    panel().SelectAll(false);
+    Settle();
+    EXPECT_EQ(PixelColor(view->Picture(), 16, 16), 0x402020u);
+}
+
 TEST_F(ViewPicture, PartialRepaintKeepsTheAidsWhole) {
     AddRect(500, 500, 1000, 750);
     const QImage before = view->Picture();
