@@ -14,6 +14,7 @@
 
 #include "core/language.h"
 #include "core/registry.h"
+#include "ui/dialogs/element_dialogs.h"
 #include "ui/main/about_box.h"
 #include "ui/main/help_window.h"
 #include "ui/main/main_window_tab.h"
@@ -52,8 +53,9 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     if (options_.dialogs) {
         dialogs_ = options_.dialogs;
     } else {
-        ownDialogs_ = MakeProgramDialogs();
+        ownDialogs_ = MakeProgramDialogs(dirs_.home);
         dialogs_ = ownDialogs_.get();
+        InstallElementDialogs([this]() -> QWidget* { return this; });
     }
     if (options_.titlePicture) ShowTitlePicture();
 
@@ -105,7 +107,10 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     resize(1200, 780);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The element dialogs are centred on this window.
+    if (ownDialogs_) RemoveElementDialogs();
+}
 
 void MainWindow::ShowTitlePicture() {
     titleBox_ = new AboutBox(QString::fromStdString(dirs_.data), nullptr);

@@ -1,9 +1,9 @@
 #include "ui/main/program_dialogs.h"
 
-#include <QMessageBox>
-
-#include "core/language.h"
-#include "ui/main/texts.h"
+#include "ui/dialogs/laden_dlg.h"
+#include "ui/dialogs/platinen_dlg.h"
+#include "ui/dialogs/raster_dlg.h"
+#include "ui/dialogs/vieleck_dlg.h"
 #include "ui/settings/autosave.h"
 #include "ui/settings/backup_dialog.h"
 
@@ -13,29 +13,45 @@ namespace {
 
 class ProgramDialogs : public WindowDialogs {
 public:
-    std::optional<PanelPropertiesValues> PanelProperties(QWidget* parent, const PanelPropertiesValues&) override {
-        QMessageBox::information(parent, msg::AppTitle(), msg::NotAvailable());
-        return std::nullopt;
+    explicit ProgramDialogs(QString programDir) : programDir_(std::move(programDir)) {}
+
+    std::optional<PanelPropertiesValues> PanelProperties(QWidget* parent, const PanelPropertiesValues& shown) override {
+        TPlatinenDlg dialog(programDir_, parent);
+        dialog.SetValues(shown.name, shown.widthMm, shown.heightMm, shown.colour);
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        return PanelPropertiesValues{dialog.Name(), dialog.WidthMm(), dialog.HeightMm(), dialog.Colour()};
     }
-    std::optional<GridDialogValues> Grid(QWidget* parent, const GridDialogValues&) override {
-        QMessageBox::information(parent, msg::AppTitle(), msg::NotAvailable());
-        return std::nullopt;
+
+    std::optional<GridDialogValues> Grid(QWidget* parent, const GridDialogValues& shown) override {
+        return ShowGridDialog(parent, shown);
     }
+
     std::optional<RegularPolygonInput> RegularPolygon(QWidget* parent) override {
-        QMessageBox::information(parent, msg::AppTitle(), msg::NotAvailable());
-        return std::nullopt;
+        return ShowRegularPolygonDialog(parent);
     }
+
     void Backup(QWidget* parent, Autosave& autosave) override {
         BackupDialog dialog(parent);
         dialog.Load(autosave);
         dialog.exec();
         dialog.Store(autosave);
     }
-    std::unique_ptr<LoadProgress> LoadProgressWindow(QWidget*) override { return nullptr; }
+
+    std::unique_ptr<LoadProgress> LoadProgressWindow(QWidget* parent) override {
+        auto window = std::make_unique<TLaden_Dlg>(parent);
+        window->show();
+        window->repaint();
+        return window;
+    }
+
+private:
+    QString programDir_;
 };
 
 }  // namespace
 
-std::unique_ptr<WindowDialogs> MakeProgramDialogs() { return std::make_unique<ProgramDialogs>(); }
+std::unique_ptr<WindowDialogs> MakeProgramDialogs(const std::string& programDir) {
+    return std::make_unique<ProgramDialogs>(QString::fromStdString(programDir));
+}
 
 }  // namespace pw
