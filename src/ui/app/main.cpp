@@ -1,5 +1,7 @@
 // plattenwerk: the front-panel designer. Usage: plattenwerk [--home DIR] [DOCUMENT.fpl]
 #include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 #include "ui/app/program_dirs.h"
@@ -11,9 +13,15 @@ int main(int argc, char** argv) {
     pw::MainWindowOptions options;
     options.dirs.home = pw::ResolveHomeDirectory(line.home);
     options.dirs.data = pw::FindDataDirectory(QCoreApplication::applicationFilePath().toStdString());
-    pw::SeedHomeDirectory(options.dirs.home, options.dirs.data);
+    if (!pw::SeedHomeDirectory(options.dirs.home, options.dirs.data))
+        QMessageBox::warning(nullptr, QStringLiteral("Plattenwerk 2.0"),
+                             QStringLiteral("Das Programmverzeichnis %1 kann nicht angelegt werden.\n"
+                                            "The program directory %1 cannot be created.")
+                                 .arg(QString::fromStdString(options.dirs.home)));
     options.document = line.document;
     pw::MainWindow window(options);
+    // Without a window manager a maximised window keeps its size: take the screen's.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) window.setGeometry(screen->availableGeometry());
     window.showMaximized();
     QTimer::singleShot(0, &window, [&window] { window.Start(); });
     return app.exec();

@@ -33,10 +33,11 @@ AboutBox::AboutBox(const QString& dataDirectory, QWidget* parent)
     if (picture.isNull()) picture = DrawnPicture();
     auto* label = new QLabel(this);
     label->setPixmap(picture);
+    label->setStyleSheet(QStringLiteral("border: 1px solid #8a96a8;"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(label);
-    setFixedSize(picture.size());
+    setFixedSize(picture.size() + QSize(2, 2));
 }
 
 void AboutBox::mousePressEvent(QMouseEvent*) { accept(); }

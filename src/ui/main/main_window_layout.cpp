@@ -1,6 +1,7 @@
 // The main window's layout: the tool bars and panels the nine tool windows hold, their docking
 // and placement, and the drawing area with rulers, panels and tab strip.
 #include <QAction>
+#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -81,18 +82,19 @@ void MainWindow::CreateToolBars() {
 }
 
 QWidget* MainWindow::CreateDisplayPanel() {
-    auto* panel = new QWidget(this);
+    auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("DisplayPanel"));
     panel->setToolTip(Hint("DisplayPanel"));
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(6, 2, 6, 2);
+    layout->setContentsMargins(6, 1, 6, 1);
     layout->setSpacing(0);
     infoTxt1_ = new QLabel(panel);
     infoTxt1_->setObjectName(QStringLiteral("InfoTxt1"));
     infoTxt2_ = new QLabel(panel);
     infoTxt2_->setObjectName(QStringLiteral("InfoTxt2"));
     for (QLabel* l : {infoTxt1_, infoTxt2_}) {
-        l->setMinimumWidth(220);
+        l->setMinimumWidth(260);
         layout->addWidget(l);
     }
     return panel;
@@ -166,6 +168,8 @@ QWidget* MainWindow::CreateDrawingArea() {
     tabBar_->setShape(QTabBar::RoundedSouth);
     tabBar_->setExpanding(false);
     tabBar_->setContextMenuPolicy(Qt::CustomContextMenu);
+    // The tabs in the window's colours, not in the grey of the drawing area.
+    tabBar_->setPalette(QApplication::palette());
     connect(tabBar_, &QTabBar::currentChanged, this, &MainWindow::SelectTab);
     connect(tabBar_, &QTabBar::customContextMenuRequested, this,
             [this](const QPoint& p) { bordPopup_->popup(tabBar_->mapToGlobal(p)); });
@@ -185,7 +189,8 @@ void MainWindow::CreateToolWindows() {
     for (int i = 0; i < kToolWindowCount; ++i) {
         auto* w = new ToolWindow(i + 1, ToolWindowCaption(i + 1), toolContents_[i], this);
         toolWindows_[i] = w;
-        addDockWidget(Qt::TopDockWidgetArea, w);
+        // Docked or floated when their places are restored (Start).
+        w->hide();
         connect(w, &ToolWindow::closedByUser, this, [this] { UpdateToolMenu(); });
     }
     UpdateToolMenu();
@@ -226,6 +231,15 @@ void MainWindow::RestoreToolWindowPlacement() {
     };
     dock(top, Qt::TopDockWidgetArea);
     dock(bottom, Qt::BottomDockWidgetArea);
+    // Docked windows as wide as their content; the last of a row takes what is left.
+    QList<QDockWidget*> docked;
+    QList<int> widths;
+    for (const std::vector<Placed>* list : {&top, &bottom})
+        for (const Placed& p : *list) {
+            docked << p.window;
+            widths << p.window->widget()->sizeHint().width() + 12;
+        }
+    if (!docked.isEmpty()) resizeDocks(docked, widths, Qt::Horizontal);
     for (Placed& p : floating) {
         addDockWidget(Qt::TopDockWidgetArea, p.window);
         p.window->setFloating(true);
