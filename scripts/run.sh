@@ -16,7 +16,7 @@ else
 fi
 if [ -x "$cli" ] && [ -f "$example" ]; then
   out="$build/example.png"
-  "$cli" render "$example" "$out"
+  QT_QPA_PLATFORM=offscreen "$cli" render "$example" "$out"
   echo "Rendered $example to $out with plattenwerk-cli."
 else
   echo "What works already: the document model, its file format and the tests (make test)."
