@@ -9,6 +9,7 @@
 
 #include "elements/polygon.h"
 #include "main_window_fixture.h"
+#include "ui/main/ruler.h"
 #include "ui/main/tool_palette.h"
 
 namespace pw {
@@ -252,6 +253,66 @@ TEST_F(Editing, PanelsMoveToTheFrontAndTheBack) {
     Trigger("Platinenachhinten1");
     EXPECT_EQ(window->CurrentIndex(), 2);
     EXPECT_EQ(window->Panel(2).Name.Text(), "C");
+}
+
+TEST_F(Editing, TheSideWindowsEventsSetTheDrawingAttributesAndApplyThem) {
+    TRechteck* a = AddBox(100, 100, 500, 500);
+    TRechteck* b = AddBox(1000, 1000, 1500, 1500);
+    const Color unselectedColour = b->StiftFarbe();
+    Select({a});
+    PenValues pen;
+    pen.width = 100;
+    pen.color = RGBColor(0, 128, 0);
+    window->PenChanged(pen);
+    EXPECT_EQ(Panel().CurrentPenWidth, 100);
+    EXPECT_EQ(a->StiftBreite(), 0);
+    EXPECT_FALSE(Action("Rckgngig1")->isEnabled());
+    // Code 1: only the colour goes to the selection.
+    window->PenApplied(1, pen);
+    EXPECT_EQ(a->StiftFarbe(), RGBColor(0, 128, 0));
+    EXPECT_EQ(a->StiftBreite(), 0);
+    EXPECT_EQ(b->StiftFarbe(), unselectedColour);
+    EXPECT_TRUE(Action("Rckgngig1")->isEnabled());
+    BrushValues brush{RGBColor(200, 0, 0), bsSolid};
+    window->BrushApplied(0, brush);
+    EXPECT_EQ(a->BrushFarbe(), RGBColor(200, 0, 0));
+    EXPECT_TRUE(a->FuellenFlag());
+    EXPECT_TRUE(Panel().CurrentFill);
+}
+
+TEST_F(Editing, TheRulerMarkersShowTheSnappedPointerPosition) {
+    TPlatine& p = Panel();
+    // A pointer 3.4 mm right and 7.6 mm down of the panel's corner snaps to 3 mm and 8 mm.
+    const double zoom = p.Zoom();
+    const int x = static_cast<int>(3.4 * zoom) + p.ScrollX, y = static_cast<int>(7.6 * zoom) + p.ScrollY;
+    emit window->CurrentView().mouseMoved(false, x, y);
+    const IPoint snapped = p.ModelToPixel({150, 400});
+    EXPECT_EQ(window->HorizontalRuler()->MarkerPosition(), snapped.x - p.ScrollX - 1);
+    EXPECT_EQ(window->VerticalRuler()->MarkerPosition(), snapped.y - p.ScrollY - 1);
+}
+
+TEST_F(Editing, CommandsOfLaterVersionsAreDisabled) {
+    EXPECT_FALSE(window->Palette()->Button("SkaleBtn")->isEnabled());
+    EXPECT_FALSE(window->Palette()->Button("BitmapBtn")->isEnabled());
+    for (const char* name : {"SkalenAssistent1", "Importieren1", "Exportieren1", "Drucken1", "neueRubrik1"})
+        EXPECT_FALSE(Action(name)->isEnabled()) << name;
+}
+
+TEST_F(Editing, TheDisplaySwitchesActOnTheCurrentPanelAndShowItsState) {
+    Trigger("MasseBtn");  // released: dimensions hidden on panel 0
+    EXPECT_FALSE(Panel().MitBemassung());
+    Trigger("Hinzufgen1");
+    // A new panel takes the switches as they are.
+    EXPECT_FALSE(Panel().MitBemassung());
+    Trigger("MasseBtn");
+    EXPECT_TRUE(Panel().MitBemassung());
+    window->TabStrip()->setCurrentIndex(0);
+    EXPECT_FALSE(Action("MasseBtn")->isChecked());
+    Trigger("RasterBtn");
+    EXPECT_TRUE(Panel().GridVisible);
+    EXPECT_TRUE(Action("RasterBtn")->isChecked());
+    window->TabStrip()->setCurrentIndex(1);
+    EXPECT_FALSE(Action("RasterBtn")->isChecked());
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QThread>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "core/language.h"
@@ -89,6 +90,8 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
         palette_->ShowPressed(tag);
         RefreshCommandStates();
     });
+    // The scale assistant and picture import come with later versions.
+    for (const char* name : {"SkaleBtn", "BitmapBtn"}) palette_->Button(name)->setEnabled(false);
     connect(palette_, &ToolPalette::regularPolygonClicked, this, &MainWindow::RegularPolygonCommand);
     connect(palette_, &ToolPalette::gridDialogRequested, this, &MainWindow::GridDialogCommand);
     connect(side_, &SideArea::selected, this, [this] { RefreshCommandStates(); });

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "ui/app/program_dirs.h"
+#include "core/attribute_commands.h"
 #include "core/document.h"
 #include "core/edit_commands.h"
 #include "ui/settings/autosave.h"
@@ -146,6 +147,17 @@ public slots:
     // --- Hilfe ---
     void ManualCommand();
     void InfoCommand();
+    // --- The side windows' events (the pen, brush and font windows call these) ---
+    // OnStiftwechsel, OnFuellWechsel, OnFontwechsel: the values become the current panel's
+    // drawing attributes for new elements.
+    void PenChanged(const PenValues& pen);
+    void BrushChanged(const BrushValues& brush);
+    void FontChanged(const FontValues& font);
+    // OnZuweisen: snapshot, the values taken as above, and those of the code applied to the
+    // selected elements.
+    void PenApplied(int code, const PenValues& pen);
+    void BrushApplied(int code, const BrushValues& brush);
+    void FontApplied(int code, const FontValues& font);
     // The command states of every menu item and button (DoMenues).
     void RefreshCommandStates();
     // Tool windows: the floating ones hidden around a dialog, and shown again.

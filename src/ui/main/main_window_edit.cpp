@@ -89,6 +89,24 @@ void MainWindow::ElementPropertiesSlot() {
     RefreshCommandStates();
 }
 
+void MainWindow::PenChanged(const PenValues& pen) { Edit([&pen](TPlatine& p) { TakePen(p, pen); }); }
+
+void MainWindow::BrushChanged(const BrushValues& brush) { Edit([&brush](TPlatine& p) { TakeBrush(p, brush); }); }
+
+void MainWindow::FontChanged(const FontValues& font) { Edit([&font](TPlatine& p) { TakeFont(p, font); }); }
+
+void MainWindow::PenApplied(int code, const PenValues& pen) {
+    Edit([code, &pen](TPlatine& p) { AssignPen(p, code, pen); });
+}
+
+void MainWindow::BrushApplied(int code, const BrushValues& brush) {
+    Edit([code, &brush](TPlatine& p) { AssignBrush(p, code, brush); });
+}
+
+void MainWindow::FontApplied(int code, const FontValues& font) {
+    Edit([code, &font](TPlatine& p) { AssignFont(p, code, font); });
+}
+
 void MainWindow::GridDialogCommand() {
     RunModal([this] {
         const bool accepted = GridCommand(
