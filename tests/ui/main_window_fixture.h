@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QTabBar>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 
@@ -24,6 +25,8 @@ struct WindowFixture : ::testing::Test {
     ScriptedDialogs dialogs;
     LanguageScope language;
     std::unique_ptr<MainWindow> window;
+    // The document named on the command line.
+    std::optional<std::string> commandLine;
 
     ~WindowFixture() override { Close(); }
 
@@ -35,6 +38,7 @@ struct WindowFixture : ::testing::Test {
         options.prompts = &prompts;
         options.dialogs = &dialogs;
         options.titlePicture = false;
+        options.document = commandLine;
         window = std::make_unique<MainWindow>(options);
         window->resize(1100, 760);
         window->show();
@@ -86,6 +90,13 @@ struct WindowFixture : ::testing::Test {
     static std::vector<uint8_t> Bytes(const std::string& path) { return ReadWholeFile(path); }
 
     static std::string Example() { return std::string(PW_DATA_DIR) + "/Beispiele/Beispiel.fpl"; }
+
+    // The example documents copied into the program directory, as a first start does.
+    void SeedExamples() {
+        for (const char* dir : {"Beispiele", "Examples"}) std::filesystem::create_directories(home.File(dir));
+        std::filesystem::copy_file(Example(), home.File("Beispiele/Beispiel.fpl"));
+        std::filesystem::copy_file(std::string(PW_DATA_DIR) + "/Examples/Examples.fpl", home.File("Examples/Examples.fpl"));
+    }
 
     // A document of the given panels written to a file.
     void WriteDocumentFile(const std::string& path, const std::vector<TPlatine*>& panels) {

@@ -96,6 +96,41 @@ TEST_F(WindowSettings, AFirstRunHasFloatingVisibleToolWindowsAt100) {
     EXPECT_FALSE(Action("Recent1")->isVisible());
 }
 
+TEST_F(WindowSettings, AFirstRunOpensTheExampleDocument) {
+    SeedExamples();
+    Open();
+    EXPECT_EQ(window->CurrentFile(), home.File("Beispiele/Beispiel.fpl"));
+    EXPECT_EQ(window->PanelCount(), 2);
+    EXPECT_EQ(window->TabStrip()->tabText(0), "Vorderseite");
+}
+
+TEST_F(WindowSettings, AFirstRunInEnglishOpensTheEnglishExample) {
+    SeedExamples();
+    Open(true);
+    EXPECT_EQ(window->CurrentFile(), home.File("Examples/Examples.fpl"));
+    EXPECT_EQ(window->TabStrip()->tabText(0), "Front");
+}
+
+TEST_F(WindowSettings, TheCommandLineDocumentComesFirstAndBecomesTheEditFile) {
+    SeedExamples();
+    TPlatine p;
+    p.Name.SetText("Kommandozeile");
+    WriteDocumentFile(home.File("cmd.fpl"), {&p});
+    commandLine = home.File("cmd.fpl");
+    Open();
+    EXPECT_EQ(window->CurrentFile(), home.File("cmd.fpl"));
+    EXPECT_EQ(window->EditFile(), home.File("cmd.fpl"));
+    EXPECT_EQ(window->TabStrip()->tabText(0), "Kommandozeile");
+}
+
+TEST_F(WindowSettings, AMissingEditFileLeavesAnUnnamedDocumentInItsDirectory) {
+    home.Write("Werkbank.INI", "[Plattenwerk]\r\nEditfile=" + home.File("weg/Platte.fpl") + "\r\n");
+    Open();
+    EXPECT_EQ(prompts.Count("Error"), 0);
+    EXPECT_EQ(window->EditFile(), home.File("weg/NONAME.FPL"));
+    EXPECT_EQ(window->PanelCount(), 1);
+}
+
 TEST_F(WindowSettings, ToolWindowPlacementSurvivesARestart) {
     Open();
     window->Tool(3)->move(320, 240);

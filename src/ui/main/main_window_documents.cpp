@@ -130,7 +130,8 @@ bool MainWindow::OpenDocument(const std::string& path, bool addToRecentFiles) {
     if (read.error.empty()) {
         editFile_ = currentFile_ = path;
         if (addToRecentFiles && recent_.AddOpened(path)) {
-            settings_.WriteRecentFiles(recent_);
+            if (!settings_.WriteRecentFiles(recent_))
+                prompts_->Error(this, msg::WriteErrorTitle(), Q(CannotCreateMessage(settings_.Path())));
             UpdateRecentMenu();
         }
     } else {
