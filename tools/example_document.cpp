@@ -25,11 +25,13 @@ constexpr Color kPanelColour = RGBColor(52, 58, 68);
 constexpr Color kLettering = RGBColor(236, 236, 230);
 constexpr Color kAccent = RGBColor(232, 140, 40);
 
-MPoint Mm(Real x, Real y) { return {x * kMm, y * kMm}; }
+MPoint Mm(Real x, Real y) {
+    return {x * kMm, y * kMm};
+}
 
 // Adds elements to one panel, in millimetres.
 class PanelBuilder {
-public:
+  public:
     explicit PanelBuilder(TPlatine& panel) : panel_(panel) {}
 
     template <class T>
@@ -61,7 +63,8 @@ public:
         e->SetGlaettenBetrag(amountMm * kMm);
     }
 
-    TLinie* Line(std::initializer_list<MPoint> pointsMm, Real penMm, Color pen, TPattern pattern = ptDurchgezogen) {
+    TLinie* Line(std::initializer_list<MPoint> pointsMm, Real penMm, Color pen,
+                 TPattern pattern = ptDurchgezogen) {
         auto l = std::make_unique<TLinie>();
         for (MPoint p : pointsMm) l->AddPoint(Mm(p.x, p.y));
         l->SetStiftBreite(penMm * kMm);
@@ -116,7 +119,7 @@ public:
         return Add(std::move(s));
     }
 
-private:
+  private:
     TPlatine& panel_;
 };
 
@@ -155,8 +158,8 @@ void BuildFront(TPlatine& p) {
     logo->SetStiftBreite(0.4L * kMm);
     logo->SetStiftFarbe(kAccent);
     b.Add(std::move(logo));
-    TLinie* wave = b.Line({{85.5L, 17}, {87, 12.5L}, {89, 19.5L}, {91, 12.5L}, {93, 19.5L}, {94.5L, 15}}, 0.5L,
-                          kLettering);
+    TLinie* wave = b.Line({{85.5L, 17}, {87, 12.5L}, {89, 19.5L}, {91, 12.5L}, {93, 19.5L}, {94.5L, 15}},
+                          0.5L, kLettering);
     PanelBuilder::Smooth(wave, glSpline, 0);
 
     // Milled display window with rounded corners and its lettering.

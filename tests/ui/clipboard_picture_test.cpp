@@ -1,4 +1,6 @@
 // The picture of the selection that a copy puts on the system clipboard.
+#include "ui/main/clipboard_picture.h"
+
 #include <gtest/gtest.h>
 
 #include <QClipboard>
@@ -8,7 +10,6 @@
 
 #include "core/platine.h"
 #include "elements/rechteck.h"
-#include "ui/main/clipboard_picture.h"
 
 namespace pw {
 namespace {

@@ -1,12 +1,13 @@
 // The example documents shipped in data/ are the ones the generator makes, and they show what
 // they are meant to show.
+#include "example_document.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 
 #include "core/document.h"
 #include "core/registry.h"
-#include "example_document.h"
 #include "ui_test_support.h"
 
 namespace pw {
@@ -33,8 +34,9 @@ TEST(ExampleDocuments, TwoPanelsWithEveryKindOfElement) {
     std::vector<std::unique_ptr<TPlatine>> panels;
     panels.push_back(std::make_unique<TPlatine>());
     std::vector<TView> views;
-    ReadDocument(bytes, *panels[0], [&]() -> TPlatine& { return *panels.emplace_back(std::make_unique<TPlatine>()); },
-                 views);
+    ReadDocument(
+        bytes, *panels[0], [&]() -> TPlatine& { return *panels.emplace_back(std::make_unique<TPlatine>()); },
+        views);
     ASSERT_EQ(panels.size(), 2u);
     EXPECT_EQ(panels[0]->Name.Text(), "Vorderseite");
     EXPECT_EQ(panels[1]->Name.Text(), "Rückseite");

@@ -135,8 +135,9 @@ TEST_F(Documents, SaveWritesTheNamedFileAndLeavesNoTemporaryFile) {
     std::vector<std::unique_ptr<TPlatine>> read;
     read.push_back(std::make_unique<TPlatine>());
     std::vector<TView> views;
-    ReadDocument(Bytes(path), *read[0], [&]() -> TPlatine& { return *read.emplace_back(std::make_unique<TPlatine>()); },
-                 views);
+    ReadDocument(
+        Bytes(path), *read[0],
+        [&]() -> TPlatine& { return *read.emplace_back(std::make_unique<TPlatine>()); }, views);
     EXPECT_EQ(read[0]->ElementCount(), 2u);
     for (const auto& entry : std::filesystem::directory_iterator(home.Path()))
         EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();

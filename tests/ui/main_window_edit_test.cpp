@@ -105,11 +105,12 @@ TEST_F(Editing, CommandStatesForNoneOneAndTwoSelectedElements) {
             if (Action(n)->isEnabled()) wrong += std::string(n) + " ";
         return wrong;
     };
-    const auto selection = {"Ausschneiden1", "Kopieren1", "Duplizieren1", "Lschen1", "sb_Cut", "sb_copy",
-                            "sb_Dub",        "SB_Del",    "an_vorne",     "an_Hinten", "Nachvornesetzen1",
-                            "Nachhintensetzen1", "an_Horizontal", "an_vertikal"};
-    const auto several = {"ar_links", "ar_hMitte", "ar_rechts", "ar_oben", "ar_vMitte", "ar_unten", "Gruppieren1",
-                          "sb_gruppieren"};
+    const auto selection = {"Ausschneiden1", "Kopieren1",  "Duplizieren1",     "Lschen1",
+                            "sb_Cut",        "sb_copy",    "sb_Dub",           "SB_Del",
+                            "an_vorne",      "an_Hinten",  "Nachvornesetzen1", "Nachhintensetzen1",
+                            "an_Horizontal", "an_vertikal"};
+    const auto several = {"ar_links",  "ar_hMitte", "ar_rechts",   "ar_oben",
+                          "ar_vMitte", "ar_unten",  "Gruppieren1", "sb_gruppieren"};
     // Nothing selected.
     EXPECT_EQ(disabled(selection), "");
     EXPECT_EQ(disabled(several), "");

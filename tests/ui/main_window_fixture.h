@@ -95,7 +95,8 @@ struct WindowFixture : ::testing::Test {
     void SeedExamples() {
         for (const char* dir : {"Beispiele", "Examples"}) std::filesystem::create_directories(home.File(dir));
         std::filesystem::copy_file(Example(), home.File("Beispiele/Beispiel.fpl"));
-        std::filesystem::copy_file(std::string(PW_DATA_DIR) + "/Examples/Examples.fpl", home.File("Examples/Examples.fpl"));
+        std::filesystem::copy_file(std::string(PW_DATA_DIR) + "/Examples/Examples.fpl",
+                                   home.File("Examples/Examples.fpl"));
     }
 
     // A document of the given panels written to a file.

@@ -195,7 +195,8 @@ TEST_F(WindowSettings, EnglishMenusHintsAndCaptions) {
     Open(true);
     QStringList menus;
     for (QAction* a : window->menuBar()->actions()) menus << a->text();
-    EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&Arrange", "&Library", "Front &panel", "&Options", "&Help"}));
+    EXPECT_EQ(menus,
+              (QStringList{"&File", "&Edit", "&Arrange", "&Library", "Front &panel", "&Options", "&Help"}));
     EXPECT_EQ(Action("Speichernals1")->text(), "Save &as");
     EXPECT_EQ(Action("Duplizieren")->text(), "Dublicate");
     EXPECT_EQ(Action("sb_save")->toolTip(), "File save");
@@ -212,8 +213,8 @@ TEST_F(WindowSettings, GermanMenus) {
     Open();
     QStringList menus;
     for (QAction* a : window->menuBar()->actions()) menus << a->text();
-    EXPECT_EQ(menus, (QStringList{"&Datei", "&Bearbeiten", "&Anordnen", "B&ibliothek", "&Frontplatte", "&Optionen",
-                                  "&Hilfe"}));
+    EXPECT_EQ(menus, (QStringList{"&Datei", "&Bearbeiten", "&Anordnen", "B&ibliothek", "&Frontplatte",
+                                  "&Optionen", "&Hilfe"}));
     EXPECT_EQ(Action("ffnen2")->text(), "Ö&ffnen...");
     EXPECT_EQ(Action("ffnen2")->shortcut(), QKeySequence(Qt::Key_F3));
     EXPECT_EQ(Action("Rckgngig1")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Backspace));

@@ -76,7 +76,8 @@ int main(int argc, char** argv) {
     SeedHomeDirectory(options.dirs.home, options.dirs.data);
     if (suffix == "en") {
         const std::string english = "[Sprache]\r\nSprache=1\r\n";
-        WriteWholeFile(options.dirs.home + "SPRACHE.INI", std::vector<uint8_t>(english.begin(), english.end()));
+        WriteWholeFile(options.dirs.home + "SPRACHE.INI",
+                       std::vector<uint8_t>(english.begin(), english.end()));
     }
     options.titlePicture = false;
 
@@ -103,7 +104,8 @@ int main(int argc, char** argv) {
     Grab("main");
 
     window.Palette()->grab().save(outDir + "/palette-" + suffix + ".png");
-    for (const char* m : {"Datei1", "Bearbeiten1", "Anordnen1", "Platine1", "Option", "Hilfe1"}) ShowMenu(window, m);
+    for (const char* m : {"Datei1", "Bearbeiten1", "Anordnen1", "Platine1", "Option", "Hilfe1"})
+        ShowMenu(window, m);
 
     window.RefreshCommandStates();
     emit window.CurrentView().popupRequested(window.CurrentView().viewport()->mapToGlobal(QPoint(300, 300)));
@@ -124,7 +126,8 @@ int main(int argc, char** argv) {
 
     {
         TPlatinenDlg dialog(home.path(), &window);
-        dialog.SetValues(panel.Name.Text(), panel.Width / 50, panel.Height / 50, panel.StoredFrontplattenFarbe());
+        dialog.SetValues(panel.Name.Text(), panel.Width / 50, panel.Height / 50,
+                         panel.StoredFrontplattenFarbe());
         dialog.show();
         Grab("dialog-panel");
     }

@@ -1,11 +1,12 @@
 // The writable program directory: where it is, and what it is seeded with.
+#include "ui/app/program_dirs.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
-#include "ui/app/program_dirs.h"
 #include "ui_test_support.h"
 
 namespace pw {

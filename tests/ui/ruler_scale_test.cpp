@@ -1,7 +1,8 @@
 // The rulers' step rule and tick layout.
+#include "ui/main/ruler_scale.h"
+
 #include <gtest/gtest.h>
 
-#include "ui/main/ruler_scale.h"
 #include "ui_test_support.h"
 
 namespace pw {

@@ -16,7 +16,8 @@ namespace {
 
 TEST(RecentFiles, NewPathsMoveTheOthersDownAndTheFifthDropsTheOldest) {
     RecentFiles r;
-    for (const char* p : {"/a/one.fpl", "/a/two.fpl", "/a/three.fpl", "/a/four.fpl"}) EXPECT_TRUE(r.AddOpened(p));
+    for (const char* p : {"/a/one.fpl", "/a/two.fpl", "/a/three.fpl", "/a/four.fpl"})
+        EXPECT_TRUE(r.AddOpened(p));
     EXPECT_EQ(r.Entry(1), "/a/four.fpl");
     EXPECT_EQ(r.Entry(4), "/a/one.fpl");
     EXPECT_TRUE(r.AddOpened("/a/five.fpl"));

@@ -19,7 +19,7 @@
 namespace pw::test {
 
 class TempDir {
-public:
+  public:
     TempDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "pw-ui-XXXXXX").string();
         path_ = mkdtemp(pattern.data());
@@ -38,7 +38,7 @@ public:
         out << bytes;
     }
 
-private:
+  private:
     std::string path_;
 };
 
@@ -50,7 +50,7 @@ struct LanguageScope {
 // Answers from queues; every question is recorded. An empty queue answers Cancel, No or
 // nothing.
 class ScriptedPrompts : public UserPrompts {
-public:
+  public:
     struct Asked {
         QString kind;
         QString title;
@@ -81,8 +81,11 @@ public:
     void Warning(QWidget*, const QString& title, const QString& text) override {
         asked.push_back({"Warning", title, text});
     }
-    void Error(QWidget*, const QString& title, const QString& text) override { asked.push_back({"Error", title, text}); }
-    std::optional<QString> OpenFile(QWidget*, const QString& title, const QString& directory, const QString&) override {
+    void Error(QWidget*, const QString& title, const QString& text) override {
+        asked.push_back({"Error", title, text});
+    }
+    std::optional<QString> OpenFile(QWidget*, const QString& title, const QString& directory,
+                                    const QString&) override {
         asked.push_back({"Open", title, directory});
         lastOpenDirectory = directory;
         return Take(openPaths, std::optional<QString>());
@@ -94,7 +97,7 @@ public:
         return Take(savePaths, std::optional<QString>());
     }
 
-private:
+  private:
     template <class T>
     static T Take(std::deque<T>& queue, T fallback) {
         if (queue.empty()) return fallback;
@@ -106,7 +109,7 @@ private:
 
 // The window's dialogs, answering from fields.
 class ScriptedDialogs : public WindowDialogs {
-public:
+  public:
     std::optional<PanelPropertiesValues> panelProperties;
     std::deque<std::optional<GridDialogValues>> grid;
     std::optional<RegularPolygonInput> regularPolygon;

@@ -28,7 +28,8 @@ bool IsDirectory(const fs::path& p) {
 }  // namespace
 
 std::string ResolveHomeDirectory(const std::optional<std::string>& homeOption) {
-    if (homeOption && !homeOption->empty()) return WithSlash(fs::absolute(*homeOption).lexically_normal().string());
+    if (homeOption && !homeOption->empty())
+        return WithSlash(fs::absolute(*homeOption).lexically_normal().string());
     if (std::string env = Env("PLATTENWERK_HOME"); !env.empty())
         return WithSlash(fs::absolute(env).lexically_normal().string());
     std::string config = Env("XDG_CONFIG_HOME");

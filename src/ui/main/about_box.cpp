@@ -40,8 +40,12 @@ AboutBox::AboutBox(const QString& dataDirectory, QWidget* parent)
     setFixedSize(picture.size() + QSize(2, 2));
 }
 
-void AboutBox::mousePressEvent(QMouseEvent*) { accept(); }
+void AboutBox::mousePressEvent(QMouseEvent*) {
+    accept();
+}
 
-void AboutBox::keyPressEvent(QKeyEvent*) { accept(); }
+void AboutBox::keyPressEvent(QKeyEvent*) {
+    accept();
+}
 
 }  // namespace pw

@@ -9,14 +9,14 @@ namespace pw {
 
 class AboutBox : public QDialog {
     Q_OBJECT
-public:
+  public:
     // The picture from the data directory; a drawn one when the file is missing.
     AboutBox(const QString& dataDirectory, QWidget* parent = nullptr);
 
     // The picture this program draws when it has no TITEL.BMP.
     static QPixmap DrawnPicture();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };

@@ -43,8 +43,10 @@ void CopySelectionPicture(TPlatine& panel) {
     auto* data = new QMimeData;
     data->setData(QStringLiteral("image/svg+xml"), SelectionSvg(panel));
     const double pixelsPerUnit = kBitmapDotsPerInch / 25.4 / 50;
-    const int w = std::max(1, static_cast<int>(std::lround(static_cast<double>(b.x2 - b.x1) * pixelsPerUnit)));
-    const int h = std::max(1, static_cast<int>(std::lround(static_cast<double>(b.y2 - b.y1) * pixelsPerUnit)));
+    const int w =
+        std::max(1, static_cast<int>(std::lround(static_cast<double>(b.x2 - b.x1) * pixelsPerUnit)));
+    const int h =
+        std::max(1, static_cast<int>(std::lround(static_cast<double>(b.y2 - b.y1) * pixelsPerUnit)));
     if (static_cast<long long>(w) * h <= 40'000'000LL) {
         ImageTarget image(w, h, kWhite, kBitmapDotsPerInch);
         MapSelection(image.Canvas(), kBitmapDotsPerInch, {b.x1, b.y1});

@@ -38,7 +38,8 @@ bool HelpWindow::Open(const QString& indexPath) {
 }
 
 QString HelpWindow::ManualIndex(const QString& dataDirectory) {
-    return dataDirectory + (IsEnglish() ? QStringLiteral("manual/en/index.html") : QStringLiteral("manual/de/index.html"));
+    return dataDirectory +
+           (IsEnglish() ? QStringLiteral("manual/en/index.html") : QStringLiteral("manual/de/index.html"));
 }
 
 }  // namespace pw

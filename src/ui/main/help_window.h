@@ -10,7 +10,7 @@ namespace pw {
 
 class HelpWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
     // Shows the page; false when it does not exist.
@@ -19,7 +19,7 @@ public:
     // The manual's contents page in the current language.
     static QString ManualIndex(const QString& dataDirectory);
 
-private:
+  private:
     QTextBrowser* browser_;
 };
 

@@ -166,8 +166,8 @@ const std::vector<Entry>& Table() {
         // Left tool palette.
         {"StandardBtn",
          [](QPainter& p) {
-             QPolygonF arrow({QPointF(6, 3), QPointF(6, 19), QPointF(10, 15), QPointF(13, 21), QPointF(15.5, 20),
-                              QPointF(12.5, 14), QPointF(18, 14)});
+             QPolygonF arrow({QPointF(6, 3), QPointF(6, 19), QPointF(10, 15), QPointF(13, 21),
+                              QPointF(15.5, 20), QPointF(12.5, 14), QPointF(18, 14)});
              p.setPen(Pen(kInk, 1.2));
              p.setBrush(Qt::white);
              p.drawPolygon(arrow);
@@ -188,7 +188,8 @@ const std::vector<Entry>& Table() {
          [](QPainter& p) {
              p.setPen(Pen(kBlue, 1.6));
              p.setBrush(QColor(200, 220, 245));
-             p.drawPolygon(QPolygonF({QPointF(4, 18), QPointF(7, 5), QPointF(15, 9), QPointF(20, 4), QPointF(19, 19)}));
+             p.drawPolygon(
+                 QPolygonF({QPointF(4, 18), QPointF(7, 5), QPointF(15, 9), QPointF(20, 4), QPointF(19, 19)}));
          }},
         {"BogenBtn",
          [](QPainter& p) {
@@ -255,7 +256,8 @@ const std::vector<Entry>& Table() {
              Box(p, QRectF(3, 5, 18, 14), QColor(190, 220, 250));
              p.setPen(Qt::NoPen);
              p.setBrush(kGreen);
-             p.drawPolygon(QPolygonF({QPointF(4, 18), QPointF(10, 10), QPointF(14, 15), QPointF(16, 12), QPointF(20, 18)}));
+             p.drawPolygon(QPolygonF(
+                 {QPointF(4, 18), QPointF(10, 10), QPointF(14, 15), QPointF(16, 12), QPointF(20, 18)}));
              p.setBrush(kOrange);
              p.drawEllipse(QPointF(16, 8), 2, 2);
          }},
@@ -265,8 +267,8 @@ const std::vector<Entry>& Table() {
          [](QPainter& p) {
              p.setPen(Pen(kInk, 1.2));
              p.setBrush(QColor(240, 200, 90));
-             p.drawPolygon(QPolygonF({QPointF(2, 7), QPointF(8, 7), QPointF(10, 9), QPointF(19, 9), QPointF(19, 19),
-                                      QPointF(2, 19)}));
+             p.drawPolygon(QPolygonF({QPointF(2, 7), QPointF(8, 7), QPointF(10, 9), QPointF(19, 9),
+                                      QPointF(19, 19), QPointF(2, 19)}));
              p.setBrush(QColor(250, 220, 120));
              p.drawPolygon(QPolygonF({QPointF(5, 12), QPointF(22, 12), QPointF(19, 19), QPointF(2, 19)}));
          }},

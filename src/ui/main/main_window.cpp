@@ -34,7 +34,9 @@ namespace {
 
 constexpr int kTitlePictureMs = 500;
 
-std::unique_ptr<TBauteil> MakeBaseElement() { return std::make_unique<TBauteil>(); }
+std::unique_ptr<TBauteil> MakeBaseElement() {
+    return std::make_unique<TBauteil>();
+}
 
 }  // namespace
 
@@ -152,7 +154,8 @@ void MainWindow::CheckColourDepth() {
 
 void MainWindow::OpenStartupDocument() {
     if (options_.document && QFileInfo::exists(QString::fromStdString(*options_.document))) {
-        const std::string path = QFileInfo(QString::fromStdString(*options_.document)).absoluteFilePath().toStdString();
+        const std::string path =
+            QFileInfo(QString::fromStdString(*options_.document)).absoluteFilePath().toStdString();
         if (OpenDocument(path, false)) editFile_ = path;
         SetTitle();
         return;
@@ -194,7 +197,8 @@ void MainWindow::WriteSettings() {
     settings_.SetLibraryIndex(settings_.LibraryIndex());
     SaveToolWindowPlacement();
     if (!settings_.Flush())
-        prompts_->Error(nullptr, msg::WriteErrorTitle(), QString::fromStdString(CannotCreateMessage(settings_.Path())));
+        prompts_->Error(nullptr, msg::WriteErrorTitle(),
+                        QString::fromStdString(CannotCreateMessage(settings_.Path())));
 }
 
 // --- Modal dialogs and tool windows ---

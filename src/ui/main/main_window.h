@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "ui/app/program_dirs.h"
 #include "core/attribute_commands.h"
 #include "core/document.h"
 #include "core/edit_commands.h"
+#include "ui/app/program_dirs.h"
 #include "ui/settings/autosave.h"
 #include "ui/settings/recent_files.h"
 #include "ui/settings/werkbank_settings.h"
@@ -58,7 +58,7 @@ struct MainWindowOptions {
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(MainWindowOptions options, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -104,7 +104,7 @@ public:
     // Writes the settings of the closing window.
     void WriteSettings();
 
-public slots:
+  public slots:
     // --- Datei ---
     void NewCommand();
     void OpenCommand();
@@ -164,11 +164,11 @@ public slots:
     void HideFloatingToolWindows();
     void ShowToolWindowsAgain();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     struct Tab;
 
     // --- Building the window ---

@@ -21,9 +21,13 @@ namespace {
 
 constexpr const char* kUnnamed = "NONAME.FPL";
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
-QString DirectoryOfFile(const std::string& path) { return QFileInfo(Q(path)).absolutePath(); }
+QString DirectoryOfFile(const std::string& path) {
+    return QFileInfo(Q(path)).absolutePath();
+}
 
 }  // namespace
 
@@ -153,7 +157,8 @@ bool MainWindow::SavePrompt() {
     bool hasWork = false;
     for (int i = 0; i < PanelCount(); ++i) hasWork = hasWork || Panel(i).ElementCount() > 0;
     if (hasWork) {
-        const UserPrompts::Answer answer = prompts_->AskYesNoCancel(this, msg::AppTitle(), msg::SaveChanges());
+        const UserPrompts::Answer answer =
+            prompts_->AskYesNoCancel(this, msg::AppTitle(), msg::SaveChanges());
         if (answer == UserPrompts::Answer::Cancel) {
             cancelled_ = true;
             ShowToolWindowsAgain();
@@ -162,8 +167,8 @@ bool MainWindow::SavePrompt() {
         if (answer == UserPrompts::Answer::Yes) {
             std::string target = currentFile_;
             if (FileNameOf(currentFile_) == kUnnamed) {
-                std::optional<QString> chosen =
-                    prompts_->SaveFile(this, msg::SaveAsTitle(), Q(currentFile_), msg::FileFilter(), QStringLiteral("fpl"));
+                std::optional<QString> chosen = prompts_->SaveFile(this, msg::SaveAsTitle(), Q(currentFile_),
+                                                                   msg::FileFilter(), QStringLiteral("fpl"));
                 if (!chosen) {
                     cancelled_ = true;
                     ShowToolWindowsAgain();
@@ -231,8 +236,8 @@ void MainWindow::SaveCommand() {
 
 void MainWindow::SaveAsCommand() {
     HideFloatingToolWindows();
-    std::optional<QString> path =
-        prompts_->SaveFile(this, msg::SaveAsTitle(), Q(currentFile_), msg::FileFilter(), QStringLiteral("fpl"));
+    std::optional<QString> path = prompts_->SaveFile(this, msg::SaveAsTitle(), Q(currentFile_),
+                                                     msg::FileFilter(), QStringLiteral("fpl"));
     if (path) {
         const std::string previous = currentFile_;
         currentFile_ = path->toStdString();

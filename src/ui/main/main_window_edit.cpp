@@ -19,31 +19,57 @@ void MainWindow::Edit(F f) {
     RefreshCommandStates();
 }
 
-QString MainWindow::ContourAmountText() const { return lEdit_->text(); }
+QString MainWindow::ContourAmountText() const {
+    return lEdit_->text();
+}
 
-QString MainWindow::AngleText() const { return winkelEdit_->text(); }
+QString MainWindow::AngleText() const {
+    return winkelEdit_->text();
+}
 
-void MainWindow::UndoSlot() { Edit([](TPlatine& p) { UndoCommand(p); }); }
+void MainWindow::UndoSlot() {
+    Edit([](TPlatine& p) { UndoCommand(p); });
+}
 
-void MainWindow::CutSlot() { Edit([this](TPlatine& p) { CutCommand(p, clipboard_); }); }
+void MainWindow::CutSlot() {
+    Edit([this](TPlatine& p) { CutCommand(p, clipboard_); });
+}
 
-void MainWindow::CopySlot() { Edit([this](TPlatine& p) { CopyCommand(p, clipboard_); }); }
+void MainWindow::CopySlot() {
+    Edit([this](TPlatine& p) { CopyCommand(p, clipboard_); });
+}
 
-void MainWindow::PasteSlot() { Edit([this](TPlatine& p) { PasteCommand(p, clipboard_); }); }
+void MainWindow::PasteSlot() {
+    Edit([this](TPlatine& p) { PasteCommand(p, clipboard_); });
+}
 
-void MainWindow::DuplicateSlot() { Edit([this](TPlatine& p) { DuplicateCommand(p, clipboard_); }); }
+void MainWindow::DuplicateSlot() {
+    Edit([this](TPlatine& p) { DuplicateCommand(p, clipboard_); });
+}
 
-void MainWindow::SelectAllSlot() { Edit([](TPlatine& p) { SelectAllCommand(p); }); }
+void MainWindow::SelectAllSlot() {
+    Edit([](TPlatine& p) { SelectAllCommand(p); });
+}
 
-void MainWindow::DeleteSlot() { Edit([](TPlatine& p) { DeleteCommand(p); }); }
+void MainWindow::DeleteSlot() {
+    Edit([](TPlatine& p) { DeleteCommand(p); });
+}
 
-void MainWindow::ToFrontSlot() { Edit([](TPlatine& p) { ToFrontCommand(p); }); }
+void MainWindow::ToFrontSlot() {
+    Edit([](TPlatine& p) { ToFrontCommand(p); });
+}
 
-void MainWindow::ToBackSlot() { Edit([](TPlatine& p) { ToBackCommand(p); }); }
+void MainWindow::ToBackSlot() {
+    Edit([](TPlatine& p) { ToBackCommand(p); });
+}
 
-void MainWindow::GroupSlot() { Edit([](TPlatine& p) { GroupCommand(p); }); }
+void MainWindow::GroupSlot() {
+    Edit([](TPlatine& p) { GroupCommand(p); });
+}
 
-void MainWindow::UngroupSlot() { Edit([](TPlatine& p) { UngroupCommand(p); }); }
+void MainWindow::UngroupSlot() {
+    Edit([](TPlatine& p) { UngroupCommand(p); });
+}
 
 void MainWindow::MirrorSlot(int button) {
     Edit([button](TPlatine& p) { MirrorCommand(p, static_cast<MirrorButton>(button)); });
@@ -89,11 +115,17 @@ void MainWindow::ElementPropertiesSlot() {
     RefreshCommandStates();
 }
 
-void MainWindow::PenChanged(const PenValues& pen) { Edit([&pen](TPlatine& p) { TakePen(p, pen); }); }
+void MainWindow::PenChanged(const PenValues& pen) {
+    Edit([&pen](TPlatine& p) { TakePen(p, pen); });
+}
 
-void MainWindow::BrushChanged(const BrushValues& brush) { Edit([&brush](TPlatine& p) { TakeBrush(p, brush); }); }
+void MainWindow::BrushChanged(const BrushValues& brush) {
+    Edit([&brush](TPlatine& p) { TakeBrush(p, brush); });
+}
 
-void MainWindow::FontChanged(const FontValues& font) { Edit([&font](TPlatine& p) { TakeFont(p, font); }); }
+void MainWindow::FontChanged(const FontValues& font) {
+    Edit([&font](TPlatine& p) { TakeFont(p, font); });
+}
 
 void MainWindow::PenApplied(int code, const PenValues& pen) {
     Edit([code, &pen](TPlatine& p) { AssignPen(p, code, pen); });

@@ -59,7 +59,9 @@ void MainWindow::CreateToolBars() {
     // Order of the nine tool windows: their numbers 1 to 9.
     toolContents_.resize(kToolWindowCount);
     QToolBar* anordnen = Bar("ToolBar_Anordnen", this);
-    AddButtons(anordnen, this, {"sb_gruppieren", "sb_GruppeAufloesen", "an_vorne", "an_Hinten", "an_Horizontal", "an_vertikal"});
+    AddButtons(
+        anordnen, this,
+        {"sb_gruppieren", "sb_GruppeAufloesen", "an_vorne", "an_Hinten", "an_Horizontal", "an_vertikal"});
     QToolBar* ansicht = Bar("Toolbar_Ansicht", this);
     AddButtons(ansicht, this, {"RasterBtn", "UmrissBtn", "MasseBtn", "BohrenBtn", "SymboleBtn"});
     QToolBar* ausrichten = Bar("ToolBar_ausrichten", this);

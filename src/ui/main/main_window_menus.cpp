@@ -22,8 +22,11 @@ namespace {
 
 // Commands whose windows come with later versions: they stay disabled.
 const char* const kNotYetAvailable[] = {
-    "Drucken1",     "sb_Print",    "Exportieren1",          "Importieren1",          "BitmapBtn",
-    "SkalenAssistent1", "SkaleBtn", "zurBibliothekhinzufgen1", "neueRubrik1", "aktuelleRubriklschen1",
+    "Drucken1",         "sb_Print",
+    "Exportieren1",     "Importieren1",
+    "BitmapBtn",        "SkalenAssistent1",
+    "SkaleBtn",         "zurBibliothekhinzufgen1",
+    "neueRubrik1",      "aktuelleRubriklschen1",
     "Seiteumbenennen1", "zurBibliothekhinzufgen2",
 };
 
@@ -83,15 +86,20 @@ struct PopupItem {
 };
 
 const PopupItem kPopupItems[] = {
-    {"Ausschneiden2", &PopupStates::Ausschneiden2}, {"Kopieren", &PopupStates::Kopieren},
-    {"Einfgen", &PopupStates::Einfgen},             {"Duplizieren", &PopupStates::Duplizieren},
-    {"Lschen2", &PopupStates::Lschen2},             {"NachVorne", &PopupStates::NachVorne},
-    {"nachhinten", &PopupStates::nachhinten},       {"Eigenschften", &PopupStates::Eigenschften},
+    {"Ausschneiden2", &PopupStates::Ausschneiden2},
+    {"Kopieren", &PopupStates::Kopieren},
+    {"Einfgen", &PopupStates::Einfgen},
+    {"Duplizieren", &PopupStates::Duplizieren},
+    {"Lschen2", &PopupStates::Lschen2},
+    {"NachVorne", &PopupStates::NachVorne},
+    {"nachhinten", &PopupStates::nachhinten},
+    {"Eigenschften", &PopupStates::Eigenschften},
     {"zurBibliothekhinzufgen2", &PopupStates::zurBibliothekhinzufgen2},
 };
 
-const char* const kToolMenuEntries[kToolWindowCount] = {"Anordnen2",   "Ansicht1", "Anzeige1", "Ausrichten1", "Bearbeiten2",
-                                                      "Datei2",      "Drehen1",  "Fraesen1", "Kontur1"};
+const char* const kToolMenuEntries[kToolWindowCount] = {"Anordnen2",   "Ansicht1",    "Anzeige1",
+                                                        "Ausrichten1", "Bearbeiten2", "Datei2",
+                                                        "Drehen1",     "Fraesen1",    "Kontur1"};
 
 }  // namespace
 
@@ -122,8 +130,10 @@ void MainWindow::CreateActions() {
     // Datei.
     connect(MakeAction("DateiNeuBtn", QKeySequence(Qt::CTRL | Qt::Key_N)), &QAction::triggered, this,
             &MainWindow::NewCommand);
-    connect(MakeAction("ffnen2", QKeySequence(Qt::Key_F3)), &QAction::triggered, this, &MainWindow::OpenCommand);
-    connect(MakeAction("Speichern1", QKeySequence(Qt::Key_F2)), &QAction::triggered, this, &MainWindow::SaveCommand);
+    connect(MakeAction("ffnen2", QKeySequence(Qt::Key_F3)), &QAction::triggered, this,
+            &MainWindow::OpenCommand);
+    connect(MakeAction("Speichern1", QKeySequence(Qt::Key_F2)), &QAction::triggered, this,
+            &MainWindow::SaveCommand);
     connect(MakeAction("Speichernals1", QKeySequence(Qt::Key_F4)), &QAction::triggered, this,
             &MainWindow::SaveAsCommand);
     connect(MakeAction("AutomatischesBackup1", QKeySequence(Qt::CTRL | Qt::Key_B)), &QAction::triggered, this,
@@ -161,17 +171,18 @@ void MainWindow::CreateActions() {
     connect(del, &QAction::triggered, this, &MainWindow::DeleteSlot);
 
     // Anordnen.
-    connect(MakeAction("Nachvornesetzen1", QKeySequence(Qt::SHIFT | Qt::Key_PageUp)), &QAction::triggered, this,
-            &MainWindow::ToFrontSlot);
-    connect(MakeAction("Nachhintensetzen1", QKeySequence(Qt::SHIFT | Qt::Key_PageDown)), &QAction::triggered, this,
-            &MainWindow::ToBackSlot);
+    connect(MakeAction("Nachvornesetzen1", QKeySequence(Qt::SHIFT | Qt::Key_PageUp)), &QAction::triggered,
+            this, &MainWindow::ToFrontSlot);
+    connect(MakeAction("Nachhintensetzen1", QKeySequence(Qt::SHIFT | Qt::Key_PageDown)), &QAction::triggered,
+            this, &MainWindow::ToBackSlot);
     connect(MakeAction("Gruppieren1", QKeySequence(Qt::CTRL | Qt::Key_G)), &QAction::triggered, this,
             &MainWindow::GroupSlot);
     connect(MakeAction("Gruppierungaufheben1", QKeySequence(Qt::CTRL | Qt::Key_U)), &QAction::triggered, this,
             &MainWindow::UngroupSlot);
 
     // Bibliothek (its commands come with the library).
-    for (const char* name : {"zurBibliothekhinzufgen1", "neueRubrik1", "aktuelleRubriklschen1", "Seiteumbenennen1"})
+    for (const char* name :
+         {"zurBibliothekhinzufgen1", "neueRubrik1", "aktuelleRubriklschen1", "Seiteumbenennen1"})
         MakeAction(name);
 
     // Frontplatte.
@@ -212,7 +223,8 @@ void MainWindow::CreateActions() {
     // Hilfe.
     connect(MakeAction("Bedienungsanleitung1", QKeySequence(Qt::Key_F1)), &QAction::triggered, this,
             &MainWindow::ManualCommand);
-    connect(MakeAction("Info1", QKeySequence(Qt::Key_F10)), &QAction::triggered, this, &MainWindow::InfoCommand);
+    connect(MakeAction("Info1", QKeySequence(Qt::Key_F10)), &QAction::triggered, this,
+            &MainWindow::InfoCommand);
 
     // BauteilMenu.
     connect(MakeAction("Ausschneiden2"), &QAction::triggered, this, &MainWindow::CutSlot);
@@ -255,7 +267,8 @@ void MainWindow::CreateActions() {
     QAction* grid = MakeToolAction("RasterBtn");
     grid->setCheckable(true);
     connect(grid, &QAction::triggered, this, &MainWindow::GridButtonSlot);
-    const std::pair<const char*, int> display[] = {{"UmrissBtn", 1}, {"MasseBtn", 2}, {"BohrenBtn", 3}, {"SymboleBtn", 4}};
+    const std::pair<const char*, int> display[] = {
+        {"UmrissBtn", 1}, {"MasseBtn", 2}, {"BohrenBtn", 3}, {"SymboleBtn", 4}};
     for (auto [name, tag] : display) {
         QAction* a = MakeToolAction(name);
         a->setCheckable(true);
@@ -266,7 +279,8 @@ void MainWindow::CreateActions() {
                                                  {"ar_oben", 4},  {"ar_vMitte", 5}, {"ar_unten", 6}};
     for (auto [name, tag] : align)
         connect(MakeToolAction(name), &QAction::triggered, this, [this, tag = tag] { AlignSlot(tag); });
-    const std::pair<const char*, int> contour[] = {{"sB_KonturNormal", 0}, {"sb_Splines", 1}, {"sb_Fase", 2}, {"sb_Runden", 3}};
+    const std::pair<const char*, int> contour[] = {
+        {"sB_KonturNormal", 0}, {"sb_Splines", 1}, {"sb_Fase", 2}, {"sb_Runden", 3}};
     for (auto [name, tag] : contour)
         connect(MakeToolAction(name), &QAction::triggered, this, [this, tag = tag] { ContourSlot(tag); });
     connect(MakeToolAction("sb_Normal"), &QAction::triggered, this, [this] { MillingSlot(0); });
@@ -323,7 +337,8 @@ void MainWindow::CreateMenus() {
         add(platineMenu_, n);
     platineMenu_->addSeparator();
     for (const char* n : {"Platinenachvorne1", "Platinenachhinten1"}) add(platineMenu_, n);
-    connect(platineMenu_, &QMenu::aboutToShow, this, [this] { Action("Lschen3")->setEnabled(PanelCount() > 1); });
+    connect(platineMenu_, &QMenu::aboutToShow, this,
+            [this] { Action("Lschen3")->setEnabled(PanelCount() > 1); });
 
     QMenu* options = menu("Option");
     for (const char* n : {"Raster1", "Ursprungsetzen1", "SkalenAssistent1"}) add(options, n);
@@ -344,7 +359,8 @@ void MainWindow::CreateMenus() {
 
     bauteilMenu_ = new QMenu(this);
     bauteilMenu_->setObjectName(QStringLiteral("BauteilMenu"));
-    for (const char* n : {"Ausschneiden2", "Kopieren", "Einfgen", "Duplizieren", "Lschen2"}) add(bauteilMenu_, n);
+    for (const char* n : {"Ausschneiden2", "Kopieren", "Einfgen", "Duplizieren", "Lschen2"})
+        add(bauteilMenu_, n);
     bauteilMenu_->addSeparator();
     for (const char* n : {"NachVorne", "nachhinten"}) add(bauteilMenu_, n);
     bauteilMenu_->addSeparator();
@@ -373,7 +389,8 @@ void MainWindow::UpdateRecentMenu() {
 }
 
 void MainWindow::UpdateToolMenu() {
-    for (int i = 0; i < kToolWindowCount; ++i) Action(kToolMenuEntries[i])->setVisible(!toolWindows_[i]->Wanted());
+    for (int i = 0; i < kToolWindowCount; ++i)
+        Action(kToolMenuEntries[i])->setVisible(!toolWindows_[i]->Wanted());
 }
 
 void MainWindow::RefreshCommandStates() {

@@ -21,15 +21,23 @@ namespace pw {
 
 namespace {
 
-QString TabCaption(const TPlatine& panel) { return QString::fromStdString(panel.Name.Text()); }
+QString TabCaption(const TPlatine& panel) {
+    return QString::fromStdString(panel.Name.Text());
+}
 
 }  // namespace
 
-int MainWindow::CurrentIndex() const { return std::max(0, tabBar_->currentIndex()); }
+int MainWindow::CurrentIndex() const {
+    return std::max(0, tabBar_->currentIndex());
+}
 
-PanelView& MainWindow::View(int i) const { return *tabs_[static_cast<size_t>(i)]->view; }
+PanelView& MainWindow::View(int i) const {
+    return *tabs_[static_cast<size_t>(i)]->view;
+}
 
-TPlatine& MainWindow::Panel(int i) const { return View(i).Panel(); }
+TPlatine& MainWindow::Panel(int i) const {
+    return View(i).Panel();
+}
 
 void MainWindow::PreparePanel(TPlatine& panel) {
     panel.Width = panel.Height = 5000;
@@ -128,14 +136,17 @@ void MainWindow::UpdateRulers(bool force) {
     if (tabs_.empty()) return;
     PanelView& view = CurrentView();
     TPlatine& panel = view.Panel();
-    const bool moved = panel.ScrollX != lastScrollX_ || panel.ScrollY != lastScrollY_ || panel.Zoom() != lastZoom_;
+    const bool moved =
+        panel.ScrollX != lastScrollX_ || panel.ScrollY != lastScrollY_ || panel.Zoom() != lastZoom_;
     if (!force && !moved && panel.EditMode() != emUrsprung) return;
     lastScrollX_ = panel.ScrollX;
     lastScrollY_ = panel.ScrollY;
     lastZoom_ = panel.Zoom();
     const double zoom = panel.Zoom();
-    hScale_->SetView(static_cast<double>(panel.GridOrigin.x / 50), panel.ScrollX, zoom, view.viewport()->width());
-    vScale_->SetView(static_cast<double>(panel.GridOrigin.y / 50), panel.ScrollY, zoom, view.viewport()->height());
+    hScale_->SetView(static_cast<double>(panel.GridOrigin.x / 50), panel.ScrollX, zoom,
+                     view.viewport()->width());
+    vScale_->SetView(static_cast<double>(panel.GridOrigin.y / 50), panel.ScrollY, zoom,
+                     view.viewport()->height());
 }
 
 void MainWindow::OnMouseMoved(int x, int y) {
@@ -159,7 +170,8 @@ void MainWindow::PanelPropertiesCommand() {
         panel.EndOperation();
         panel.SetEditMode(emStandard);
         panel.SaveUndo();
-        if (std::optional<PanelPropertiesValues> values = dialogs_->PanelProperties(this, PanelPropertiesOf(panel))) {
+        if (std::optional<PanelPropertiesValues> values =
+                dialogs_->PanelProperties(this, PanelPropertiesOf(panel))) {
             ApplyPanelProperties(panel, *values);
             tabBar_->setTabText(CurrentIndex(), TabCaption(panel));
         }
@@ -201,7 +213,8 @@ void MainWindow::DeletePanelCommand() {
         const QString name = QString::fromStdString(CurrentPanel().Name.Text());
         if (!prompts_->AskYesNo(this, msg::DeletePanelTitle(), msg::DeletePanel(name))) return;
         std::vector<int> newIndex(static_cast<size_t>(PanelCount()));
-        for (int i = 0; i < PanelCount(); ++i) newIndex[static_cast<size_t>(i)] = i < index ? i : i == index ? -1 : i - 1;
+        for (int i = 0; i < PanelCount(); ++i)
+            newIndex[static_cast<size_t>(i)] = i < index ? i : i == index ? -1 : i - 1;
         RenumberViews(newIndex);
         PanelView* view = tabs_[static_cast<size_t>(index)]->view;
         {
@@ -220,9 +233,12 @@ void MainWindow::MovePanel(int from, int to) {
     std::vector<int> newIndex(static_cast<size_t>(PanelCount()));
     for (int i = 0; i < PanelCount(); ++i) {
         int j = i;
-        if (i == from) j = to;
-        else if (from < to && i > from && i <= to) j = i - 1;
-        else if (from > to && i >= to && i < from) j = i + 1;
+        if (i == from)
+            j = to;
+        else if (from < to && i > from && i <= to)
+            j = i - 1;
+        else if (from > to && i >= to && i < from)
+            j = i + 1;
         newIndex[static_cast<size_t>(i)] = j;
     }
     RenumberViews(newIndex);

@@ -12,10 +12,11 @@ namespace pw {
 namespace {
 
 class ProgramDialogs : public WindowDialogs {
-public:
+  public:
     explicit ProgramDialogs(QString programDir) : programDir_(std::move(programDir)) {}
 
-    std::optional<PanelPropertiesValues> PanelProperties(QWidget* parent, const PanelPropertiesValues& shown) override {
+    std::optional<PanelPropertiesValues> PanelProperties(QWidget* parent,
+                                                         const PanelPropertiesValues& shown) override {
         TPlatinenDlg dialog(programDir_, parent);
         dialog.SetValues(shown.name, shown.widthMm, shown.heightMm, shown.colour);
         if (dialog.exec() != QDialog::Accepted) return std::nullopt;
@@ -44,7 +45,7 @@ public:
         return window;
     }
 
-private:
+  private:
     QString programDir_;
 };
 

@@ -21,7 +21,9 @@ Ruler::Ruler(Qt::Orientation orientation, QWidget* parent) : QWidget(parent), or
     setAutoFillBackground(false);
 }
 
-QSize Ruler::sizeHint() const { return {kThickness, kThickness}; }
+QSize Ruler::sizeHint() const {
+    return {kThickness, kThickness};
+}
 
 void Ruler::SetView(double originMm, int scroll, double zoom, int length) {
     originMm_ = originMm;

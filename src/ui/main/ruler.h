@@ -9,7 +9,7 @@ namespace pw {
 
 class Ruler : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kThickness = 30;
 
     Ruler(Qt::Orientation orientation, QWidget* parent = nullptr);
@@ -23,10 +23,10 @@ public:
 
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     Qt::Orientation orientation_;
     double originMm_ = 0;
     int scroll_ = 0;

@@ -9,14 +9,18 @@ namespace pw {
 
 namespace {
 
-int RoundPixel(double v) { return static_cast<int>(RoundToInt(static_cast<Real>(v))); }
+int RoundPixel(double v) {
+    return static_cast<int>(RoundToInt(static_cast<Real>(v)));
+}
 
 // Bounds the loops of a degenerate range (zero width, infinite or NaN values).
 constexpr int kMaxDecades = 40;
 
 }  // namespace
 
-int StepPixels(double b, double p, double zoom) { return RoundPixel((b + p) * zoom) - RoundPixel(b * zoom); }
+int StepPixels(double b, double p, double zoom) {
+    return RoundPixel((b + p) * zoom) - RoundPixel(b * zoom);
+}
 
 double NiceStep(double a, double b, double zoom) {
     double p = 1;
@@ -57,6 +61,8 @@ RulerLayout LayoutRuler(double originMm, int scroll, int length, double zoom) {
     return out;
 }
 
-std::string RulerLabel(double value) { return FormatGeneral(static_cast<Real>(value), 4, DecimalSeparator()); }
+std::string RulerLabel(double value) {
+    return FormatGeneral(static_cast<Real>(value), 4, DecimalSeparator());
+}
 
 }  // namespace pw

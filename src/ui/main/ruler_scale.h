@@ -15,8 +15,8 @@ double NiceStep(double a, double b, double zoom);
 int StepPixels(double b, double p, double zoom);
 
 struct RulerTick {
-    int pixel = 0;       // position along the ruler
-    double value = 0;    // millimetres from the origin
+    int pixel = 0;        // position along the ruler
+    double value = 0;     // millimetres from the origin
     bool origin = false;  // the tick of the origin itself (drawn black)
 };
 

@@ -25,11 +25,14 @@ QWidget* NotYetAvailable(const QString& what, QWidget* parent) {
     return label;
 }
 
-QString Plain(QString caption) { return caption.remove(QLatin1Char('&')); }
+QString Plain(QString caption) {
+    return caption.remove(QLatin1Char('&'));
+}
 
 }  // namespace
 
-SideArea::SideArea(QWidget* parent) : QWidget(parent), group_(new QButtonGroup(this)), stack_(new QStackedWidget(this)) {
+SideArea::SideArea(QWidget* parent)
+    : QWidget(parent), group_(new QButtonGroup(this)), stack_(new QStackedWidget(this)) {
     setObjectName(QStringLiteral("Panel1"));
     setFixedWidth(kWidth);
     auto* layout = new QVBoxLayout(this);
@@ -109,6 +112,8 @@ void SideArea::Select(int tag) {
     }
 }
 
-int SideArea::Selected() const { return group_->checkedId(); }
+int SideArea::Selected() const {
+    return group_->checkedId();
+}
 
 }  // namespace pw

@@ -14,7 +14,7 @@ namespace pw {
 
 class SideArea : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kWidth = 183;
     // Selector tags.
     enum Tag { kStift = 1, kFuell = 2, kSymbol = 3, kAnsicht = 4, kFont = 5 };
@@ -27,10 +27,10 @@ public:
     // The library shows (SymbolBtn pressed).
     bool LibraryVisible() const { return Selected() == kSymbol; }
 
-signals:
+  signals:
     void selected(int tag);
 
-private:
+  private:
     QToolButton* AddSelector(const char* name, int tag);
 
     QButtonGroup* group_;

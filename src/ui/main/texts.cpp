@@ -169,9 +169,13 @@ const Text* Find(const Text (&table)[N], const char* name) {
     return nullptr;
 }
 
-QString Pick(const char* german, const char* english) { return QString::fromUtf8(Tr(german, english)); }
+QString Pick(const char* german, const char* english) {
+    return QString::fromUtf8(Tr(german, english));
+}
 
-QString Quoted(const char* text) { return QStringLiteral("\"") + QString::fromUtf8(text) + QStringLiteral("\""); }
+QString Quoted(const char* text) {
+    return QStringLiteral("\"") + QString::fromUtf8(text) + QStringLiteral("\"");
+}
 
 }  // namespace
 
@@ -208,53 +212,77 @@ QString ToolWindowMenuEntry(int number) {
 
 namespace msg {
 
-QString AppTitle() { return QStringLiteral("Plattenwerk 2.0"); }
+QString AppTitle() {
+    return QStringLiteral("Plattenwerk 2.0");
+}
 
 QString SaveChanges() {
-    return Pick("Möchten Sie die Änderungen der aktuellen Datei speichern?", "Save changes to current project file?");
+    return Pick("Möchten Sie die Änderungen der aktuellen Datei speichern?",
+                "Save changes to current project file?");
 }
 
 QString DeletePanel(const QString& name) {
     const QString quoted = QStringLiteral("\"") + name + QStringLiteral("\"");
     if (IsEnglish()) return QStringLiteral("Delete front panel ") + quoted + QStringLiteral(" from project?");
-    return QStringLiteral("Möchten Sie die Frontplatte ") + quoted + QStringLiteral(" endgültig aus dem Projekt entfernen?");
+    return QStringLiteral("Möchten Sie die Frontplatte ") + quoted +
+           QStringLiteral(" endgültig aus dem Projekt entfernen?");
 }
 
-QString DeletePanelTitle() { return Pick("Frontplatte löschen", "Delete front panel"); }
+QString DeletePanelTitle() {
+    return Pick("Frontplatte löschen", "Delete front panel");
+}
 
 QString ColourDepth() {
-    return Pick("Sie sollten Ihre Grafikkarte auf mehr Farben einstellen, da es sonst zu Farbverfälschungen kommen kann!",
-                "Insufficient colour resolution!");
+    return Pick(
+        "Sie sollten Ihre Grafikkarte auf mehr Farben einstellen, da es sonst zu Farbverfälschungen kommen "
+        "kann!",
+        "Insufficient colour resolution!");
 }
 
-QString ColourDepthTitle() { return Pick("Hinweis", "Remark"); }
+QString ColourDepthTitle() {
+    return Pick("Hinweis", "Remark");
+}
 
-QString FileFilter() { return Pick("Frontplatten (*.fpl)", "Front panel (*.fpl)"); }
+QString FileFilter() {
+    return Pick("Frontplatten (*.fpl)", "Front panel (*.fpl)");
+}
 
-QString OpenTitle() { return Pick("Öffnen", "Open"); }
+QString OpenTitle() {
+    return Pick("Öffnen", "Open");
+}
 
-QString SaveAsTitle() { return Pick("Speichern unter", "Save as"); }
+QString SaveAsTitle() {
+    return Pick("Speichern unter", "Save as");
+}
 
-QString ReadErrorTitle() { return Pick("Fehler beim Lesen", "Read error"); }
+QString ReadErrorTitle() {
+    return Pick("Fehler beim Lesen", "Read error");
+}
 
-QString WriteErrorTitle() { return Pick("Fehler beim Speichern", "Write error"); }
+QString WriteErrorTitle() {
+    return Pick("Fehler beim Speichern", "Write error");
+}
 
 QString PartialLoad(const QString& path, const QString& reason) {
     if (IsEnglish())
-        return QStringLiteral("The file %1 could not be read completely:\n%2\n\nWhat was read is opened as an "
-                              "unnamed document, so that saving does not overwrite the file.")
+        return QStringLiteral(
+                   "The file %1 could not be read completely:\n%2\n\nWhat was read is opened as an "
+                   "unnamed document, so that saving does not overwrite the file.")
             .arg(path, reason);
-    return QStringLiteral("Die Datei %1 konnte nicht vollständig gelesen werden:\n%2\n\nDer gelesene Teil wird als "
-                          "unbenanntes Dokument geöffnet, damit Speichern die Datei nicht überschreibt.")
+    return QStringLiteral(
+               "Die Datei %1 konnte nicht vollständig gelesen werden:\n%2\n\nDer gelesene Teil wird als "
+               "unbenanntes Dokument geöffnet, damit Speichern die Datei nicht überschreibt.")
         .arg(path, reason);
 }
 
 QString ImportIncomplete(const QString& path, const QString& reason) {
     if (IsEnglish())
-        return QStringLiteral("The file %1 could not be read completely:\n%2\n\nWhat was read has been added.")
+        return QStringLiteral(
+                   "The file %1 could not be read completely:\n%2\n\nWhat was read has been added.")
             .arg(path, reason);
-    return QStringLiteral("Die Datei %1 konnte nicht vollständig gelesen werden:\n%2\n\nDer gelesene Teil wurde "
-                          "hinzugefügt.")
+    return QStringLiteral(
+               "Die Datei %1 konnte nicht vollständig gelesen werden:\n%2\n\nDer gelesene Teil wurde "
+               "hinzugefügt.")
         .arg(path, reason);
 }
 

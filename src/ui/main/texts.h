@@ -22,13 +22,13 @@ QString ToolWindowCaption(int number);
 QString ToolWindowMenuEntry(int number);
 
 namespace msg {
-QString AppTitle();                 // "Plattenwerk 2.0"
-QString SaveChanges();              // the save prompt's question
+QString AppTitle();     // "Plattenwerk 2.0"
+QString SaveChanges();  // the save prompt's question
 QString DeletePanel(const QString& name);
 QString DeletePanelTitle();
 QString ColourDepth();
 QString ColourDepthTitle();
-QString FileFilter();               // "Frontplatten (*.fpl)"
+QString FileFilter();  // "Frontplatten (*.fpl)"
 QString OpenTitle();
 QString SaveAsTitle();
 QString ReadErrorTitle();
@@ -38,7 +38,7 @@ QString PartialLoad(const QString& path, const QString& reason);
 // An imported document could not be read completely; what was read was added.
 QString ImportIncomplete(const QString& path, const QString& reason);
 QString BackupFailed(const QString& path, const QString& reason);
-QString NotAvailable();             // the side windows of later versions
+QString NotAvailable();  // the side windows of later versions
 QString ManualMissing(const QString& path);
 QString CopyOf(const QString& name);  // the name of a duplicated panel
 }  // namespace msg

@@ -47,9 +47,9 @@ ToolPalette::ToolPalette(QWidget* parent) : QWidget(parent) {
     layout->setContentsMargins(3, 4, 3, 4);
     layout->setSpacing(2);
     const std::pair<const char*, int> group[] = {
-        {"LinieBtn", kLinie},       {"RectBtn", kRect},     {"KreisBtn", kKreis}, {"PolygonBtn", kPolygon},
-        {"BogenBtn", kBogen},       {"TextBtn", kText},     {"BohrBtn", kBohr},   {"StandardBtn", kStandard},
-        {"DrehenBtn", kDrehen},     {"ZoomBtn", kZoom},     {"MassBtn", kMass},   {"UrsprungBtn", kUrsprung},
+        {"LinieBtn", kLinie},     {"RectBtn", kRect}, {"KreisBtn", kKreis}, {"PolygonBtn", kPolygon},
+        {"BogenBtn", kBogen},     {"TextBtn", kText}, {"BohrBtn", kBohr},   {"StandardBtn", kStandard},
+        {"DrehenBtn", kDrehen},   {"ZoomBtn", kZoom}, {"MassBtn", kMass},   {"UrsprungBtn", kUrsprung},
         {"VieleckBtn", kVieleck},
     };
     for (auto [name, tag] : group) layout->addWidget(AddButton(name, tag, true));
@@ -99,7 +99,8 @@ int ToolPalette::Pressed() const {
 }
 
 bool ToolPalette::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
         emit gridDialogRequested();
         return true;
     }

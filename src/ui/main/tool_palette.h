@@ -19,7 +19,7 @@ std::optional<TEditMode> ModeOfToolTag(int tag);
 
 class ToolPalette : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kWidth = 42;
     enum Tag {
         kStandard = 1,
@@ -44,7 +44,7 @@ public:
     int Pressed() const;
     QToolButton* Button(const char* name) const;
 
-signals:
+  signals:
     // A button of the group was clicked (VieleckBtn has its own signal).
     void toolClicked(int tag);
     void regularPolygonClicked();
@@ -52,10 +52,10 @@ signals:
     void pictureImportClicked();
     void gridDialogRequested();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QToolButton* AddButton(const char* name, int tag, bool inGroup);
 };
 

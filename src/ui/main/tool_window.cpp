@@ -12,11 +12,11 @@ namespace {
 // carries the caption as its hint. Mouse input goes on to the tool window, which moves, floats
 // and docks by it.
 class Grip : public QWidget {
-public:
+  public:
     explicit Grip(const QString& caption, QWidget* parent) : QWidget(parent) { setToolTip(caption); }
     QSize sizeHint() const override { return {8, 8}; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         const QColor dark = palette().color(QPalette::Dark), light = palette().color(QPalette::Light);

@@ -10,7 +10,7 @@ namespace pw {
 
 class ToolWindow : public QDockWidget {
     Q_OBJECT
-public:
+  public:
     ToolWindow(int number, const QString& caption, QWidget* content, QWidget* parent);
 
     int Number() const { return number_; }
@@ -18,14 +18,14 @@ public:
     bool Wanted() const { return wanted_; }
     void SetWanted(bool wanted);
 
-signals:
+  signals:
     // The user closed the window.
     void closedByUser(int number);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void UpdateTitleBar(bool floating);
 
     int number_;

@@ -11,8 +11,8 @@ namespace pw {
 namespace {
 
 // A message box whose buttons speak the program's language rather than the system's.
-QMessageBox::StandardButton Ask(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
-                                QMessageBox::StandardButtons buttons) {
+QMessageBox::StandardButton Ask(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                const QString& text, QMessageBox::StandardButtons buttons) {
     QMessageBox box(icon, title, text, buttons, parent);
     auto name = [&](QMessageBox::StandardButton b, const char* german, const char* english) {
         if (QAbstractButton* button = box.button(b)) button->setText(QString::fromUtf8(Tr(german, english)));
@@ -25,8 +25,10 @@ QMessageBox::StandardButton Ask(QWidget* parent, QMessageBox::Icon icon, const Q
 
 }  // namespace
 
-UserPrompts::Answer QtUserPrompts::AskYesNoCancel(QWidget* parent, const QString& title, const QString& text) {
-    switch (Ask(parent, QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+UserPrompts::Answer QtUserPrompts::AskYesNoCancel(QWidget* parent, const QString& title,
+                                                  const QString& text) {
+    switch (Ask(parent, QMessageBox::Question, title, text,
+                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
         case QMessageBox::Yes:
             return Answer::Yes;
         case QMessageBox::No:
@@ -37,7 +39,8 @@ UserPrompts::Answer QtUserPrompts::AskYesNoCancel(QWidget* parent, const QString
 }
 
 bool QtUserPrompts::AskYesNo(QWidget* parent, const QString& title, const QString& text) {
-    return Ask(parent, QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return Ask(parent, QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 void QtUserPrompts::Warning(QWidget* parent, const QString& title, const QString& text) {
@@ -48,15 +51,16 @@ void QtUserPrompts::Error(QWidget* parent, const QString& title, const QString& 
     Ask(parent, QMessageBox::Critical, title, text, QMessageBox::Ok);
 }
 
-std::optional<QString> QtUserPrompts::OpenFile(QWidget* parent, const QString& title, const QString& directory,
-                                               const QString& filter) {
+std::optional<QString> QtUserPrompts::OpenFile(QWidget* parent, const QString& title,
+                                               const QString& directory, const QString& filter) {
     QString path = QFileDialog::getOpenFileName(parent, title, directory, filter);
     if (path.isEmpty()) return std::nullopt;
     return path;
 }
 
-std::optional<QString> QtUserPrompts::SaveFile(QWidget* parent, const QString& title, const QString& proposedPath,
-                                               const QString& filter, const QString& defaultSuffix) {
+std::optional<QString> QtUserPrompts::SaveFile(QWidget* parent, const QString& title,
+                                               const QString& proposedPath, const QString& filter,
+                                               const QString& defaultSuffix) {
     QFileDialog dialog(parent, title, proposedPath, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -10,7 +10,7 @@ class QWidget;
 namespace pw {
 
 class UserPrompts {
-public:
+  public:
     enum class Answer { Yes, No, Cancel };
     virtual ~UserPrompts() = default;
 
@@ -22,13 +22,14 @@ public:
     virtual std::optional<QString> OpenFile(QWidget* parent, const QString& title, const QString& directory,
                                             const QString& filter) = 0;
     // The save dialog (asks before overwriting): the chosen path, nothing when cancelled.
-    virtual std::optional<QString> SaveFile(QWidget* parent, const QString& title, const QString& proposedPath,
-                                            const QString& filter, const QString& defaultSuffix) = 0;
+    virtual std::optional<QString> SaveFile(QWidget* parent, const QString& title,
+                                            const QString& proposedPath, const QString& filter,
+                                            const QString& defaultSuffix) = 0;
 };
 
 // The platform's message boxes and file dialogs.
 class QtUserPrompts : public UserPrompts {
-public:
+  public:
     Answer AskYesNoCancel(QWidget* parent, const QString& title, const QString& text) override;
     bool AskYesNo(QWidget* parent, const QString& title, const QString& text) override;
     void Warning(QWidget* parent, const QString& title, const QString& text) override;

@@ -34,11 +34,12 @@ PanelPropertiesValues PanelPropertiesOf(const TPlatine& panel);
 void ApplyPanelProperties(TPlatine& panel, const PanelPropertiesValues& values);
 
 class WindowDialogs {
-public:
+  public:
     virtual ~WindowDialogs() = default;
     // TPlatinenDlg: the confirmed values, nothing when cancelled. The dialog keeps itself open
     // while a size lies outside 10 to 600 mm.
-    virtual std::optional<PanelPropertiesValues> PanelProperties(QWidget* parent, const PanelPropertiesValues& shown) = 0;
+    virtual std::optional<PanelPropertiesValues> PanelProperties(QWidget* parent,
+                                                                 const PanelPropertiesValues& shown) = 0;
     // TRasterDlg: the entered values, nothing when cancelled.
     virtual std::optional<GridDialogValues> Grid(QWidget* parent, const GridDialogValues& shown) = 0;
     // TVieleck_Dlg: the regular polygon's values, nothing when cancelled.

@@ -7,7 +7,9 @@
 
 namespace pw {
 
-void Autosave::SetInterval(int minutes) { interval_ = std::clamp(minutes, kMinInterval, kMaxInterval); }
+void Autosave::SetInterval(int minutes) {
+    interval_ = std::clamp(minutes, kMinInterval, kMaxInterval);
+}
 
 bool Autosave::Tick() {
     if (!active_) return false;

@@ -11,7 +11,7 @@ namespace pw {
 class IniFile;
 
 class Autosave {
-public:
+  public:
     static constexpr int kTimerMs = 60000;
     static constexpr int kMinInterval = 1;
     static constexpr int kMaxInterval = 60;
@@ -31,7 +31,7 @@ public:
     void Read(const IniFile& ini);
     void Write(IniFile& ini) const;
 
-private:
+  private:
     bool active_ = true;
     int interval_ = 10;
     int counter_ = 0;

@@ -14,7 +14,9 @@
 namespace pw {
 
 namespace {
-QString T(const char* german, const char* english) { return QString::fromUtf8(Tr(german, english)); }
+QString T(const char* german, const char* english) {
+    return QString::fromUtf8(Tr(german, english));
+}
 }  // namespace
 
 BackupDialog::BackupDialog(QWidget* parent)
@@ -60,6 +62,8 @@ void BackupDialog::Store(Autosave& autosave) const {
     autosave.SetInterval(spin_->value());
 }
 
-void BackupDialog::UpdateSpin() { spin_->setEnabled(check_->isChecked()); }
+void BackupDialog::UpdateSpin() {
+    spin_->setEnabled(check_->isChecked());
+}
 
 }  // namespace pw

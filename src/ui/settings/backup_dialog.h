@@ -13,7 +13,7 @@ class Autosave;
 
 class BackupDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit BackupDialog(QWidget* parent = nullptr);
 
     void Load(const Autosave& autosave);
@@ -23,7 +23,7 @@ public:
     QCheckBox* CheckBox() const { return check_; }
     QSpinBox* Spin() const { return spin_; }
 
-private:
+  private:
     void UpdateSpin();
 
     QCheckBox* check_;

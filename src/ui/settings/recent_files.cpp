@@ -11,7 +11,8 @@ namespace {
 
 bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 
@@ -41,7 +42,9 @@ std::string RecentFiles::Caption(size_t k) const {
     return "&" + std::to_string(k) + " " + FileNameOf(Entry(k));
 }
 
-bool RecentFiles::Shown(size_t k) const { return Entry(k).size() > 1; }
+bool RecentFiles::Shown(size_t k) const {
+    return Entry(k).size() > 1;
+}
 
 void RecentFiles::Read(const IniFile& ini) {
     for (size_t i = 0; i < kCount; ++i) entries_[i] = ini.ReadString("History", kKeys[i]);

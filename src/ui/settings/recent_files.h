@@ -10,7 +10,7 @@ namespace pw {
 class IniFile;
 
 class RecentFiles {
-public:
+  public:
     static constexpr size_t kCount = 4;
 
     // Entry k (1 to 4); empty when unused.
@@ -30,7 +30,7 @@ public:
     void Read(const IniFile& ini);
     void Write(IniFile& ini) const;
 
-private:
+  private:
     std::array<std::string, kCount> entries_;
 };
 

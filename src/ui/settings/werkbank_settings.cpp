@@ -11,19 +11,32 @@ std::string InDirectory(const std::string& dir, const char* name) {
 
 }  // namespace
 
-WerkbankSettings::WerkbankSettings(const std::string& programDir) : ini_(InDirectory(programDir, kFileName)) {}
+WerkbankSettings::WerkbankSettings(const std::string& programDir)
+    : ini_(InDirectory(programDir, kFileName)) {}
 
-bool WerkbankSettings::Load() { return ini_.Load(); }
+bool WerkbankSettings::Load() {
+    return ini_.Load();
+}
 
-bool WerkbankSettings::Flush() { return ini_.Save(); }
+bool WerkbankSettings::Flush() {
+    return ini_.Save();
+}
 
-std::string WerkbankSettings::EditFile() const { return ini_.ReadString("Plattenwerk", "Editfile"); }
+std::string WerkbankSettings::EditFile() const {
+    return ini_.ReadString("Plattenwerk", "Editfile");
+}
 
-void WerkbankSettings::SetEditFile(const std::string& path) { ini_.WriteString("Plattenwerk", "Editfile", path); }
+void WerkbankSettings::SetEditFile(const std::string& path) {
+    ini_.WriteString("Plattenwerk", "Editfile", path);
+}
 
-int WerkbankSettings::LibraryIndex() const { return ini_.ReadInteger("Bibliothek", "Index", 0); }
+int WerkbankSettings::LibraryIndex() const {
+    return ini_.ReadInteger("Bibliothek", "Index", 0);
+}
 
-void WerkbankSettings::SetLibraryIndex(int index) { ini_.WriteInteger("Bibliothek", "Index", index); }
+void WerkbankSettings::SetLibraryIndex(int index) {
+    ini_.WriteInteger("Bibliothek", "Index", index);
+}
 
 ToolWindowPlacement WerkbankSettings::Placement(const std::string& caption) const {
     ToolWindowPlacement p;

@@ -22,7 +22,7 @@ struct ToolWindowPlacement {
 };
 
 class WerkbankSettings {
-public:
+  public:
     static constexpr const char* kFileName = "Werkbank.INI";
 
     // The settings file in the given program directory (with or without a trailing '/').
@@ -52,7 +52,7 @@ public:
     void ReadAutosave(Autosave& autosave) const { autosave.Read(ini_); }
     void WriteAutosave(const Autosave& autosave) { autosave.Write(ini_); }
 
-private:
+  private:
     IniFile ini_;
 };
 
