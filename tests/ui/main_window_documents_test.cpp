@@ -62,7 +62,7 @@ TEST_F(Documents, YesOnAnUnnamedDocumentAsksForANameAndSaves) {
 TEST_F(Documents, YesOnAnUnnamedDocumentWithTheSaveDialogCancelledStops) {
     AddBox(100, 100, 500, 500);
     prompts.answers = {Answer::Yes};
-    prompts.savePaths = {std::nullopt};
+    prompts.savePaths = {QString()};
     Trigger("DateiNeuBtn");
     EXPECT_TRUE(window->Cancelled());
     EXPECT_EQ(Panel().ElementCount(), 1u);
@@ -206,7 +206,7 @@ TEST_F(Documents, ADamagedFileOpensUnnamedSoThatSavingCannotOverwriteIt) {
     EXPECT_EQ(window->CurrentFile(), home.Path() + "/NONAME.FPL");
     EXPECT_TRUE(window->Recent().Entry(1).empty());
     // Saving asks for a name and the damaged file stays as it was.
-    prompts.savePaths = {std::nullopt};
+    prompts.savePaths = {QString()};
     Trigger("Speichern1");
     EXPECT_EQ(prompts.Count("Save"), 1);
     EXPECT_EQ(Bytes(path), bytes);

@@ -27,6 +27,8 @@ struct WindowFixture : ::testing::Test {
     std::unique_ptr<MainWindow> window;
     // The document named on the command line.
     std::optional<std::string> commandLine;
+    // The program's own dialogs rather than the scripted ones.
+    bool programDialogs = false;
 
     ~WindowFixture() override { Close(); }
 
@@ -36,7 +38,7 @@ struct WindowFixture : ::testing::Test {
         options.dirs.home = home.Path() + "/";
         options.dirs.data = std::string(PW_DATA_DIR) + "/";
         options.prompts = &prompts;
-        options.dialogs = &dialogs;
+        options.dialogs = programDialogs ? nullptr : &dialogs;
         options.titlePicture = false;
         options.document = commandLine;
         window = std::make_unique<MainWindow>(options);

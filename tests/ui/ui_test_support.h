@@ -59,8 +59,9 @@ class ScriptedPrompts : public UserPrompts {
     std::vector<Asked> asked;
     std::deque<Answer> answers;
     std::deque<bool> yesNo;
-    std::deque<std::optional<QString>> openPaths;
-    std::deque<std::optional<QString>> savePaths;
+    // Paths the file dialogs give; an empty one cancels the dialog, as an empty queue does.
+    std::deque<QString> openPaths;
+    std::deque<QString> savePaths;
     QString lastSaveProposal;
     QString lastOpenDirectory;
 
@@ -88,16 +89,20 @@ class ScriptedPrompts : public UserPrompts {
                                     const QString&) override {
         asked.push_back({"Open", title, directory});
         lastOpenDirectory = directory;
-        return Take(openPaths, std::optional<QString>());
+        return Chosen(Take(openPaths, QString()));
     }
     std::optional<QString> SaveFile(QWidget*, const QString& title, const QString& proposed, const QString&,
                                     const QString&) override {
         asked.push_back({"Save", title, proposed});
         lastSaveProposal = proposed;
-        return Take(savePaths, std::optional<QString>());
+        return Chosen(Take(savePaths, QString()));
     }
 
   private:
+    static std::optional<QString> Chosen(const QString& path) {
+        if (path.isEmpty()) return std::nullopt;
+        return path;
+    }
     template <class T>
     static T Take(std::deque<T>& queue, T fallback) {
         if (queue.empty()) return fallback;

@@ -1,11 +1,15 @@
 // plattenwerk: the front-panel designer. Usage: plattenwerk [--home DIR] [DOCUMENT.fpl]
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 
 #include "ui/app/program_dirs.h"
 #include "ui/main/main_window.h"
+#include "ui/settings/werkbank_settings.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -19,6 +23,12 @@ int main(int argc, char** argv) {
                                             "The program directory %1 cannot be created.")
                                  .arg(QString::fromStdString(options.dirs.home)));
     options.document = line.document;
+    // Qt's own dialogs (files, colours) speak German too, where Qt's translations are installed.
+    QTranslator qtTexts;
+    if (!pw::ReadEnglishFromLanguageFile(options.dirs.home) &&
+        qtTexts.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     pw::MainWindow window(options);
     // Without a window manager a maximised window keeps its size: take the screen's.
     if (QScreen* screen = QGuiApplication::primaryScreen()) window.setGeometry(screen->availableGeometry());
