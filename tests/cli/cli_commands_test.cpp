@@ -119,6 +119,10 @@ TEST(CliScale, WritesAScaleDocumentThatInfoLists) {
     ASSERT_EQ(j["panels"][0]["elements"].size(), 1u);
     EXPECT_EQ(j["panels"][0]["elements"][0]["class"], "TScale");
     EXPECT_EQ(RunCli({"scale", "13", dir.File("bad.fpl")}).code, 2);
+    // With a style, --help lists its parameters with their numbers.
+    CliResult help = RunCli({"scale", "1", "--help", "--lang", "en"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_NE(help.out.find("  5  1.Division: Length [mm] = 7"), std::string::npos) << help.out;
 }
 
 // Exit status 2, one line on the error stream, nothing written.
