@@ -204,7 +204,9 @@ public:
     virtual void HoverAt(IPoint view, bool shift);
     // One repaint of the view, every drawing clipped to dirty (view pixels): the aids are taken
     // off, the panel, origin marker and marker point painted, the aids and handles put back.
-    void PaintView(Canvas& canvas, const IRect& dirty);
+    // With a ground colour the dirty area around the panel is filled with it first, so that
+    // the repaint is whole even where the picture held something else (after scrolling).
+    void PaintView(Canvas& canvas, const IRect& dirty, std::optional<Color> ground = std::nullopt);
 
     // --- Properties ---
     ShortString40 Name;

@@ -292,7 +292,7 @@ void TPlatine::RedrawAids(Canvas& c) {
     if (Selector) Selector->Draw(c);
 }
 
-void TPlatine::PaintView(Canvas& c, const IRect& dirty) {
+void TPlatine::PaintView(Canvas& c, const IRect& dirty, std::optional<Color> ground) {
     Canvas* previous = canvas_;
     canvas_ = &c;
     auto clipToDirty = [&] {
@@ -308,6 +308,17 @@ void TPlatine::PaintView(Canvas& c, const IRect& dirty) {
     EraseAids(c);
     if (ghost) EraseGhost();
     if (feedback) HidePendingFeedback();
+    if (ground) {
+        // The aids were taken off above and are put back below: where the ground replaces the
+        // picture they end up drawn once on it, as everywhere else.
+        PixelMapping pixels(c);
+        c.SetPenStyle(PenStyle::Clear);
+        c.SetPenMode(PenMode::Copy);
+        c.SetBrushStyle(bsSolid);
+        c.SetBrushColor(*ground);
+        c.Rectangle({dirty.x1, dirty.y1, dirty.x2 + 1, dirty.y2 + 1});
+        c.SetPenStyle(PenStyle::Solid);
+    }
 
     PrepareCanvas(c);
     c.IntersectClipRect({0, 0, RoundToInt(Width), RoundToInt(Height)});

@@ -55,7 +55,10 @@ int TSizer::HandleAt(IPoint device, const Canvas& canvas) const {
 }
 
 void TSizer::DrawHandles(Canvas& c) const {
-    c.SetPenMode(PenMode::Xor);
+    // Drawn over the freshly painted panel at every repaint and taken off by repainting their
+    // area, so plain drawing serves: the frame colour (black on light panels, white on dark
+    // ones) drawn exclusive-or would leave a light panel unchanged.
+    c.SetPenMode(PenMode::Copy);
     c.SetPenStyle(PenStyle::Solid);
     c.SetPenColor(color);
     c.SetPenWidth(2);

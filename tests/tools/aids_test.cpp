@@ -173,7 +173,9 @@ TEST_F(Aids, HandlesArePaintedSevenPixelsLarge) {
     EXPECT_EQ(panel.Sizer->handleSize, 35);
     size_t handles = 0;
     for (const RecordedCall& c : canvas.calls)
-        if (c.kind == RecordedCall::Kind::Rectangle && c.pen.mode == PenMode::Xor) {
+        if (c.kind == RecordedCall::Kind::Rectangle && c.pen.width == 2) {
+            EXPECT_EQ(c.pen.mode, PenMode::Copy);
+            EXPECT_EQ(c.pen.color, kBlack);  // on the light panel
             ++handles;
             EXPECT_EQ(c.rect.x2 - c.rect.x1, 7);
         }

@@ -3,9 +3,19 @@
 // viewport keeps the visible part of the panel in an RGB32 image, drawn through the Qt canvas;
 // paintEvent only copies that image to the screen. Mouse and key input go to the panel's mouse
 // tools; the panel's notifications come out as signals.
+//
+// The panel draws its exclusive-or aids (rubber band, crosshair, temporary line, drag ghost)
+// straight into the image while it handles an event, and reports areas to repaint; the view
+// repaints those areas (PaintView) when the panel's call returns, so that the panel's state and
+// the picture always agree. A change of zoom or scroll position repaints the whole image.
+//
+// Mouse wheel: scrolls vertically, with Shift horizontally; with Ctrl it zooms about the pointer
+// (four ZoomSteps of 3 % per notch).
 
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <QPainter>
+#include <QRegion>
 #include <QTimer>
 #include <memory>
 
@@ -17,7 +27,7 @@ class QtCanvas;
 
 class PanelView : public QAbstractScrollArea {
     Q_OBJECT
-public:
+  public:
     // The view owns its panel.
     explicit PanelView(std::unique_ptr<TPlatine> panel, QWidget* parent = nullptr);
     ~PanelView() override;
@@ -27,22 +37,29 @@ public:
 
     // Repaints the whole visible area from the model.
     void RepaintPanel();
-    // Syncs the scroll bars with the model's zoom and scroll position (after zoom commands).
+    // Syncs the scroll bars with the model's zoom and scroll position (after zoom commands) and
+    // repaints the whole visible area.
     void SyncScrollBars();
     // Keys that reach the panel through the main window's keyboard focus field.
     bool HandleKey(int qtKey, Qt::KeyboardModifiers modifiers);
-    // The picture currently shown (for tests).
-    const QImage& Picture() const { return image_; }
+    // A copy of the picture currently shown (for tests and screenshots).
+    QImage Picture() const;
 
-signals:
-    void clicked();                            // OnMyClick
-    void changed();                            // OnChange: zoom or scroll position
-    void modeChanged();                        // OnModeChange
-    void elementMarked();                      // OnBtMarkieren
+    // Paints the areas the panel reported since the last event now. Every view does this when
+    // the panel call it handles returns; a dialog that opens in the middle of a panel call
+    // (element properties) calls FlushAll first, so that the element being edited shows.
+    void Flush();
+    static void FlushAll();
+
+  signals:
+    void clicked();                             // OnMyClick
+    void changed();                             // OnChange: zoom or scroll position
+    void modeChanged();                         // OnModeChange
+    void elementMarked();                       // OnBtMarkieren
     void popupRequested(const QPoint& global);  // OnPopupRequest
     void mouseMoved(bool shift, int x, int y);  // OnMyMouseMove, control pixels
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -51,12 +68,54 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
-private:
+  private:
+    // Collects the areas the panel invalidates (view pixels).
+    class Invalidations : public InvalidateSink {
+      public:
+        explicit Invalidations(PanelView& view) : view_(view) {}
+        void InvalidateRect(const IRect& device) override;
+
+      private:
+        PanelView& view_;
+    };
+
+    void ConnectPanel();
+    void DisconnectPanel();
+    // The image and canvas follow the viewport's size.
+    void FitImageToViewport();
+    void PaintArea(const QRect& area);
+    void MarkWhole();
+    void RequestFlush();
+    // Runs one panel call: input that arrives meanwhile (from a dialog's event loop) is held
+    // off, and what the call invalidated is painted afterwards.
+    template <class F>
+    void Run(F&& call);
+    MouseEvent ToMouseEvent(const QMouseEvent& event, QPoint pos) const;
+    // The pointer position for the panel: clamped to the confinement area while the panel
+    // confines the pointer (and the real pointer put back there).
+    QPoint ConfinedPosition(QPoint pos);
+    bool MayMovePointer() const;
+    void MovePointerTo(QPoint viewPos);
+    void ApplyPointerState();
+    void CentrePointer();
+    void UpdateAutoScrollTimer();
+    void AutoScrollTick();
+
     std::unique_ptr<TPlatine> panel_;
     QImage image_;
+    QPainter painter_;
     std::unique_ptr<QtCanvas> canvas_;
+    Invalidations invalidations_{*this};
     QTimer autoScrollTimer_;
+    QRegion dirty_;
+    bool wholeDirty_ = true;
+    bool flushQueued_ = false;
+    bool syncingScrollBars_ = false;
+    int callDepth_ = 0;
+    int wheelZoomRemainder_ = 0;
 };
 
 }  // namespace pw

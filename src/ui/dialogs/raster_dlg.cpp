@@ -1,0 +1,68 @@
+#include "ui/dialogs/raster_dlg.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "ui/dialogs/dialog_frame.h"
+#include "ui/dialogs/number_field.h"
+
+namespace pw {
+
+TRasterDlg::TRasterDlg(QWidget* parent, const QString& unit) : QDialog(parent) {
+    setObjectName(QStringLiteral("RasterDlg"));
+    setWindowTitle(TrQ("Raster einrichten", "Grid"));
+    auto* layout = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    UrsprungXEdit = new NumberField(1.0, 0, 600, 1, 4, this);
+    UrsprungXEdit->setObjectName(QStringLiteral("UrsprungXEdit"));
+    UrsprungYEdit = new NumberField(1.0, 0, 600, 1, 4, this);
+    UrsprungYEdit->setObjectName(QStringLiteral("UrsprungYEdit"));
+    FangEdit = new NumberField(0.1, 0.1, 10, 2, 5, this);
+    FangEdit->setObjectName(QStringLiteral("FangEdit"));
+    const struct {
+        QString label;
+        NumberField* field;
+    } rows[] = {{TrQ("Ursprung X", "Origin X"), UrsprungXEdit},
+                {TrQ("Ursprung Y", "Origin Y"), UrsprungYEdit},
+                {TrQ("Fang", "Capture"), FangEdit}};
+    int row = 0;
+    for (const auto& r : rows) {
+        grid->addWidget(new QLabel(r.label, this), row, 0);
+        grid->addWidget(r.field, row, 1);
+        grid->addWidget(new QLabel(unit, this), row, 2);
+        ++row;
+    }
+    layout->addLayout(grid);
+    RasterCheckbox = new QCheckBox(TrQ("Raster sichtbar", "Show grid"), this);
+    RasterCheckbox->setObjectName(QStringLiteral("RasterCheckbox"));
+    layout->addWidget(RasterCheckbox);
+    AddDialogButtons(*this, *layout);
+    MakeFixedSize(*this);
+}
+
+void TRasterDlg::SetValues(const GridDialogValues& v) {
+    UrsprungXEdit->SetText(QString::fromStdString(v.originX));
+    UrsprungYEdit->SetText(QString::fromStdString(v.originY));
+    FangEdit->SetText(QString::fromStdString(v.spacing));
+    RasterCheckbox->setChecked(v.visible);
+}
+
+GridDialogValues TRasterDlg::Values() const {
+    GridDialogValues v;
+    v.originX = UrsprungXEdit->Text().toStdString();
+    v.originY = UrsprungYEdit->Text().toStdString();
+    v.spacing = FangEdit->Text().toStdString();
+    v.visible = RasterCheckbox->isChecked();
+    return v;
+}
+
+std::optional<GridDialogValues> ShowGridDialog(QWidget* parent, const GridDialogValues& shown) {
+    TRasterDlg dialog(parent);
+    dialog.SetValues(shown);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Values();
+}
+
+}  // namespace pw

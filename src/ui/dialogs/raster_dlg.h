@@ -1,0 +1,36 @@
+#pragma once
+// TRasterDlg: the grid dialog (origin, snap spacing, grid shown). It shows the texts it is given
+// and gives back the texts entered; the grid command judges them and shows the dialog again
+// until they are accepted or the user cancels.
+
+#include <QDialog>
+#include <optional>
+
+#include "core/dialog_commands.h"
+
+class QCheckBox;
+
+namespace pw {
+
+class NumberField;
+
+class TRasterDlg : public QDialog {
+    Q_OBJECT
+  public:
+    // unit: the unit text the three fields are labelled with (the main window's, "mm").
+    explicit TRasterDlg(QWidget* parent = nullptr, const QString& unit = QStringLiteral("mm"));
+
+    void SetValues(const GridDialogValues& values);
+    GridDialogValues Values() const;
+
+    NumberField* UrsprungXEdit;
+    NumberField* UrsprungYEdit;
+    NumberField* FangEdit;
+    QCheckBox* RasterCheckbox;
+};
+
+// Shows the dialog modally with the values: what was entered, nothing when cancelled. This is
+// the dialog function the grid command takes.
+std::optional<GridDialogValues> ShowGridDialog(QWidget* parent, const GridDialogValues& shown);
+
+}  // namespace pw

@@ -1,0 +1,205 @@
+// The view's picture: exclusive-or aids drawn and erased on the real image, partial repaints and
+// scrolling that keep the picture and the panel's state in step, scroll bars and the wheel.
+#include <QApplication>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "../render/image_probe.h"
+#include "view_test_support.h"
+
+using namespace pw;
+using namespace pw::test;
+
+namespace {
+
+constexpr Color kPanel = 0xE6E6E6;
+
+class ViewPicture : public ViewTest {
+  protected:
+    // The picture as a fresh repaint of the whole view gives it.
+    QImage Fresh() {
+        view->RepaintPanel();
+        return view->Picture();
+    }
+    void Wheel(QPoint pos, int angle, Qt::KeyboardModifiers m = {}) {
+        QWheelEvent e(pos, area()->mapToGlobal(pos), QPoint(), QPoint(0, angle), Qt::NoButton, m,
+                      Qt::NoScrollPhase, false);
+        QApplication::sendEvent(area(), &e);
+    }
+};
+
+TEST_F(ViewPicture, CrosshairDrawnAndErasedRestoresThePicture) {
+    const QImage before = view->Picture();
+    EXPECT_EQ(PixelColor(before, 300, 300), kPanel);
+    Mode(emLinie);
+    Move(300, 300);
+    const QImage with = view->Picture();
+    EXPECT_NE(with, before);
+    // Exclusive-or with blue xor silver, across the whole view.
+    EXPECT_EQ(PixelColor(with, 100, 300), kPanel ^ kGhostColor);
+    EXPECT_EQ(PixelColor(with, 300, 500), kPanel ^ kGhostColor);
+    Move(350, 320);
+    EXPECT_EQ(PixelColor(view->Picture(), 100, 300), kPanel);
+    Mode(emStandard);
+    EXPECT_EQ(view->Picture(), before);
+}
+
+TEST_F(ViewPicture, RubberBandDrawnAndErasedRestoresThePicture) {
+    AddRect(500, 500, 1000, 750);
+    const QImage before = view->Picture();
+    Press(500, 400);
+    Move(600, 520);
+    EXPECT_NE(view->Picture(), before);
+    Release(600, 520);
+    EXPECT_EQ(view->Picture(), before);
+}
+
+TEST_F(ViewPicture, DragGhostThereAndBackRestoresThePicture) {
+    AddRect(500, 500, 1000, 750);
+    Click(150, 125);  // selected, with its handles
+    const QImage before = view->Picture();
+    Press(150, 125);
+    Move(250, 205);
+    const QImage dragging = view->Picture();
+    EXPECT_NE(dragging, before);
+    // The element is hidden; its ghost is drawn exclusive-or at the new place.
+    EXPECT_EQ(PixelColor(dragging, 150, 100), kPanel);
+    Move(150, 125);
+    Release(150, 125);
+    EXPECT_EQ(view->Picture(), before);
+}
+
+TEST_F(ViewPicture, HandlesShowOnLightAndDarkPanels) {
+    TBauteil* r = AddRect(100, 100, 200, 150);
+    panel().SelectElement(r, true);
+    panel().UpdateSelectionFrame();
+    Settle();
+    // Handle 1 lies outside the corner (95, 95) of the pen-inclusive frame, 7 pixels large.
+    EXPECT_EQ(PixelColor(view->Picture(), 16, 16), kBlack);
+    panel().SetFrontplattenFarbe(0x402020);
+    panel().UpdateSelectionFrame();
+    view->RepaintPanel();
+    EXPECT_EQ(PixelColor(view->Picture(), 16, 16), kWhite);
+    panel().SelectAll(false);
+    Settle();
+    EXPECT_EQ(PixelColor(view->Picture(), 16, 16), 0x402020u);
+}
+
+TEST_F(ViewPicture, PartialRepaintKeepsTheAidsWhole) {
+    AddRect(500, 500, 1000, 750);
+    const QImage before = view->Picture();
+    Mode(emLinie);
+    Move(300, 300);
+    Click(300, 300);
+    Move(400, 350);  // crosshair gone, temporary line from (300, 300) to (400, 350)
+    panel().InvalidateModelRect({1000, 1000, 2500, 2000});
+    view->Flush();
+    const QImage partly = view->Picture();
+    EXPECT_EQ(partly, Fresh());
+    Click(400, 350, Qt::RightButton);  // a line of one vertex is dropped
+    EXPECT_EQ(panel().ElementCount(), 1u);
+    EXPECT_EQ(view->Picture(), before);
+}
+
+TEST_F(ViewPicture, GroundAroundThePanelKeepsTheAidsInStep) {
+    panel().SetZoom(2);  // the panel covers 404 x 404 pixels
+    view->SyncScrollBars();
+    Settle();
+    const QImage before = view->Picture();
+    const Color ground = PixelColor(before, 600, 300);
+    EXPECT_NE(ground, kPanel);
+    EXPECT_EQ(PixelColor(before, 200, 200), kPanel);
+    Mode(emLinie);
+    Move(200, 200);
+    EXPECT_EQ(PixelColor(view->Picture(), 600, 200), ground ^ kGhostColor);
+    // An area that takes in panel and ground is repainted: the crosshair stays drawn once.
+    panel().Window->InvalidateRect({350, 150, 700, 250});
+    view->Flush();
+    EXPECT_EQ(PixelColor(view->Picture(), 600, 200), ground ^ kGhostColor);
+    Mode(emStandard);
+    EXPECT_EQ(view->Picture(), before);
+}
+
+TEST_F(ViewPicture, ZoomingOutPaintsTheGroundWhereThePanelWas) {
+    panel().SetZoom(3);  // 604 pixels: the panel fits, no scroll bars
+    view->SyncScrollBars();
+    Settle();
+    EXPECT_EQ(PixelColor(view->Picture(), 500, 300), kPanel);
+    panel().SetZoom(2);
+    view->SyncScrollBars();
+    Settle();
+    const QColor mid = view->palette().color(QPalette::Mid);
+    EXPECT_EQ(PixelColor(view->Picture(), 500, 300), RGBColor(mid.red(), mid.green(), mid.blue()));
+    EXPECT_EQ(PixelColor(view->Picture(), 300, 300), kPanel);
+    // With the crosshair across panel and ground, zooming in and out again leaves it whole.
+    Mode(emLinie);
+    Move(200, 200);
+    for (double z : {3.0, 2.0}) {
+        panel().SetZoom(z);
+        view->SyncScrollBars();
+        Settle();
+    }
+    Mode(emStandard);
+    const QImage after = view->Picture();
+    EXPECT_EQ(after, Fresh());
+}
+
+TEST_F(ViewPicture, ScrollingWithAidsShownRepaintsThemInPlace) {
+    Mode(emLinie);
+    Move(300, 300);
+    view->horizontalScrollBar()->setValue(100);
+    view->verticalScrollBar()->setValue(40);
+    EXPECT_EQ(panel().ScrollX, 100);
+    EXPECT_EQ(panel().ScrollY, 40);
+    Settle();
+    EXPECT_EQ(view->Picture(), Fresh());
+    Move(310, 310);
+    Mode(emStandard);
+    EXPECT_EQ(view->Picture(), Fresh());
+}
+
+TEST_F(ViewPicture, ScrollBarsSpanThePanelControl) {
+    // The control is the panel in pixels plus 4.
+    EXPECT_EQ(panel().ControlWidth(), 2004);
+    EXPECT_EQ(view->horizontalScrollBar()->maximum(), 2004 - panel().ViewWidth);
+    EXPECT_EQ(view->verticalScrollBar()->maximum(), 2004 - panel().ViewHeight);
+    EXPECT_EQ(view->horizontalScrollBar()->pageStep(), panel().ViewWidth);
+    panel().ScrollTo(300, 200);  // as a stored view does
+    EXPECT_EQ(view->horizontalScrollBar()->value(), 300);
+    EXPECT_EQ(view->verticalScrollBar()->value(), 200);
+    Settle();
+    EXPECT_EQ(view->Picture(), Fresh());
+    panel().SetZoom(1);
+    view->SyncScrollBars();
+    EXPECT_EQ(view->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(panel().ScrollX, 0);
+}
+
+TEST_F(ViewPicture, WheelScrollsAndWithCtrlZoomsAboutThePointer) {
+    Wheel({400, 300}, -120);
+    EXPECT_EQ(panel().ScrollY, 60);
+    Wheel({400, 300}, -120, Qt::ShiftModifier);
+    EXPECT_EQ(panel().ScrollX, 60);
+    const MPoint under = panel().PixelToModel({200 + panel().ScrollX, 150 + panel().ScrollY});
+    Wheel({200, 150}, 120, Qt::ControlModifier);
+    EXPECT_NEAR(panel().Zoom(), 10 * 1.03 * 1.03 * 1.03 * 1.03, 1e-9);
+    const MPoint after = panel().PixelToModel({200 + panel().ScrollX, 150 + panel().ScrollY});
+    EXPECT_NEAR(static_cast<double>(after.x), static_cast<double>(under.x), 5);
+    EXPECT_NEAR(static_cast<double>(after.y), static_cast<double>(under.y), 5);
+    EXPECT_EQ(view->horizontalScrollBar()->value(), panel().ScrollX);
+    EXPECT_EQ(view->horizontalScrollBar()->maximum(), panel().ControlWidth() - panel().ViewWidth);
+    Settle();
+    EXPECT_EQ(view->Picture(), Fresh());
+}
+
+TEST_F(ViewPicture, ResizingTheViewFollowsWithImageAndModel) {
+    view->resize(500, 400);
+    Settle();
+    EXPECT_EQ(view->Picture().size(), area()->size());
+    EXPECT_EQ(panel().ViewWidth, area()->width());
+    EXPECT_EQ(panel().ViewHeight, area()->height());
+    EXPECT_EQ(view->horizontalScrollBar()->maximum(), panel().ControlWidth() - panel().ViewWidth);
+}
+
+}  // namespace
