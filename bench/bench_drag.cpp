@@ -5,49 +5,14 @@
 
 #include <memory>
 
+#include "bench_elements_grid.h"
 #include "core/null_canvas.h"
 #include "core/platine.h"
-#include "elements/bohrung.h"
-#include "elements/kreis.h"
-#include "elements/rechteck.h"
 
 namespace {
 
-constexpr int kElements = 10000;
-constexpr int kSelected = 100;
-
-std::unique_ptr<pw::TBauteil> MakeElement(int i) {
-    const pw::Real x = static_cast<pw::Real>(i % 100) * 290 + 200,
-                   y = static_cast<pw::Real>(i / 100) * 290 + 200;
-    switch (i % 4) {
-        case 0: {
-            auto r = std::make_unique<pw::TRechteck>();
-            for (pw::MPoint p : {pw::MPoint{x, y}, {x + 200, y}, {x + 200, y + 120}, {x, y + 120}})
-                r->AddPoint(p);
-            r->SetStiftBreite(25);
-            return r;
-        }
-        case 1: {
-            auto l = std::make_unique<pw::TLinie>();
-            for (pw::MPoint p : {pw::MPoint{x, y}, {x + 150, y + 80}, {x + 220, y + 10}}) l->AddPoint(p);
-            l->SetStiftBreite(25);
-            return l;
-        }
-        case 2: {
-            auto k = std::make_unique<pw::TKreis>();
-            k->Centre = {x + 100, y + 100};
-            k->RimPoint = {x + 180, y + 100};
-            k->BuildContour();
-            return k;
-        }
-        default: {
-            auto d = std::make_unique<pw::TBohrung>();
-            d->Centre = {x + 100, y + 100};
-            d->Diameter = 150;
-            return d;
-        }
-    }
-}
+using pw::bench::kElements;
+using pw::bench::kSelected;
 
 struct Panel {
     pw::TPlatine panel;
@@ -59,8 +24,8 @@ struct Panel {
         panel.SetZoom(2);
         panel.SetCanvas(&canvas);
         for (int i = 0; i < kElements; ++i) {
-            pw::TBauteil* e = panel.AddElement(MakeElement(i));
-            if (i % (kElements / kSelected) == 0) panel.SelectElement(e, true);
+            pw::TBauteil* e = panel.AddElement(pw::bench::MakeElement(i));
+            if (pw::bench::IsSelected(i)) panel.SelectElement(e, true);
         }
     }
     static pw::MouseEvent At(int32_t x, int32_t y) {

@@ -7,5 +7,8 @@ seconds=${2:-600}
 corpus=fuzz-out/corpus
 mkdir -p "$corpus" fuzz-out/seeds
 "$build/fuzz/make_fuzz_seeds" fuzz-out/seeds
+# Inputs that once failed stay in the seeds, so a fault that comes back shows at once.
+cp fuzz/regressions/* fuzz-out/seeds/
+export LSAN_OPTIONS="suppressions=$(pwd)/fuzz/lsan.supp:print_suppressions=0"
 "$build/fuzz/fuzz_document" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
   -artifact_prefix=fuzz-out/ -print_final_stats=1 "$corpus" fuzz-out/seeds

@@ -13,6 +13,7 @@
 #include "cli/loaded_document.h"
 #include "core/language.h"
 #include "render/panel_render.h"
+#include "scales/scale_document.h"
 
 namespace pw::cli {
 
@@ -116,6 +117,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         out << UsageText();
         return kExitOk;
     }
+    // The scale command has options of its own (repeated --set, --labels, --lang).
+    if (!args.empty() && args[0] == "scale") return RunScaleCommand({args.begin() + 1, args.end()}, out, err);
     try {
         Options o = ParseOptions(args);
         if (o.command == "info") return Info(o, out);

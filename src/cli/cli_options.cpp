@@ -48,13 +48,14 @@ std::string UsageText() {
            "[--no-background] "
            "[--outline]\n"
            "plattenwerk-cli convert IN.fpl OUT.fpl\n"
-           "plattenwerk-cli check FILE.fpl\n";
+           "plattenwerk-cli check FILE.fpl\n"
+           "plattenwerk-cli scale STYLE OUT.fpl [--set INDEX=VALUE]... [--labels TEXT,TEXT,...] [--lang de|en]\n";
 }
 
 Options ParseOptions(const std::vector<std::string>& args) {
     if (args.empty())
-        throw UsageError(Tr("Kein Befehl angegeben (info, render, convert, check; --help zeigt mehr)",
-                            "No command given (info, render, convert, check; --help tells more)"));
+        throw UsageError(Tr("Kein Befehl angegeben (info, render, convert, check, scale; --help zeigt mehr)",
+                            "No command given (info, render, convert, check, scale; --help tells more)"));
     Options o;
     o.command = args[0];
     const CommandShape* shape = nullptr;

@@ -103,13 +103,13 @@ class TTextLabel : public TBauteil {
     MPoint BaselineUnit() const;
     MPoint SideUnit() const;
     // The glyph matrix for the current frame: stretch, shear, mirroring.
-    GlyphMatrix ComputeMatrix(int32_t textWidth) const;
+    GlyphMatrix ComputeMatrix(int64_t textWidth) const;
 
     std::string labelText_;
     FontSpec labelFont_;
     std::vector<IPoint> charOrigins_;
     // Prefix widths of the characters of the last paint: [k] = width of the first k characters.
-    std::vector<int32_t> prefixWidths_;
+    std::vector<int64_t> prefixWidths_;
     std::u32string chars_;
 };
 

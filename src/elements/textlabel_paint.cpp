@@ -21,7 +21,7 @@ void TTextLabel::ComputeCharOrigins() {
     prefixWidths_[0] = 0;
     for (size_t k = 0; k < chars_.size(); ++k)
         prefixWidths_[k + 1] = prefixWidths_[k] + engine.Advance(labelFont_, chars_[k]);
-    const int32_t width = prefixWidths_.back();
+    const int64_t width = prefixWidths_.back();
 
     const Real theta = TextAngle();
     const Real cs = std::cos(theta), sn = std::sin(theta);
@@ -40,7 +40,7 @@ void TTextLabel::ComputeCharOrigins() {
     }
 }
 
-GlyphMatrix TTextLabel::ComputeMatrix(int32_t textWidth) const {
+GlyphMatrix TTextLabel::ComputeMatrix(int64_t textWidth) const {
     GlyphMatrix m;
     const Real stretch = textWidth > 0 ? Distance(Corners[3], Corners[2]) / textWidth : 0;
     m.m11 = ToFixed16(FlippedH ? -stretch : stretch);
@@ -85,7 +85,7 @@ void TTextLabel::Paint(Canvas& c) {
     }
 
     ComputeCharOrigins();
-    const int32_t width = prefixWidths_.back();
+    const int64_t width = prefixWidths_.back();
     if (width <= 0) return;
     Matrix = ComputeMatrix(width);
     const Real theta = TextAngle();

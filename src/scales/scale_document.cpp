@@ -113,7 +113,30 @@ std::string ScaleUsageText() {
            "          and reported\n"
            "  --labels TEXT,...  inscription texts from mark 0 on (\\, is a comma, \\\\ a backslash);\n"
            "          marks without a text are numbered\n"
-           "  --lang de|en       language of parameter names, group names and messages\n";
+           "  --lang de|en       language of parameter names, group names and messages\n"
+           "  scale STYLE --help lists the parameters of the style with their numbers and ranges\n";
+}
+
+std::string ScaleParameterList(int style) {
+    TScale scale;
+    scale.SetStyle(static_cast<uint8_t>(style));
+    const char sep = DecimalSeparator();
+    auto number = [sep](Real v) { return FormatGeneral(v, 15, sep); };
+    std::string out = std::string(Tr("Parameter von Stil ", "Parameters of style ")) + std::to_string(style) + " (" +
+                      ScaleStyleCaption(style) + "):\n";
+    const std::vector<TScaleParam>& params = scale.Params();
+    for (size_t i = 0; i < params.size(); ++i) {
+        const TScaleParam& p = params[i];
+        out += "  " + std::to_string(i) + "  " + p.DisplayName() + " = " +
+               ParamValueText(p, sep, Tr("ja", "yes"), Tr("nein", "no"));
+        if (p.IsNumeric() && p.Range1.Used()) {
+            out += "   (" + number(p.Range1.low) + " .. " + number(p.Range1.high);
+            if (p.Range2.Used()) out += Tr(" oder ", " or ") + number(p.Range2.low) + " .. " + number(p.Range2.high);
+            out += ")";
+        }
+        out += "\n";
+    }
+    return out;
 }
 
 std::vector<std::string> SplitLabels(const std::string& text) {
@@ -164,7 +187,13 @@ ScaleOptions ParseScaleArguments(const std::vector<std::string>& args) {
         else
             o.language = ParseLanguage(value);
     }
-    if (o.help) return o;
+    if (o.help) {
+        // "scale STYLE --help" lists that style's parameters.
+        if (!positional.empty())
+            if (const std::optional<long> style = ParseIndex(positional[0], kScaleStyleCount - 1))
+                o.style = static_cast<int>(*style), o.helpForStyle = true;
+        return o;
+    }
     if (positional.size() < 2)
         throw ScaleUsageError(Tr("Stil und Ausgabedatei fehlen", "STYLE and OUT.fpl are needed"));
     if (positional.size() > 2)
@@ -225,11 +254,12 @@ int RunScaleCommand(const std::vector<std::string>& args, std::ostream& out, std
     LanguageScope scope;
     try {
         const ScaleOptions options = ParseScaleArguments(args);
+        if (options.language) SetLanguage(*options.language);
         if (options.help) {
             out << ScaleUsageText();
+            if (options.helpForStyle) out << ScaleParameterList(options.style);
             return 0;
         }
-        if (options.language) SetLanguage(*options.language);
         std::vector<std::string> corrections;
         std::unique_ptr<TScale> scale = MakeScale(options, corrections);
         for (const std::string& c : corrections) err << c << '\n';

@@ -36,7 +36,12 @@ struct ScaleOptions {
     std::optional<std::vector<std::string>> labels;
     std::optional<Language> language;
     bool help = false;
+    bool helpForStyle = false;  // "scale STYLE --help"
 };
+
+// The parameters of a style as "scale STYLE --help" lists them: number, name [unit], default
+// value and allowed range, in the current language.
+std::string ScaleParameterList(int style);
 
 // The arguments after the word "scale". Options may stand anywhere after the style, as
 // "--set 3=0" or "--set=3=0"; a later --labels or --lang replaces an earlier one.

@@ -18,7 +18,6 @@ const Interval kCount2To50{{2, 50}, {}};
 const Interval kCount1To10{{1, 10}, {}};
 const Interval kCorners{{3, 20}, {}};
 const Interval kPercent{{0, 100}, {}};
-const Interval kNone{{}, {}};
 
 const char* const kMm = "mm";
 const char* const kDegree = "°";

@@ -107,6 +107,24 @@ TEST(CliConvert, WritesTheSameBytesTheProgramWrote) {
     EXPECT_EQ(dir.Listing(), (std::vector<std::string>{"in.fpl", "out.fpl"}));
 }
 
+TEST(CliScale, WritesAScaleDocumentThatInfoLists) {
+    TempDir dir;
+    CliResult r = RunCli({"scale", "1", dir.File("knob.fpl"), "--set", "5=0", "--lang", "en"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.err.find("-0.01"), std::string::npos);  // the zero tick length was corrected
+    CliResult info = RunCli({"info", dir.File("knob.fpl")});
+    ASSERT_EQ(info.code, 0) << info.err;
+    nlohmann::json j = nlohmann::json::parse(info.out);
+    ASSERT_EQ(j["panels"].size(), 1u);
+    ASSERT_EQ(j["panels"][0]["elements"].size(), 1u);
+    EXPECT_EQ(j["panels"][0]["elements"][0]["class"], "TScale");
+    EXPECT_EQ(RunCli({"scale", "13", dir.File("bad.fpl")}).code, 2);
+    // With a style, --help lists its parameters with their numbers.
+    CliResult help = RunCli({"scale", "1", "--help", "--lang", "en"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_NE(help.out.find("  5  1.Division: Length [mm] = 7"), std::string::npos) << help.out;
+}
+
 // Exit status 2, one line on the error stream, nothing written.
 void ExpectUsageError(const TempDir& dir, const std::vector<std::string>& args) {
     std::vector<std::string> before = dir.Listing();

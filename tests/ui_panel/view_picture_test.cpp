@@ -165,6 +165,11 @@ TEST_F(ViewPicture, ScrollBarsSpanThePanelControl) {
     EXPECT_EQ(view->horizontalScrollBar()->maximum(), 2004 - panel().ViewWidth);
     EXPECT_EQ(view->verticalScrollBar()->maximum(), 2004 - panel().ViewHeight);
     EXPECT_EQ(view->horizontalScrollBar()->pageStep(), panel().ViewWidth);
+    panel().ScrollTo(300, 200);  // as a stored view does
+    EXPECT_EQ(view->horizontalScrollBar()->value(), 300);
+    EXPECT_EQ(view->verticalScrollBar()->value(), 200);
+    Settle();
+    EXPECT_EQ(view->Picture(), Fresh());
     panel().SetZoom(1);
     view->SyncScrollBars();
     EXPECT_EQ(view->horizontalScrollBar()->maximum(), 0);

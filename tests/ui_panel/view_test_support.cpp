@@ -69,6 +69,7 @@ void ViewTest::Mode(TEditMode mode) {
 
 void ViewTest::Settle() {
     QApplication::processEvents();
+    view->Flush();
 }
 
 TBauteil* ViewTest::AddRect(Real x1, Real y1, Real x2, Real y2, Real pen) {

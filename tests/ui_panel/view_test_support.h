@@ -36,8 +36,8 @@ class ViewTest : public ::testing::Test {
     void Move(int x, int y, Qt::KeyboardModifiers m = {});
     // Sets the edit mode as the tool buttons do and lets the view paint.
     void Mode(TEditMode mode);
-    // Runs what the event loop has pending (queued repaints).
-    static void Settle();
+    // Runs what the event loop has pending (layout, queued repaints) and paints what is left.
+    void Settle();
 
     template <class T>
     T* Last() {

@@ -96,7 +96,8 @@ void PanelView::ConnectPanel() {
     p.OnPopupRequest = [this](IPoint v) { emit popupRequested(viewport()->mapToGlobal(QPoint(v.x, v.y))); };
     p.OnMyMouseMove = [this](bool shift, int32_t x, int32_t y) { emit mouseMoved(shift, x, y); };
     p.OnRepaint = [this] { MarkWhole(); };
-    p.OnScroll = [this] { MarkWhole(); };
+    // Scrolling by the panel itself (auto-scroll, zoom, a stored view) moves the scroll bars.
+    p.OnScroll = [this] { SyncScrollBars(); };
     p.OnChange = [this] {
         SyncScrollBars();
         emit changed();
@@ -219,21 +220,31 @@ void PanelView::Run(F&& call) {
 // --- Scrolling ---
 
 void PanelView::SyncScrollBars() {
-    {
-        QScopedValueRollback<bool> guard(syncingScrollBars_, true);
-        TPlatine& p = *panel_;
-        QScrollBar* h = horizontalScrollBar();
-        QScrollBar* v = verticalScrollBar();
-        h->setRange(0, std::max(0, p.ControlWidth() - p.ViewWidth));
-        v->setRange(0, std::max(0, p.ControlHeight() - p.ViewHeight));
+    MarkWhole();
+    // Nested calls (from the panel's scrolling or a resize on the way) leave it to this one.
+    if (syncingScrollBars_) return;
+    QScopedValueRollback<bool> guard(syncingScrollBars_, true);
+    TPlatine& p = *panel_;
+    QScrollBar* h = horizontalScrollBar();
+    QScrollBar* v = verticalScrollBar();
+    // A scroll bar that appears or goes resizes the viewport, which changes the ranges again;
+    // a few rounds settle it.
+    for (int round = 0; round < 3; ++round) {
+        // After a change of zoom the position is kept within the panel first.
+        p.ScrollTo(p.ScrollX, p.ScrollY);
+        const int hMax = std::max(0, p.ControlWidth() - p.ViewWidth);
+        const int vMax = std::max(0, p.ControlHeight() - p.ViewHeight);
+        h->setRange(0, hMax);
+        v->setRange(0, vMax);
         h->setPageStep(std::max(1, p.ViewWidth));
         v->setPageStep(std::max(1, p.ViewHeight));
-        // A scroll bar that appears or goes resizes the viewport on the way; the model's values
-        // are read afresh.
-        h->setValue(p.ScrollX);
-        v->setValue(p.ScrollY);
+        if (hMax == std::max(0, p.ControlWidth() - p.ViewWidth) &&
+            vMax == std::max(0, p.ControlHeight() - p.ViewHeight))
+            break;
     }
-    MarkWhole();
+    p.ScrollTo(p.ScrollX, p.ScrollY);
+    h->setValue(p.ScrollX);
+    v->setValue(p.ScrollY);
 }
 
 void PanelView::scrollContentsBy(int, int) {

@@ -1,0 +1,54 @@
+#pragma once
+// Reads bytes as a document and uses whatever was read the way the program would: paints it,
+// hit-tests it, measures it and writes it again. Shared by the fuzzer and the regression test.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "core/document.h"
+#include "core/null_canvas.h"
+#include "core/platine.h"
+
+namespace pw::fuzz {
+
+inline void ExercisePanel(TPlatine& p) {
+    NullCanvas canvas({0, 0, 800, 600});
+    p.SetCanvas(&canvas);
+    p.SetZoom(1);
+    p.PrepareCanvas(canvas);
+    p.PaintPanel(canvas);
+    p.SelectAll(true);
+    p.MirrorSelected(true);
+    p.SelectInRect({0, 0, 400, 300}, false);
+    for (size_t i = 0; i < p.ElementCount(); ++i) {
+        TBauteil* e = p.Element(i);
+        e->HitTest({100, 100}, canvas);
+        e->GetBounds();
+        e->KindName();
+        e->InfoText();
+    }
+    std::vector<uint8_t> out;
+    p.WritePanel(out, false);
+    p.SetCanvas(nullptr);
+}
+
+// Returns whether the document read without an error.
+inline bool ExerciseDocument(const uint8_t* data, size_t size) {
+    TPlatine first;
+    std::vector<std::unique_ptr<TPlatine>> more;
+    std::vector<TView> views;
+    bool ok = true;
+    try {
+        ReadDocument({data, size}, first, [&]() -> TPlatine& { return *more.emplace_back(std::make_unique<TPlatine>()); },
+                     views);
+    } catch (const StreamError&) {
+        // A damaged document ends the read with a message; what was read stays and is used.
+        ok = false;
+    }
+    ExercisePanel(first);
+    for (auto& p : more) ExercisePanel(*p);
+    return ok;
+}
+
+}  // namespace pw::fuzz
