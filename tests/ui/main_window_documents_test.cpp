@@ -151,6 +151,7 @@ TEST_F(Documents, AFailedSaveAsKeepsTheCurrentFile) {
     ASSERT_EQ(prompts.Count("Error"), 1);
     EXPECT_TRUE(prompts.asked.back().text.contains(QString::fromStdString(bad)));
     EXPECT_EQ(window->CurrentFile(), home.Path() + "/NONAME.FPL");
+    EXPECT_NE(window->EditFile(), bad);
 }
 
 TEST_F(Documents, AMultiPanelFileOpensWithTheLastPanelCurrentAndTheFirstCaptionCut) {

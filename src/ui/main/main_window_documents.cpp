@@ -107,8 +107,9 @@ bool MainWindow::WriteDocument(const std::string& path, bool backup) {
 }
 
 bool MainWindow::SaveDocumentTo(const std::string& path) {
+    if (!WriteDocument(path, false)) return false;
     editFile_ = currentFile_;
-    return WriteDocument(path, false);
+    return true;
 }
 
 void MainWindow::ReportReadFailure(const std::string& path, const std::string& message) {
