@@ -12,8 +12,35 @@ namespace {
 int32_t RoundHalfUp(double v) {
     if (!std::isfinite(v)) return 0;
     double r = std::floor(v + 0.5);
-    return static_cast<int32_t>(std::clamp(r, -static_cast<double>(kCoordLimit), static_cast<double>(kCoordLimit)));
+    return static_cast<int32_t>(
+        std::clamp(r, -static_cast<double>(kCoordLimit), static_cast<double>(kCoordLimit)));
 }
+
+// LPtoDP for runs of points: the same arithmetic, with the mapping's terms converted once rather
+// than reloaded for every point.
+class PointMapper {
+  public:
+    PointMapper(IPoint windowOrg, IPoint windowExt, IPoint viewportOrg, IPoint viewportExt)
+        : wox_(windowOrg.x),
+          woy_(windowOrg.y),
+          wex_(windowExt.x),
+          wey_(windowExt.y),
+          vox_(viewportOrg.x),
+          voy_(viewportOrg.y),
+          vex_(viewportExt.x),
+          vey_(viewportExt.y) {}
+
+    void Map(const IPoint* in, IPoint* out, size_t n) const {
+        for (size_t i = 0; i < n; ++i) {
+            const double x = (static_cast<double>(in[i].x) - wox_) * vex_ / wex_ + vox_;
+            const double y = (static_cast<double>(in[i].y) - woy_) * vey_ / wey_ + voy_;
+            out[i] = {RoundHalfUp(x), RoundHalfUp(y)};
+        }
+    }
+
+  private:
+    double wox_, woy_, wex_, wey_, vox_, voy_, vex_, vey_;
+};
 }  // namespace
 
 void Canvas::SetMapMode(MapMode mode) {
@@ -53,13 +80,25 @@ void Canvas::AdjustIsotropic() {
     }
 }
 
-double Canvas::ScaleX() const { return static_cast<double>(viewportExt_.x) / windowExt_.x; }
-double Canvas::ScaleY() const { return static_cast<double>(viewportExt_.y) / windowExt_.y; }
+double Canvas::ScaleX() const {
+    return static_cast<double>(viewportExt_.x) / windowExt_.x;
+}
+double Canvas::ScaleY() const {
+    return static_cast<double>(viewportExt_.y) / windowExt_.y;
+}
 
-Real Canvas::DeviceX(Real lx) const { return (lx - windowOrg_.x) * viewportExt_.x / windowExt_.x + viewportOrg_.x; }
-Real Canvas::DeviceY(Real ly) const { return (ly - windowOrg_.y) * viewportExt_.y / windowExt_.y + viewportOrg_.y; }
-Real Canvas::LogicalX(Real dx) const { return (dx - viewportOrg_.x) * windowExt_.x / viewportExt_.x + windowOrg_.x; }
-Real Canvas::LogicalY(Real dy) const { return (dy - viewportOrg_.y) * windowExt_.y / viewportExt_.y + windowOrg_.y; }
+Real Canvas::DeviceX(Real lx) const {
+    return (lx - windowOrg_.x) * viewportExt_.x / windowExt_.x + viewportOrg_.x;
+}
+Real Canvas::DeviceY(Real ly) const {
+    return (ly - windowOrg_.y) * viewportExt_.y / windowExt_.y + viewportOrg_.y;
+}
+Real Canvas::LogicalX(Real dx) const {
+    return (dx - viewportOrg_.x) * windowExt_.x / viewportExt_.x + windowOrg_.x;
+}
+Real Canvas::LogicalY(Real dy) const {
+    return (dy - viewportOrg_.y) * windowExt_.y / viewportExt_.y + windowOrg_.y;
+}
 
 IPoint Canvas::LPtoDP(IPoint p) const {
     double x = (static_cast<double>(p.x) - windowOrg_.x) * viewportExt_.x / windowExt_.x + viewportOrg_.x;
@@ -94,9 +133,13 @@ void Canvas::SetBrushColor(Color c) {
     if (brush_.style == bsClear) brush_.style = bsSolid;
 }
 
-int32_t Canvas::TextWidth(std::string_view utf8) const { return FontEngine::Instance().TextWidth(font_, utf8); }
+int32_t Canvas::TextWidth(std::string_view utf8) const {
+    return FontEngine::Instance().TextWidth(font_, utf8);
+}
 
-TextMetrics Canvas::GetTextMetrics() const { return FontEngine::Instance().Metrics(font_); }
+TextMetrics Canvas::GetTextMetrics() const {
+    return FontEngine::Instance().Metrics(font_);
+}
 
 void Canvas::LineTo(IPoint p) {
     IPoint pts[2] = {LPtoDP(position_), LPtoDP(p)};
@@ -107,7 +150,7 @@ void Canvas::LineTo(IPoint p) {
 void Canvas::Polyline(const IPoint* pts, size_t n) {
     if (n < 2) return;
     scratch_.resize(n);
-    for (size_t i = 0; i < n; ++i) scratch_[i] = LPtoDP(pts[i]);
+    PointMapper(windowOrg_, windowExt_, viewportOrg_, viewportExt_).Map(pts, scratch_.data(), n);
     DevPolyline(scratch_.data(), n);
 }
 
@@ -122,15 +165,21 @@ void Canvas::PolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygo
     for (size_t i = 0; i < polygons; ++i) total += static_cast<size_t>(std::max(counts[i], 0));
     if (total == 0) return;
     scratch_.resize(total);
-    for (size_t i = 0; i < total; ++i) scratch_[i] = LPtoDP(pts[i]);
+    PointMapper(windowOrg_, windowExt_, viewportOrg_, viewportExt_).Map(pts, scratch_.data(), total);
     DevPolyPolygon(scratch_.data(), counts, polygons);
 }
 
-void Canvas::Rectangle(const IRect& r) { DevRectangle(LPtoDP(r)); }
+void Canvas::Rectangle(const IRect& r) {
+    DevRectangle(LPtoDP(r));
+}
 
-void Canvas::Ellipse(const IRect& r) { DevEllipse(LPtoDP(r)); }
+void Canvas::Ellipse(const IRect& r) {
+    DevEllipse(LPtoDP(r));
+}
 
-void Canvas::Arc(const IRect& box, IPoint start, IPoint end) { DevArc(LPtoDP(box), LPtoDP(start), LPtoDP(end)); }
+void Canvas::Arc(const IRect& box, IPoint start, IPoint end) {
+    DevArc(LPtoDP(box), LPtoDP(start), LPtoDP(end));
+}
 
 void Canvas::TextOut(IPoint p, std::string_view utf8) {
     int32_t h = RoundHalfUp(font_.height * std::fabs(ScaleY()));
