@@ -7,6 +7,7 @@
 
 #include "render/glyph_path.h"
 #include "render/vector_hatch.h"
+#include "render/wide_stroke.h"
 
 namespace pw {
 
@@ -96,22 +97,45 @@ QBrush QtCanvas::MakeBrush() const {
     return QBrush(ToQColor(b.color), style);
 }
 
-void QtCanvas::ApplyState(bool withPen, bool withBrush) {
-    PenMode mode = Raster() ? Pen().mode : PenMode::Copy;
-    switch (mode) {
-        case PenMode::Xor:
-            painter_.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-            break;
-        case PenMode::NotXor:
-            painter_.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-            break;
-        case PenMode::Copy:
-            painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
-            break;
+void QtCanvas::ApplyMode() {
+    const PenMode mode = Raster() ? Pen().mode : PenMode::Copy;
+    QPainter::CompositionMode composition = QPainter::CompositionMode_SourceOver;
+    if (mode == PenMode::Xor) composition = QPainter::RasterOp_SourceXorDestination;
+    if (mode == PenMode::NotXor) composition = QPainter::RasterOp_NotSourceXorDestination;
+    painter_.setCompositionMode(composition);
+    const bool smooth = antialiasing_ && mode == PenMode::Copy;
+    if (painter_.testRenderHint(QPainter::Antialiasing) != smooth)
+        painter_.setRenderHint(QPainter::Antialiasing, smooth);
+}
+
+const QPen& QtCanvas::CurrentPen() {
+    const PenState& p = Pen();
+    const int32_t width = DevicePenWidth();
+    if (!penValid_ || p.width != penKey_.width || p.color != penKey_.color || p.style != penKey_.style ||
+        width != penKeyDeviceWidth_) {
+        pen_ = MakePen();
+        penKey_ = p;
+        penKeyDeviceWidth_ = width;
+        penValid_ = true;
     }
-    painter_.setRenderHint(QPainter::Antialiasing, antialiasing_ && mode == PenMode::Copy);
-    painter_.setPen(withPen ? MakePen() : QPen(Qt::NoPen));
-    painter_.setBrush(withBrush ? MakeBrush() : QBrush(Qt::NoBrush));
+    return pen_;
+}
+
+const QBrush& QtCanvas::CurrentBrush() {
+    const BrushState& b = Brush();
+    if (!brushValid_ || b.style != brushKey_.style || b.color != brushKey_.color) {
+        brush_ = MakeBrush();
+        brushKey_ = b;
+        brushValid_ = true;
+    }
+    return brush_;
+}
+
+void QtCanvas::ApplyState(bool withPen, bool withBrush) {
+    ApplyMode();
+    // Setting the painter's pen or brush to the one it has costs only a comparison.
+    painter_.setPen(withPen ? CurrentPen() : noPen_);
+    painter_.setBrush(withBrush ? CurrentBrush() : noBrush_);
 }
 
 QRectF QtCanvas::ShapeBox(const IRect& r, double shift) const {
@@ -130,58 +154,72 @@ QRectF QtCanvas::ShapeBox(const IRect& r, double shift) const {
 namespace {
 // The points without those that repeat their predecessor: fine curves mapped to a coarse device
 // give runs of equal points, which draw nothing but cost the stroker its time.
-QPolygon DistinctPoints(const IPoint* pts, size_t n) {
-    QPolygon poly;
-    poly.reserve(static_cast<qsizetype>(n));
+void DistinctPoints(const IPoint* pts, size_t n, std::vector<IPoint>& out) {
+    out.clear();
+    out.reserve(n);
     for (size_t i = 0; i < n; ++i)
-        if (i == 0 || pts[i].x != pts[i - 1].x || pts[i].y != pts[i - 1].y)
-            poly.append(QPoint(pts[i].x, pts[i].y));
-    return poly;
+        if (i == 0 || pts[i].x != pts[i - 1].x || pts[i].y != pts[i - 1].y) out.push_back(pts[i]);
 }
 
 // Marks the points between first and last that stay farther than the tolerance from the chord
-// (Douglas-Peucker, without recursion).
-void MarkKept(const QPolygon& poly, std::vector<bool>& keep, double tolerance) {
-    std::vector<std::pair<int, int>> spans{{0, static_cast<int>(poly.size()) - 1}};
+// (Douglas-Peucker, without recursion). The distance is taken to the chord itself, not to its
+// line: the tip of a spike that turns back along the line lies far from the chord.
+void MarkKept(const std::vector<IPoint>& poly, std::vector<uint8_t>& keep, double tolerance) {
+    std::vector<std::pair<size_t, size_t>> spans{{0, poly.size() - 1}};
     while (!spans.empty()) {
         auto [first, last] = spans.back();
         spans.pop_back();
         if (last - first < 2) continue;
-        const QPoint a = poly[first], b = poly[last];
-        const double dx = b.x() - a.x(), dy = b.y() - a.y();
+        const IPoint a = poly[first], b = poly[last];
+        const double dx = b.x - a.x, dy = b.y - a.y;
         const double len2 = dx * dx + dy * dy;
         // Squared distances scaled by the chord's squared length (a closed chord: from a).
         double worst = tolerance * tolerance * (len2 > 0 ? len2 : 1);
-        int farthest = -1;
-        for (int i = first + 1; i < last; ++i) {
-            const double px = poly[i].x() - a.x(), py = poly[i].y() - a.y();
-            const double cross = dx * py - dy * px;
-            const double d = len2 > 0 ? cross * cross : px * px + py * py;
+        size_t farthest = 0;
+        for (size_t i = first + 1; i < last; ++i) {
+            const double px = poly[i].x - a.x, py = poly[i].y - a.y;
+            const double along = dx * px + dy * py;
+            double d;
+            if (len2 == 0) {
+                d = px * px + py * py;
+            } else if (along < 0) {
+                d = (px * px + py * py) * len2;
+            } else if (along > len2) {
+                d = ((px - dx) * (px - dx) + (py - dy) * (py - dy)) * len2;
+            } else {
+                const double cross = dx * py - dy * px;
+                d = cross * cross;
+            }
             if (d > worst) {
                 worst = d;
                 farthest = i;
             }
         }
-        if (farthest < 0) continue;
-        keep[static_cast<size_t>(farthest)] = true;
+        if (farthest == 0) continue;
+        keep[farthest] = 1;
         spans.push_back({first, farthest});
         spans.push_back({farthest, last});
     }
 }
 
-// A wide pen is stroked join by join, and a flattened curve brings a join at nearly every
-// pixel. Points within half a pixel of the simplified line are left out: under a pen wider than
-// a pixel that does not show, and the stroke costs a fraction.
-QPolygon Simplified(const QPolygon& poly) {
-    if (poly.size() < 4) return poly;
-    std::vector<bool> keep(static_cast<size_t>(poly.size()), false);
-    keep.front() = keep.back() = true;
+// A wide pen covers a band around the line, and a flattened curve brings a corner at nearly
+// every pixel. Points within half a pixel of the simplified line are left out: under a pen wider
+// than a pixel that does not show, and the stroke costs a fraction.
+void Simplify(std::vector<IPoint>& poly) {
+    if (poly.size() < 4) return;
+    std::vector<uint8_t> keep(poly.size(), 0);
+    keep.front() = keep.back() = 1;
     MarkKept(poly, keep, 0.5);
-    QPolygon out;
-    out.reserve(poly.size());
-    for (qsizetype i = 0; i < poly.size(); ++i)
-        if (keep[static_cast<size_t>(i)]) out.append(poly[i]);
-    return out;
+    size_t out = 0;
+    for (size_t i = 0; i < poly.size(); ++i)
+        if (keep[i]) poly[out++] = poly[i];
+    poly.resize(out);
+}
+
+QPolygon ToQPolygon(const std::vector<IPoint>& pts) {
+    QPolygon poly(static_cast<qsizetype>(pts.size()));
+    for (size_t i = 0; i < pts.size(); ++i) poly[static_cast<qsizetype>(i)] = QPoint(pts[i].x, pts[i].y);
+    return poly;
 }
 }  // namespace
 
@@ -206,40 +244,99 @@ bool QtCanvas::WidePenOnRaster() const {
     return Raster() && Pen().style == PenStyle::Solid && Pen().width > 0 && DevicePenWidth() > 1;
 }
 
+bool QtCanvas::StrokeAsRuns() const {
+    // Smoothed edges are the painter's own business.
+    return WidePenOnRaster() && !(antialiasing_ && Pen().mode == PenMode::Copy);
+}
+
+IRect QtCanvas::DrawableArea() const {
+    IRect area = bounds_;
+    if (const auto& clip = DeviceClip()) {
+        area = {std::max(area.x1, clip->x1), std::max(area.y1, clip->y1), std::min(area.x2, clip->x2),
+                std::min(area.y2, clip->y2)};
+    }
+    return area;
+}
+
+void QtCanvas::FillRuns() {
+    MergeRuns(runs_);
+    if (runs_.empty()) return;
+    rects_.clear();
+    rects_.reserve(runs_.size());
+    for (const PixelRun& r : runs_) rects_.push_back(QRect(r.x1, r.y, r.x2 - r.x1 + 1, 1));
+    ApplyMode();
+    painter_.setPen(noPen_);
+    const QColor colour = ToQColor(Pen().color);
+    if (runBrush_.style() != Qt::SolidPattern || runBrush_.color() != colour) runBrush_ = QBrush(colour);
+    painter_.setBrush(runBrush_);
+    painter_.drawRects(rects_.data(), static_cast<int>(rects_.size()));
+}
+
 void QtCanvas::DevPolyline(const IPoint* pts, size_t n) {
     if (n < 2 || Pen().style == PenStyle::Clear) return;
-    QPolygon poly = DistinctPoints(pts, n);
+    DistinctPoints(pts, n, points_);
     // A line that collapsed to one point leaves out that point, its last.
-    if (poly.size() < 2) return;
-    if (WidePenOnRaster()) poly = Simplified(poly);
+    if (points_.size() < 2) return;
+    if (WidePenOnRaster()) Simplify(points_);
+    if (StrokeAsRuns()) {
+        runs_.clear();
+        AddWideStroke(points_.data(), points_.size(), false, DevicePenWidth(), DrawableArea(), runs_);
+        FillRuns();
+        return;
+    }
     ApplyState(true, false);
-    painter_.drawPolyline(poly);
+    painter_.drawPolyline(ToQPolygon(points_));
 }
 
 void QtCanvas::DevPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons) {
     Qt::FillRule rule = PolyFillMode() == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill;
-    bool simplify = WidePenOnRaster();
+    const bool simplify = WidePenOnRaster();
+    const bool runs = StrokeAsRuns();
+    // With the outline drawn as runs the painter only fills.
+    const bool painterPen = !runs;
+    const bool filled = Brush().style != bsClear;
     auto outline = [&](const IPoint* p, int32_t count) {
-        QPolygon poly = DistinctPoints(p, static_cast<size_t>(count));
-        return simplify ? Simplified(poly) : poly;
+        DistinctPoints(p, static_cast<size_t>(count), points_);
+        if (simplify) Simplify(points_);
+        return ToQPolygon(points_);
     };
     if (polygons == 1 && !VectorHatched()) {
-        ApplyState(true, true);
-        if (counts[0] > 0) painter_.drawPolygon(outline(pts, counts[0]), rule);
+        if (counts[0] <= 0) return;
+        QPolygon poly = outline(pts, counts[0]);
+        if (painterPen || filled) {
+            ApplyState(painterPen, true);
+            painter_.drawPolygon(poly, rule);
+        }
+        if (runs) {
+            runs_.clear();
+            AddWideStroke(points_.data(), points_.size(), true, DevicePenWidth(), DrawableArea(), runs_);
+            FillRuns();
+        }
         return;
     }
     QPainterPath path;
     path.setFillRule(rule);
+    if (runs) runs_.clear();
     size_t at = 0;
     for (size_t i = 0; i < polygons; ++i) {
         int32_t count = std::max(counts[i], 0);
         if (count > 0) {
             path.addPolygon(QPolygonF(outline(pts + at, count)));
             path.closeSubpath();
+            if (runs)
+                AddWideStroke(points_.data(), points_.size(), true, DevicePenWidth(), DrawableArea(), runs_);
         }
         at += static_cast<size_t>(count);
     }
-    DrawArea(path);
+    if (!runs) {
+        DrawArea(path);
+        return;
+    }
+    if (filled) {
+        ApplyState(false, true);
+        painter_.drawPath(path);
+    }
+    FillRuns();
 }
 
 void QtCanvas::DevRectangle(const IRect& r) {

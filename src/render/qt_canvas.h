@@ -12,8 +12,10 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <vector>
 
 #include "core/canvas.h"
+#include "render/wide_stroke.h"
 
 namespace pw {
 
@@ -56,12 +58,24 @@ class QtCanvas : public Canvas {
     void DevClipChanged() override;
 
   private:
+    // Sets the painter's composition and smoothing from the pen mode.
+    void ApplyMode();
     // Sets the painter's composition, smoothing, pen and brush from the canvas state.
     void ApplyState(bool withPen, bool withBrush);
     QPen MakePen() const;
     QBrush MakeBrush() const;
+    // The Qt pen and brush of the canvas state, made again only when the state changed.
+    const QPen& CurrentPen();
+    const QBrush& CurrentBrush();
     bool Raster() const { return kind_ == DeviceKind::Raster; }
     bool WidePenOnRaster() const;
+    // Whether outlines are drawn as the pixel runs of wide_stroke.h rather than by the painter's
+    // stroker: wide pens on an image, unless smoothed.
+    bool StrokeAsRuns() const;
+    // The device area drawing can reach: the device bounds within the clip.
+    IRect DrawableArea() const;
+    // Merges runs_ and fills them in the pen colour and mode.
+    void FillRuns();
     bool VectorHatched() const;
     // Fills and outlines an area with the current brush and pen (hatches on vector devices as
     // stripes).
@@ -75,6 +89,22 @@ class QtCanvas : public Canvas {
     IRect bounds_;
     double dotsPerInch_;
     bool antialiasing_ = false;
+
+    QPen pen_;
+    PenState penKey_;
+    int32_t penKeyDeviceWidth_ = 0;
+    bool penValid_ = false;
+    QBrush brush_;
+    BrushState brushKey_;
+    bool brushValid_ = false;
+    const QPen noPen_{Qt::NoPen};
+    const QBrush noBrush_{Qt::NoBrush};
+    QBrush runBrush_;
+
+    // Buffers kept from call to call.
+    std::vector<IPoint> points_;
+    std::vector<PixelRun> runs_;
+    std::vector<QRect> rects_;
 };
 
 }  // namespace pw
