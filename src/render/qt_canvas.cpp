@@ -258,9 +258,40 @@ IRect QtCanvas::DrawableArea() const {
     return area;
 }
 
+QImage* QtCanvas::DirectImage() const {
+    // Pixels are stored straight into the picture only where that is what the painter would do:
+    // a 32-bit image, copy mode, full opacity, no clip but the canvas's own.
+    QImage* image = painter_.device() && painter_.device()->devType() == QInternal::Image
+                        ? static_cast<QImage*>(painter_.device())
+                        : nullptr;
+    if (!image || Pen().mode != PenMode::Copy || painter_.opacity() != 1.0 ||
+        painter_.hasClipping() != DeviceClip().has_value())
+        return nullptr;
+    const QImage::Format f = image->format();
+    if (f != QImage::Format_RGB32 && f != QImage::Format_ARGB32 && f != QImage::Format_ARGB32_Premultiplied)
+        return nullptr;
+    return image;
+}
+
 void QtCanvas::FillRuns() {
     MergeRuns(runs_);
     if (runs_.empty()) return;
+    if (QImage* image = DirectImage()) {
+        // The buffer the painter draws into; reading it through constBits keeps a shared image
+        // from being copied away from under the painter.
+        uchar* bits = const_cast<uchar*>(image->constBits());
+        const qsizetype stride = image->bytesPerLine();
+        const uint32_t colour = 0xFF000000u | ToQColor(Pen().color).rgb();
+        const int32_t w = image->width(), h = image->height();
+        for (const PixelRun& r : runs_) {
+            if (r.y < 0 || r.y >= h) continue;
+            const int32_t x1 = std::max(r.x1, 0), x2 = std::min(r.x2, w - 1);
+            if (x1 > x2) continue;
+            uint32_t* row = reinterpret_cast<uint32_t*>(bits + r.y * stride);
+            std::fill(row + x1, row + x2 + 1, colour);
+        }
+        return;
+    }
     rects_.clear();
     rects_.reserve(runs_.size());
     for (const PixelRun& r : runs_) rects_.push_back(QRect(r.x1, r.y, r.x2 - r.x1 + 1, 1));

@@ -76,6 +76,8 @@ class QtCanvas : public Canvas {
     IRect DrawableArea() const;
     // Merges runs_ and fills them in the pen colour and mode.
     void FillRuns();
+    // The image to store run pixels into directly, or null when they go through the painter.
+    QImage* DirectImage() const;
     bool VectorHatched() const;
     // Fills and outlines an area with the current brush and pen (hatches on vector devices as
     // stripes).

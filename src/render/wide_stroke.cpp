@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 
 namespace pw {
@@ -12,13 +13,30 @@ namespace {
 // a centre exactly on the edge belongs to the stroke on its right and bottom side only.
 constexpr double kSample = 0.5 - 1.0 / 4096;
 
-// One segment widened by the pen: the points within r of the segment a -> b.
+// One segment widened by the pen: the points within r of the segment a -> b. Its row stretches
+// are linear in the row's height, so their coefficients are worked out once.
 class Capsule {
   public:
-    Capsule(IPoint a, IPoint b, double r)
-        : ax_(a.x), ay_(a.y), bx_(b.x), by_(b.y), dx_(bx_ - ax_), dy_(by_ - ay_), r_(r) {
-        len2_ = dx_ * dx_ + dy_ * dy_;
-        rLen_ = r_ * std::sqrt(len2_);
+    Capsule(IPoint a, IPoint b, double r) : ax_(a.x), ay_(a.y), bx_(b.x), by_(b.y), r_(r) {
+        const double dx = bx_ - ax_, dy = by_ - ay_;
+        const double len2 = dx * dx + dy * dy;
+        hasBand_ = len2 > 0;
+        // Within r of the segment's line: x in ax + e dx / dy -+ r len / |dy| at height ay + e.
+        if (dy != 0) {
+            lineSlope_ = dx / dy;
+            lineHalf_ = r * std::sqrt(len2) / std::fabs(dy);
+        }
+        // Projecting onto the segment: x in ax - e dy / dx + [0, len^2 / dx] (ordered).
+        if (dx != 0) {
+            projSlope_ = -dy / dx;
+            const double q = len2 / dx;
+            projLo_ = std::min(0.0, q);
+            projHi_ = std::max(0.0, q);
+        }
+        horizontal_ = dy == 0;
+        vertical_ = dx == 0;
+        verticalLo_ = std::min(0.0, dy);
+        verticalHi_ = std::max(0.0, dy);
     }
 
     double Top() const { return std::min(ay_, by_) - r_; }
@@ -32,7 +50,7 @@ class Capsule {
         hi = -lo;
         Disc(ax_, ay_, y, lo, hi);
         Disc(bx_, by_, y, lo, hi);
-        if (len2_ > 0) Band(y, lo, hi);
+        if (hasBand_) Band(y, lo, hi);
         return lo <= hi;
     }
 
@@ -46,33 +64,37 @@ class Capsule {
     }
 
     // Points whose projection falls on the segment and whose distance from its line is at
-    // most r: |dx (y - ay) - dy (x - ax)| <= r len and 0 <= dx (x - ax) + dy (y - ay) <= len^2.
+    // most r.
     void Band(double y, double& lo, double& hi) const {
         const double e = y - ay_;
-        double left = -std::numeric_limits<double>::infinity(), right = -left;
-        if (dy_ != 0) {
-            const double c = dx_ * e;
-            const double u = ax_ + (c - rLen_) / dy_, v = ax_ + (c + rLen_) / dy_;
-            left = std::max(left, std::min(u, v));
-            right = std::min(right, std::max(u, v));
-        } else if (std::fabs(e) > r_) {
-            return;
+        double left, right;
+        if (horizontal_) {
+            if (std::fabs(e) > r_) return;
+            left = -std::numeric_limits<double>::infinity();
+            right = -left;
+        } else {
+            const double mid = ax_ + lineSlope_ * e;
+            left = mid - lineHalf_;
+            right = mid + lineHalf_;
         }
-        const double p = dy_ * e;
-        if (dx_ != 0) {
-            const double u = ax_ - p / dx_, v = ax_ + (len2_ - p) / dx_;
-            left = std::max(left, std::min(u, v));
-            right = std::min(right, std::max(u, v));
-        } else if (p < 0 || p > len2_) {
-            return;
+        if (vertical_) {
+            // Vertical: the projection condition is on the height alone.
+            if (e < verticalLo_ || e > verticalHi_) return;
+        } else {
+            const double base = ax_ + projSlope_ * e;
+            left = std::max(left, base + projLo_);
+            right = std::min(right, base + projHi_);
         }
         if (left > right) return;
         lo = std::min(lo, left);
         hi = std::max(hi, right);
     }
 
-    double ax_, ay_, bx_, by_, dx_, dy_, r_;
-    double len2_, rLen_;
+    double ax_, ay_, bx_, by_, r_;
+    bool hasBand_ = false, horizontal_ = false, vertical_ = false;
+    double lineSlope_ = 0, lineHalf_ = 0;
+    double projSlope_ = 0, projLo_ = 0, projHi_ = 0;
+    double verticalLo_ = 0, verticalHi_ = 0;
 };
 
 // First and last whole number k with lo <= k + kSample <= hi, limited to [min, max].
@@ -99,15 +121,46 @@ void AddCapsuleRuns(const Capsule& c, const IRect& clip, std::vector<PixelRun>& 
 }  // namespace
 
 void MergeRuns(std::vector<PixelRun>& runs) {
-    std::sort(runs.begin(), runs.end(),
-              [](const PixelRun& a, const PixelRun& b) { return a.y != b.y ? a.y < b.y : a.x1 < b.x1; });
-    size_t out = 0;
-    for (size_t i = 0; i < runs.size(); ++i) {
-        if (out > 0 && runs[out - 1].y == runs[i].y && runs[i].x1 <= runs[out - 1].x2 + 1) {
-            runs[out - 1].x2 = std::max(runs[out - 1].x2, runs[i].x2);
-            continue;
+    if (runs.size() < 2) return;
+    // Sorted by row through a count per row (the rows of one stroke are few and close), then
+    // by column within each row, where there are only a handful.
+    int32_t top = runs[0].y, bottom = runs[0].y;
+    for (const PixelRun& r : runs) {
+        top = std::min(top, r.y);
+        bottom = std::max(bottom, r.y);
+    }
+    const size_t rows = static_cast<size_t>(static_cast<int64_t>(bottom) - top + 1);
+    thread_local std::vector<uint32_t> start;
+    thread_local std::vector<PixelRun> sorted;
+    start.assign(rows + 1, 0);
+    for (const PixelRun& r : runs) ++start[static_cast<size_t>(r.y - top) + 1];
+    for (size_t i = 1; i <= rows; ++i) start[i] += start[i - 1];
+    sorted.resize(runs.size());
+    for (const PixelRun& r : runs) sorted[start[static_cast<size_t>(r.y - top)]++] = r;
+    // start[i] now marks the end of row i.
+    size_t out = 0, from = 0;
+    for (size_t row = 0; row < rows; ++row) {
+        const size_t to = start[row];
+        if (to - from > 16) {
+            std::sort(sorted.begin() + static_cast<std::ptrdiff_t>(from), sorted.begin() + static_cast<std::ptrdiff_t>(to),
+                      [](const PixelRun& a, const PixelRun& b) { return a.x1 < b.x1; });
+        } else {
+            for (size_t i = from + 1; i < to; ++i) {
+                const PixelRun r = sorted[i];
+                size_t j = i;
+                for (; j > from && sorted[j - 1].x1 > r.x1; --j) sorted[j] = sorted[j - 1];
+                sorted[j] = r;
+            }
         }
-        runs[out++] = runs[i];
+        const size_t rowStart = out;
+        for (size_t i = from; i < to; ++i) {
+            if (out > rowStart && sorted[i].x1 <= runs[out - 1].x2 + 1) {
+                runs[out - 1].x2 = std::max(runs[out - 1].x2, sorted[i].x2);
+                continue;
+            }
+            runs[out++] = sorted[i];
+        }
+        from = to;
     }
     runs.resize(out);
 }

@@ -52,27 +52,55 @@ TEST(WideStroke, ClosedOutlinesAddTheEdgeBackToTheStart) {
     for (const auto& p : open) EXPECT_EQ(closed.count(p), 1u);
 }
 
+// Merged runs are sorted, apart from each other, inside the clip, and cover exactly the pixels
+// of the unmerged ones.
+void ExpectWellFormedRuns(const std::vector<IPoint>& pts, int32_t width, const IRect& clip) {
+    std::vector<PixelRun> raw;
+    AddWideStroke(pts.data(), pts.size(), false, width, clip, raw);
+    std::set<std::pair<int, int>> expected;
+    for (const PixelRun& r : raw)
+        for (int x = r.x1; x <= r.x2; ++x) expected.insert({r.y, x});
+    std::vector<PixelRun> runs = raw;
+    MergeRuns(runs);
+    ASSERT_FALSE(runs.empty());
+    std::set<std::pair<int, int>> merged;
+    size_t pixels = 0;
+    for (size_t i = 0; i < runs.size(); ++i) {
+        const PixelRun& r = runs[i];
+        EXPECT_LE(r.x1, r.x2);
+        EXPECT_GE(r.x1, clip.x1);
+        EXPECT_LT(r.x2, clip.x2);
+        EXPECT_GE(r.y, clip.y1);
+        EXPECT_LT(r.y, clip.y2);
+        for (int x = r.x1; x <= r.x2; ++x) merged.insert({r.y, x});
+        pixels += static_cast<size_t>(r.x2 - r.x1 + 1);
+        if (i == 0) continue;
+        EXPECT_LE(runs[i - 1].y, r.y);
+        if (runs[i - 1].y == r.y) {
+            EXPECT_GT(r.x1, runs[i - 1].x2 + 1);
+        }
+    }
+    EXPECT_EQ(merged, expected);
+    EXPECT_EQ(pixels, merged.size());
+}
+
 TEST(WideStroke, RunsCoverEachPixelOnceAndStayInTheClip) {
     // A zigzag whose wide segments overlap at every corner, half outside the clip.
     std::vector<IPoint> zigzag;
     for (int i = 0; i < 12; ++i) zigzag.push_back({-20 + 10 * i, i % 2 ? 30 : 60});
-    const IRect clip{5, 35, 70, 90};
-    const auto runs = Runs(zigzag, false, 9, clip);
-    ASSERT_FALSE(runs.empty());
-    for (size_t i = 0; i < runs.size(); ++i) {
-        EXPECT_LE(runs[i].x1, runs[i].x2);
-        EXPECT_GE(runs[i].x1, clip.x1);
-        EXPECT_LT(runs[i].x2, clip.x2);
-        EXPECT_GE(runs[i].y, clip.y1);
-        EXPECT_LT(runs[i].y, clip.y2);
-        // Sorted, and apart from the next run on the row by at least one pixel.
-        if (i == 0) continue;
-        EXPECT_LE(runs[i - 1].y, runs[i].y);
-        if (runs[i - 1].y == runs[i].y) {
-            EXPECT_GT(runs[i].x1, runs[i - 1].x2 + 1);
-        }
+    ExpectWellFormedRuns(zigzag, 9, {5, 35, 70, 90});
+    // A comb: forty teeth cross the same rows, many runs to a row.
+    std::vector<IPoint> comb;
+    for (int i = 0; i < 40; ++i) {
+        comb.push_back({5 + 4 * i, 10});
+        comb.push_back({5 + 4 * i, 80});
+        comb.push_back({7 + 4 * i, 80});
+        comb.push_back({7 + 4 * i, 10});
     }
-    EXPECT_TRUE(Runs(zigzag, false, 9, {0, 0, 0, 0}).empty());
+    ExpectWellFormedRuns(comb, 2, {0, 0, 200, 100});
+    std::vector<PixelRun> none;
+    AddWideStroke(zigzag.data(), zigzag.size(), false, 9, {0, 0, 0, 0}, none);
+    EXPECT_TRUE(none.empty());
 }
 
 // Random polylines and outlines, 2 to 8 pixels wide, through the canvas and through Qt's stroker
@@ -146,6 +174,23 @@ TEST(WideStroke, SpikesKeepTheirTips) {
         else
             t.Canvas().Polyline(spike);
         EXPECT_EQ(pw::test::PaintedBox(t.Finish(), kWhite), QRect(9, 39, 62, 3)) << closed;
+    }
+}
+
+// Wide strokes keep to every clip: the canvas's own and one set on its painter by the owner.
+TEST(WideStroke, ClipsOfTheCanvasAndOfItsPainterHold) {
+    for (bool painterClip : {false, true}) {
+        ImageTarget t(80, 80);
+        Canvas& c = t.Canvas();
+        if (painterClip)
+            t.Canvas().Painter().setClipRect(QRect(20, 20, 30, 30));
+        else
+            c.IntersectClipRect({20, 20, 50, 50});
+        c.SetPenWidth(5);
+        c.SetPenColor(kBlue);
+        c.Polyline(std::vector<IPoint>{{0, 35}, {79, 35}});
+        c.Polyline(std::vector<IPoint>{{35, 0}, {35, 79}});
+        EXPECT_EQ(pw::test::PaintedBox(t.Finish(), kWhite), QRect(20, 20, 30, 30)) << painterClip;
     }
 }
 
