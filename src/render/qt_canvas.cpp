@@ -165,7 +165,8 @@ void DistinctPoints(const IPoint* pts, size_t n, std::vector<IPoint>& out) {
 // (Douglas-Peucker, without recursion). The distance is taken to the chord itself, not to its
 // line: the tip of a spike that turns back along the line lies far from the chord.
 void MarkKept(const std::vector<IPoint>& poly, std::vector<uint8_t>& keep, double tolerance) {
-    std::vector<std::pair<size_t, size_t>> spans{{0, poly.size() - 1}};
+    thread_local std::vector<std::pair<size_t, size_t>> spans;
+    spans.assign(1, {0, poly.size() - 1});
     while (!spans.empty()) {
         auto [first, last] = spans.back();
         spans.pop_back();
@@ -207,7 +208,8 @@ void MarkKept(const std::vector<IPoint>& poly, std::vector<uint8_t>& keep, doubl
 // than a pixel that does not show, and the stroke costs a fraction.
 void Simplify(std::vector<IPoint>& poly) {
     if (poly.size() < 4) return;
-    std::vector<uint8_t> keep(poly.size(), 0);
+    thread_local std::vector<uint8_t> keep;
+    keep.assign(poly.size(), 0);
     keep.front() = keep.back() = 1;
     MarkKept(poly, keep, 0.5);
     size_t out = 0;

@@ -13,90 +13,6 @@ namespace {
 // a centre exactly on the edge belongs to the stroke on its right and bottom side only.
 constexpr double kSample = 0.5 - 1.0 / 4096;
 
-// One segment widened by the pen: the points within r of the segment a -> b. Its row stretches
-// are linear in the row's height, so their coefficients are worked out once.
-class Capsule {
-  public:
-    Capsule(IPoint a, IPoint b, double r) : ax_(a.x), ay_(a.y), bx_(b.x), by_(b.y), r_(r) {
-        const double dx = bx_ - ax_, dy = by_ - ay_;
-        const double len2 = dx * dx + dy * dy;
-        hasBand_ = len2 > 0;
-        // Within r of the segment's line: x in ax + e dx / dy -+ r len / |dy| at height ay + e.
-        if (dy != 0) {
-            lineSlope_ = dx / dy;
-            lineHalf_ = r * std::sqrt(len2) / std::fabs(dy);
-        }
-        // Projecting onto the segment: x in ax - e dy / dx + [0, len^2 / dx] (ordered).
-        if (dx != 0) {
-            projSlope_ = -dy / dx;
-            const double q = len2 / dx;
-            projLo_ = std::min(0.0, q);
-            projHi_ = std::max(0.0, q);
-        }
-        horizontal_ = dy == 0;
-        vertical_ = dx == 0;
-        verticalLo_ = std::min(0.0, dy);
-        verticalHi_ = std::max(0.0, dy);
-    }
-
-    double Top() const { return std::min(ay_, by_) - r_; }
-    double Bottom() const { return std::max(ay_, by_) + r_; }
-
-    // The stretch [lo, hi] of the line at height y inside the capsule; false when it misses.
-    // The capsule is convex, so the stretch is one interval: the union of what the two end
-    // discs and the band along the segment cut from the line.
-    bool Row(double y, double& lo, double& hi) const {
-        lo = std::numeric_limits<double>::infinity();
-        hi = -lo;
-        Disc(ax_, ay_, y, lo, hi);
-        Disc(bx_, by_, y, lo, hi);
-        if (hasBand_) Band(y, lo, hi);
-        return lo <= hi;
-    }
-
-  private:
-    void Disc(double cx, double cy, double y, double& lo, double& hi) const {
-        const double e = y - cy;
-        if (std::fabs(e) > r_) return;
-        const double h = std::sqrt(r_ * r_ - e * e);
-        lo = std::min(lo, cx - h);
-        hi = std::max(hi, cx + h);
-    }
-
-    // Points whose projection falls on the segment and whose distance from its line is at
-    // most r.
-    void Band(double y, double& lo, double& hi) const {
-        const double e = y - ay_;
-        double left, right;
-        if (horizontal_) {
-            if (std::fabs(e) > r_) return;
-            left = -std::numeric_limits<double>::infinity();
-            right = -left;
-        } else {
-            const double mid = ax_ + lineSlope_ * e;
-            left = mid - lineHalf_;
-            right = mid + lineHalf_;
-        }
-        if (vertical_) {
-            // Vertical: the projection condition is on the height alone.
-            if (e < verticalLo_ || e > verticalHi_) return;
-        } else {
-            const double base = ax_ + projSlope_ * e;
-            left = std::max(left, base + projLo_);
-            right = std::min(right, base + projHi_);
-        }
-        if (left > right) return;
-        lo = std::min(lo, left);
-        hi = std::max(hi, right);
-    }
-
-    double ax_, ay_, bx_, by_, r_;
-    bool hasBand_ = false, horizontal_ = false, vertical_ = false;
-    double lineSlope_ = 0, lineHalf_ = 0;
-    double projSlope_ = 0, projLo_ = 0, projHi_ = 0;
-    double verticalLo_ = 0, verticalHi_ = 0;
-};
-
 // First and last whole number k with lo <= k + kSample <= hi, limited to [min, max].
 bool SampleRange(double lo, double hi, int32_t min, int32_t max, int32_t& first, int32_t& last) {
     const double f = std::max(std::ceil(lo - kSample), static_cast<double>(min));
@@ -107,14 +23,79 @@ bool SampleRange(double lo, double hi, int32_t min, int32_t max, int32_t& first,
     return true;
 }
 
-void AddCapsuleRuns(const Capsule& c, const IRect& clip, std::vector<PixelRun>& runs) {
-    int32_t top, bottom;
-    if (!SampleRange(c.Top(), c.Bottom(), clip.y1, clip.y2 - 1, top, bottom)) return;
-    for (int32_t y = top; y <= bottom; ++y) {
-        double lo, hi;
+// The pen's dot around a pixel corner: for each row it reaches, the first and last pixel
+// relative to the corner. Every vertex is a whole-numbered point, so one table serves them all.
+struct DotRow {
+    int32_t dy, x1, x2;
+};
+
+const std::vector<DotRow>& Dot(int32_t width) {
+    thread_local int32_t tableWidth = -1;
+    thread_local std::vector<DotRow> table;
+    if (width == tableWidth) return table;
+    table.clear();
+    const double r = width / 2.0;
+    const int32_t reach = width / 2 + 1;
+    for (int32_t dy = -reach; dy <= reach; ++dy) {
+        const double e = dy + kSample;
+        if (std::fabs(e) > r) continue;
+        const double h = std::sqrt(r * r - e * e);
         int32_t x1, x2;
-        if (c.Row(y + kSample, lo, hi) && SampleRange(lo, hi, clip.x1, clip.x2 - 1, x1, x2))
-            runs.push_back({y, x1, x2});
+        if (SampleRange(-h, h, -reach, reach, x1, x2)) table.push_back({dy, x1, x2});
+    }
+    tableWidth = width;
+    return table;
+}
+
+void AddDot(IPoint c, const std::vector<DotRow>& dot, const IRect& clip, std::vector<PixelRun>& runs) {
+    for (const DotRow& d : dot) {
+        const int64_t y = static_cast<int64_t>(c.y) + d.dy;
+        if (y < clip.y1 || y >= clip.y2) continue;
+        const int64_t x1 = std::max<int64_t>(static_cast<int64_t>(c.x) + d.x1, clip.x1);
+        const int64_t x2 = std::min<int64_t>(static_cast<int64_t>(c.x) + d.x2, clip.x2 - 1);
+        if (x1 <= x2)
+            runs.push_back({static_cast<int32_t>(y), static_cast<int32_t>(x1), static_cast<int32_t>(x2)});
+    }
+}
+
+// The band along a segment a -> b (a != b): the points within r of the segment's line whose
+// projection falls on the segment. Its stretch on each row is bounded by two pairs of lines,
+// linear in the row's height.
+void AddBand(IPoint a, IPoint b, double r, const IRect& clip, std::vector<PixelRun>& runs) {
+    const double ax = a.x, ay = a.y;
+    const double dx = static_cast<double>(b.x) - a.x, dy = static_cast<double>(b.y) - a.y;
+    const double len = std::sqrt(dx * dx + dy * dy);
+    // Rows: the band's corners lie r |dx| / len above and below the end points.
+    const double reach = r * std::fabs(dx) / len;
+    int32_t top, bottom;
+    if (!SampleRange(std::min(ay, ay + dy) - reach, std::max(ay, ay + dy) + reach, clip.y1, clip.y2 - 1, top,
+                     bottom))
+        return;
+    // Within r of the line: x in ax + e dx / dy -+ r len / |dy| at height ay + e.
+    const double lineSlope = dy != 0 ? dx / dy : 0, lineHalf = dy != 0 ? r * len / std::fabs(dy) : 0;
+    // Projecting onto the segment: x in ax - e dy / dx + [0, len^2 / dx] (ordered).
+    const double projSlope = dx != 0 ? -dy / dx : 0, q = dx != 0 ? len * len / dx : 0;
+    const double projLo = std::min(0.0, q), projHi = std::max(0.0, q);
+    const double inf = std::numeric_limits<double>::infinity();
+    for (int32_t y = top; y <= bottom; ++y) {
+        const double e = y + kSample - ay;
+        double left = -inf, right = inf;
+        if (dy != 0) {
+            const double mid = ax + lineSlope * e;
+            left = mid - lineHalf;
+            right = mid + lineHalf;
+        } else if (std::fabs(e) > r) {
+            continue;
+        }
+        if (dx != 0) {
+            const double base = ax + projSlope * e;
+            left = std::max(left, base + projLo);
+            right = std::min(right, base + projHi);
+        } else if (e < std::min(0.0, dy) || e > std::max(0.0, dy)) {
+            continue;
+        }
+        int32_t x1, x2;
+        if (SampleRange(left, right, clip.x1, clip.x2 - 1, x1, x2)) runs.push_back({y, x1, x2});
     }
 }
 
@@ -142,7 +123,8 @@ void MergeRuns(std::vector<PixelRun>& runs) {
     for (size_t row = 0; row < rows; ++row) {
         const size_t to = start[row];
         if (to - from > 16) {
-            std::sort(sorted.begin() + static_cast<std::ptrdiff_t>(from), sorted.begin() + static_cast<std::ptrdiff_t>(to),
+            std::sort(sorted.begin() + static_cast<std::ptrdiff_t>(from),
+                      sorted.begin() + static_cast<std::ptrdiff_t>(to),
                       [](const PixelRun& a, const PixelRun& b) { return a.x1 < b.x1; });
         } else {
             for (size_t i = from + 1; i < to; ++i) {
@@ -168,13 +150,16 @@ void MergeRuns(std::vector<PixelRun>& runs) {
 void AddWideStroke(const IPoint* pts, size_t n, bool closed, int32_t width, const IRect& clip,
                    std::vector<PixelRun>& runs) {
     if (n == 0 || width <= 0 || clip.IsEmpty()) return;
+    // A segment widened by the pen is its band with a dot at each end; the dots at the joints
+    // are shared by the segments that meet there.
+    const std::vector<DotRow>& dot = Dot(width);
     const double r = width / 2.0;
-    if (n == 1) {
-        AddCapsuleRuns(Capsule(pts[0], pts[0], r), clip, runs);
-    } else {
-        for (size_t i = 0; i + 1 < n; ++i) AddCapsuleRuns(Capsule(pts[i], pts[i + 1], r), clip, runs);
-        if (closed) AddCapsuleRuns(Capsule(pts[n - 1], pts[0], r), clip, runs);
+    for (size_t i = 0; i < n; ++i) {
+        if (i > 0 && pts[i] == pts[i - 1]) continue;
+        AddDot(pts[i], dot, clip, runs);
+        if (i + 1 < n && !(pts[i] == pts[i + 1])) AddBand(pts[i], pts[i + 1], r, clip, runs);
     }
+    if (closed && n > 1 && !(pts[n - 1] == pts[0])) AddBand(pts[n - 1], pts[0], r, clip, runs);
 }
 
 }  // namespace pw
