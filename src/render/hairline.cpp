@@ -1,0 +1,142 @@
+#include "render/hairline.h"
+
+#include <cstdlib>
+#include <utility>
+
+namespace pw {
+
+namespace {
+
+// a / b in 16.16 fixed point, cut toward zero.
+int64_t FixedQuotient(int64_t a, int64_t b) {
+    return a * 65536 / b;
+}
+
+// The geometry of one segment stepped along its longer axis: `major` counts the pixels along
+// it (first .. end - 1), `minor` is the other coordinate in 16.16 fixed point, `inc` its step.
+struct Steps {
+    int64_t first = 0, end = 0;
+    int64_t minor = 0, inc = 0;
+    bool reversed = false;
+};
+
+// The segment from (a, b) to (c, d) in 26.6 units, with a the major coordinate, as seen in the
+// direction of growing major coordinate. capBegin extends it half a pixel backwards.
+Steps Measure(int64_t a, int64_t b, int64_t c, int64_t d, bool capBegin, bool capEnd) {
+    Steps s;
+    if (a > c) {
+        std::swap(a, c);
+        std::swap(b, d);
+        s.reversed = true;
+    }
+    s.inc = FixedQuotient(d - b, c - a);
+    s.minor = b * 1024;
+    if (capBegin) {
+        a -= 32;
+        s.minor -= s.inc >> 1;
+    }
+    if (capEnd) c += 32;
+    s.first = (a + 32) >> 6;
+    s.end = (c + 32) >> 6;
+    const int64_t round = s.inc > 0 ? 32 : 0;
+    if (s.first != s.end) s.minor += (((s.first << 6) + round - a) * s.inc) >> 6;
+    return s;
+}
+
+}  // namespace
+
+void Hairline::PrimeWith(IPoint p, IPoint q) {
+    lastPixel_ = {-1, -1};
+    const int64_t x1 = int64_t{p.x} * 64, y1 = int64_t{p.y} * 64, x2 = int64_t{q.x} * 64,
+                  y2 = int64_t{q.y} * 64;
+    const int64_t dx = std::llabs(x2 - x1), dy = std::llabs(y2 - y1);
+    if (dx == 0 && dy == 0) return;
+    const bool vertical = dx < dy;
+    const Steps s = vertical ? Measure(y1, x1, y2, x2, false, false) : Measure(x1, y1, x2, y2, false, false);
+    if (s.first == s.end) return;
+    // The pixel drawn last: the far end in drawing direction.
+    const int64_t major = s.reversed ? s.first : s.end - 1;
+    const int64_t minor = (s.reversed ? s.minor : s.minor + (s.end - s.first - 1) * s.inc) >> 16;
+    lastPixel_ = vertical ? IPoint{static_cast<int32_t>(minor), static_cast<int32_t>(major)}
+                          : IPoint{static_cast<int32_t>(major), static_cast<int32_t>(minor)};
+    lastDirection_ =
+        vertical ? (s.reversed ? kBottomToTop : kTopToBottom) : (s.reversed ? kRightToLeft : kLeftToRight);
+    lastAxisAligned_ = std::llabs(s.inc) < (1 << 14);
+}
+
+bool Hairline::Segment(IPoint p, IPoint q) {
+    const int64_t x1 = int64_t{p.x} * 64, y1 = int64_t{p.y} * 64, x2 = int64_t{q.x} * 64,
+                  y2 = int64_t{q.y} * 64;
+    const int64_t dx = std::llabs(x2 - x1), dy = std::llabs(y2 - y1);
+    if (dx == 0 && dy == 0) return true;
+    const bool vertical = dx < dy;
+    // A turn back onto the opposite direction starts half a pixel early, so the pixel where the
+    // two meet is not lost.
+    const bool reversed = vertical ? y1 > y2 : x1 > x2;
+    const int direction =
+        vertical ? (reversed ? kBottomToTop : kTopToBottom) : (reversed ? kRightToLeft : kLeftToRight);
+    const bool turnBack = (lastDirection_ ^ (vertical ? kVertical : kHorizontal)) == direction;
+    Steps s = vertical ? Measure(y1, x1, y2, x2, turnBack && !reversed, turnBack && reversed)
+                       : Measure(x1, y1, x2, y2, turnBack && !reversed, turnBack && reversed);
+    if (s.first == s.end) return dx + dy >= 64;
+    auto at = [&](int64_t major, int64_t minor) {
+        return vertical ? IPoint{static_cast<int32_t>(minor), static_cast<int32_t>(major)}
+                        : IPoint{static_cast<int32_t>(major), static_cast<int32_t>(minor)};
+    };
+    IPoint first = at(s.first, s.minor >> 16);
+    IPoint last = at(s.end - 1, (s.minor + (s.end - s.first - 1) * s.inc) >> 16);
+    if (s.reversed) std::swap(first, last);
+    const bool axisAligned = std::llabs(s.inc) < (1 << 14);
+    if (lastPixel_.x >= 0) {
+        if (first == lastPixel_) {
+            // The joint pixel was drawn by the segment before.
+            if (s.reversed) {
+                --s.end;
+            } else {
+                ++s.first;
+                s.minor += s.inc;
+            }
+        } else if (lastDirection_ != direction &&
+                   ((axisAligned && lastAxisAligned_ && lastPixel_.x != first.x && lastPixel_.y != first.y) ||
+                    std::abs(lastPixel_.x - first.x) > 1 || std::abs(lastPixel_.y - first.y) > 1)) {
+            // The turn leaves a gap: one more pixel at the start.
+            if (s.reversed) {
+                ++s.end;
+            } else {
+                --s.first;
+                s.minor -= s.inc;
+            }
+        }
+    }
+    lastDirection_ = direction;
+    lastAxisAligned_ = axisAligned;
+    // At least one pixel, even where the joint took the only one away.
+    int64_t major = s.first, minor = s.minor;
+    do {
+        const IPoint px = at(major, minor >> 16);
+        if (area_.Contains(px)) pixels_.push_back(px);
+        minor += s.inc;
+    } while (++major < s.end);
+    lastPixel_ = last;
+    return true;
+}
+
+void Hairline::PointArray(const IPoint* pts, size_t n, bool implicitClose) {
+    if (n < 2) return;
+    lastPixel_ = {-1, -1};
+    const bool endsOnStart = pts[n - 1] == pts[0];
+    if (implicitClose || endsOnStart) PrimeWith(endsOnStart && n > 2 ? pts[n - 2] : pts[n - 1], pts[0]);
+    for (size_t i = 1; i < n; ++i) Segment(pts[i - 1], pts[i]);
+    if (implicitClose) Segment(pts[n - 1], pts[0]);
+}
+
+void Hairline::ClosedSubpath(const IPoint* pts, size_t n) {
+    if (n < 2) return;
+    lastPixel_ = {-1, -1};
+    const bool endsOnStart = pts[n - 1] == pts[0];
+    PrimeWith(endsOnStart ? pts[n - 2] : pts[n - 1], pts[0]);
+    for (size_t i = 1; i < n; ++i) Segment(pts[i - 1], pts[i]);
+    if (!endsOnStart) Segment(pts[n - 1], pts[0]);
+}
+
+}  // namespace pw

@@ -1,0 +1,149 @@
+// The canvas's own fills and one-pixel lines on images against the Qt painter's: random polygons,
+// polylines and polygon sets, small and large, must give the same pixels exactly.
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <random>
+#include <set>
+
+#include "render/hairline.h"
+#include "render/scan_fill.h"
+
+using namespace pw;
+
+namespace {
+
+constexpr int kSide = 80;
+
+using PixelSet = std::set<std::pair<int, int>>;
+
+PixelSet Black(const QImage& img) {
+    PixelSet s;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixel(x, y) == 0xFF000000u) s.insert({x, y});
+    return s;
+}
+
+// Random contours inside the picture: a few points around a centre, spread little or far.
+std::vector<std::vector<IPoint>> RandomContours(std::mt19937& rng, int contours, int spread,
+                                                bool closeOnStart) {
+    std::vector<std::vector<IPoint>> result;
+    for (int k = 0; k < contours; ++k) {
+        std::vector<IPoint> pts;
+        const int cx = static_cast<int>(rng() % kSide), cy = static_cast<int>(rng() % kSide);
+        const int n = 3 + static_cast<int>(rng() % 12);
+        for (int i = 0; i < n; ++i) {
+            IPoint p{std::clamp(cx + static_cast<int>(rng() % (2 * spread + 1)) - spread, 0, kSide - 1),
+                     std::clamp(cy + static_cast<int>(rng() % (2 * spread + 1)) - spread, 0, kSide - 1)};
+            if (!pts.empty() && pts.back() == p) continue;
+            pts.push_back(p);
+        }
+        if (pts.size() < 2) pts.push_back({std::min(pts[0].x + 1, kSide - 1), pts[0].y});
+        if (closeOnStart && !(pts.back() == pts.front())) pts.push_back(pts.front());
+        result.push_back(pts);
+    }
+    return result;
+}
+
+QPolygon ToQt(const std::vector<IPoint>& pts) {
+    QPolygon poly;
+    for (IPoint p : pts) poly << QPoint(p.x, p.y);
+    return poly;
+}
+
+QPainterPath PathOf(const std::vector<std::vector<IPoint>>& contours, Qt::FillRule rule) {
+    QPainterPath path;
+    path.setFillRule(rule);
+    for (const auto& c : contours) {
+        path.addPolygon(QPolygonF(ToQt(c)));
+        path.closeSubpath();
+    }
+    return path;
+}
+
+int Spread(int trial) {
+    return trial % 3 == 0 ? 4 : trial % 3 == 1 ? 20 : 60;
+}
+
+TEST(OwnRaster, FillsMatchThePaintersFill) {
+    std::mt19937 rng(11);
+    size_t filled = 0;
+    for (int trial = 0; trial < 1500; ++trial) {
+        const bool set = trial % 2 == 1, winding = (trial / 2) % 2 == 1;
+        const auto contours =
+            RandomContours(rng, set ? 1 + static_cast<int>(rng() % 4) : 1, Spread(trial / 4), set);
+        QImage qt(kSide, kSide, QImage::Format_RGB32);
+        qt.fill(Qt::white);
+        QPainter p(&qt);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::black);
+        const Qt::FillRule rule = winding ? Qt::WindingFill : Qt::OddEvenFill;
+        if (set)
+            p.drawPath(PathOf(contours, rule));
+        else
+            p.drawPolygon(ToQt(contours[0]), rule);
+        p.end();
+
+        std::vector<IPoint> pts;
+        std::vector<int32_t> counts;
+        for (const auto& c : contours) {
+            pts.insert(pts.end(), c.begin(), c.end());
+            counts.push_back(static_cast<int32_t>(c.size()));
+        }
+        std::vector<PixelRun> runs;
+        AddPolygonFill(pts.data(), counts.data(), counts.size(),
+                       winding ? FillMode::Winding : FillMode::Alternate, {0, 0, kSide, kSide}, runs);
+        PixelSet ours;
+        for (const PixelRun& r : runs)
+            for (int x = r.x1; x <= r.x2; ++x) ours.insert({x, r.y});
+        const PixelSet theirs = Black(qt);
+        filled += theirs.size();
+        ASSERT_EQ(ours, theirs) << "trial " << trial;
+    }
+    EXPECT_GT(filled, 200000u);
+}
+
+TEST(OwnRaster, OnePixelLinesMatchThePaintersLines) {
+    std::mt19937 rng(12);
+    size_t drawn = 0;
+    for (int trial = 0; trial < 3000; ++trial) {
+        // Polygons, polylines (some ending on their start) and sets of closed subpaths.
+        const int kind = trial % 3;
+        const auto contours = RandomContours(rng, kind == 2 ? 1 + static_cast<int>(rng() % 3) : 1,
+                                             Spread(trial / 3), kind == 2 || trial % 7 == 0);
+        QImage qt(kSide, kSide, QImage::Format_RGB32);
+        qt.fill(Qt::white);
+        QPainter p(&qt);
+        QPen pen(Qt::black, 0);
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setJoinStyle(Qt::MiterJoin);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        if (kind == 0)
+            p.drawPolygon(ToQt(contours[0]));
+        else if (kind == 1)
+            p.drawPolyline(ToQt(contours[0]));
+        else
+            p.drawPath(PathOf(contours, Qt::OddEvenFill));
+        p.end();
+
+        std::vector<IPoint> pixels;
+        Hairline line(pixels, {0, 0, kSide, kSide});
+        if (kind == 2) {
+            for (const auto& c : contours) line.ClosedSubpath(c.data(), c.size());
+        } else {
+            line.PointArray(contours[0].data(), contours[0].size(), kind == 0);
+        }
+        PixelSet ours;
+        for (IPoint q : pixels) ours.insert({q.x, q.y});
+        const PixelSet theirs = Black(qt);
+        drawn += theirs.size();
+        ASSERT_EQ(ours, theirs) << "trial " << trial;
+    }
+    EXPECT_GT(drawn, 50000u);
+}
+
+}  // namespace
