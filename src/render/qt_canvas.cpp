@@ -4,8 +4,11 @@
 #include <QPolygon>
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 #include "render/glyph_path.h"
+#include "render/hairline.h"
+#include "render/scan_fill.h"
 #include "render/vector_hatch.h"
 #include "render/wide_stroke.h"
 
@@ -278,20 +281,8 @@ QImage* QtCanvas::DirectImage() const {
 void QtCanvas::FillRuns() {
     MergeRuns(runs_);
     if (runs_.empty()) return;
-    if (QImage* image = DirectImage()) {
-        // The buffer the painter draws into; reading it through constBits keeps a shared image
-        // from being copied away from under the painter.
-        uchar* bits = const_cast<uchar*>(image->constBits());
-        const qsizetype stride = image->bytesPerLine();
-        const uint32_t colour = 0xFF000000u | ToQColor(Pen().color).rgb();
-        const int32_t w = image->width(), h = image->height();
-        for (const PixelRun& r : runs_) {
-            if (r.y < 0 || r.y >= h) continue;
-            const int32_t x1 = std::max(r.x1, 0), x2 = std::min(r.x2, w - 1);
-            if (x1 > x2) continue;
-            uint32_t* row = reinterpret_cast<uint32_t*>(bits + r.y * stride);
-            std::fill(row + x1, row + x2 + 1, colour);
-        }
+    if (DirectImage()) {
+        WriteRuns(runs_, Pen().color);
         return;
     }
     rects_.clear();
@@ -303,6 +294,79 @@ void QtCanvas::FillRuns() {
     if (runBrush_.style() != Qt::SolidPattern || runBrush_.color() != colour) runBrush_ = QBrush(colour);
     painter_.setBrush(runBrush_);
     painter_.drawRects(rects_.data(), static_cast<int>(rects_.size()));
+}
+
+bool QtCanvas::OwnRasterFits(const std::vector<IPoint>& pts, bool withBrush) const {
+    if (!ownRaster_ || antialiasing_ || !DirectImage()) return false;
+    if (withBrush && Brush().style != bsSolid && Brush().style != bsClear) return false;
+    // The outline: none, one pixel wide (a geometric pen of one pixel has the painter's round
+    // ends, which are left to it), or runs.
+    const bool hairline = Pen().style == PenStyle::Solid && Pen().width <= 0;
+    if (Pen().style == PenStyle::Solid && !hairline && !StrokeAsRuns()) return false;
+    const IRect area = DrawableArea();
+    for (const IPoint& p : pts)
+        if (!area.Contains(p)) return false;
+    return true;
+}
+
+void QtCanvas::WritePixels(const std::vector<IPoint>& pixels, Color c) {
+    QImage* image = DirectImage();
+    uchar* bits = const_cast<uchar*>(image->constBits());
+    const qsizetype stride = image->bytesPerLine();
+    const uint32_t colour = 0xFF000000u | ToQColor(c).rgb();
+    const QRect bounds = image->rect();
+    for (const IPoint& p : pixels)
+        if (bounds.contains(p.x, p.y)) reinterpret_cast<uint32_t*>(bits + p.y * stride)[p.x] = colour;
+}
+
+void QtCanvas::WriteRuns(const std::vector<PixelRun>& runs, Color c) {
+    // The buffer the painter draws into; reading it through constBits keeps a shared image from
+    // being copied away from under the painter.
+    QImage* image = DirectImage();
+    uchar* bits = const_cast<uchar*>(image->constBits());
+    const qsizetype stride = image->bytesPerLine();
+    const uint32_t colour = 0xFF000000u | ToQColor(c).rgb();
+    const int32_t w = image->width(), h = image->height();
+    for (const PixelRun& r : runs) {
+        if (r.y < 0 || r.y >= h) continue;
+        const int32_t x1 = std::max(r.x1, 0), x2 = std::min(r.x2, w - 1);
+        if (x1 > x2) continue;
+        uint32_t* row = reinterpret_cast<uint32_t*>(bits + r.y * stride);
+        std::fill(row + x1, row + x2 + 1, colour);
+    }
+}
+
+void QtCanvas::DrawOwnPolygons(const std::vector<IPoint>& pts, const std::vector<int32_t>& counts,
+                               bool pointArray) {
+    const IRect area = DrawableArea();
+    if (Brush().style == bsSolid) {
+        runs_.clear();
+        AddPolygonFill(pts.data(), counts.data(), counts.size(), PolyFillMode(), area, runs_);
+        WriteRuns(runs_, Brush().color);
+    }
+    if (Pen().style != PenStyle::Solid) return;
+    if (StrokeAsRuns()) {
+        runs_.clear();
+        size_t at = 0;
+        for (int32_t count : counts) {
+            AddWideStroke(pts.data() + at, static_cast<size_t>(count), true, DevicePenWidth(), area, runs_);
+            at += static_cast<size_t>(count);
+        }
+        FillRuns();
+        return;
+    }
+    pixels_.clear();
+    Hairline line(pixels_, area);
+    size_t at = 0;
+    for (int32_t count : counts) {
+        // One polygon goes to the painter as a point array, several as the subpaths of a path.
+        if (pointArray)
+            line.PointArray(pts.data() + at, static_cast<size_t>(count), true);
+        else
+            line.ClosedSubpath(pts.data() + at, static_cast<size_t>(count));
+        at += static_cast<size_t>(count);
+    }
+    WritePixels(pixels_, Pen().color);
 }
 
 void QtCanvas::DevPolyline(const IPoint* pts, size_t n) {
@@ -317,32 +381,53 @@ void QtCanvas::DevPolyline(const IPoint* pts, size_t n) {
         FillRuns();
         return;
     }
+    if (Pen().width <= 0 && OwnRasterFits(points_, false)) {
+        pixels_.clear();
+        Hairline(pixels_, DrawableArea()).PointArray(points_.data(), points_.size(), false);
+        WritePixels(pixels_, Pen().color);
+        return;
+    }
     ApplyState(true, false);
     painter_.drawPolyline(ToQPolygon(points_));
 }
 
 void QtCanvas::DevPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons) {
-    Qt::FillRule rule = PolyFillMode() == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill;
+    // The outlines as drawn: without repeated points, and simplified under a wide pen.
     const bool simplify = WidePenOnRaster();
+    outlinePoints_.clear();
+    outlineCounts_.clear();
+    size_t at = 0;
+    for (size_t i = 0; i < polygons; ++i) {
+        const int32_t count = std::max(counts[i], 0);
+        if (count > 0) {
+            DistinctPoints(pts + at, static_cast<size_t>(count), points_);
+            if (simplify) Simplify(points_);
+            outlinePoints_.insert(outlinePoints_.end(), points_.begin(), points_.end());
+            outlineCounts_.push_back(static_cast<int32_t>(points_.size()));
+        }
+        at += static_cast<size_t>(count);
+    }
+    if (outlineCounts_.empty()) return;
+    const bool single = polygons == 1;
+    if (OwnRasterFits(outlinePoints_, true)) {
+        DrawOwnPolygons(outlinePoints_, outlineCounts_, single);
+        return;
+    }
+
+    const Qt::FillRule rule = PolyFillMode() == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill;
     const bool runs = StrokeAsRuns();
     // With the outline drawn as runs the painter only fills.
     const bool painterPen = !runs;
     const bool filled = Brush().style != bsClear;
-    auto outline = [&](const IPoint* p, int32_t count) {
-        DistinctPoints(p, static_cast<size_t>(count), points_);
-        if (simplify) Simplify(points_);
-        return ToQPolygon(points_);
-    };
-    if (polygons == 1 && !VectorHatched()) {
-        if (counts[0] <= 0) return;
-        QPolygon poly = outline(pts, counts[0]);
+    if (single && !VectorHatched()) {
         if (painterPen || filled) {
             ApplyState(painterPen, true);
-            painter_.drawPolygon(poly, rule);
+            painter_.drawPolygon(ToQPolygon(outlinePoints_), rule);
         }
         if (runs) {
             runs_.clear();
-            AddWideStroke(points_.data(), points_.size(), true, DevicePenWidth(), DrawableArea(), runs_);
+            AddWideStroke(outlinePoints_.data(), outlinePoints_.size(), true, DevicePenWidth(),
+                          DrawableArea(), runs_);
             FillRuns();
         }
         return;
@@ -350,15 +435,14 @@ void QtCanvas::DevPolyPolygon(const IPoint* pts, const int32_t* counts, size_t p
     QPainterPath path;
     path.setFillRule(rule);
     if (runs) runs_.clear();
-    size_t at = 0;
-    for (size_t i = 0; i < polygons; ++i) {
-        int32_t count = std::max(counts[i], 0);
-        if (count > 0) {
-            path.addPolygon(QPolygonF(outline(pts + at, count)));
-            path.closeSubpath();
-            if (runs)
-                AddWideStroke(points_.data(), points_.size(), true, DevicePenWidth(), DrawableArea(), runs_);
-        }
+    at = 0;
+    for (int32_t count : outlineCounts_) {
+        points_.assign(outlinePoints_.begin() + static_cast<std::ptrdiff_t>(at),
+                       outlinePoints_.begin() + static_cast<std::ptrdiff_t>(at + static_cast<size_t>(count)));
+        path.addPolygon(QPolygonF(ToQPolygon(points_)));
+        path.closeSubpath();
+        if (runs)
+            AddWideStroke(points_.data(), points_.size(), true, DevicePenWidth(), DrawableArea(), runs_);
         at += static_cast<size_t>(count);
     }
     if (!runs) {

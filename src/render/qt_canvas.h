@@ -32,6 +32,11 @@ class QtCanvas : public Canvas {
     double DotsPerInch() const { return dotsPerInch_; }
     void SetDeviceBounds(const IRect& r) { bounds_ = r; }
 
+    // Polygon fills and one-pixel outlines on 32-bit images in copy mode are computed by the
+    // canvas itself (scan_fill.h, hairline.h), pixel for pixel as the painter draws them; off,
+    // the painter draws them. On by default.
+    void SetOwnRaster(bool on) { ownRaster_ = on; }
+
     // Smooth edges for copy-mode drawing (off by default: the picture then matches the pixels of
     // the Windows drawing). Exclusive-or drawing is never smoothed.
     void SetAntialiasing(bool on) { antialiasing_ = on; }
@@ -78,6 +83,16 @@ class QtCanvas : public Canvas {
     void FillRuns();
     // The image to store run pixels into directly, or null when they go through the painter.
     QImage* DirectImage() const;
+    // Whether the canvas draws these points itself: own raster on, a direct image, no
+    // smoothing, a solid or clear brush (withBrush), an outline of one pixel, none or runs, and
+    // every point inside the drawable area (where the painter would clip nothing).
+    bool OwnRasterFits(const std::vector<IPoint>& pts, bool withBrush) const;
+    // Fills and outlines polygons (consecutive in pts) itself; pointArray: a single polygon,
+    // outlined as the painter outlines a point array rather than a path.
+    void DrawOwnPolygons(const std::vector<IPoint>& pts, const std::vector<int32_t>& counts, bool pointArray);
+    // Stores pixels or runs of one colour straight into the direct image.
+    void WritePixels(const std::vector<IPoint>& pixels, Color c);
+    void WriteRuns(const std::vector<PixelRun>& runs, Color c);
     bool VectorHatched() const;
     // Fills and outlines an area with the current brush and pen (hatches on vector devices as
     // stripes).
@@ -91,6 +106,7 @@ class QtCanvas : public Canvas {
     IRect bounds_;
     double dotsPerInch_;
     bool antialiasing_ = false;
+    bool ownRaster_ = true;
 
     QPen pen_;
     PenState penKey_;
@@ -104,7 +120,8 @@ class QtCanvas : public Canvas {
     QBrush runBrush_;
 
     // Buffers kept from call to call.
-    std::vector<IPoint> points_;
+    std::vector<IPoint> points_, outlinePoints_, pixels_;
+    std::vector<int32_t> outlineCounts_;
     std::vector<PixelRun> runs_;
     std::vector<QRect> rects_;
 };
