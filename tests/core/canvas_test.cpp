@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "core/recording_canvas.h"
 #include "core/region.h"
 
@@ -100,11 +102,14 @@ TEST(Canvas, PointRunsMapExactlyAsSinglePoints) {
         {MapMode::Anisotropic, {0, 0}, {2, 2}, {0, 0}, {1, 1}},  // many exact halves
         // 27 * 13 / 6 is exactly 58.5, 27 * (13 / 6) just below it.
         {MapMode::Anisotropic, {0, 0}, {6, -6}, {0, 0}, {13, 13}},
+        // 49 * 13 / 98 is exactly 6.5; 49 * 13 times the reciprocal of 98 falls just short.
+        {MapMode::Anisotropic, {0, 0}, {98, 98}, {0, 0}, {13, 627}},
         {MapMode::Anisotropic, {-7, 9}, {3, 7}, {11, -5}, {1000000, 999999}},
     };
     std::vector<IPoint> pts;
     for (int32_t v = -2000; v <= 2000; v += 37) pts.push_back({v, -v / 3});
-    for (int32_t v : {0, 1, -1, 2, -2, 3, -3, 27, -27, 999999, -999999, kCoordLimit, -kCoordLimit})
+    for (int32_t v :
+         {0, 1, -1, 2, -2, 3, -3, 27, -27, 49, -49, 147, 999999, -999999, kCoordLimit, -kCoordLimit})
         pts.push_back({v, v});
     for (const Mapping& m : mappings) {
         RecordingCanvas c;
@@ -122,6 +127,38 @@ TEST(Canvas, PointRunsMapExactlyAsSinglePoints) {
             EXPECT_EQ(c.calls[0].pts[i], single) << pts[i].x << ", " << pts[i].y;
             EXPECT_EQ(c.calls[1].pts[i], single) << pts[i].x << ", " << pts[i].y;
         }
+    }
+}
+
+// The same for random mappings and points, near and far, in both mapping modes.
+TEST(Canvas, PointRunsOfRandomMappingsMapAsSinglePoints) {
+    std::mt19937 rng(99);
+    auto any = [&](int32_t limit) {
+        return static_cast<int32_t>(rng() % (2 * static_cast<uint32_t>(limit) + 1)) - limit;
+    };
+    auto nonZero = [&](int32_t limit) {
+        int32_t v = 0;
+        while (v == 0) v = any(limit);
+        return v;
+    };
+    for (int m = 0; m < 300; ++m) {
+        RecordingCanvas c;
+        c.SetMapMode(m % 2 ? MapMode::Isotropic : MapMode::Anisotropic);
+        const int32_t extLimit = m % 3 == 0 ? 20 : m % 3 == 1 ? 20000 : 4000000;
+        c.SetWindowOrg(any(5000), any(5000));
+        c.SetWindowExt(nonZero(extLimit), nonZero(extLimit));
+        c.SetViewportOrg(any(3000), any(3000));
+        c.SetViewportExt(nonZero(extLimit), nonZero(extLimit));
+        std::vector<IPoint> pts;
+        for (int i = 0; i < 400; ++i) {
+            const int32_t limit = i % 4 == 0 ? kCoordLimit : i % 4 == 1 ? 100000 : 3000;
+            pts.push_back({any(limit), any(limit)});
+        }
+        c.Polyline(pts);
+        ASSERT_EQ(c.calls.size(), 1u);
+        for (size_t i = 0; i < pts.size(); ++i)
+            ASSERT_EQ(c.calls[0].pts[i], c.LPtoDP(pts[i]))
+                << "mapping " << m << " point " << pts[i].x << ", " << pts[i].y;
     }
 }
 
