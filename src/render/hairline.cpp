@@ -1,5 +1,6 @@
 #include "render/hairline.h"
 
+#include <climits>
 #include <cstdlib>
 #include <utility>
 
@@ -7,8 +8,10 @@ namespace pw {
 
 namespace {
 
-// a / b in 16.16 fixed point, cut toward zero.
+// a / b in 16.16 fixed point, cut toward zero; in 32 bits where the scaled a fits.
 int64_t FixedQuotient(int64_t a, int64_t b) {
+    if (a >= -0x7FFF && a <= 0x7FFF && b >= INT32_MIN && b <= INT32_MAX)
+        return static_cast<int32_t>(a * 65536) / static_cast<int32_t>(b);
     return a * 65536 / b;
 }
 

@@ -155,8 +155,7 @@ void AddWideStroke(const IPoint* pts, size_t n, bool closed, int32_t width, cons
     const std::vector<DotRow>& dot = Dot(width);
     const double r = width / 2.0;
     for (size_t i = 0; i < n; ++i) {
-        if (i > 0 && pts[i] == pts[i - 1]) continue;
-        AddDot(pts[i], dot, clip, runs);
+        if (i == 0 || !(pts[i] == pts[i - 1])) AddDot(pts[i], dot, clip, runs);
         if (i + 1 < n && !(pts[i] == pts[i + 1])) AddBand(pts[i], pts[i + 1], r, clip, runs);
     }
     if (closed && n > 1 && !(pts[n - 1] == pts[0])) AddBand(pts[n - 1], pts[0], r, clip, runs);

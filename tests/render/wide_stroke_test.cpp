@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
+#include <cmath>
 #include <random>
 #include <set>
 
@@ -30,6 +31,14 @@ TEST(WideStroke, HorizontalLineHasRoundEndsAndTheEdgeRuleOfTheFill) {
     // the end points, which no pixel centre meets exactly.
     EXPECT_EQ(Runs({{5, 10}, {15, 10}}, false, 3),
               (std::vector<PixelRun>{{9, 4, 15}, {10, 4, 15}, {11, 5, 14}}));
+}
+
+TEST(WideStroke, RepeatedPointsChangeNothing) {
+    const std::vector<IPoint> once{{10, 10}, {30, 12}, {31, 40}, {5, 44}};
+    const std::vector<IPoint> repeated{{10, 10}, {10, 10}, {30, 12}, {30, 12},
+                                       {30, 12}, {31, 40}, {5, 44},  {5, 44}};
+    EXPECT_EQ(Runs(repeated, false, 5), Runs(once, false, 5));
+    EXPECT_EQ(Runs(repeated, true, 4), Runs(once, true, 4));
 }
 
 TEST(WideStroke, APointGivesThePensDot) {
@@ -216,6 +225,57 @@ TEST(WideStroke, ExclusiveOrInvertsEachPixelOnce) {
             EXPECT_EQ(PixelColor(xored, x, y), PixelColor(copied, x, y)) << x << "," << y;
         }
     EXPECT_GT(covered, 500);
+}
+
+}  // namespace
+
+namespace {
+
+// Leaving out points within a quarter pixel of the simplified line leaves a wide curve as it is
+// (or changes a pixel here and there along its edge): flattened ellipses of several sizes and
+// pens, drawn through the canvas, against the exact stroke of every point.
+TEST(WideStroke, SimplifiedCurvesStayWithinAPixelOfTheExactStroke) {
+    long painted = 0, differing = 0;
+    for (int radius : {5, 9, 12, 20, 30, 45, 70}) {
+        for (int width : {2, 3, 4, 5, 8}) {
+            // An ellipse turned by a quarter radian, with a ripple, finely flattened.
+            std::vector<IPoint> pts;
+            for (int i = 0; i <= 720; ++i) {
+                const double a = 2 * M_PI * i / 720;
+                const double u = radius * std::cos(a) * (1 + 0.05 * std::sin(5 * a)),
+                             v = 0.7 * radius * std::sin(a);
+                pts.push_back(
+                    {static_cast<int32_t>(std::lround(80 + u * std::cos(0.25) - v * std::sin(0.25))),
+                     static_cast<int32_t>(std::lround(80 + u * std::sin(0.25) + v * std::cos(0.25)))});
+            }
+            ImageTarget t(160, 160);
+            t.Canvas().SetPenWidth(width);
+            t.Canvas().SetBrushStyle(bsClear);
+            t.Canvas().Polyline(pts);
+            const QImage& ours = t.Finish();
+            std::vector<PixelRun> runs;
+            AddWideStroke(pts.data(), pts.size(), false, width, {0, 0, 160, 160}, runs);
+            MergeRuns(runs);
+            std::set<std::pair<int, int>> exact;
+            for (const PixelRun& r : runs)
+                for (int x = r.x1; x <= r.x2; ++x) exact.insert({x, r.y});
+            for (int y = 1; y < 159; ++y)
+                for (int x = 1; x < 159; ++x) {
+                    const bool a = PixelColor(ours, x, y) == kBlack, b = exact.count({x, y}) > 0;
+                    painted += b;
+                    if (a == b) continue;
+                    ++differing;
+                    bool nearCommon = false;
+                    for (int dy = -1; dy <= 1; ++dy)
+                        for (int dx = -1; dx <= 1; ++dx)
+                            nearCommon |=
+                                PixelColor(ours, x + dx, y + dy) == kBlack && exact.count({x + dx, y + dy});
+                    EXPECT_TRUE(nearCommon) << radius << " " << width << " at " << x << "," << y;
+                }
+        }
+    }
+    EXPECT_GT(painted, 5000);
+    EXPECT_LE(differing, painted / 1000) << differing << " of " << painted;
 }
 
 }  // namespace
