@@ -274,12 +274,14 @@ QImage* QtCanvas::DirectImage() const {
 }
 
 void QtCanvas::FillRuns() {
-    MergeRuns(runs_);
     if (runs_.empty()) return;
+    // Stored straight into the picture in copy mode, overlapping runs do no harm; the painter
+    // (exclusive-or drawing above all) must see each pixel once.
     if (DirectImage()) {
         WriteRuns(runs_, Pen().color);
         return;
     }
+    MergeRuns(runs_);
     rects_.clear();
     rects_.reserve(runs_.size());
     for (const PixelRun& r : runs_) rects_.push_back(QRect(r.x1, r.y, r.x2 - r.x1 + 1, 1));

@@ -79,7 +79,7 @@ class QtCanvas : public Canvas {
     bool StrokeAsRuns() const;
     // The device area drawing can reach: the device bounds within the clip.
     IRect DrawableArea() const;
-    // Merges runs_ and fills them in the pen colour and mode.
+    // Fills runs_ in the pen colour and mode.
     void FillRuns();
     // The image to store run pixels into directly, or null when they go through the painter.
     QImage* DirectImage() const;
