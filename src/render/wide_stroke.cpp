@@ -58,9 +58,19 @@ void AddDot(IPoint c, const std::vector<DotRow>& dot, const IRect& clip, std::ve
     }
 }
 
+// Whole numbers around a value within the coordinate range, without a library call.
+int32_t Floor(double v) {
+    const int32_t i = static_cast<int32_t>(v);
+    return v < i ? i - 1 : i;
+}
+int32_t Ceil(double v) {
+    const int32_t i = static_cast<int32_t>(v);
+    return v > i ? i + 1 : i;
+}
+
 // The band along a segment a -> b (a != b): the points within r of the segment's line whose
-// projection falls on the segment. Its stretch on each row is bounded by two pairs of lines,
-// linear in the row's height.
+// projection falls on the segment. On each row it is bounded by two pairs of lines, linear in
+// the row's height, so the bounds are stepped from row to row.
 void AddBand(IPoint a, IPoint b, double r, const IRect& clip, std::vector<PixelRun>& runs) {
     const double ax = a.x, ay = a.y;
     const double dx = static_cast<double>(b.x) - a.x, dy = static_cast<double>(b.y) - a.y;
@@ -71,31 +81,36 @@ void AddBand(IPoint a, IPoint b, double r, const IRect& clip, std::vector<PixelR
     if (!SampleRange(std::min(ay, ay + dy) - reach, std::max(ay, ay + dy) + reach, clip.y1, clip.y2 - 1, top,
                      bottom))
         return;
-    // Within r of the line: x in ax + e dx / dy -+ r len / |dy| at height ay + e.
-    const double lineSlope = dy != 0 ? dx / dy : 0, lineHalf = dy != 0 ? r * len / std::fabs(dy) : 0;
-    // Projecting onto the segment: x in ax - e dy / dx + [0, len^2 / dx] (ordered).
-    const double projSlope = dx != 0 ? -dy / dx : 0, q = dx != 0 ? len * len / dx : 0;
-    const double projLo = std::min(0.0, q), projHi = std::max(0.0, q);
-    const double inf = std::numeric_limits<double>::infinity();
-    for (int32_t y = top; y <= bottom; ++y) {
-        const double e = y + kSample - ay;
-        double left = -inf, right = inf;
-        if (dy != 0) {
-            const double mid = ax + lineSlope * e;
-            left = mid - lineHalf;
-            right = mid + lineHalf;
-        } else if (std::fabs(e) > r) {
-            continue;
-        }
-        if (dx != 0) {
-            const double base = ax + projSlope * e;
-            left = std::max(left, base + projLo);
-            right = std::min(right, base + projHi);
-        } else if (e < std::min(0.0, dy) || e > std::max(0.0, dy)) {
-            continue;
-        }
+    if (dy == 0 || dx == 0) {
+        // Along an axis the band is a rectangle: the same columns on every row.
         int32_t x1, x2;
-        if (SampleRange(left, right, clip.x1, clip.x2 - 1, x1, x2)) runs.push_back({y, x1, x2});
+        const double left = dy == 0 ? std::min(ax, ax + dx) : ax - r,
+                     right = dy == 0 ? std::max(ax, ax + dx) : ax + r;
+        if (!SampleRange(left, right, clip.x1, clip.x2 - 1, x1, x2)) return;
+        for (int32_t y = top; y <= bottom; ++y) runs.push_back({y, x1, x2});
+        return;
+    }
+    // Within r of the line: x in ax + e dx / dy -+ r len / |dy| at height ay + e. Projecting
+    // onto the segment: x in ax - e dy / dx + [0, len^2 / dx] (ordered). All shifted by the
+    // sample offset, so that the columns are the whole numbers between the bounds.
+    const double lineSlope = dx / dy, lineHalf = r * len / std::fabs(dy);
+    const double projSlope = -dy / dx, q = len * len / dx;
+    const double e = top + kSample - ay;
+    const double lineMid = ax + lineSlope * e - kSample, projBase = ax + projSlope * e - kSample;
+    double lineLeft = lineMid - lineHalf, lineRight = lineMid + lineHalf;
+    double projLeft = projBase + std::min(0.0, q), projRight = projBase + std::max(0.0, q);
+    const double minX = clip.x1, maxX = clip.x2 - 1.0;
+    for (int32_t y = top; y <= bottom; ++y) {
+        const double lo = std::max(std::max(lineLeft, projLeft), minX);
+        const double hi = std::min(std::min(lineRight, projRight), maxX);
+        if (lo <= hi) {
+            const int32_t x1 = Ceil(lo), x2 = Floor(hi);
+            if (x1 <= x2) runs.push_back({y, x1, x2});
+        }
+        lineLeft += lineSlope;
+        lineRight += lineSlope;
+        projLeft += projSlope;
+        projRight += projSlope;
     }
 }
 
