@@ -24,8 +24,9 @@ struct Steps {
 };
 
 // The segment from (a, b) to (c, d) in 26.6 units, with a the major coordinate, as seen in the
-// direction of growing major coordinate. capBegin extends it half a pixel backwards.
-Steps Measure(int64_t a, int64_t b, int64_t c, int64_t d, bool capBegin, bool capEnd) {
+// direction of growing major coordinate. capBegin extends it half a pixel backwards; lastMajor
+// is the major coordinate of the pixel drawn last.
+Steps Measure(int64_t a, int64_t b, int64_t c, int64_t d, bool capBegin, bool capEnd, int64_t lastMajor) {
     Steps s;
     if (a > c) {
         std::swap(a, c);
@@ -41,6 +42,9 @@ Steps Measure(int64_t a, int64_t b, int64_t c, int64_t d, bool capBegin, bool ca
     if (capEnd) c += 32;
     s.first = (a + 32) >> 6;
     s.end = (c + 32) >> 6;
+    // Where the half pixel added at the start rounds away from the pixel the turn ended on,
+    // the segment starts one pixel later.
+    if (capBegin && lastMajor == s.first + 1) ++s.first;
     const int64_t round = s.inc > 0 ? 32 : 0;
     if (s.first != s.end) s.minor += (((s.first << 6) + round - a) * s.inc) >> 6;
     return s;
@@ -49,13 +53,35 @@ Steps Measure(int64_t a, int64_t b, int64_t c, int64_t d, bool capBegin, bool ca
 }  // namespace
 
 void Hairline::PrimeWith(IPoint p, IPoint q) {
+    Prime(int64_t{p.x} * 64, int64_t{p.y} * 64, int64_t{q.x} * 64, int64_t{q.y} * 64);
+}
+
+bool Hairline::Segment(IPoint p, IPoint q) {
+    return Segment(int64_t{p.x} * 64, int64_t{p.y} * 64, int64_t{q.x} * 64, int64_t{q.y} * 64);
+}
+
+namespace {
+// A device coordinate in 1/64 pixel as the painter takes it: cut toward zero.
+int64_t Subpixel(double v) {
+    return static_cast<int32_t>(v * 64.0);
+}
+}  // namespace
+
+void Hairline::BeginClosedCurve(double px, double py, double qx, double qy) {
+    Prime(Subpixel(px), Subpixel(py), Subpixel(qx), Subpixel(qy));
+}
+
+void Hairline::CurveLine(double x1, double y1, double x2, double y2) {
+    Segment(Subpixel(x1), Subpixel(y1), Subpixel(x2), Subpixel(y2));
+}
+
+void Hairline::Prime(int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
     lastPixel_ = {-1, -1};
-    const int64_t x1 = int64_t{p.x} * 64, y1 = int64_t{p.y} * 64, x2 = int64_t{q.x} * 64,
-                  y2 = int64_t{q.y} * 64;
     const int64_t dx = std::llabs(x2 - x1), dy = std::llabs(y2 - y1);
     if (dx == 0 && dy == 0) return;
     const bool vertical = dx < dy;
-    const Steps s = vertical ? Measure(y1, x1, y2, x2, false, false) : Measure(x1, y1, x2, y2, false, false);
+    const Steps s =
+        vertical ? Measure(y1, x1, y2, x2, false, false, -1) : Measure(x1, y1, x2, y2, false, false, -1);
     if (s.first == s.end) return;
     // The pixel drawn last: the far end in drawing direction.
     const int64_t major = s.reversed ? s.first : s.end - 1;
@@ -67,9 +93,7 @@ void Hairline::PrimeWith(IPoint p, IPoint q) {
     lastAxisAligned_ = std::llabs(s.inc) < (1 << 14);
 }
 
-bool Hairline::Segment(IPoint p, IPoint q) {
-    const int64_t x1 = int64_t{p.x} * 64, y1 = int64_t{p.y} * 64, x2 = int64_t{q.x} * 64,
-                  y2 = int64_t{q.y} * 64;
+bool Hairline::Segment(int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
     const int64_t dx = std::llabs(x2 - x1), dy = std::llabs(y2 - y1);
     if (dx == 0 && dy == 0) return true;
     const bool vertical = dx < dy;
@@ -79,8 +103,8 @@ bool Hairline::Segment(IPoint p, IPoint q) {
     const int direction =
         vertical ? (reversed ? kBottomToTop : kTopToBottom) : (reversed ? kRightToLeft : kLeftToRight);
     const bool turnBack = (lastDirection_ ^ (vertical ? kVertical : kHorizontal)) == direction;
-    Steps s = vertical ? Measure(y1, x1, y2, x2, turnBack && !reversed, turnBack && reversed)
-                       : Measure(x1, y1, x2, y2, turnBack && !reversed, turnBack && reversed);
+    Steps s = vertical ? Measure(y1, x1, y2, x2, turnBack && !reversed, turnBack && reversed, lastPixel_.y)
+                       : Measure(x1, y1, x2, y2, turnBack && !reversed, turnBack && reversed, lastPixel_.x);
     if (s.first == s.end) return dx + dy >= 64;
     auto at = [&](int64_t major, int64_t minor) {
         return vertical ? IPoint{static_cast<int32_t>(minor), static_cast<int32_t>(major)}

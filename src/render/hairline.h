@@ -26,6 +26,12 @@ class Hairline {
     // back to its first point).
     void ClosedSubpath(const IPoint* pts, size_t n);
 
+    // A closed subpath made of curves, which the caller flattens as the painter does: starts it
+    // as if the segment p -> q (its last element) had just been drawn; then each flat piece.
+    // Coordinates are device units, taken in 1/64 pixel as the painter takes them.
+    void BeginClosedCurve(double px, double py, double qx, double qy);
+    void CurveLine(double x1, double y1, double x2, double y2);
+
   private:
     enum Direction { kNone = 0, kLeftToRight = 1, kRightToLeft = 2, kTopToBottom = 4, kBottomToTop = 8 };
     static constexpr int kHorizontal = kLeftToRight | kRightToLeft;
@@ -33,8 +39,11 @@ class Hairline {
 
     // Notes the direction and last pixel of the segment a -> b as if it had just been drawn.
     void PrimeWith(IPoint a, IPoint b);
-    // Draws a -> b; false when the segment is shorter than a pixel and drew nothing.
+    void Prime(int64_t x1, int64_t y1, int64_t x2, int64_t y2);
+    // Draws a -> b; false when the segment is shorter than a pixel and drew nothing. The second
+    // form takes 1/64 pixel.
     bool Segment(IPoint a, IPoint b);
+    bool Segment(int64_t x1, int64_t y1, int64_t x2, int64_t y2);
 
     std::vector<IPoint>& pixels_;
     IRect area_;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "render/ellipse_raster.h"
 #include "render/glyph_path.h"
 #include "render/hairline.h"
 #include "render/scan_fill.h"
@@ -329,8 +330,9 @@ void QtCanvas::WriteRuns(const std::vector<PixelRun>& runs, Color c) {
         if (r.y < 0 || r.y >= h) continue;
         const int32_t x1 = std::max(r.x1, 0), x2 = std::min(r.x2, w - 1);
         if (x1 > x2) continue;
+        // Runs are short: a plain loop beats a call.
         uint32_t* row = reinterpret_cast<uint32_t*>(bits + r.y * stride);
-        std::fill(row + x1, row + x2 + 1, colour);
+        for (int32_t x = x1; x <= x2; ++x) row[x] = colour;
     }
 }
 
@@ -464,9 +466,36 @@ void QtCanvas::DevEllipse(const IRect& r) {
     // With an outline the curve runs through pixel centres, so the pen covers the whole box;
     // without one the filled area is a pixel smaller, as on Windows.
     bool outlined = Pen().style == PenStyle::Solid;
+    const QRectF box = ShapeBox(r, outlined ? 0.5 : 0);
+    if (DrawOwnEllipse(box)) return;
     QPainterPath path;
-    path.addEllipse(ShapeBox(r, outlined ? 0.5 : 0));
+    path.addEllipse(box);
     DrawArea(path);
+}
+
+bool QtCanvas::DrawOwnEllipse(const QRectF& box) {
+    const bool hairline = Pen().style == PenStyle::Solid && Pen().width <= 0;
+    if (!ownRaster_ || antialiasing_ || !DirectImage() || (Pen().style == PenStyle::Solid && !hairline) ||
+        (Brush().style != bsSolid && Brush().style != bsClear) || !(box.width() > 0) || !(box.height() > 0))
+        return false;
+    // Well inside the drawable area, where the painter clips nothing.
+    const IRect area = DrawableArea();
+    if (box.left() < area.x1 + 1 || box.top() < area.y1 + 1 || box.right() > area.x2 - 2 ||
+        box.bottom() > area.y2 - 2)
+        return false;
+    const EllipseBox e{box.x(), box.y(), box.width(), box.height()};
+    if (Brush().style == bsSolid) {
+        runs_.clear();
+        AddEllipseFill(e, area, runs_);
+        WriteRuns(runs_, Brush().color);
+    }
+    if (hairline) {
+        pixels_.clear();
+        Hairline line(pixels_, area);
+        AddEllipseOutline(e, line);
+        WritePixels(pixels_, Pen().color);
+    }
+    return true;
 }
 
 void QtCanvas::DevArc(const IRect& box, IPoint start, IPoint end) {

@@ -90,6 +90,9 @@ class QtCanvas : public Canvas {
     // Fills and outlines polygons (consecutive in pts) itself; pointArray: a single polygon,
     // outlined as the painter outlines a point array rather than a path.
     void DrawOwnPolygons(const std::vector<IPoint>& pts, const std::vector<int32_t>& counts, bool pointArray);
+    // Fills and outlines an ellipse (the box in painter coordinates) itself where it can;
+    // false leaves it to the painter.
+    bool DrawOwnEllipse(const QRectF& box);
     // Stores pixels or runs of one colour straight into the direct image.
     void WritePixels(const std::vector<IPoint>& pixels, Color c);
     void WriteRuns(const std::vector<PixelRun>& runs, Color c);

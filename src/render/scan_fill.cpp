@@ -14,17 +14,17 @@ struct Edge {
     int32_t winding;
 };
 
-// The edge a -> b, if it spans a row centre between top and bottom.
+// The edge a -> b (in 1/64 pixel), if it spans a row centre between top and bottom.
 void AddEdge(IPoint a, IPoint b, int32_t top, int32_t bottom, std::vector<Edge>& edges) {
     int32_t winding = 1;
     if (a.y > b.y) {
         std::swap(a, b);
         winding = -1;
     }
-    // Rows a.y .. b.y - 1 have their centre below a and not below b.
-    const int32_t first = std::max(top, a.y), last = std::min(bottom, b.y - 1);
+    // The rows whose centre lies below a and not below b.
+    const int32_t first = std::max(top, (a.y + 32) >> 6), last = std::min(bottom, (b.y - 32) >> 6);
     if (first > last) return;
-    const int64_t start = (static_cast<int64_t>(a.x) << 16) + 0x8000;
+    const int64_t start = (static_cast<int64_t>(a.x) << 10) + 0x8000;
     if (a.x == b.x) {
         edges.push_back({first, last, start, 0, winding});
         return;
@@ -33,28 +33,32 @@ void AddEdge(IPoint a, IPoint b, int32_t top, int32_t bottom, std::vector<Edge>&
     // the first crossing is taken at the first row's centre with a floored fixed-point product.
     const double slope = static_cast<double>(b.x - a.x) / static_cast<double>(b.y - a.y);
     const int64_t step = static_cast<int64_t>(slope * 65536.0);
-    const int64_t down = (static_cast<int64_t>(first - a.y) << 16) + 0x8000;
+    const int64_t down = (static_cast<int64_t>(first) << 16) + 0x8000 - (static_cast<int64_t>(a.y) << 10);
     edges.push_back({first, last, start + ((step * down) >> 16), step, winding});
 }
 
 }  // namespace
 
-void AddPolygonFill(const IPoint* pts, const int32_t* counts, size_t polygons, FillMode mode,
-                    const IRect& area, std::vector<PixelRun>& runs) {
-    thread_local std::vector<Edge> edges;
-    thread_local std::vector<const Edge*> active;
-    thread_local std::vector<std::pair<int32_t, int32_t>> crossings;
-    edges.clear();
+namespace {
+
+void AddContours(const IPoint* pts, const int32_t* counts, size_t polygons, int32_t scale, const IRect& area,
+                 std::vector<Edge>& edges) {
     const int32_t top = area.y1, bottom = area.y2 - 1;
-    size_t at = 0;
+    auto at = [&](const IPoint* p, size_t k) { return IPoint{p[k].x * scale, p[k].y * scale}; };
+    size_t start = 0;
     for (size_t i = 0; i < polygons; ++i) {
         const size_t n = static_cast<size_t>(std::max(counts[i], 0));
-        const IPoint* p = pts + at;
-        at += n;
+        const IPoint* p = pts + start;
+        start += n;
         if (n == 0) continue;
-        for (size_t k = 0; k + 1 < n; ++k) AddEdge(p[k], p[k + 1], top, bottom, edges);
-        if (!(p[n - 1] == p[0])) AddEdge(p[n - 1], p[0], top, bottom, edges);
+        for (size_t k = 0; k + 1 < n; ++k) AddEdge(at(p, k), at(p, k + 1), top, bottom, edges);
+        if (!(p[n - 1] == p[0])) AddEdge(at(p, n - 1), at(p, 0), top, bottom, edges);
     }
+}
+
+void ScanEdges(std::vector<Edge>& edges, FillMode mode, const IRect& area, std::vector<PixelRun>& runs) {
+    thread_local std::vector<const Edge*> active;
+    thread_local std::vector<std::pair<int32_t, int32_t>> crossings;
     if (edges.empty()) return;
     std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.top < b.top; });
     const int32_t last = std::max_element(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) {
@@ -89,6 +93,24 @@ void AddPolygonFill(const IPoint* pts, const int32_t* counts, size_t polygons, F
             sum += winding;
         }
     }
+}
+
+}  // namespace
+
+void AddPolygonFill(const IPoint* pts, const int32_t* counts, size_t polygons, FillMode mode,
+                    const IRect& area, std::vector<PixelRun>& runs) {
+    thread_local std::vector<Edge> edges;
+    edges.clear();
+    AddContours(pts, counts, polygons, 64, area, edges);
+    ScanEdges(edges, mode, area, runs);
+}
+
+void AddSubpixelPolygonFill(const IPoint* pts, const int32_t* counts, size_t polygons, FillMode mode,
+                            const IRect& area, std::vector<PixelRun>& runs) {
+    thread_local std::vector<Edge> edges;
+    edges.clear();
+    AddContours(pts, counts, polygons, 1, area, edges);
+    ScanEdges(edges, mode, area, runs);
 }
 
 }  // namespace pw

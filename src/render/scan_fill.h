@@ -22,4 +22,8 @@ namespace pw {
 void AddPolygonFill(const IPoint* pts, const int32_t* counts, size_t polygons, FillMode mode,
                     const IRect& area, std::vector<PixelRun>& runs);
 
+// The same for points given in 1/64 pixel (the painter's own grid for the outlines of curves).
+void AddSubpixelPolygonFill(const IPoint* pts, const int32_t* counts, size_t polygons, FillMode mode,
+                            const IRect& area, std::vector<PixelRun>& runs);
+
 }  // namespace pw
