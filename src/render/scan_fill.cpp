@@ -80,7 +80,17 @@ void ScanEdges(std::vector<Edge>& edges, FillMode mode, const IRect& area, std::
         }
         active.resize(kept);
         if (crossings.empty()) continue;
-        std::sort(crossings.begin(), crossings.end());
+        // A row mostly crosses a handful of edges.
+        if (crossings.size() > 16) {
+            std::sort(crossings.begin(), crossings.end());
+        } else {
+            for (size_t i = 1; i < crossings.size(); ++i) {
+                const auto c = crossings[i];
+                size_t j = i;
+                for (; j > 0 && crossings[j - 1] > c; --j) crossings[j] = crossings[j - 1];
+                crossings[j] = c;
+            }
+        }
         // Between two crossings the pixels from the first up to the second are inside when the
         // windings so far say so.
         int32_t sum = 0, from = 0;
