@@ -109,6 +109,10 @@ class TTextLabel : public TBauteil {
     // with the same font, characters, origins, direction, matrix and curve step draws them
     // again without reading and sampling the outlines anew.
     struct GlyphCache {
+        // The frame, mirroring and text of the last paint (the origins follow from them).
+        std::array<MPoint, 4> frame{};
+        bool flippedH = false, flippedV = false;
+        std::string text;
         FontSpec font;
         std::u32string chars;
         std::vector<IPoint> origins;

@@ -84,15 +84,28 @@ void TTextLabel::Paint(Canvas& c) {
         return;
     }
 
-    ComputeCharOrigins();
-    const int32_t width = prefixWidths_.back();
-    if (width <= 0) return;
-    Matrix = ComputeMatrix(width);
-    const Real theta = TextAngle();
-    const Real cs = std::cos(theta), sn = std::sin(theta);
-    if (!GlyphCacheMatches(cs, sn)) BuildGlyphCache(cs, sn);
+    GlyphCache& g = glyphCache_;
+    // The same frame, text, font and step as the last paint: the same origins, matrix and
+    // polygons.
+    const bool sameFrame = g.valid && g.frame == Corners && g.flippedH == FlippedH &&
+                           g.flippedV == FlippedV && g.text == labelText_ && g.font == labelFont_ &&
+                           g.curveStep == CurveStep;
+    if (sameFrame) {
+        Matrix = g.matrix;
+    } else {
+        ComputeCharOrigins();
+        const int32_t width = prefixWidths_.back();
+        if (width <= 0) return;
+        Matrix = ComputeMatrix(width);
+        const Real theta = TextAngle();
+        const Real cs = std::cos(theta), sn = std::sin(theta);
+        if (!GlyphCacheMatches(cs, sn)) BuildGlyphCache(cs, sn);
+        g.frame = Corners;
+        g.flippedH = FlippedH;
+        g.flippedV = FlippedV;
+        g.text = labelText_;
+    }
     c.SetPolyFillMode(FillMode::Alternate);
-    const GlyphCache& g = glyphCache_;
     for (const GlyphCache::Glyph& glyph : g.glyphs)
         c.PolyPolygon(g.points.data() + glyph.firstPoint, g.counts.data() + glyph.firstCount, glyph.polygons);
 }
