@@ -26,7 +26,8 @@ struct Steps {
 // The segment from (a, b) to (c, d) in 26.6 units, with a the major coordinate, as seen in the
 // direction of growing major coordinate. capBegin extends it half a pixel backwards; lastMajor
 // is the major coordinate of the pixel drawn last.
-Steps Measure(int64_t a, int64_t b, int64_t c, int64_t d, bool capBegin, bool capEnd, int64_t lastMajor) {
+inline Steps Measure(int64_t a, int64_t b, int64_t c, int64_t d, bool capBegin, bool capEnd,
+                     int64_t lastMajor) {
     Steps s;
     if (a > c) {
         std::swap(a, c);
@@ -139,11 +140,19 @@ bool Hairline::Segment(int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
     lastAxisAligned_ = axisAligned;
     // At least one pixel, even where the joint took the only one away.
     int64_t major = s.first, minor = s.minor;
-    do {
-        const IPoint px = at(major, minor >> 16);
-        if (area_.Contains(px)) pixels_.push_back(px);
-        minor += s.inc;
-    } while (++major < s.end);
+    if (vertical) {
+        do {
+            const IPoint px{static_cast<int32_t>(minor >> 16), static_cast<int32_t>(major)};
+            if (area_.Contains(px)) pixels_.push_back(px);
+            minor += s.inc;
+        } while (++major < s.end);
+    } else {
+        do {
+            const IPoint px{static_cast<int32_t>(major), static_cast<int32_t>(minor >> 16)};
+            if (area_.Contains(px)) pixels_.push_back(px);
+            minor += s.inc;
+        } while (++major < s.end);
+    }
     lastPixel_ = last;
     return true;
 }
