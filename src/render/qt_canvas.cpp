@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPolygon>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
 
@@ -294,9 +295,8 @@ void QtCanvas::FillRuns() {
     painter_.drawRects(rects_.data(), static_cast<int>(rects_.size()));
 }
 
-bool QtCanvas::OwnRasterFits(const std::vector<IPoint>& pts, bool withBrush) const {
+bool QtCanvas::OwnRasterFits(const std::vector<IPoint>& pts) const {
     if (!ownRaster_ || antialiasing_ || !DirectImage()) return false;
-    if (withBrush && Brush().style != bsSolid && Brush().style != bsClear) return false;
     // The outline: none, one pixel wide (a geometric pen of one pixel has the painter's round
     // ends, which are left to it), or runs.
     const bool hairline = Pen().style == PenStyle::Solid && Pen().width <= 0;
@@ -336,13 +336,60 @@ void QtCanvas::WriteRuns(const std::vector<PixelRun>& runs, Color c) {
     }
 }
 
+namespace {
+// The painter's 8 x 8 pixel tile of a hatch brush (bit x of row y set where the hatch is drawn),
+// read from the painter itself once, so that the pattern and its phase are its own.
+const std::array<uint8_t, 8>& HatchTile(TBrushStyle style) {
+    static std::array<std::array<uint8_t, 8>, 8> tiles = [] {
+        std::array<std::array<uint8_t, 8>, 8> t{};
+        for (int s = bsHorizontal; s <= bsDiagCross; ++s) {
+            QImage tile(8, 8, QImage::Format_RGB32);
+            tile.fill(Qt::white);
+            QPainter p(&tile);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QBrush(Qt::black, QtBrushStyle(static_cast<TBrushStyle>(s))));
+            p.setBrushOrigin(0, 0);
+            p.drawRect(0, 0, 8, 8);
+            p.end();
+            for (int y = 0; y < 8; ++y)
+                for (int x = 0; x < 8; ++x)
+                    if (tile.pixel(x, y) == 0xFF000000u)
+                        t[static_cast<size_t>(s)][static_cast<size_t>(y)] |= uint8_t(1u << x);
+        }
+        return t;
+    }();
+    return tiles[style];
+}
+}  // namespace
+
+void QtCanvas::WriteHatchedRuns(const std::vector<PixelRun>& runs, Color c, TBrushStyle style) {
+    const std::array<uint8_t, 8>& tile = HatchTile(style);
+    QImage* image = DirectImage();
+    uchar* bits = const_cast<uchar*>(image->constBits());
+    const qsizetype stride = image->bytesPerLine();
+    const uint32_t colour = 0xFF000000u | ToQColor(c).rgb();
+    const int32_t w = image->width(), h = image->height();
+    for (const PixelRun& r : runs) {
+        if (r.y < 0 || r.y >= h) continue;
+        const uint8_t row = tile[static_cast<size_t>(r.y & 7)];
+        if (row == 0) continue;
+        const int32_t x1 = std::max(r.x1, 0), x2 = std::min(r.x2, w - 1);
+        uint32_t* line = reinterpret_cast<uint32_t*>(bits + r.y * stride);
+        for (int32_t x = x1; x <= x2; ++x)
+            if (row & (1u << (x & 7))) line[x] = colour;
+    }
+}
+
 void QtCanvas::DrawOwnPolygons(const std::vector<IPoint>& pts, const std::vector<int32_t>& counts,
                                bool pointArray) {
     const IRect area = DrawableArea();
-    if (Brush().style == bsSolid) {
+    if (Brush().style != bsClear) {
         runs_.clear();
         AddPolygonFill(pts.data(), counts.data(), counts.size(), PolyFillMode(), area, runs_);
-        WriteRuns(runs_, Brush().color);
+        if (Brush().style == bsSolid)
+            WriteRuns(runs_, Brush().color);
+        else
+            WriteHatchedRuns(runs_, Brush().color, Brush().style);
     }
     if (Pen().style != PenStyle::Solid) return;
     if (StrokeAsRuns()) {
@@ -381,7 +428,7 @@ void QtCanvas::DevPolyline(const IPoint* pts, size_t n) {
         FillRuns();
         return;
     }
-    if (Pen().width <= 0 && OwnRasterFits(points_, false)) {
+    if (Pen().width <= 0 && OwnRasterFits(points_)) {
         pixels_.clear();
         Hairline(pixels_, DrawableArea()).PointArray(points_.data(), points_.size(), false);
         WritePixels(pixels_, Pen().color);
@@ -409,7 +456,7 @@ void QtCanvas::DevPolyPolygon(const IPoint* pts, const int32_t* counts, size_t p
     }
     if (outlineCounts_.empty()) return;
     const bool single = polygons == 1;
-    if (OwnRasterFits(outlinePoints_, true)) {
+    if (OwnRasterFits(outlinePoints_)) {
         DrawOwnPolygons(outlinePoints_, outlineCounts_, single);
         return;
     }
@@ -476,7 +523,7 @@ void QtCanvas::DevEllipse(const IRect& r) {
 bool QtCanvas::DrawOwnEllipse(const QRectF& box) {
     const bool hairline = Pen().style == PenStyle::Solid && Pen().width <= 0;
     if (!ownRaster_ || antialiasing_ || !DirectImage() || (Pen().style == PenStyle::Solid && !hairline) ||
-        (Brush().style != bsSolid && Brush().style != bsClear) || !(box.width() > 0) || !(box.height() > 0))
+        !(box.width() > 0) || !(box.height() > 0))
         return false;
     // Well inside the drawable area, where the painter clips nothing.
     const IRect area = DrawableArea();
@@ -484,10 +531,13 @@ bool QtCanvas::DrawOwnEllipse(const QRectF& box) {
         box.bottom() > area.y2 - 2)
         return false;
     const EllipseBox e{box.x(), box.y(), box.width(), box.height()};
-    if (Brush().style == bsSolid) {
+    if (Brush().style != bsClear) {
         runs_.clear();
         AddEllipseFill(e, area, runs_);
-        WriteRuns(runs_, Brush().color);
+        if (Brush().style == bsSolid)
+            WriteRuns(runs_, Brush().color);
+        else
+            WriteHatchedRuns(runs_, Brush().color, Brush().style);
     }
     if (hairline) {
         pixels_.clear();

@@ -84,9 +84,9 @@ class QtCanvas : public Canvas {
     // The image to store run pixels into directly, or null when they go through the painter.
     QImage* DirectImage() const;
     // Whether the canvas draws these points itself: own raster on, a direct image, no
-    // smoothing, a solid or clear brush (withBrush), an outline of one pixel, none or runs, and
-    // every point inside the drawable area (where the painter would clip nothing).
-    bool OwnRasterFits(const std::vector<IPoint>& pts, bool withBrush) const;
+    // smoothing, an outline of one pixel, none or runs, and every point inside the drawable area
+    // (where the painter would clip nothing).
+    bool OwnRasterFits(const std::vector<IPoint>& pts) const;
     // Fills and outlines polygons (consecutive in pts) itself; pointArray: a single polygon,
     // outlined as the painter outlines a point array rather than a path.
     void DrawOwnPolygons(const std::vector<IPoint>& pts, const std::vector<int32_t>& counts, bool pointArray);
@@ -96,6 +96,9 @@ class QtCanvas : public Canvas {
     // Stores pixels or runs of one colour straight into the direct image.
     void WritePixels(const std::vector<IPoint>& pixels, Color c);
     void WriteRuns(const std::vector<PixelRun>& runs, Color c);
+    // Stores the pixels of the runs the hatch covers (the painter's own pattern, in phase with
+    // the device origin).
+    void WriteHatchedRuns(const std::vector<PixelRun>& runs, Color c, TBrushStyle style);
     bool VectorHatched() const;
     // Fills and outlines an area with the current brush and pen (hatches on vector devices as
     // stripes).

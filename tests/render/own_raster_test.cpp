@@ -216,7 +216,7 @@ namespace {
 
 // Random polygons, polygon sets and polylines through the canvas, once computed by the canvas
 // itself and once drawn by the painter: the pictures are the same. Pens of one pixel, wide and
-// clear, solid and clear brushes, both fill modes, and a clip that some shapes cross.
+// clear, solid, hatched and clear brushes, both fill modes, and a clip that some shapes cross.
 TEST(OwnRaster, CanvasDrawsAsThePainterDoes) {
     auto paint = [](bool own, bool clip) {
         std::mt19937 rng(13);
@@ -229,7 +229,9 @@ TEST(OwnRaster, CanvasDrawsAsThePainterDoes) {
             c.SetPenStyle(i % 5 == 0 ? PenStyle::Clear : PenStyle::Solid);
             c.SetPenWidth(i % 3 == 0 ? 3 : 0);
             c.SetPenColor(static_cast<Color>(rng() & 0xFFFFFF));
-            c.SetBrushStyle(i % 4 == 0 ? bsClear : bsSolid);
+            c.SetBrushStyle(i % 4 == 0   ? bsClear
+                            : i % 3 == 0 ? bsSolid
+                                         : static_cast<TBrushStyle>(2 + (i / 4) % 6));
             if (i % 4 != 0) c.SetBrushColor(static_cast<Color>(rng() & 0xFFFFFF));
             c.SetPolyFillMode(i % 6 < 3 ? FillMode::Alternate : FillMode::Winding);
             std::vector<IPoint> pts;
@@ -274,7 +276,9 @@ TEST(OwnRaster, CanvasEllipsesAsThePainterDrawsThem) {
             c.SetPenStyle(i % 4 == 0 ? PenStyle::Clear : PenStyle::Solid);
             c.SetPenWidth(0);
             c.SetPenColor(static_cast<Color>(rng() & 0xFFFFFF));
-            c.SetBrushStyle(i % 3 == 0 ? bsClear : bsSolid);
+            c.SetBrushStyle(i % 3 == 0   ? bsClear
+                            : i % 4 == 0 ? bsSolid
+                                         : static_cast<TBrushStyle>(2 + (i / 3) % 6));
             if (i % 3 != 0) c.SetBrushColor(static_cast<Color>(rng() & 0xFFFFFF));
             c.Ellipse({x, y, x + w, y + h});
         }
