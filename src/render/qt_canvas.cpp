@@ -196,8 +196,8 @@ bool ChordCovers(const std::vector<IPoint>& poly, size_t first, size_t last, dou
 
 // A wide pen covers a band around the line, and a flattened curve brings a corner at nearly
 // every pixel. Points within a quarter pixel of the simplified line are left out: under a pen
-// wider than a pixel that moves the stroke's edge by less than the pixel centres are apart from
-// it (wide_stroke_test measures it), and the stroke costs a fraction. Each chord is stretched
+// wider than a pixel the stroke keeps its pixels, or changes one here and there along its edge
+// (wide_stroke_test measures it), and costs a fraction. Each chord is stretched
 // from the last point kept as far as it covers the points it replaces, over at most 32 points so
 // that the work stays linear.
 void Simplify(std::vector<IPoint>& poly) {

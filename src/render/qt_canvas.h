@@ -9,6 +9,12 @@
 //   render_targets.h); shapes use their exact outlines, and every mix mode paints as copy.
 // A pen of width 0 is a cosmetic hairline: one pixel on an image, the thinnest line the PDF
 // viewer, SVG renderer or printer can draw elsewhere.
+//
+// On an image, pens wider than a pixel are drawn as the pixel runs of wide_stroke.h (round ends
+// and corners). Where the picture is a 32-bit image drawn in copy mode without smoothing, the
+// canvas also fills polygons and ellipses, solid or hatched, and draws one-pixel outlines itself
+// (scan_fill.h, hairline.h, ellipse_raster.h), pixel for pixel as the painter would, and stores
+// the pixels straight into the image; everything else goes through the painter.
 
 #include <QPainter>
 #include <QPainterPath>
