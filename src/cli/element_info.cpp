@@ -2,11 +2,13 @@
 
 #include <cstdio>
 
+#include "elements/bemassung.h"
 #include "elements/bogen.h"
 #include "elements/bohrung.h"
 #include "elements/gruppe.h"
 #include "elements/kreis.h"
 #include "elements/linie.h"
+#include "elements/textlabel.h"
 
 namespace pw::cli {
 
@@ -64,6 +66,36 @@ bool DrillInfo(TBauteil& e, Json& out) {
     return true;
 }
 
+// Texts: the text, the font and the frame with its mirroring.
+bool TextInfo(TBauteil& e, Json& out) {
+    auto* t = dynamic_cast<TTextLabel*>(&e);
+    if (!t) return false;
+    out["text"] = t->LabelText();
+    out["fontName"] = t->LabelFont().name;
+    out["fontHeight"] = t->LabelFont().height;
+    out["fontStyle"] = t->LabelFont().style;
+    Json corners = Json::array();
+    for (const MPoint& c : t->Corners) corners.push_back(PointJson(c));
+    out["corners"] = std::move(corners);
+    out["flippedH"] = t->FlippedH;
+    out["flippedV"] = t->FlippedV;
+    return true;
+}
+
+bool GroupInfo(TBauteil& e, Json& out);
+
+// Dimensions: the measured points A and B, the offset point C and the value as shown; the
+// members it built follow as for any group.
+bool DimensionInfo(TBauteil& e, Json& out) {
+    auto* d = dynamic_cast<TBemassung*>(&e);
+    if (!d) return false;
+    out["pointA"] = PointJson(d->FirstPoint);
+    out["pointB"] = PointJson(d->SecondPoint);
+    out["pointC"] = PointJson(d->OffsetPoint);
+    out["valueText"] = d->ValueLabel ? d->ValueLabel->LabelText() : d->ValueText();
+    return GroupInfo(e, out);
+}
+
 bool GroupInfo(TBauteil& e, Json& out) {
     auto* g = dynamic_cast<TGruppe*>(&e);
     if (!g) return false;
@@ -76,7 +108,7 @@ bool GroupInfo(TBauteil& e, Json& out) {
 
 // Derived kinds stand before their bases: the first writer that takes an element wins.
 constexpr KindWriter kKindWriters[] = {
-    &ArcInfo, &ContourInfo, &CircleInfo, &DrillInfo, &GroupInfo,
+    &ArcInfo, &ContourInfo, &CircleInfo, &DrillInfo, &TextInfo, &DimensionInfo, &GroupInfo,
 };
 
 }  // namespace

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "text/font_engine.h"
 
 namespace pw {
@@ -12,8 +16,87 @@ namespace {
 int32_t RoundHalfUp(double v) {
     if (!std::isfinite(v)) return 0;
     double r = std::floor(v + 0.5);
-    return static_cast<int32_t>(std::clamp(r, -static_cast<double>(kCoordLimit), static_cast<double>(kCoordLimit)));
+    return static_cast<int32_t>(
+        std::clamp(r, -static_cast<double>(kCoordLimit), static_cast<double>(kCoordLimit)));
 }
+
+// LPtoDP for runs of points, giving exactly what LPtoDP gives for each, faster.
+//
+// With SSE2 both coordinates of a point go side by side. (x - windowOrg) * viewportExt is exact
+// in double while |viewportExt| < 2^21; the quotient by windowExt is then first taken by
+// multiplying with its reciprocal, which differs from the divided value by a few units in the
+// last place. That changes the rounded result only where the value lies within a hair of a half
+// (or the quotient is huge): such points, and every point of a mapping with a larger viewport
+// extent, are mapped again with the division itself. The floor of the clamped value is the
+// truncation corrected by one where it went up, exact within the coordinate bound.
+static_assert(sizeof(IPoint) == 8, "points are read as two 32-bit coordinates");
+
+class PointMapper {
+  public:
+    PointMapper(IPoint windowOrg, IPoint windowExt, IPoint viewportOrg, IPoint viewportExt)
+        : wox_(windowOrg.x),
+          woy_(windowOrg.y),
+          wex_(windowExt.x),
+          wey_(windowExt.y),
+          vox_(viewportOrg.x),
+          voy_(viewportOrg.y),
+          vex_(viewportExt.x),
+          vey_(viewportExt.y) {}
+
+    void Map(const IPoint* in, IPoint* out, size_t n) const {
+#if defined(__SSE2__)
+        const __m128d wo = _mm_set_pd(woy_, wox_), ve = _mm_set_pd(vey_, vex_);
+        const __m128d we = _mm_set_pd(wey_, wex_), vo = _mm_set_pd(voy_, vox_);
+        const __m128d recip = _mm_div_pd(_mm_set1_pd(1.0), we);
+        const __m128d half = _mm_set1_pd(0.5), one = _mm_set1_pd(1.0);
+        const __m128d hi = _mm_set1_pd(kCoordLimit), lo = _mm_set1_pd(-kCoordLimit);
+        const __m128d nearLo = _mm_set1_pd(1.0 / 4096), nearHi = _mm_set1_pd(1.0 - 1.0 / 4096);
+        const __m128d huge = _mm_set1_pd(2147483648.0), sign = _mm_set1_pd(-0.0);
+        const bool productsExact = std::fabs(vex_) < 2097152.0 && std::fabs(vey_) < 2097152.0;
+        for (size_t i = 0; i < n; ++i) {
+            const __m128d p = _mm_cvtepi32_pd(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(in + i)));
+            const __m128d a = _mm_mul_pd(_mm_sub_pd(p, wo), ve);
+            if (productsExact) {
+                const __m128d q = _mm_mul_pd(a, recip);
+                const __m128d r = Clamped(_mm_add_pd(_mm_add_pd(q, vo), half), lo, hi);
+                const __m128i t = _mm_cvttpd_epi32(r);
+                const __m128d up = _mm_cmpgt_pd(_mm_cvtepi32_pd(t), r);
+                const __m128d frac = _mm_sub_pd(r, _mm_sub_pd(_mm_cvtepi32_pd(t), _mm_and_pd(up, one)));
+                const __m128d unsure =
+                    _mm_or_pd(_mm_or_pd(_mm_cmplt_pd(frac, nearLo), _mm_cmpgt_pd(frac, nearHi)),
+                              _mm_cmpgt_pd(_mm_andnot_pd(sign, q), huge));
+                if (_mm_movemask_pd(unsure) == 0) {
+                    Store(out + i, t, up);
+                    continue;
+                }
+            }
+            const __m128d r = Clamped(_mm_add_pd(_mm_add_pd(_mm_div_pd(a, we), vo), half), lo, hi);
+            const __m128i t = _mm_cvttpd_epi32(r);
+            Store(out + i, t, _mm_cmpgt_pd(_mm_cvtepi32_pd(t), r));
+        }
+#else
+        for (size_t i = 0; i < n; ++i) {
+            const double x = (static_cast<double>(in[i].x) - wox_) * vex_ / wex_ + vox_;
+            const double y = (static_cast<double>(in[i].y) - woy_) * vey_ / wey_ + voy_;
+            out[i] = {RoundHalfUp(x), RoundHalfUp(y)};
+        }
+#endif
+    }
+
+  private:
+#if defined(__SSE2__)
+    static __m128d Clamped(__m128d v, __m128d lo, __m128d hi) {
+        return _mm_min_pd(_mm_max_pd(v, lo), hi);
+    }
+    // The truncated coordinates, one less where truncation went up: the floor.
+    static void Store(IPoint* out, __m128i truncated, __m128d up) {
+        const __m128i minusOne = _mm_shuffle_epi32(_mm_castpd_si128(up), _MM_SHUFFLE(3, 1, 2, 0));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm_add_epi32(truncated, minusOne));
+    }
+#endif
+
+    double wox_, woy_, wex_, wey_, vox_, voy_, vex_, vey_;
+};
 }  // namespace
 
 void Canvas::SetMapMode(MapMode mode) {
@@ -53,13 +136,25 @@ void Canvas::AdjustIsotropic() {
     }
 }
 
-double Canvas::ScaleX() const { return static_cast<double>(viewportExt_.x) / windowExt_.x; }
-double Canvas::ScaleY() const { return static_cast<double>(viewportExt_.y) / windowExt_.y; }
+double Canvas::ScaleX() const {
+    return static_cast<double>(viewportExt_.x) / windowExt_.x;
+}
+double Canvas::ScaleY() const {
+    return static_cast<double>(viewportExt_.y) / windowExt_.y;
+}
 
-Real Canvas::DeviceX(Real lx) const { return (lx - windowOrg_.x) * viewportExt_.x / windowExt_.x + viewportOrg_.x; }
-Real Canvas::DeviceY(Real ly) const { return (ly - windowOrg_.y) * viewportExt_.y / windowExt_.y + viewportOrg_.y; }
-Real Canvas::LogicalX(Real dx) const { return (dx - viewportOrg_.x) * windowExt_.x / viewportExt_.x + windowOrg_.x; }
-Real Canvas::LogicalY(Real dy) const { return (dy - viewportOrg_.y) * windowExt_.y / viewportExt_.y + windowOrg_.y; }
+Real Canvas::DeviceX(Real lx) const {
+    return (lx - windowOrg_.x) * viewportExt_.x / windowExt_.x + viewportOrg_.x;
+}
+Real Canvas::DeviceY(Real ly) const {
+    return (ly - windowOrg_.y) * viewportExt_.y / windowExt_.y + viewportOrg_.y;
+}
+Real Canvas::LogicalX(Real dx) const {
+    return (dx - viewportOrg_.x) * windowExt_.x / viewportExt_.x + windowOrg_.x;
+}
+Real Canvas::LogicalY(Real dy) const {
+    return (dy - viewportOrg_.y) * windowExt_.y / viewportExt_.y + windowOrg_.y;
+}
 
 IPoint Canvas::LPtoDP(IPoint p) const {
     double x = (static_cast<double>(p.x) - windowOrg_.x) * viewportExt_.x / windowExt_.x + viewportOrg_.x;
@@ -94,9 +189,13 @@ void Canvas::SetBrushColor(Color c) {
     if (brush_.style == bsClear) brush_.style = bsSolid;
 }
 
-int32_t Canvas::TextWidth(std::string_view utf8) const { return FontEngine::Instance().TextWidth(font_, utf8); }
+int32_t Canvas::TextWidth(std::string_view utf8) const {
+    return FontEngine::Instance().TextWidth(font_, utf8);
+}
 
-TextMetrics Canvas::GetTextMetrics() const { return FontEngine::Instance().Metrics(font_); }
+TextMetrics Canvas::GetTextMetrics() const {
+    return FontEngine::Instance().Metrics(font_);
+}
 
 void Canvas::LineTo(IPoint p) {
     IPoint pts[2] = {LPtoDP(position_), LPtoDP(p)};
@@ -107,7 +206,7 @@ void Canvas::LineTo(IPoint p) {
 void Canvas::Polyline(const IPoint* pts, size_t n) {
     if (n < 2) return;
     scratch_.resize(n);
-    for (size_t i = 0; i < n; ++i) scratch_[i] = LPtoDP(pts[i]);
+    PointMapper(windowOrg_, windowExt_, viewportOrg_, viewportExt_).Map(pts, scratch_.data(), n);
     DevPolyline(scratch_.data(), n);
 }
 
@@ -122,15 +221,21 @@ void Canvas::PolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygo
     for (size_t i = 0; i < polygons; ++i) total += static_cast<size_t>(std::max(counts[i], 0));
     if (total == 0) return;
     scratch_.resize(total);
-    for (size_t i = 0; i < total; ++i) scratch_[i] = LPtoDP(pts[i]);
+    PointMapper(windowOrg_, windowExt_, viewportOrg_, viewportExt_).Map(pts, scratch_.data(), total);
     DevPolyPolygon(scratch_.data(), counts, polygons);
 }
 
-void Canvas::Rectangle(const IRect& r) { DevRectangle(LPtoDP(r)); }
+void Canvas::Rectangle(const IRect& r) {
+    DevRectangle(LPtoDP(r));
+}
 
-void Canvas::Ellipse(const IRect& r) { DevEllipse(LPtoDP(r)); }
+void Canvas::Ellipse(const IRect& r) {
+    DevEllipse(LPtoDP(r));
+}
 
-void Canvas::Arc(const IRect& box, IPoint start, IPoint end) { DevArc(LPtoDP(box), LPtoDP(start), LPtoDP(end)); }
+void Canvas::Arc(const IRect& box, IPoint start, IPoint end) {
+    DevArc(LPtoDP(box), LPtoDP(start), LPtoDP(end));
+}
 
 void Canvas::TextOut(IPoint p, std::string_view utf8) {
     int32_t h = RoundHalfUp(font_.height * std::fabs(ScaleY()));

@@ -105,8 +105,36 @@ class TTextLabel : public TBauteil {
     // The glyph matrix for the current frame: stretch, shear, mirroring.
     GlyphMatrix ComputeMatrix(int64_t textWidth) const;
 
+    // The glyph polygons of the last paint and everything they were made from: the next paint
+    // with the same font, characters, origins, direction, matrix and curve step draws them
+    // again without reading and sampling the outlines anew.
+    struct GlyphCache {
+        // The frame, mirroring and text of the last paint (the origins follow from them).
+        std::array<MPoint, 4> frame{};
+        bool flippedH = false, flippedV = false;
+        std::string text;
+        FontSpec font;
+        std::u32string chars;
+        std::vector<IPoint> origins;
+        GlyphMatrix matrix;
+        Real cosAngle = 0, sinAngle = 0;
+        double curveStep = 0;
+        bool valid = false;
+        // Per character with polygons: its first polygon in counts, the polygon count and its
+        // first point.
+        struct Glyph {
+            size_t firstCount, polygons, firstPoint;
+        };
+        std::vector<Glyph> glyphs;
+        std::vector<IPoint> points;
+        std::vector<int32_t> counts;
+    };
+    bool GlyphCacheMatches(Real cosAngle, Real sinAngle) const;
+    void BuildGlyphCache(Real cosAngle, Real sinAngle);
+
     std::string labelText_;
     FontSpec labelFont_;
+    GlyphCache glyphCache_;
     std::vector<IPoint> charOrigins_;
     // Prefix widths of the characters of the last paint: [k] = width of the first k characters.
     std::vector<int64_t> prefixWidths_;

@@ -84,21 +84,64 @@ void TTextLabel::Paint(Canvas& c) {
         return;
     }
 
-    ComputeCharOrigins();
-    const int64_t width = prefixWidths_.back();
-    if (width <= 0) return;
-    Matrix = ComputeMatrix(width);
-    const Real theta = TextAngle();
-    const Real cs = std::cos(theta), sn = std::sin(theta);
-    FontEngine& engine = FontEngine::Instance();
+    GlyphCache& g = glyphCache_;
+    // The same frame, text, font and step as the last paint: the same origins, matrix and
+    // polygons.
+    const bool sameFrame = g.valid && g.frame == Corners && g.flippedH == FlippedH &&
+                           g.flippedV == FlippedV && g.text == labelText_ && g.font == labelFont_ &&
+                           g.curveStep == CurveStep;
+    if (sameFrame) {
+        Matrix = g.matrix;
+    } else {
+        ComputeCharOrigins();
+        const int64_t width = prefixWidths_.back();
+        if (width <= 0) return;
+        Matrix = ComputeMatrix(width);
+        const Real theta = TextAngle();
+        const Real cs = std::cos(theta), sn = std::sin(theta);
+        if (!GlyphCacheMatches(cs, sn)) BuildGlyphCache(cs, sn);
+        g.frame = Corners;
+        g.flippedH = FlippedH;
+        g.flippedV = FlippedV;
+        g.text = labelText_;
+    }
     c.SetPolyFillMode(FillMode::Alternate);
+    for (const GlyphCache::Glyph& glyph : g.glyphs)
+        c.PolyPolygon(g.points.data() + glyph.firstPoint, g.counts.data() + glyph.firstCount, glyph.polygons);
+}
+
+bool TTextLabel::GlyphCacheMatches(Real cosAngle, Real sinAngle) const {
+    const GlyphCache& g = glyphCache_;
+    return g.valid && g.font == labelFont_ && g.chars == chars_ && g.origins == charOrigins_ &&
+           g.matrix.m11 == Matrix.m11 && g.matrix.m12 == Matrix.m12 && g.matrix.m21 == Matrix.m21 &&
+           g.matrix.m22 == Matrix.m22 && g.cosAngle == cosAngle && g.sinAngle == sinAngle &&
+           g.curveStep == CurveStep;
+}
+
+void TTextLabel::BuildGlyphCache(Real cosAngle, Real sinAngle) {
+    GlyphCache& g = glyphCache_;
+    g.font = labelFont_;
+    g.chars = chars_;
+    g.origins = charOrigins_;
+    g.matrix = Matrix;
+    g.cosAngle = cosAngle;
+    g.sinAngle = sinAngle;
+    g.curveStep = CurveStep;
+    g.glyphs.clear();
+    g.points.clear();
+    g.counts.clear();
+    FontEngine& engine = FontEngine::Instance();
     thread_local GlyphPolygons glyph;
     for (size_t k = 0; k < chars_.size(); ++k) {
         const IPoint o = charOrigins_[k];
-        glyph.Begin({static_cast<Real>(o.x), static_cast<Real>(o.y)}, cs, sn, CurveStep, kMaxContours);
+        glyph.Begin({static_cast<Real>(o.x), static_cast<Real>(o.y)}, cosAngle, sinAngle, CurveStep,
+                    kMaxContours);
         if (!engine.Outline(labelFont_, chars_[k], Matrix, glyph) || glyph.PolygonCount() == 0) continue;
-        c.PolyPolygon(glyph.Points().data(), glyph.Counts().data(), glyph.PolygonCount());
+        g.glyphs.push_back({g.counts.size(), glyph.PolygonCount(), g.points.size()});
+        g.points.insert(g.points.end(), glyph.Points().begin(), glyph.Points().end());
+        g.counts.insert(g.counts.end(), glyph.Counts().begin(), glyph.Counts().end());
     }
+    g.valid = true;
 }
 
 }  // namespace pw

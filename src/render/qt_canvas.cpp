@@ -3,10 +3,16 @@
 #include <QImage>
 #include <QPolygon>
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstddef>
 
+#include "render/ellipse_raster.h"
 #include "render/glyph_path.h"
+#include "render/hairline.h"
+#include "render/scan_fill.h"
 #include "render/vector_hatch.h"
+#include "render/wide_stroke.h"
 
 namespace pw {
 
@@ -96,22 +102,45 @@ QBrush QtCanvas::MakeBrush() const {
     return QBrush(ToQColor(b.color), style);
 }
 
-void QtCanvas::ApplyState(bool withPen, bool withBrush) {
-    PenMode mode = Raster() ? Pen().mode : PenMode::Copy;
-    switch (mode) {
-        case PenMode::Xor:
-            painter_.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-            break;
-        case PenMode::NotXor:
-            painter_.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-            break;
-        case PenMode::Copy:
-            painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
-            break;
+void QtCanvas::ApplyMode() {
+    const PenMode mode = Raster() ? Pen().mode : PenMode::Copy;
+    QPainter::CompositionMode composition = QPainter::CompositionMode_SourceOver;
+    if (mode == PenMode::Xor) composition = QPainter::RasterOp_SourceXorDestination;
+    if (mode == PenMode::NotXor) composition = QPainter::RasterOp_NotSourceXorDestination;
+    painter_.setCompositionMode(composition);
+    const bool smooth = antialiasing_ && mode == PenMode::Copy;
+    if (painter_.testRenderHint(QPainter::Antialiasing) != smooth)
+        painter_.setRenderHint(QPainter::Antialiasing, smooth);
+}
+
+const QPen& QtCanvas::CurrentPen() {
+    const PenState& p = Pen();
+    const int32_t width = DevicePenWidth();
+    if (!penValid_ || p.width != penKey_.width || p.color != penKey_.color || p.style != penKey_.style ||
+        width != penKeyDeviceWidth_) {
+        pen_ = MakePen();
+        penKey_ = p;
+        penKeyDeviceWidth_ = width;
+        penValid_ = true;
     }
-    painter_.setRenderHint(QPainter::Antialiasing, antialiasing_ && mode == PenMode::Copy);
-    painter_.setPen(withPen ? MakePen() : QPen(Qt::NoPen));
-    painter_.setBrush(withBrush ? MakeBrush() : QBrush(Qt::NoBrush));
+    return pen_;
+}
+
+const QBrush& QtCanvas::CurrentBrush() {
+    const BrushState& b = Brush();
+    if (!brushValid_ || b.style != brushKey_.style || b.color != brushKey_.color) {
+        brush_ = MakeBrush();
+        brushKey_ = b;
+        brushValid_ = true;
+    }
+    return brush_;
+}
+
+void QtCanvas::ApplyState(bool withPen, bool withBrush) {
+    ApplyMode();
+    // Setting the painter's pen or brush to the one it has costs only a comparison.
+    painter_.setPen(withPen ? CurrentPen() : noPen_);
+    painter_.setBrush(withBrush ? CurrentBrush() : noBrush_);
 }
 
 QRectF QtCanvas::ShapeBox(const IRect& r, double shift) const {
@@ -130,58 +159,69 @@ QRectF QtCanvas::ShapeBox(const IRect& r, double shift) const {
 namespace {
 // The points without those that repeat their predecessor: fine curves mapped to a coarse device
 // give runs of equal points, which draw nothing but cost the stroker its time.
-QPolygon DistinctPoints(const IPoint* pts, size_t n) {
-    QPolygon poly;
-    poly.reserve(static_cast<qsizetype>(n));
+void DistinctPoints(const IPoint* pts, size_t n, std::vector<IPoint>& out) {
+    out.clear();
+    out.reserve(n);
     for (size_t i = 0; i < n; ++i)
-        if (i == 0 || pts[i].x != pts[i - 1].x || pts[i].y != pts[i - 1].y)
-            poly.append(QPoint(pts[i].x, pts[i].y));
-    return poly;
+        if (i == 0 || pts[i].x != pts[i - 1].x || pts[i].y != pts[i - 1].y) out.push_back(pts[i]);
 }
 
-// Marks the points between first and last that stay farther than the tolerance from the chord
-// (Douglas-Peucker, without recursion).
-void MarkKept(const QPolygon& poly, std::vector<bool>& keep, double tolerance) {
-    std::vector<std::pair<int, int>> spans{{0, static_cast<int>(poly.size()) - 1}};
-    while (!spans.empty()) {
-        auto [first, last] = spans.back();
-        spans.pop_back();
-        if (last - first < 2) continue;
-        const QPoint a = poly[first], b = poly[last];
-        const double dx = b.x() - a.x(), dy = b.y() - a.y();
-        const double len2 = dx * dx + dy * dy;
-        // Squared distances scaled by the chord's squared length (a closed chord: from a).
-        double worst = tolerance * tolerance * (len2 > 0 ? len2 : 1);
-        int farthest = -1;
-        for (int i = first + 1; i < last; ++i) {
-            const double px = poly[i].x() - a.x(), py = poly[i].y() - a.y();
+// Whether every point strictly between first and last lies within the tolerance of the chord
+// from first to last. The distance is taken to the chord itself, not to its line: the tip of a
+// spike that turns back along the line lies far from the chord.
+bool ChordCovers(const std::vector<IPoint>& poly, size_t first, size_t last, double tolerance) {
+    const IPoint a = poly[first], b = poly[last];
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double len2 = dx * dx + dy * dy;
+    // Squared distances scaled by the chord's squared length (a closed chord: from a).
+    const double limit = tolerance * tolerance * (len2 > 0 ? len2 : 1);
+    for (size_t i = first + 1; i < last; ++i) {
+        const double px = poly[i].x - a.x, py = poly[i].y - a.y;
+        const double along = dx * px + dy * py;
+        double d;
+        if (len2 == 0) {
+            d = px * px + py * py;
+        } else if (along < 0) {
+            d = (px * px + py * py) * len2;
+        } else if (along > len2) {
+            d = ((px - dx) * (px - dx) + (py - dy) * (py - dy)) * len2;
+        } else {
             const double cross = dx * py - dy * px;
-            const double d = len2 > 0 ? cross * cross : px * px + py * py;
-            if (d > worst) {
-                worst = d;
-                farthest = i;
-            }
+            d = cross * cross;
         }
-        if (farthest < 0) continue;
-        keep[static_cast<size_t>(farthest)] = true;
-        spans.push_back({first, farthest});
-        spans.push_back({farthest, last});
+        if (d > limit) return false;
     }
+    return true;
 }
 
-// A wide pen is stroked join by join, and a flattened curve brings a join at nearly every
-// pixel. Points within half a pixel of the simplified line are left out: under a pen wider than
-// a pixel that does not show, and the stroke costs a fraction.
-QPolygon Simplified(const QPolygon& poly) {
-    if (poly.size() < 4) return poly;
-    std::vector<bool> keep(static_cast<size_t>(poly.size()), false);
-    keep.front() = keep.back() = true;
-    MarkKept(poly, keep, 0.5);
-    QPolygon out;
-    out.reserve(poly.size());
-    for (qsizetype i = 0; i < poly.size(); ++i)
-        if (keep[static_cast<size_t>(i)]) out.append(poly[i]);
-    return out;
+// A wide pen covers a band around the line, and a flattened curve brings a corner at nearly
+// every pixel. Points within a quarter pixel of the simplified line are left out: under a pen
+// wider than a pixel the stroke keeps its pixels, or changes one here and there along its edge
+// (wide_stroke_test measures it), and costs a fraction. Each chord is stretched
+// from the last point kept as far as it covers the points it replaces, over at most 32 points so
+// that the work stays linear.
+void Simplify(std::vector<IPoint>& poly) {
+    constexpr size_t kMaxChord = 32;
+    constexpr double kTolerance = 0.25;
+    const size_t n = poly.size();
+    if (n < 3) return;
+    size_t kept = 1, anchor = 0;
+    while (anchor + 1 < n) {
+        size_t end = anchor + 1;
+        for (size_t j = anchor + 2;
+             j < n && j - anchor <= kMaxChord && ChordCovers(poly, anchor, j, kTolerance); ++j)
+            end = j;
+        // Points before `anchor` may be overwritten; those read from here on are not.
+        poly[kept++] = poly[end];
+        anchor = end;
+    }
+    poly.resize(kept);
+}
+
+QPolygon ToQPolygon(const std::vector<IPoint>& pts) {
+    QPolygon poly(static_cast<qsizetype>(pts.size()));
+    for (size_t i = 0; i < pts.size(); ++i) poly[static_cast<qsizetype>(i)] = QPoint(pts[i].x, pts[i].y);
+    return poly;
 }
 }  // namespace
 
@@ -206,40 +246,261 @@ bool QtCanvas::WidePenOnRaster() const {
     return Raster() && Pen().style == PenStyle::Solid && Pen().width > 0 && DevicePenWidth() > 1;
 }
 
+bool QtCanvas::StrokeAsRuns() const {
+    // Smoothed edges are the painter's own business.
+    return WidePenOnRaster() && !(antialiasing_ && Pen().mode == PenMode::Copy);
+}
+
+IRect QtCanvas::DrawableArea() const {
+    IRect area = bounds_;
+    if (const auto& clip = DeviceClip()) {
+        area = {std::max(area.x1, clip->x1), std::max(area.y1, clip->y1), std::min(area.x2, clip->x2),
+                std::min(area.y2, clip->y2)};
+    }
+    return area;
+}
+
+QImage* QtCanvas::DirectImage() const {
+    // Pixels are stored straight into the picture only where that is what the painter would do:
+    // a 32-bit image, copy mode, full opacity, no clip but the canvas's own.
+    QImage* image = painter_.device() && painter_.device()->devType() == QInternal::Image
+                        ? static_cast<QImage*>(painter_.device())
+                        : nullptr;
+    if (!image || Pen().mode != PenMode::Copy || painter_.opacity() != 1.0 ||
+        painter_.hasClipping() != DeviceClip().has_value())
+        return nullptr;
+    const QImage::Format f = image->format();
+    if (f != QImage::Format_RGB32 && f != QImage::Format_ARGB32 && f != QImage::Format_ARGB32_Premultiplied)
+        return nullptr;
+    return image;
+}
+
+void QtCanvas::FillRuns() {
+    if (runs_.empty()) return;
+    // Stored straight into the picture in copy mode, overlapping runs do no harm; the painter
+    // (exclusive-or drawing above all) must see each pixel once.
+    if (DirectImage()) {
+        WriteRuns(runs_, Pen().color);
+        return;
+    }
+    MergeRuns(runs_);
+    rects_.clear();
+    rects_.reserve(runs_.size());
+    for (const PixelRun& r : runs_) rects_.push_back(QRect(r.x1, r.y, r.x2 - r.x1 + 1, 1));
+    ApplyMode();
+    painter_.setPen(noPen_);
+    const QColor colour = ToQColor(Pen().color);
+    if (runBrush_.style() != Qt::SolidPattern || runBrush_.color() != colour) runBrush_ = QBrush(colour);
+    painter_.setBrush(runBrush_);
+    painter_.drawRects(rects_.data(), static_cast<int>(rects_.size()));
+}
+
+bool QtCanvas::OwnRasterFits(const std::vector<IPoint>& pts) const {
+    if (!ownRaster_ || antialiasing_ || !DirectImage()) return false;
+    // The outline: none, one pixel wide (a geometric pen of one pixel has the painter's round
+    // ends, which are left to it), or runs.
+    const bool hairline = Pen().style == PenStyle::Solid && Pen().width <= 0;
+    if (Pen().style == PenStyle::Solid && !hairline && !StrokeAsRuns()) return false;
+    const IRect area = DrawableArea();
+    for (const IPoint& p : pts)
+        if (!area.Contains(p)) return false;
+    return true;
+}
+
+void QtCanvas::WritePixels(const std::vector<IPoint>& pixels, Color c) {
+    QImage* image = DirectImage();
+    uchar* bits = const_cast<uchar*>(image->constBits());
+    const qsizetype stride = image->bytesPerLine();
+    const uint32_t colour = 0xFF000000u | ToQColor(c).rgb();
+    const uint32_t w = static_cast<uint32_t>(image->width()), h = static_cast<uint32_t>(image->height());
+    for (const IPoint& p : pixels)
+        if (static_cast<uint32_t>(p.x) < w && static_cast<uint32_t>(p.y) < h)
+            reinterpret_cast<uint32_t*>(bits + p.y * stride)[p.x] = colour;
+}
+
+void QtCanvas::WriteRuns(const std::vector<PixelRun>& runs, Color c) {
+    // The buffer the painter draws into; reading it through constBits keeps a shared image from
+    // being copied away from under the painter.
+    QImage* image = DirectImage();
+    uchar* bits = const_cast<uchar*>(image->constBits());
+    const qsizetype stride = image->bytesPerLine();
+    const uint32_t colour = 0xFF000000u | ToQColor(c).rgb();
+    const int32_t w = image->width(), h = image->height();
+    for (const PixelRun& r : runs) {
+        if (r.y < 0 || r.y >= h) continue;
+        const int32_t x1 = std::max(r.x1, 0), x2 = std::min(r.x2, w - 1);
+        if (x1 > x2) continue;
+        // Runs are short: a plain loop beats a call.
+        uint32_t* row = reinterpret_cast<uint32_t*>(bits + r.y * stride);
+        for (int32_t x = x1; x <= x2; ++x) row[x] = colour;
+    }
+}
+
+namespace {
+// The painter's 8 x 8 pixel tile of a hatch brush (bit x of row y set where the hatch is drawn),
+// read from the painter itself once, so that the pattern and its phase are its own.
+const std::array<uint8_t, 8>& HatchTile(TBrushStyle style) {
+    static std::array<std::array<uint8_t, 8>, 8> tiles = [] {
+        std::array<std::array<uint8_t, 8>, 8> t{};
+        for (int s = bsHorizontal; s <= bsDiagCross; ++s) {
+            QImage tile(8, 8, QImage::Format_RGB32);
+            tile.fill(Qt::white);
+            QPainter p(&tile);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QBrush(Qt::black, QtBrushStyle(static_cast<TBrushStyle>(s))));
+            p.setBrushOrigin(0, 0);
+            p.drawRect(0, 0, 8, 8);
+            p.end();
+            for (int y = 0; y < 8; ++y)
+                for (int x = 0; x < 8; ++x)
+                    if (tile.pixel(x, y) == 0xFF000000u)
+                        t[static_cast<size_t>(s)][static_cast<size_t>(y)] |= uint8_t(1u << x);
+        }
+        return t;
+    }();
+    return tiles[style];
+}
+}  // namespace
+
+void QtCanvas::WriteHatchedRuns(const std::vector<PixelRun>& runs, Color c, TBrushStyle style) {
+    const std::array<uint8_t, 8>& tile = HatchTile(style);
+    QImage* image = DirectImage();
+    uchar* bits = const_cast<uchar*>(image->constBits());
+    const qsizetype stride = image->bytesPerLine();
+    const uint32_t colour = 0xFF000000u | ToQColor(c).rgb();
+    const int32_t w = image->width(), h = image->height();
+    for (const PixelRun& r : runs) {
+        if (r.y < 0 || r.y >= h) continue;
+        const uint8_t row = tile[static_cast<size_t>(r.y & 7)];
+        if (row == 0) continue;
+        const int32_t x1 = std::max(r.x1, 0), x2 = std::min(r.x2, w - 1);
+        uint32_t* line = reinterpret_cast<uint32_t*>(bits + r.y * stride);
+        for (int32_t x = x1; x <= x2; ++x)
+            if (row & (1u << (x & 7))) line[x] = colour;
+    }
+}
+
+void QtCanvas::DrawOwnPolygons(const std::vector<IPoint>& pts, const std::vector<int32_t>& counts,
+                               bool pointArray) {
+    const IRect area = DrawableArea();
+    if (Brush().style != bsClear) {
+        runs_.clear();
+        AddPolygonFill(pts.data(), counts.data(), counts.size(), PolyFillMode(), area, runs_);
+        if (Brush().style == bsSolid)
+            WriteRuns(runs_, Brush().color);
+        else
+            WriteHatchedRuns(runs_, Brush().color, Brush().style);
+    }
+    if (Pen().style != PenStyle::Solid) return;
+    if (StrokeAsRuns()) {
+        runs_.clear();
+        size_t at = 0;
+        for (int32_t count : counts) {
+            AddWideStroke(pts.data() + at, static_cast<size_t>(count), true, DevicePenWidth(), area, runs_);
+            at += static_cast<size_t>(count);
+        }
+        FillRuns();
+        return;
+    }
+    pixels_.clear();
+    Hairline line(pixels_, area);
+    size_t at = 0;
+    for (int32_t count : counts) {
+        // One polygon goes to the painter as a point array, several as the subpaths of a path.
+        if (pointArray)
+            line.PointArray(pts.data() + at, static_cast<size_t>(count), true);
+        else
+            line.ClosedSubpath(pts.data() + at, static_cast<size_t>(count));
+        at += static_cast<size_t>(count);
+    }
+    WritePixels(pixels_, Pen().color);
+}
+
 void QtCanvas::DevPolyline(const IPoint* pts, size_t n) {
     if (n < 2 || Pen().style == PenStyle::Clear) return;
-    QPolygon poly = DistinctPoints(pts, n);
+    DistinctPoints(pts, n, points_);
     // A line that collapsed to one point leaves out that point, its last.
-    if (poly.size() < 2) return;
-    if (WidePenOnRaster()) poly = Simplified(poly);
+    if (points_.size() < 2) return;
+    if (WidePenOnRaster()) Simplify(points_);
+    if (StrokeAsRuns()) {
+        runs_.clear();
+        AddWideStroke(points_.data(), points_.size(), false, DevicePenWidth(), DrawableArea(), runs_);
+        FillRuns();
+        return;
+    }
+    if (Pen().width <= 0 && OwnRasterFits(points_)) {
+        pixels_.clear();
+        Hairline(pixels_, DrawableArea()).PointArray(points_.data(), points_.size(), false);
+        WritePixels(pixels_, Pen().color);
+        return;
+    }
     ApplyState(true, false);
-    painter_.drawPolyline(poly);
+    painter_.drawPolyline(ToQPolygon(points_));
 }
 
 void QtCanvas::DevPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons) {
-    Qt::FillRule rule = PolyFillMode() == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill;
-    bool simplify = WidePenOnRaster();
-    auto outline = [&](const IPoint* p, int32_t count) {
-        QPolygon poly = DistinctPoints(p, static_cast<size_t>(count));
-        return simplify ? Simplified(poly) : poly;
-    };
-    if (polygons == 1 && !VectorHatched()) {
-        ApplyState(true, true);
-        if (counts[0] > 0) painter_.drawPolygon(outline(pts, counts[0]), rule);
+    // The outlines as drawn: without repeated points, and simplified under a wide pen.
+    const bool simplify = WidePenOnRaster();
+    outlinePoints_.clear();
+    outlineCounts_.clear();
+    size_t at = 0;
+    for (size_t i = 0; i < polygons; ++i) {
+        const int32_t count = std::max(counts[i], 0);
+        if (count > 0) {
+            DistinctPoints(pts + at, static_cast<size_t>(count), points_);
+            if (simplify) Simplify(points_);
+            outlinePoints_.insert(outlinePoints_.end(), points_.begin(), points_.end());
+            outlineCounts_.push_back(static_cast<int32_t>(points_.size()));
+        }
+        at += static_cast<size_t>(count);
+    }
+    if (outlineCounts_.empty()) return;
+    const bool single = polygons == 1;
+    if (OwnRasterFits(outlinePoints_)) {
+        DrawOwnPolygons(outlinePoints_, outlineCounts_, single);
+        return;
+    }
+
+    const Qt::FillRule rule = PolyFillMode() == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill;
+    const bool runs = StrokeAsRuns();
+    // With the outline drawn as runs the painter only fills.
+    const bool painterPen = !runs;
+    const bool filled = Brush().style != bsClear;
+    if (single && !VectorHatched()) {
+        if (painterPen || filled) {
+            ApplyState(painterPen, true);
+            painter_.drawPolygon(ToQPolygon(outlinePoints_), rule);
+        }
+        if (runs) {
+            runs_.clear();
+            AddWideStroke(outlinePoints_.data(), outlinePoints_.size(), true, DevicePenWidth(),
+                          DrawableArea(), runs_);
+            FillRuns();
+        }
         return;
     }
     QPainterPath path;
     path.setFillRule(rule);
-    size_t at = 0;
-    for (size_t i = 0; i < polygons; ++i) {
-        int32_t count = std::max(counts[i], 0);
-        if (count > 0) {
-            path.addPolygon(QPolygonF(outline(pts + at, count)));
-            path.closeSubpath();
-        }
+    if (runs) runs_.clear();
+    at = 0;
+    for (int32_t count : outlineCounts_) {
+        points_.assign(outlinePoints_.begin() + static_cast<std::ptrdiff_t>(at),
+                       outlinePoints_.begin() + static_cast<std::ptrdiff_t>(at + static_cast<size_t>(count)));
+        path.addPolygon(QPolygonF(ToQPolygon(points_)));
+        path.closeSubpath();
+        if (runs)
+            AddWideStroke(points_.data(), points_.size(), true, DevicePenWidth(), DrawableArea(), runs_);
         at += static_cast<size_t>(count);
     }
-    DrawArea(path);
+    if (!runs) {
+        DrawArea(path);
+        return;
+    }
+    if (filled) {
+        ApplyState(false, true);
+        painter_.drawPath(path);
+    }
+    FillRuns();
 }
 
 void QtCanvas::DevRectangle(const IRect& r) {
@@ -252,9 +513,39 @@ void QtCanvas::DevEllipse(const IRect& r) {
     // With an outline the curve runs through pixel centres, so the pen covers the whole box;
     // without one the filled area is a pixel smaller, as on Windows.
     bool outlined = Pen().style == PenStyle::Solid;
+    const QRectF box = ShapeBox(r, outlined ? 0.5 : 0);
+    if (DrawOwnEllipse(box)) return;
     QPainterPath path;
-    path.addEllipse(ShapeBox(r, outlined ? 0.5 : 0));
+    path.addEllipse(box);
     DrawArea(path);
+}
+
+bool QtCanvas::DrawOwnEllipse(const QRectF& box) {
+    const bool hairline = Pen().style == PenStyle::Solid && Pen().width <= 0;
+    if (!ownRaster_ || antialiasing_ || !DirectImage() || (Pen().style == PenStyle::Solid && !hairline) ||
+        !(box.width() > 0) || !(box.height() > 0))
+        return false;
+    // Well inside the drawable area, where the painter clips nothing.
+    const IRect area = DrawableArea();
+    if (box.left() < area.x1 + 1 || box.top() < area.y1 + 1 || box.right() > area.x2 - 2 ||
+        box.bottom() > area.y2 - 2)
+        return false;
+    const EllipseBox e{box.x(), box.y(), box.width(), box.height()};
+    if (Brush().style != bsClear) {
+        runs_.clear();
+        AddEllipseFill(e, area, runs_);
+        if (Brush().style == bsSolid)
+            WriteRuns(runs_, Brush().color);
+        else
+            WriteHatchedRuns(runs_, Brush().color, Brush().style);
+    }
+    if (hairline) {
+        pixels_.clear();
+        Hairline line(pixels_, area);
+        AddEllipseOutline(e, line);
+        WritePixels(pixels_, Pen().color);
+    }
+    return true;
 }
 
 void QtCanvas::DevArc(const IRect& box, IPoint start, IPoint end) {

@@ -9,11 +9,19 @@
 //   render_targets.h); shapes use their exact outlines, and every mix mode paints as copy.
 // A pen of width 0 is a cosmetic hairline: one pixel on an image, the thinnest line the PDF
 // viewer, SVG renderer or printer can draw elsewhere.
+//
+// On an image, pens wider than a pixel are drawn as the pixel runs of wide_stroke.h (round ends
+// and corners). Where the picture is a 32-bit image drawn in copy mode without smoothing, the
+// canvas also fills polygons and ellipses, solid or hatched, and draws one-pixel outlines itself
+// (scan_fill.h, hairline.h, ellipse_raster.h), pixel for pixel as the painter would, and stores
+// the pixels straight into the image; everything else goes through the painter.
 
 #include <QPainter>
 #include <QPainterPath>
+#include <vector>
 
 #include "core/canvas.h"
+#include "render/wide_stroke.h"
 
 namespace pw {
 
@@ -29,6 +37,11 @@ class QtCanvas : public Canvas {
     DeviceKind Kind() const { return kind_; }
     double DotsPerInch() const { return dotsPerInch_; }
     void SetDeviceBounds(const IRect& r) { bounds_ = r; }
+
+    // Polygon fills and one-pixel outlines on 32-bit images in copy mode are computed by the
+    // canvas itself (scan_fill.h, hairline.h), pixel for pixel as the painter draws them; off,
+    // the painter draws them. On by default.
+    void SetOwnRaster(bool on) { ownRaster_ = on; }
 
     // Smooth edges for copy-mode drawing (off by default: the picture then matches the pixels of
     // the Windows drawing). Exclusive-or drawing is never smoothed.
@@ -56,12 +69,42 @@ class QtCanvas : public Canvas {
     void DevClipChanged() override;
 
   private:
+    // Sets the painter's composition and smoothing from the pen mode.
+    void ApplyMode();
     // Sets the painter's composition, smoothing, pen and brush from the canvas state.
     void ApplyState(bool withPen, bool withBrush);
     QPen MakePen() const;
     QBrush MakeBrush() const;
+    // The Qt pen and brush of the canvas state, made again only when the state changed.
+    const QPen& CurrentPen();
+    const QBrush& CurrentBrush();
     bool Raster() const { return kind_ == DeviceKind::Raster; }
     bool WidePenOnRaster() const;
+    // Whether outlines are drawn as the pixel runs of wide_stroke.h rather than by the painter's
+    // stroker: wide pens on an image, unless smoothed.
+    bool StrokeAsRuns() const;
+    // The device area drawing can reach: the device bounds within the clip.
+    IRect DrawableArea() const;
+    // Fills runs_ in the pen colour and mode.
+    void FillRuns();
+    // The image to store run pixels into directly, or null when they go through the painter.
+    QImage* DirectImage() const;
+    // Whether the canvas draws these points itself: own raster on, a direct image, no
+    // smoothing, an outline of one pixel, none or runs, and every point inside the drawable area
+    // (where the painter would clip nothing).
+    bool OwnRasterFits(const std::vector<IPoint>& pts) const;
+    // Fills and outlines polygons (consecutive in pts) itself; pointArray: a single polygon,
+    // outlined as the painter outlines a point array rather than a path.
+    void DrawOwnPolygons(const std::vector<IPoint>& pts, const std::vector<int32_t>& counts, bool pointArray);
+    // Fills and outlines an ellipse (the box in painter coordinates) itself where it can;
+    // false leaves it to the painter.
+    bool DrawOwnEllipse(const QRectF& box);
+    // Stores pixels or runs of one colour straight into the direct image.
+    void WritePixels(const std::vector<IPoint>& pixels, Color c);
+    void WriteRuns(const std::vector<PixelRun>& runs, Color c);
+    // Stores the pixels of the runs the hatch covers (the painter's own pattern, in phase with
+    // the device origin).
+    void WriteHatchedRuns(const std::vector<PixelRun>& runs, Color c, TBrushStyle style);
     bool VectorHatched() const;
     // Fills and outlines an area with the current brush and pen (hatches on vector devices as
     // stripes).
@@ -75,6 +118,24 @@ class QtCanvas : public Canvas {
     IRect bounds_;
     double dotsPerInch_;
     bool antialiasing_ = false;
+    bool ownRaster_ = true;
+
+    QPen pen_;
+    PenState penKey_;
+    int32_t penKeyDeviceWidth_ = 0;
+    bool penValid_ = false;
+    QBrush brush_;
+    BrushState brushKey_;
+    bool brushValid_ = false;
+    const QPen noPen_{Qt::NoPen};
+    const QBrush noBrush_{Qt::NoBrush};
+    QBrush runBrush_;
+
+    // Buffers kept from call to call.
+    std::vector<IPoint> points_, outlinePoints_, pixels_;
+    std::vector<int32_t> outlineCounts_;
+    std::vector<PixelRun> runs_;
+    std::vector<QRect> rects_;
 };
 
 }  // namespace pw

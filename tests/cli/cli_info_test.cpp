@@ -5,10 +5,13 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/cli_fixture.h"
+#include "core/language.h"
+#include "elements/bemassung.h"
 #include "elements/bogen.h"
 #include "elements/bohrung.h"
 #include "elements/kreis.h"
 #include "elements/polygon.h"
+#include "elements/textlabel.h"
 
 using namespace pw::test;
 using Json = nlohmann::json;
@@ -21,6 +24,12 @@ Json InfoOf(const std::vector<uint8_t>& bytes) {
     CliResult r = RunCli({"info", dir.File("doc.fpl")});
     EXPECT_EQ(r.code, 0) << r.err;
     return Json::parse(r.out);
+}
+
+// The JSON of a point as info writes it: rounded to three decimals.
+Json PointJsonOf(pw::MPoint p) {
+    auto r3 = [](pw::Real v) { return static_cast<double>(pw::RoundEven(v * 1000) / 1000); };
+    return Json{{"x", r3(p.x)}, {"y", r3(p.y)}};
 }
 
 TEST(CliInfo, ListsExactlyThePanelsElementsAndViews) {
@@ -146,6 +155,73 @@ TEST(CliInfo, ContoursCirclesAndArcsShowWhatDefinesThem) {
     EXPECT_EQ(elements[4]["startPoint"], (Json{{"x", 2500}, {"y", 2000}}));
     EXPECT_EQ(elements[4]["endPoint"], (Json{{"x", 2000}, {"y", 1500}}));
     EXPECT_FALSE(elements[4].contains("points"));
+}
+
+TEST(CliInfo, TextsAndDimensionsShowWhatDefinesThem) {
+    // The value is written with the decimal separator of the language (the tool's main sets it).
+    const pw::Language before = pw::CurrentLanguage();
+    pw::SetLanguage(pw::Language::English);
+    pw::TPlatine p;
+    auto upright = std::make_unique<pw::TTextLabel>(pw::FontSpec{"Arial", 200, pw::fsBold}, "Eingang",
+                                                    pw::MPoint{500, 400});
+    const int32_t width = upright->NaturalWidth();
+    p.AddElement(std::move(upright));
+    // Turned a quarter and mirrored left to right: the corners move, the flags say so.
+    auto turned = std::make_unique<pw::TTextLabel>(pw::FontSpec{"Courier New", 150, pw::fsItalic}, "Aus",
+                                                   pw::MPoint{1000, 1000});
+    turned->Rotate({1000, 1000}, pw::kPi / 2);
+    turned->Mirror(false, turned->GetBounds());
+    const std::array<pw::MPoint, 4> turnedCorners = turned->Corners;
+    const bool flippedH = turned->FlippedH, flippedV = turned->FlippedV;
+    p.AddElement(std::move(turned));
+    auto dimension = std::make_unique<pw::TBemassung>();
+    dimension->SetPoints({1000, 2000}, {2000, 2000}, {1500, 1700});
+    p.AddElement(std::move(dimension));
+    std::vector<uint8_t> bytes;
+    pw::WriteDocument(bytes, {&p}, {});
+
+    Json elements = InfoOf(bytes)["panels"][0]["elements"];
+    ASSERT_EQ(elements.size(), 3u);
+    const Json& text = elements[0];
+    EXPECT_EQ(text["class"], "TTextLabel");
+    EXPECT_EQ(text["text"], "Eingang");
+    EXPECT_EQ(text["fontName"], "Arial");
+    EXPECT_EQ(text["fontHeight"], 200);
+    EXPECT_EQ(text["fontStyle"], pw::fsBold);
+    EXPECT_EQ(text["corners"], (Json{{{"x", 500}, {"y", 400}},
+                                     {{"x", 500 + width}, {"y", 400}},
+                                     {{"x", 500 + width}, {"y", 600}},
+                                     {{"x", 500}, {"y", 600}}}));
+    EXPECT_EQ(text["flippedH"], false);
+    EXPECT_EQ(text["flippedV"], false);
+    EXPECT_FALSE(text.contains("points"));
+
+    const Json& turnedText = elements[1];
+    EXPECT_EQ(turnedText["text"], "Aus");
+    EXPECT_EQ(turnedText["fontName"], "Courier New");
+    EXPECT_EQ(turnedText["fontStyle"], pw::fsItalic);
+    EXPECT_TRUE(flippedH || flippedV);
+    EXPECT_EQ(turnedText["flippedH"], flippedH);
+    EXPECT_EQ(turnedText["flippedV"], flippedV);
+    ASSERT_EQ(turnedText["corners"].size(), 4u);
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(turnedText["corners"][i], PointJsonOf(turnedCorners[i])) << i;
+    }
+
+    const Json& dim = elements[2];
+    EXPECT_EQ(dim["class"], "TBemassung");
+    EXPECT_EQ(dim["pointA"], (Json{{"x", 1000}, {"y", 2000}}));
+    EXPECT_EQ(dim["pointB"], (Json{{"x", 2000}, {"y", 2000}}));
+    EXPECT_EQ(dim["pointC"], (Json{{"x", 1500}, {"y", 1700}}));
+    // 1000 units are 20 mm.
+    EXPECT_EQ(dim["valueText"], "20.00");
+    // Its members are listed as those of any group, the value label among them.
+    ASSERT_TRUE(dim.contains("members"));
+    bool labelListed = false;
+    for (const Json& m : dim["members"])
+        if (m["class"] == "TTextLabel" && m["text"] == "20.00") labelListed = true;
+    EXPECT_TRUE(labelListed) << dim["members"].dump();
+    pw::SetLanguage(before);
 }
 
 TEST(CliCheck, AcceptsAGoodDocumentSilently) {

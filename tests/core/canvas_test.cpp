@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "core/recording_canvas.h"
 #include "core/region.h"
 
@@ -86,6 +88,80 @@ TEST(Canvas, CallsArriveInDeviceCoordinatesWithTheirState) {
     EXPECT_EQ(c.CurrentPosition(), (IPoint{500, 250}));
 }
 
+// Polylines and polygon sets map their points in one run; every point must land where LPtoDP
+// puts it alone: halves rounded up, mirrored and anisotropic mappings, odd extents whose
+// quotients are not exact, and coordinates at the bound.
+TEST(Canvas, PointRunsMapExactlyAsSinglePoints) {
+    struct Mapping {
+        MapMode mode;
+        IPoint windowOrg, windowExt, viewportOrg, viewportExt;
+    };
+    const Mapping mappings[] = {
+        {MapMode::Isotropic, {0, 0}, {5000, 5000}, {-13, -7}, {313, 313}},
+        {MapMode::Anisotropic, {120, -45}, {-12700, 977}, {3, 1000}, {1500, -331}},
+        {MapMode::Anisotropic, {0, 0}, {2, 2}, {0, 0}, {1, 1}},  // many exact halves
+        // 27 * 13 / 6 is exactly 58.5, 27 * (13 / 6) just below it.
+        {MapMode::Anisotropic, {0, 0}, {6, -6}, {0, 0}, {13, 13}},
+        // 49 * 13 / 98 is exactly 6.5; 49 * 13 times the reciprocal of 98 falls just short.
+        {MapMode::Anisotropic, {0, 0}, {98, 98}, {0, 0}, {13, 627}},
+        {MapMode::Anisotropic, {-7, 9}, {3, 7}, {11, -5}, {1000000, 999999}},
+    };
+    std::vector<IPoint> pts;
+    for (int32_t v = -2000; v <= 2000; v += 37) pts.push_back({v, -v / 3});
+    for (int32_t v :
+         {0, 1, -1, 2, -2, 3, -3, 27, -27, 49, -49, 147, 999999, -999999, kCoordLimit, -kCoordLimit})
+        pts.push_back({v, v});
+    for (const Mapping& m : mappings) {
+        RecordingCanvas c;
+        c.SetMapMode(m.mode);
+        c.SetWindowOrg(m.windowOrg.x, m.windowOrg.y);
+        c.SetWindowExt(m.windowExt.x, m.windowExt.y);
+        c.SetViewportOrg(m.viewportOrg.x, m.viewportOrg.y);
+        c.SetViewportExt(m.viewportExt.x, m.viewportExt.y);
+        c.Polyline(pts);
+        const int32_t count = static_cast<int32_t>(pts.size());
+        c.PolyPolygon(pts.data(), &count, 1);
+        ASSERT_EQ(c.calls.size(), 2u);
+        for (size_t i = 0; i < pts.size(); ++i) {
+            const IPoint single = c.LPtoDP(pts[i]);
+            EXPECT_EQ(c.calls[0].pts[i], single) << pts[i].x << ", " << pts[i].y;
+            EXPECT_EQ(c.calls[1].pts[i], single) << pts[i].x << ", " << pts[i].y;
+        }
+    }
+}
+
+// The same for random mappings and points, near and far, in both mapping modes.
+TEST(Canvas, PointRunsOfRandomMappingsMapAsSinglePoints) {
+    std::mt19937 rng(99);
+    auto any = [&](int32_t limit) {
+        return static_cast<int32_t>(rng() % (2 * static_cast<uint32_t>(limit) + 1)) - limit;
+    };
+    auto nonZero = [&](int32_t limit) {
+        int32_t v = 0;
+        while (v == 0) v = any(limit);
+        return v;
+    };
+    for (int m = 0; m < 300; ++m) {
+        RecordingCanvas c;
+        c.SetMapMode(m % 2 ? MapMode::Isotropic : MapMode::Anisotropic);
+        const int32_t extLimit = m % 3 == 0 ? 20 : m % 3 == 1 ? 20000 : 4000000;
+        c.SetWindowOrg(any(5000), any(5000));
+        c.SetWindowExt(nonZero(extLimit), nonZero(extLimit));
+        c.SetViewportOrg(any(3000), any(3000));
+        c.SetViewportExt(nonZero(extLimit), nonZero(extLimit));
+        std::vector<IPoint> pts;
+        for (int i = 0; i < 400; ++i) {
+            const int32_t limit = i % 4 == 0 ? kCoordLimit : i % 4 == 1 ? 100000 : 3000;
+            pts.push_back({any(limit), any(limit)});
+        }
+        c.Polyline(pts);
+        ASSERT_EQ(c.calls.size(), 1u);
+        for (size_t i = 0; i < pts.size(); ++i)
+            ASSERT_EQ(c.calls[0].pts[i], c.LPtoDP(pts[i]))
+                << "mapping " << m << " point " << pts[i].x << ", " << pts[i].y;
+    }
+}
+
 TEST(Canvas, ClipBoxIsLogical) {
     RecordingCanvas c({0, 0, 200, 100});
     PanelMapping(c, 1.0);
@@ -125,7 +201,7 @@ TEST(Region, RectanglesEllipsesAndUnions) {
 
 TEST(Region, RectangleTests) {
     Region tri = Region::FromPolygon({{0, 0}, {100, 0}, {0, 100}}, FillMode::Winding);
-    EXPECT_TRUE(tri.IntersectsRect({10, 10, 20, 20}));     // inside
+    EXPECT_TRUE(tri.IntersectsRect({10, 10, 20, 20}));      // inside
     EXPECT_TRUE(tri.IntersectsRect({-50, -50, 200, 200}));  // surrounds
     EXPECT_TRUE(tri.IntersectsRect({45, 45, 60, 60}));      // crosses the slanted edge
     EXPECT_FALSE(tri.IntersectsRect({60, 60, 90, 90}));     // beyond it

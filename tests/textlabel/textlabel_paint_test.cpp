@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "elements/textlabel.h"
 #include "text_helpers.h"
@@ -188,4 +191,68 @@ TEST(TextLabelPaint, PaintFollowsTheCanvasMapping) {
     IRect a = Box(one), b = Box(zoomed);
     EXPECT_NEAR(b.x1, a.x1 * 4 / 50.0, 1);
     EXPECT_NEAR(b.y2, a.y2 * 4 / 50.0, 1);
+}
+
+namespace {
+
+// The polygon sets of a paint, points and counts, in call order.
+std::vector<std::pair<std::vector<IPoint>, std::vector<int32_t>>> PaintedSets(TTextLabel& t) {
+    RecordingCanvas c;
+    t.Paint(c);
+    std::vector<std::pair<std::vector<IPoint>, std::vector<int32_t>>> sets;
+    for (const RecordedCall* set : PolygonSets(c)) sets.push_back({set->pts, set->counts});
+    return sets;
+}
+
+// A text built afresh in the state of t: its own paint knows nothing of earlier ones.
+std::unique_ptr<TTextLabel> FreshCopy(const TTextLabel& t) {
+    auto fresh = std::make_unique<TTextLabel>();
+    fresh->SetLabelFont(t.LabelFont());
+    fresh->SetLabelText(t.LabelText());
+    fresh->Corners = t.Corners;
+    fresh->FlippedH = t.FlippedH;
+    fresh->FlippedV = t.FlippedV;
+    fresh->CurveStep = t.CurveStep;
+    fresh->SetBrushStyle(bsSolid);
+    return fresh;
+}
+
+}  // namespace
+
+// A repaint draws the glyph polygons of the last paint again; every change of what they are made
+// from must show in the next paint exactly as a fresh text in that state paints.
+TEST(TextLabelPaint, RepaintsFollowEveryChangeOfTheText) {
+    auto t = SolidText("Ag1", 300);
+    const auto first = PaintedSets(*t);
+    ASSERT_FALSE(first.empty());
+    EXPECT_EQ(PaintedSets(*t), first);  // unchanged: the same polygons
+
+    std::vector<std::pair<const char*, std::function<void(TTextLabel&)>>> changes = {
+        {"move",
+         [](TTextLabel& x) {
+             x.Move({37, -11});
+         }},
+        {"text", [](TTextLabel& x) { x.SetLabelText("Ag2"); }},
+        {"font height",
+         [](TTextLabel& x) {
+             x.SetLabelFont(FontSpec{"Arial", 250, 0});
+         }},
+        {"font style",
+         [](TTextLabel& x) {
+             x.SetLabelFont(FontSpec{"Arial", 250, fsBold});
+         }},
+        {"rotate", [](TTextLabel& x) { x.Rotate(x.Corners[0], 0.3); }},
+        {"mirror", [](TTextLabel& x) { x.Mirror(true, x.GetBounds()); }},
+        {"stretch", [](TTextLabel& x) { x.Scale(x.Corners[0], 1.5, 1); }},
+        {"corner written", [](TTextLabel& x) { x.Corners[2].x += 40; }},
+        {"curve step", [](TTextLabel& x) { x.CurveStep = 0.05; }},
+    };
+    auto before = first;
+    for (auto& [what, change] : changes) {
+        change(*t);
+        const auto painted = PaintedSets(*t);
+        EXPECT_EQ(painted, PaintedSets(*FreshCopy(*t))) << what;
+        EXPECT_NE(painted, before) << what;
+        before = painted;
+    }
 }

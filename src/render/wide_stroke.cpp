@@ -1,0 +1,179 @@
+#include "render/wide_stroke.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <limits>
+
+namespace pw {
+
+namespace {
+
+// Where a pixel is sampled, from its top-left corner: just above and left of its centre, so that
+// a centre exactly on the edge belongs to the stroke on its right and bottom side only.
+constexpr double kSample = 0.5 - 1.0 / 4096;
+
+// First and last whole number k with lo <= k + kSample <= hi, limited to [min, max].
+bool SampleRange(double lo, double hi, int32_t min, int32_t max, int32_t& first, int32_t& last) {
+    const double f = std::max(std::ceil(lo - kSample), static_cast<double>(min));
+    const double l = std::min(std::floor(hi - kSample), static_cast<double>(max));
+    if (!(f <= l)) return false;
+    first = static_cast<int32_t>(f);
+    last = static_cast<int32_t>(l);
+    return true;
+}
+
+// The pen's dot around a pixel corner: for each row it reaches, the first and last pixel
+// relative to the corner. Every vertex is a whole-numbered point, so one table serves them all.
+struct DotRow {
+    int32_t dy, x1, x2;
+};
+
+const std::vector<DotRow>& Dot(int32_t width) {
+    thread_local int32_t tableWidth = -1;
+    thread_local std::vector<DotRow> table;
+    if (width == tableWidth) return table;
+    table.clear();
+    const double r = width / 2.0;
+    const int32_t reach = width / 2 + 1;
+    for (int32_t dy = -reach; dy <= reach; ++dy) {
+        const double e = dy + kSample;
+        if (std::fabs(e) > r) continue;
+        const double h = std::sqrt(r * r - e * e);
+        int32_t x1, x2;
+        if (SampleRange(-h, h, -reach, reach, x1, x2)) table.push_back({dy, x1, x2});
+    }
+    tableWidth = width;
+    return table;
+}
+
+void AddDot(IPoint c, const std::vector<DotRow>& dot, const IRect& clip, std::vector<PixelRun>& runs) {
+    for (const DotRow& d : dot) {
+        const int64_t y = static_cast<int64_t>(c.y) + d.dy;
+        if (y < clip.y1 || y >= clip.y2) continue;
+        const int64_t x1 = std::max<int64_t>(static_cast<int64_t>(c.x) + d.x1, clip.x1);
+        const int64_t x2 = std::min<int64_t>(static_cast<int64_t>(c.x) + d.x2, clip.x2 - 1);
+        if (x1 <= x2)
+            runs.push_back({static_cast<int32_t>(y), static_cast<int32_t>(x1), static_cast<int32_t>(x2)});
+    }
+}
+
+// Whole numbers around a value within the coordinate range, without a library call.
+int32_t Floor(double v) {
+    const int32_t i = static_cast<int32_t>(v);
+    return v < i ? i - 1 : i;
+}
+int32_t Ceil(double v) {
+    const int32_t i = static_cast<int32_t>(v);
+    return v > i ? i + 1 : i;
+}
+
+// The band along a segment a -> b (a != b): the points within r of the segment's line whose
+// projection falls on the segment. On each row it is bounded by two pairs of lines, linear in
+// the row's height, so the bounds are stepped from row to row.
+void AddBand(IPoint a, IPoint b, double r, const IRect& clip, std::vector<PixelRun>& runs) {
+    const double ax = a.x, ay = a.y;
+    const double dx = static_cast<double>(b.x) - a.x, dy = static_cast<double>(b.y) - a.y;
+    const double len = std::sqrt(dx * dx + dy * dy);
+    // Rows: the band's corners lie r |dx| / len above and below the end points.
+    const double reach = r * std::fabs(dx) / len;
+    int32_t top, bottom;
+    if (!SampleRange(std::min(ay, ay + dy) - reach, std::max(ay, ay + dy) + reach, clip.y1, clip.y2 - 1, top,
+                     bottom))
+        return;
+    if (dy == 0 || dx == 0) {
+        // Along an axis the band is a rectangle: the same columns on every row.
+        int32_t x1, x2;
+        const double left = dy == 0 ? std::min(ax, ax + dx) : ax - r,
+                     right = dy == 0 ? std::max(ax, ax + dx) : ax + r;
+        if (!SampleRange(left, right, clip.x1, clip.x2 - 1, x1, x2)) return;
+        for (int32_t y = top; y <= bottom; ++y) runs.push_back({y, x1, x2});
+        return;
+    }
+    // Within r of the line: x in ax + e dx / dy -+ r len / |dy| at height ay + e. Projecting
+    // onto the segment: x in ax - e dy / dx + [0, len^2 / dx] (ordered). All shifted by the
+    // sample offset, so that the columns are the whole numbers between the bounds.
+    const double lineSlope = dx / dy, lineHalf = r * len / std::fabs(dy);
+    const double projSlope = -dy / dx, q = len * len / dx;
+    const double e = top + kSample - ay;
+    const double lineMid = ax + lineSlope * e - kSample, projBase = ax + projSlope * e - kSample;
+    double lineLeft = lineMid - lineHalf, lineRight = lineMid + lineHalf;
+    double projLeft = projBase + std::min(0.0, q), projRight = projBase + std::max(0.0, q);
+    const double minX = clip.x1, maxX = clip.x2 - 1.0;
+    for (int32_t y = top; y <= bottom; ++y) {
+        const double lo = std::max(std::max(lineLeft, projLeft), minX);
+        const double hi = std::min(std::min(lineRight, projRight), maxX);
+        if (lo <= hi) {
+            const int32_t x1 = Ceil(lo), x2 = Floor(hi);
+            if (x1 <= x2) runs.push_back({y, x1, x2});
+        }
+        lineLeft += lineSlope;
+        lineRight += lineSlope;
+        projLeft += projSlope;
+        projRight += projSlope;
+    }
+}
+
+}  // namespace
+
+void MergeRuns(std::vector<PixelRun>& runs) {
+    if (runs.size() < 2) return;
+    // Sorted by row through a count per row (the rows of one stroke are few and close), then
+    // by column within each row, where there are only a handful.
+    int32_t top = runs[0].y, bottom = runs[0].y;
+    for (const PixelRun& r : runs) {
+        top = std::min(top, r.y);
+        bottom = std::max(bottom, r.y);
+    }
+    const size_t rows = static_cast<size_t>(static_cast<int64_t>(bottom) - top + 1);
+    thread_local std::vector<uint32_t> start;
+    thread_local std::vector<PixelRun> sorted;
+    start.assign(rows + 1, 0);
+    for (const PixelRun& r : runs) ++start[static_cast<size_t>(r.y - top) + 1];
+    for (size_t i = 1; i <= rows; ++i) start[i] += start[i - 1];
+    sorted.resize(runs.size());
+    for (const PixelRun& r : runs) sorted[start[static_cast<size_t>(r.y - top)]++] = r;
+    // start[i] now marks the end of row i.
+    size_t out = 0, from = 0;
+    for (size_t row = 0; row < rows; ++row) {
+        const size_t to = start[row];
+        if (to - from > 16) {
+            std::sort(sorted.begin() + static_cast<std::ptrdiff_t>(from),
+                      sorted.begin() + static_cast<std::ptrdiff_t>(to),
+                      [](const PixelRun& a, const PixelRun& b) { return a.x1 < b.x1; });
+        } else {
+            for (size_t i = from + 1; i < to; ++i) {
+                const PixelRun r = sorted[i];
+                size_t j = i;
+                for (; j > from && sorted[j - 1].x1 > r.x1; --j) sorted[j] = sorted[j - 1];
+                sorted[j] = r;
+            }
+        }
+        const size_t rowStart = out;
+        for (size_t i = from; i < to; ++i) {
+            if (out > rowStart && sorted[i].x1 <= runs[out - 1].x2 + 1) {
+                runs[out - 1].x2 = std::max(runs[out - 1].x2, sorted[i].x2);
+                continue;
+            }
+            runs[out++] = sorted[i];
+        }
+        from = to;
+    }
+    runs.resize(out);
+}
+
+void AddWideStroke(const IPoint* pts, size_t n, bool closed, int32_t width, const IRect& clip,
+                   std::vector<PixelRun>& runs) {
+    if (n == 0 || width <= 0 || clip.IsEmpty()) return;
+    // A segment widened by the pen is its band with a dot at each end; the dots at the joints
+    // are shared by the segments that meet there.
+    const std::vector<DotRow>& dot = Dot(width);
+    const double r = width / 2.0;
+    for (size_t i = 0; i < n; ++i) {
+        if (i == 0 || !(pts[i] == pts[i - 1])) AddDot(pts[i], dot, clip, runs);
+        if (i + 1 < n && !(pts[i] == pts[i + 1])) AddBand(pts[i], pts[i + 1], r, clip, runs);
+    }
+    if (closed && n > 1 && !(pts[n - 1] == pts[0])) AddBand(pts[n - 1], pts[0], r, clip, runs);
+}
+
+}  // namespace pw
