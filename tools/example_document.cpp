@@ -150,10 +150,7 @@ void BuildFront(TPlatine& p) {
     b.Text(Tr("Röhrenverstärker V2", "Valve amplifier V2"), 45, 17.2L, 3, kPanelColour, true);
 
     // Logo: a regular hexagon around a smoothed wave.
-    RegularPolygonInput hex;
-    hex.corners = 6;
-    hex.radiusText = "6";
-    hex.startAngleText = "30";
+    const RegularPolygonInput hex{6, "6", false, "30"};
     auto logo = BuildRegularPolygon(Mm(90, 16), hex);
     logo->SetStiftBreite(0.4L * kMm);
     logo->SetStiftFarbe(kAccent);

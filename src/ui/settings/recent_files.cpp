@@ -39,7 +39,12 @@ bool RecentFiles::AddOpened(const std::string& path) {
 }
 
 std::string RecentFiles::Caption(size_t k) const {
-    return "&" + std::to_string(k) + " " + FileNameOf(Entry(k));
+    // Appended piece by piece: "&" + std::string trips a false -Wrestrict of GCC 12 at -O3.
+    std::string caption = "&";
+    caption += std::to_string(k);
+    caption += ' ';
+    caption += FileNameOf(Entry(k));
+    return caption;
 }
 
 bool RecentFiles::Shown(size_t k) const {
