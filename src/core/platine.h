@@ -371,6 +371,7 @@ public:
     // The exclusive-or ghost of the dragged elements.
     void DrawGhost();
     void EraseGhost();
+    void PaintGhost();
 
     static constexpr Real kMaxSize = 30000;
 

@@ -24,20 +24,18 @@ MRect UnionOfBounds(const std::vector<TBauteil*>& elements) {
 
 void TPlatine::DrawGhost() {
     if (State.ghostShown) return;
-    PrepareCanvas(*canvas_);
-    for (TBauteil* e : dragged_) {
-        canvas_->SetPenMode(PenMode::Xor);
-        e->SetXORFlag(true);
-        e->Paint(*canvas_);
-        e->SetXORFlag(false);
-    }
-    canvas_->SetPenMode(PenMode::Copy);
+    PaintGhost();
     State.ghostShown = true;
 }
 
 void TPlatine::EraseGhost() {
     if (!State.ghostShown) return;
     State.ghostShown = false;
+    PaintGhost();
+}
+
+// The dragged elements in exclusive-or: drawn once shows the ghost, drawn again removes it.
+void TPlatine::PaintGhost() {
     PrepareCanvas(*canvas_);
     for (TBauteil* e : dragged_) {
         canvas_->SetPenMode(PenMode::Xor);
