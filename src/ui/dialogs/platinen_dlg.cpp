@@ -91,7 +91,8 @@ bool TPlatinenDlg::SizesValid(Real w, Real h) {
 }
 
 void TPlatinenDlg::done(int result) {
-    if (!SizesValid(WidthMm(), HeightMm())) {
+    // Only confirmed values are checked: Cancel always closes, whatever the fields hold.
+    if (result == QDialog::Accepted && !SizesValid(WidthMm(), HeightMm())) {
         if (ShowWarning)
             ShowWarning(this, QStringLiteral("Fehlerhafte Eingabe"),
                         QString::fromUtf8("Es sind nur Frontplattengrößen mit Abmessungen\n"
