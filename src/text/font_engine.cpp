@@ -45,7 +45,7 @@ class FreeTypeFontEngine final : public FontEngine {
         bool isFallback = false;
     };
 
-    const Font& Resolve(const FontSpec& spec);
+    const Font& Resolve(const FontSpec& requested);
     Font Find(const std::string& name, bool bold, bool italic);
     FontFace* OpenFace(const FontMatch& match);
     static int32_t Scaled(double fontUnits, int32_t height, int32_t cellUnits);
@@ -60,10 +60,10 @@ class FreeTypeFontEngine final : public FontEngine {
     const Font* last_ = nullptr;
 };
 
-const FreeTypeFontEngine::Font& FreeTypeFontEngine::Resolve(const FontSpec& spec) {
-    const uint8_t style = spec.style & (fsBold | fsItalic);
-    if (last_ && style == lastStyle_ && spec.name == lastName_) return *last_;
-    std::string key = spec.name;
+const FreeTypeFontEngine::Font& FreeTypeFontEngine::Resolve(const FontSpec& requested) {
+    const uint8_t style = requested.style & (fsBold | fsItalic);
+    if (last_ && style == lastStyle_ && requested.name == lastName_) return *last_;
+    std::string key = requested.name;
     std::transform(key.begin(), key.end(), key.begin(), [](unsigned char ch) {
         return static_cast<char>(ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch);
     });
@@ -71,9 +71,9 @@ const FreeTypeFontEngine::Font& FreeTypeFontEngine::Resolve(const FontSpec& spec
     key.push_back(static_cast<char>('0' + style));
     auto it = fonts_.find(key);
     if (it == fonts_.end()) {
-        it = fonts_.emplace(key, Find(spec.name, style & fsBold, style & fsItalic)).first;
+        it = fonts_.emplace(key, Find(requested.name, style & fsBold, style & fsItalic)).first;
     }
-    lastName_ = spec.name;
+    lastName_ = requested.name;
     lastStyle_ = style;
     last_ = &it->second;
     return *last_;
