@@ -9,6 +9,7 @@
 #include "elements/kreis.h"
 #include "elements/linie.h"
 #include "elements/textlabel.h"
+#include "text/font_engine.h"
 
 namespace pw::cli {
 
@@ -72,6 +73,9 @@ bool TextInfo(TBauteil& e, Json& out) {
     if (!t) return false;
     out["text"] = t->LabelText();
     out["fontName"] = t->LabelFont().name;
+    // The family actually drawn, and whether it stands in for a font that is not installed.
+    out["fontShown"] = FontEngine::Instance().ResolvedFamily(t->LabelFont());
+    out["fontReplaced"] = FontEngine::Instance().IsFallback(t->LabelFont());
     out["fontHeight"] = t->LabelFont().height;
     out["fontStyle"] = t->LabelFont().style;
     Json corners = Json::array();

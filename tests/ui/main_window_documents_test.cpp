@@ -6,6 +6,8 @@
 #include "core/cp1252.h"
 #include "main_window_fixture.h"
 #include "ui/main/texts.h"
+#include "elements/gruppe.h"
+#include "elements/textlabel.h"
 
 namespace pw {
 namespace {
@@ -152,6 +154,29 @@ TEST_F(Documents, AFailedSaveAsKeepsTheCurrentFile) {
     EXPECT_TRUE(prompts.asked.back().text.contains(QString::fromStdString(bad)));
     EXPECT_EQ(window->CurrentFile(), home.Path() + "/NONAME.FPL");
     EXPECT_NE(window->EditFile(), bad);
+}
+
+TEST_F(Documents, OpeningADocumentWithAMissingFontSaysWhatIsShownInstead) {
+    TPlatine panel;
+    auto group = std::make_unique<TGruppe>();
+    FontSpec missing;
+    missing.name = "Keine Solche Schrift";
+    group->AddMember(std::make_unique<TTextLabel>(missing, "Netz", MPoint{500, 500}));
+    group->AddMember(std::make_unique<TTextLabel>(missing, "Ein", MPoint{500, 900}));
+    panel.AddElement(std::move(group));
+    panel.AddElement(std::make_unique<TTextLabel>(FontSpec{}, "Arial", MPoint{900, 500}));
+    std::vector<uint8_t> bytes;
+    WriteDocument(bytes, {&panel}, {});
+    const std::string path = home.File("fonts.fpl");
+    WriteWholeFile(path, bytes);
+    ASSERT_TRUE(window->OpenDocument(path, false));
+    ASSERT_EQ(prompts.Count("Warning"), 1);
+    const QString text = prompts.asked.back().text;
+    EXPECT_TRUE(text.contains(QString::fromUtf8("Keine Solche Schrift → "))) << text.toStdString();
+    EXPECT_FALSE(text.contains("Arial")) << text.toStdString();
+    prompts.answers = {Answer::No};
+    ASSERT_TRUE(window->OpenDocument(Example(), false));
+    EXPECT_EQ(prompts.Count("Warning"), 1);  // the example's fonts are installed
 }
 
 TEST_F(Documents, AMultiPanelFileOpensWithTheLastPanelCurrentAndTheFirstCaptionCut) {

@@ -213,6 +213,8 @@ class MainWindow : public QMainWindow {
     struct ReadResult;
     ReadResult ReadDocumentFile(const std::string& path);
     void InstallPanels(ReadResult& read, bool replace);
+    // Says which fonts of the panels from firstIndex on are not installed and what shows instead.
+    void ReportMissingFonts(int firstIndex);
     void ReportReadFailure(const std::string& path, const std::string& message);
     bool WriteDocument(const std::string& path, bool backup);
     void UpdateRecentMenu();

@@ -14,6 +14,7 @@
 #include "ui/main/window_dialogs.h"
 #include "ui/panel/panel_view.h"
 #include "ui/settings/recent_files.h"
+#include "elements/font_usage.h"
 
 namespace pw {
 
@@ -87,6 +88,17 @@ void MainWindow::InstallPanels(ReadResult& read, bool replace) {
     CurrentView().RepaintPanel();
     UpdateRulers(true);
     RefreshCommandStates();
+    ReportMissingFonts(firstIndex);
+}
+
+void MainWindow::ReportMissingFonts(int firstIndex) {
+    std::vector<const TPlatine*> panels;
+    for (int i = firstIndex; i < PanelCount(); ++i) panels.push_back(&Panel(i));
+    const std::vector<FontSubstitution> missing = MissingFonts(panels);
+    if (missing.empty()) return;
+    QStringList lines;
+    for (const FontSubstitution& s : missing) lines << Q(s.requested) + QString::fromUtf8(" → ") + Q(s.shown);
+    prompts_->Warning(this, msg::FontsTitle(), msg::FontsReplaced(lines.join('\n')));
 }
 
 bool MainWindow::WriteDocument(const std::string& path, bool backup) {

@@ -255,6 +255,20 @@ QString SaveAsTitle() {
     return Pick("Speichern unter", "Save as");
 }
 
+QString FontsTitle() {
+    return Pick("Schriften", "Fonts");
+}
+
+QString FontsReplaced(const QString& lines) {
+    if (IsEnglish())
+        return QStringLiteral("These fonts of the document are not installed; the texts are shown and printed "
+                              "in another font until they are:\n\n%1")
+            .arg(lines);
+    return QStringLiteral("Diese Schriften des Dokuments sind nicht installiert; bis sie es sind, werden die "
+                          "Texte in einer anderen Schrift gezeigt und gedruckt:\n\n%1")
+        .arg(lines);
+}
+
 QString ReadErrorTitle() {
     return Pick("Fehler beim Lesen", "Read error");
 }

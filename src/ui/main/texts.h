@@ -35,6 +35,9 @@ QString ReadErrorTitle();
 QString WriteErrorTitle();
 // A document could not be read completely: what was read is opened as an unnamed document.
 QString PartialLoad(const QString& path, const QString& reason);
+QString FontsTitle();
+// One line "requested → shown" per missing font.
+QString FontsReplaced(const QString& lines);
 // An imported document could not be read completely; what was read was added.
 QString ImportIncomplete(const QString& path, const QString& reason);
 QString BackupFailed(const QString& path, const QString& reason);
