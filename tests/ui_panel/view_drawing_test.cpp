@@ -208,7 +208,8 @@ TEST_F(ViewDrawing, DrillHoleConfirmedInItsDialog) {
 }
 
 TEST_F(ViewDrawing, DrillHoleCancelledInItsDialog) {
-    InstallElementDialogs();
+    std::vector<bool> around;
+    InstallElementDialogs({}, [&](bool before) { around.push_back(before); });
     Mode(emBohren);
     auto answered = AnswerNextDialog([](QDialog& d) {
         TypeInto(d, "DM_Edit", "8");
@@ -216,6 +217,7 @@ TEST_F(ViewDrawing, DrillHoleCancelledInItsDialog) {
     });
     Click(200, 200);
     EXPECT_EQ(*answered, 1);
+    EXPECT_EQ(around, (std::vector<bool>{true, false}));  // the window hid its tool windows and showed them
     EXPECT_EQ(panel().ElementCount(), 0u);
     EXPECT_EQ(panel().LastDrillDiameter, 150);
     Settle();

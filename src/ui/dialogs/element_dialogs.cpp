@@ -10,14 +10,31 @@
 
 namespace pw {
 
-void InstallElementDialogs(std::function<QWidget*()> parent) {
+namespace {
+// Runs a dialog between the window's before and after calls.
+template <class Show>
+auto Around(const std::function<void(bool)>& around, Show show) {
+    if (around) around(true);
+    auto result = show();
+    if (around) around(false);
+    return result;
+}
+}  // namespace
+
+void InstallElementDialogs(std::function<QWidget*()> parent, std::function<void(bool before)> around) {
     auto parentNow = [parent] {
         PanelView::FlushAll();
         return parent ? parent() : nullptr;
     };
-    TBohrung::SetDialog([parentNow](const std::string& text) { return ShowBohrDlg(parentNow(), text); });
-    TBogen::SetDialog([parentNow](int style) { return ShowBogenDlg(parentNow(), style); });
-    TTextLabel::SetDialog([parentNow](const std::string& text) { return ShowTextDlg(parentNow(), text); });
+    TBohrung::SetDialog([parentNow, around](const std::string& text) {
+        return Around(around, [&] { return ShowBohrDlg(parentNow(), text); });
+    });
+    TBogen::SetDialog([parentNow, around](int style) {
+        return Around(around, [&] { return ShowBogenDlg(parentNow(), style); });
+    });
+    TTextLabel::SetDialog([parentNow, around](const std::string& text) {
+        return Around(around, [&] { return ShowTextDlg(parentNow(), text); });
+    });
 }
 
 void RemoveElementDialogs() {
