@@ -216,13 +216,59 @@ void Canvas::Polygon(const IPoint* pts, size_t n) {
     PolyPolygon(pts, &count, 1);
 }
 
-void Canvas::PolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons) {
+bool Canvas::MapPolygons(const IPoint* pts, const int32_t* counts, size_t polygons) {
     size_t total = 0;
     for (size_t i = 0; i < polygons; ++i) total += static_cast<size_t>(std::max(counts[i], 0));
-    if (total == 0) return;
+    if (total == 0) return false;
     scratch_.resize(total);
     PointMapper(windowOrg_, windowExt_, viewportOrg_, viewportExt_).Map(pts, scratch_.data(), total);
-    DevPolyPolygon(scratch_.data(), counts, polygons);
+    return true;
+}
+
+void Canvas::PolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons) {
+    if (MapPolygons(pts, counts, polygons)) DevPolyPolygon(scratch_.data(), counts, polygons);
+}
+
+void Canvas::Polyline(const std::vector<IPoint>& pts, ShapeCache& cache) {
+    const size_t n = pts.size();
+    if (n < 2) return;
+    if (!cache.Empty() && DevRedraw(ShapeCall::Polyline, IRect{}, cache)) return;
+    scratch_.resize(n);
+    PointMapper(windowOrg_, windowExt_, viewportOrg_, viewportExt_).Map(pts.data(), scratch_.data(), n);
+    DevPolylineKeep(scratch_.data(), n, cache);
+}
+
+void Canvas::Polygon(const std::vector<IPoint>& pts, ShapeCache& cache) {
+    if (pts.size() < 2) return;
+    const int32_t count = static_cast<int32_t>(pts.size());
+    PolyPolygon(pts.data(), &count, 1, cache);
+}
+
+void Canvas::PolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons, ShapeCache& cache) {
+    if (!cache.Empty() && DevRedraw(ShapeCall::PolyPolygon, IRect{}, cache)) return;
+    if (MapPolygons(pts, counts, polygons)) DevPolyPolygonKeep(scratch_.data(), counts, polygons, cache);
+}
+
+void Canvas::Ellipse(const IRect& r, ShapeCache& cache) {
+    const IRect box = LPtoDP(r);
+    if (!cache.Empty() && DevRedraw(ShapeCall::Ellipse, box, cache)) return;
+    DevEllipseKeep(box, cache);
+}
+
+bool Canvas::DevRedraw(ShapeCall, const IRect&, ShapeCache&) {
+    return false;
+}
+
+void Canvas::DevPolylineKeep(const IPoint* pts, size_t n, ShapeCache&) {
+    DevPolyline(pts, n);
+}
+
+void Canvas::DevPolyPolygonKeep(const IPoint* pts, const int32_t* counts, size_t polygons, ShapeCache&) {
+    DevPolyPolygon(pts, counts, polygons);
+}
+
+void Canvas::DevEllipseKeep(const IRect& r, ShapeCache&) {
+    DevEllipse(r);
 }
 
 void Canvas::Rectangle(const IRect& r) {
