@@ -136,6 +136,28 @@ BENCHMARK(BM_PaintPanelToScreenImage)
     ->Arg(kTexts)
     ->Unit(benchmark::kMillisecond);
 
+// A repaint after every zoom step: nothing the elements kept from the last paint applies, so each
+// shape is derived anew (the polylines stay flattened).
+void BM_PaintPanelAfterZoomChange(benchmark::State& state) {
+    auto panel = CrowdedPanel();
+    const double zoom = panel->Zoom();
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QtCanvas canvas(painter, QtCanvas::DeviceKind::Raster, {0, 0, kWidth, kHeight}, 96);
+    panel->PrepareCanvas(canvas);
+    panel->PaintPanel(canvas);
+    bool smaller = false;
+    for (auto _ : state) {
+        smaller = !smaller;
+        panel->SetZoom(smaller ? zoom * 0.9 : zoom);
+        panel->PrepareCanvas(canvas);
+        panel->PaintPanel(canvas);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_PaintPanelAfterZoomChange)->Unit(benchmark::kMillisecond);
+
 // The model's share of a repaint: the same panel onto a canvas that maps but draws nothing.
 void BM_PaintPanelToNullCanvas(benchmark::State& state) {
     auto panel = CrowdedPanel();
