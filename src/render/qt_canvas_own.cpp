@@ -25,7 +25,16 @@ KeptShape* KeptIn(const ShapeCache& cache) {
     return e && typeid(*e) == typeid(KeptShape) ? static_cast<KeptShape*>(e) : nullptr;
 }
 
-// A packed copy of a derived shape, to keep, in buffers of its size. The outline is drawn in one
+// Copies runs into a kept buffer, reusing it unless it is far larger than they need (a shape
+// kept at a high zoom and painted again at a low one).
+void CopyRuns(const std::vector<PixelRun>& from, std::vector<PixelRun>& to) {
+    if (to.capacity() > 2 * from.size() + 16)
+        to = std::vector<PixelRun>(from.begin(), from.end());
+    else
+        to.assign(from.begin(), from.end());
+}
+
+// A packed copy of a derived shape, to keep, in buffers of about its size. The outline is drawn in one
 // colour, so it becomes runs alone: those of a wide pen overlap at every joint and are merged;
 // the pixels of a one-pixel outline come in the order they are stepped, and each joins the run of
 // its predecessor when it lies next to it on the same row.
@@ -44,8 +53,8 @@ void Pack(OwnShape& derived, OwnShape& kept) {
         runs.push_back({p.y, p.x, p.x});
     }
     derived.outlinePixels.clear();
-    kept.fill.assign(derived.fill.begin(), derived.fill.end());
-    kept.outlineRuns.assign(runs.begin(), runs.end());
+    CopyRuns(derived.fill, kept.fill);
+    CopyRuns(runs, kept.outlineRuns);
     kept.outlinePixels.clear();
 }
 }  // namespace
