@@ -109,7 +109,8 @@ std::unique_ptr<TPlatine> CrowdedPanel(Kind only = kAll) {
     return panel;
 }
 
-// What a repaint of the view does: the whole panel through its own mapping into the picture.
+// What a repaint of the view does: the whole panel through its own mapping into the picture,
+// the elements unchanged since the last paint (the view repaints all of them after any change).
 // The argument chooses the element kind (-1: all of them).
 void BM_PaintPanelToScreenImage(benchmark::State& state) {
     auto panel = CrowdedPanel(static_cast<Kind>(state.range(0)));
@@ -118,7 +119,7 @@ void BM_PaintPanelToScreenImage(benchmark::State& state) {
     QPainter painter(&image);
     QtCanvas canvas(painter, QtCanvas::DeviceKind::Raster, {0, 0, kWidth, kHeight}, 96);
     panel->PrepareCanvas(canvas);
-    panel->PaintPanel(canvas);  // builds the cached polylines once
+    panel->PaintPanel(canvas);  // flattens the polylines and keeps the shapes once
     for (auto _ : state) {
         panel->PrepareCanvas(canvas);
         panel->PaintPanel(canvas);
@@ -135,6 +136,28 @@ BENCHMARK(BM_PaintPanelToScreenImage)
     ->Arg(kDrills)
     ->Arg(kTexts)
     ->Unit(benchmark::kMillisecond);
+
+// A repaint after every zoom step: nothing the elements kept from the last paint applies, so each
+// shape is derived anew (the polylines stay flattened).
+void BM_PaintPanelAfterZoomChange(benchmark::State& state) {
+    auto panel = CrowdedPanel();
+    const double zoom = panel->Zoom();
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QtCanvas canvas(painter, QtCanvas::DeviceKind::Raster, {0, 0, kWidth, kHeight}, 96);
+    panel->PrepareCanvas(canvas);
+    panel->PaintPanel(canvas);
+    bool smaller = false;
+    for (auto _ : state) {
+        smaller = !smaller;
+        panel->SetZoom(smaller ? zoom * 0.9 : zoom);
+        panel->PrepareCanvas(canvas);
+        panel->PaintPanel(canvas);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_PaintPanelAfterZoomChange)->Unit(benchmark::kMillisecond);
 
 // The model's share of a repaint: the same panel onto a canvas that maps but draws nothing.
 void BM_PaintPanelToNullCanvas(benchmark::State& state) {
@@ -167,7 +190,9 @@ void BM_FirstPaintAfterLoading(benchmark::State& state) {
 }
 BENCHMARK(BM_FirstPaintAfterLoading)->Unit(benchmark::kMillisecond);
 
-// Export: the same panel as a true-size picture at 150 dpi (1772 x 1181 pixels).
+// Export: the same panel as a true-size picture at 150 dpi (1772 x 1181 pixels), again and again,
+// so the shapes kept at that mapping apply; a single export after screen painting costs about
+// what a repaint after a zoom step does.
 void BM_RenderPanelImage150Dpi(benchmark::State& state) {
     auto panel = CrowdedPanel();
     RenderPanelImage(*panel, 150, true);

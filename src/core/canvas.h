@@ -15,6 +15,7 @@
 #include "core/font.h"
 #include "core/geometry.h"
 #include "core/image.h"
+#include "core/shape_cache.h"
 
 namespace pw {
 
@@ -34,6 +35,9 @@ enum TBrushStyle : uint8_t {
     bsCross = 6,
     bsDiagCross = 7,
 };
+
+// The drawing call a kept shape (shape_cache.h) was derived from.
+enum class ShapeCall : uint8_t { Polyline, PolyPolygon, Ellipse };
 
 struct PenState {
     int32_t width = 0;  // logical units; 0 is one device pixel
@@ -121,6 +125,14 @@ public:
     void TextOut(IPoint p, std::string_view utf8);
     void StretchImage(const IRect& dest, const Image& image);
 
+    // The same drawing calls for an element's own, unchanging points, drawing exactly what the
+    // plain calls draw; the canvas may keep what it derives from them in the element's cache
+    // (shape_cache.h) and draw that again while mapping and drawing state stay the same.
+    void Polyline(const std::vector<IPoint>& pts, ShapeCache& cache);
+    void Polygon(const std::vector<IPoint>& pts, ShapeCache& cache);
+    void PolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons, ShapeCache& cache);
+    void Ellipse(const IRect& r, ShapeCache& cache);
+
     // --- Clipping (logical rectangles; the clip is kept in device coordinates) ---
     void IntersectClipRect(const IRect& logical);
     void ResetClip();
@@ -141,10 +153,22 @@ protected:
     virtual void DevImage(const IRect& dest, const Image& image) = 0;
     virtual void DevClipChanged() = 0;
 
+    // Canvases that keep shapes override these. DevRedraw draws what the cache holds from a call
+    // of this kind if it still applies under the current mapping and state (box: the device box
+    // of an ellipse) and says whether it did; the Keep forms draw as the plain ones do and may
+    // keep their result in the cache.
+    virtual bool DevRedraw(ShapeCall call, const IRect& box, ShapeCache& cache);
+    virtual void DevPolylineKeep(const IPoint* pts, size_t n, ShapeCache& cache);
+    virtual void DevPolyPolygonKeep(const IPoint* pts, const int32_t* counts, size_t polygons,
+                                    ShapeCache& cache);
+    virtual void DevEllipseKeep(const IRect& r, ShapeCache& cache);
+
     const std::optional<IRect>& DeviceClip() const { return clip_; }
 
 private:
     void AdjustIsotropic();
+    // Maps the points of a polygon set into scratch_; false when they are none.
+    bool MapPolygons(const IPoint* pts, const int32_t* counts, size_t polygons);
 
     MapMode mapMode_ = MapMode::Text;
     IPoint windowOrg_{0, 0}, windowExt_{1, 1}, viewportOrg_{0, 0}, viewportExt_{1, 1};

@@ -92,12 +92,14 @@ int32_t ToFixed16(Real v) {
     // scaled by 65535 in the low 16 bits: two's complement 16.16.
     if (!std::isfinite(v)) return 0;
     v = std::clamp(v, static_cast<Real>(-32768), static_cast<Real>(32767));
-    // floor through the nearest integer: floorl switches the x87 rounding mode for every call,
-    // and glyph outlines convert every point.
-    Real ip = static_cast<Real>(std::llrint(v));
-    if (ip > v) ip -= 1;
+    // floor through the nearest integer, kept as an integer: floorl, and converting an extended
+    // value to an integer by truncation, switch the x87 rounding mode for every call, and glyph
+    // outlines convert every point.
+    long long floorInt = std::llrint(v);
+    if (static_cast<Real>(floorInt) > v) --floorInt;
+    const Real ip = static_cast<Real>(floorInt);
     uint32_t frac = static_cast<uint32_t>(RoundToInt((v - ip) * 65535)) & 0xFFFFu;
-    uint32_t hi = static_cast<uint32_t>(static_cast<int32_t>(ip)) << 16;
+    uint32_t hi = static_cast<uint32_t>(static_cast<int32_t>(floorInt)) << 16;
     return static_cast<int32_t>(hi | frac);
 }
 

@@ -38,7 +38,7 @@ void TBohrung::Paint(Canvas& c) {
         c.SetBrushStyle(bsClear);
     }
     Real r = Diameter / 2;
-    c.Ellipse(RoundRect({Centre.x - r, Centre.y - r, Centre.x + r, Centre.y + r}));
+    c.Ellipse(RoundRect({Centre.x - r, Centre.y - r, Centre.x + r, Centre.y + r}), holeShape_);
     c.SetPenColor(kWhite);
     Real a = Diameter / 4;
     c.MoveTo(RoundPoint({Centre.x, Centre.y - a}));

@@ -47,6 +47,11 @@ public:
 
     MPoint Centre;
     Real Diameter = 500;
+
+private:
+    // What the canvas derived from the hole's disc; the canvas checks its device box itself, so
+    // Centre and Diameter may change freely.
+    ShapeCache holeShape_;
 };
 
 }  // namespace pw

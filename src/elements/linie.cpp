@@ -112,6 +112,8 @@ void TLinie::BuildPolyline(std::vector<IPoint>& out, double step) {
 const std::vector<IPoint>& TLinie::PaintPolyline() {
     if (!paintValid_) {
         BuildPolyline(paintPolyline_, kCurveStep);
+        paintShape_.Clear();
+        millShape_.Clear();
         paintValid_ = true;
     }
     return paintPolyline_;
@@ -202,18 +204,18 @@ void TLinie::Paint(Canvas& c) {
     const std::vector<IPoint>& poly = PaintPolyline();
     c.SetPolyFillMode(FillMode::Alternate);
     const bool filled = Closed() && IsArea();
-    auto draw = [&] {
+    auto draw = [&](ShapeCache& shape) {
         if (filled)
-            c.Polygon(poly);
+            c.Polygon(poly, shape);
         else
-            c.Polyline(poly);
+            c.Polyline(poly, shape);
     };
-    draw();
+    draw(paintShape_);
     if (Fraesen() && !XORFlag() && pattern != ptClear) {
         c.SetPenColor(kSilver);
         c.SetPenWidth(0);
         c.SetPenStyle(PenStyle::Solid);
-        draw();
+        draw(millShape_);
     }
 }
 

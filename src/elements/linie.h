@@ -7,9 +7,9 @@
 //
 // The flattened polyline is cached twice, once at the fine step used for painting and bounds
 // and once at the coarse step used by hit tests; both are rebuilt only after the element
-// changes. Every mutation of the vertices goes through this class (AddPoint, SetPoint, the
-// transformations, Read, ...), except writes through PointAt, after which the writer calls
-// PointsChanged.
+// changes, and what a canvas derives from the painted one is kept until it is rebuilt. Every
+// mutation of the vertices goes through this class (AddPoint, SetPoint, the transformations,
+// Read, ...), except writes through PointAt, after which the writer calls PointsChanged.
 
 #include <deque>
 #include <optional>
@@ -109,6 +109,9 @@ class TLinie : public TBauteil {
     std::deque<MPoint> points_;
     std::vector<IPoint> paintPolyline_, hitPolyline_;
     bool paintValid_ = false, hitValid_ = false;
+    // What the canvas derived from the paint polyline, for the drawing and for the thin milling
+    // line over it; emptied whenever the polyline is built anew.
+    ShapeCache paintShape_, millShape_;
     std::optional<MRect> pointBox_;
     // The last bounds and the pen width they were taken with.
     std::optional<MRect> bounds_;

@@ -120,10 +120,11 @@ class TTextLabel : public TBauteil {
         Real cosAngle = 0, sinAngle = 0;
         double curveStep = 0;
         bool valid = false;
-        // Per character with polygons: its first polygon in counts, the polygon count and its
-        // first point.
+        // Per character with polygons: its first polygon in counts, the polygon count, its
+        // first point, and what the canvas derived from its polygons.
         struct Glyph {
-            size_t firstCount, polygons, firstPoint;
+            size_t firstCount = 0, polygons = 0, firstPoint = 0;
+            ShapeCache shape;
         };
         std::vector<Glyph> glyphs;
         std::vector<IPoint> points;

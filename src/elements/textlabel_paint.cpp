@@ -106,8 +106,9 @@ void TTextLabel::Paint(Canvas& c) {
         g.text = labelText_;
     }
     c.SetPolyFillMode(FillMode::Alternate);
-    for (const GlyphCache::Glyph& glyph : g.glyphs)
-        c.PolyPolygon(g.points.data() + glyph.firstPoint, g.counts.data() + glyph.firstCount, glyph.polygons);
+    for (GlyphCache::Glyph& glyph : g.glyphs)
+        c.PolyPolygon(g.points.data() + glyph.firstPoint, g.counts.data() + glyph.firstCount, glyph.polygons,
+                      glyph.shape);
 }
 
 bool TTextLabel::GlyphCacheMatches(Real cosAngle, Real sinAngle) const {
@@ -137,7 +138,10 @@ void TTextLabel::BuildGlyphCache(Real cosAngle, Real sinAngle) {
         glyph.Begin({static_cast<Real>(o.x), static_cast<Real>(o.y)}, cosAngle, sinAngle, CurveStep,
                     kMaxContours);
         if (!engine.Outline(labelFont_, chars_[k], Matrix, glyph) || glyph.PolygonCount() == 0) continue;
-        g.glyphs.push_back({g.counts.size(), glyph.PolygonCount(), g.points.size()});
+        GlyphCache::Glyph& kept = g.glyphs.emplace_back();
+        kept.firstCount = g.counts.size();
+        kept.polygons = glyph.PolygonCount();
+        kept.firstPoint = g.points.size();
         g.points.insert(g.points.end(), glyph.Points().begin(), glyph.Points().end());
         g.counts.insert(g.counts.end(), glyph.Counts().begin(), glyph.Counts().end());
     }

@@ -3,43 +3,17 @@
 #include <QImage>
 #include <QPolygon>
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstddef>
 
-#include "render/ellipse_raster.h"
 #include "render/glyph_path.h"
 #include "render/hairline.h"
-#include "render/scan_fill.h"
 #include "render/vector_hatch.h"
 #include "render/wide_stroke.h"
 
 namespace pw {
 
 namespace {
-
-Qt::BrushStyle QtBrushStyle(TBrushStyle s) {
-    switch (s) {
-        case bsClear:
-            return Qt::NoBrush;
-        case bsHorizontal:
-            return Qt::HorPattern;
-        case bsVertical:
-            return Qt::VerPattern;
-        // Qt's forward diagonal runs from top left to bottom right, as the Windows one does.
-        case bsFDiagonal:
-            return Qt::FDiagPattern;
-        case bsBDiagonal:
-            return Qt::BDiagPattern;
-        case bsCross:
-            return Qt::CrossPattern;
-        case bsDiagCross:
-            return Qt::DiagCrossPattern;
-        case bsSolid:
-        default:
-            return Qt::SolidPattern;
-    }
-}
 
 // Angle in degrees, counter-clockwise as seen on the device, of the point where the ray from the
 // ellipse's centre through p meets it, as the parameter Qt's arc functions take.
@@ -70,6 +44,29 @@ QColor QtCanvas::ToQColor(Color c) {
     return QColor(RedOf(c), GreenOf(c), BlueOf(c));
 }
 
+Qt::BrushStyle QtCanvas::ToQtBrushStyle(TBrushStyle s) {
+    switch (s) {
+        case bsClear:
+            return Qt::NoBrush;
+        case bsHorizontal:
+            return Qt::HorPattern;
+        case bsVertical:
+            return Qt::VerPattern;
+        // Qt's forward diagonal runs from top left to bottom right, as the Windows one does.
+        case bsFDiagonal:
+            return Qt::FDiagPattern;
+        case bsBDiagonal:
+            return Qt::BDiagPattern;
+        case bsCross:
+            return Qt::CrossPattern;
+        case bsDiagCross:
+            return Qt::DiagCrossPattern;
+        case bsSolid:
+        default:
+            return Qt::SolidPattern;
+    }
+}
+
 double QtCanvas::HatchScale() const {
     return Raster() ? 1.0 : std::max(1.0, dotsPerInch_ / 96.0);
 }
@@ -97,7 +94,7 @@ QPen QtCanvas::MakePen() const {
 
 QBrush QtCanvas::MakeBrush() const {
     const BrushState& b = Brush();
-    Qt::BrushStyle style = QtBrushStyle(b.style);
+    Qt::BrushStyle style = ToQtBrushStyle(b.style);
     if (style == Qt::NoBrush) return QBrush(Qt::NoBrush);
     return QBrush(ToQColor(b.color), style);
 }
@@ -295,143 +292,32 @@ void QtCanvas::FillRuns() {
     painter_.drawRects(rects_.data(), static_cast<int>(rects_.size()));
 }
 
-bool QtCanvas::OwnRasterFits(const std::vector<IPoint>& pts) const {
-    if (!ownRaster_ || antialiasing_ || !DirectImage()) return false;
-    // The outline: none, one pixel wide (a geometric pen of one pixel has the painter's round
-    // ends, which are left to it), or runs.
-    const bool hairline = Pen().style == PenStyle::Solid && Pen().width <= 0;
-    if (Pen().style == PenStyle::Solid && !hairline && !StrokeAsRuns()) return false;
-    const IRect area = DrawableArea();
-    for (const IPoint& p : pts)
-        if (!area.Contains(p)) return false;
-    return true;
-}
-
-void QtCanvas::WritePixels(const std::vector<IPoint>& pixels, Color c) {
-    QImage* image = DirectImage();
-    uchar* bits = const_cast<uchar*>(image->constBits());
-    const qsizetype stride = image->bytesPerLine();
-    const uint32_t colour = 0xFF000000u | ToQColor(c).rgb();
-    const uint32_t w = static_cast<uint32_t>(image->width()), h = static_cast<uint32_t>(image->height());
-    for (const IPoint& p : pixels)
-        if (static_cast<uint32_t>(p.x) < w && static_cast<uint32_t>(p.y) < h)
-            reinterpret_cast<uint32_t*>(bits + p.y * stride)[p.x] = colour;
-}
-
-void QtCanvas::WriteRuns(const std::vector<PixelRun>& runs, Color c) {
-    // The buffer the painter draws into; reading it through constBits keeps a shared image from
-    // being copied away from under the painter.
-    QImage* image = DirectImage();
-    uchar* bits = const_cast<uchar*>(image->constBits());
-    const qsizetype stride = image->bytesPerLine();
-    const uint32_t colour = 0xFF000000u | ToQColor(c).rgb();
-    const int32_t w = image->width(), h = image->height();
-    for (const PixelRun& r : runs) {
-        if (r.y < 0 || r.y >= h) continue;
-        const int32_t x1 = std::max(r.x1, 0), x2 = std::min(r.x2, w - 1);
-        if (x1 > x2) continue;
-        // Runs are short: a plain loop beats a call.
-        uint32_t* row = reinterpret_cast<uint32_t*>(bits + r.y * stride);
-        for (int32_t x = x1; x <= x2; ++x) row[x] = colour;
-    }
-}
-
-namespace {
-// The painter's 8 x 8 pixel tile of a hatch brush (bit x of row y set where the hatch is drawn),
-// read from the painter itself once, so that the pattern and its phase are its own.
-const std::array<uint8_t, 8>& HatchTile(TBrushStyle style) {
-    static std::array<std::array<uint8_t, 8>, 8> tiles = [] {
-        std::array<std::array<uint8_t, 8>, 8> t{};
-        for (int s = bsHorizontal; s <= bsDiagCross; ++s) {
-            QImage tile(8, 8, QImage::Format_RGB32);
-            tile.fill(Qt::white);
-            QPainter p(&tile);
-            p.setPen(Qt::NoPen);
-            p.setBrush(QBrush(Qt::black, QtBrushStyle(static_cast<TBrushStyle>(s))));
-            p.setBrushOrigin(0, 0);
-            p.drawRect(0, 0, 8, 8);
-            p.end();
-            for (int y = 0; y < 8; ++y)
-                for (int x = 0; x < 8; ++x)
-                    if (tile.pixel(x, y) == 0xFF000000u)
-                        t[static_cast<size_t>(s)][static_cast<size_t>(y)] |= uint8_t(1u << x);
-        }
-        return t;
-    }();
-    return tiles[style];
-}
-}  // namespace
-
-void QtCanvas::WriteHatchedRuns(const std::vector<PixelRun>& runs, Color c, TBrushStyle style) {
-    const std::array<uint8_t, 8>& tile = HatchTile(style);
-    QImage* image = DirectImage();
-    uchar* bits = const_cast<uchar*>(image->constBits());
-    const qsizetype stride = image->bytesPerLine();
-    const uint32_t colour = 0xFF000000u | ToQColor(c).rgb();
-    const int32_t w = image->width(), h = image->height();
-    for (const PixelRun& r : runs) {
-        if (r.y < 0 || r.y >= h) continue;
-        const uint8_t row = tile[static_cast<size_t>(r.y & 7)];
-        if (row == 0) continue;
-        const int32_t x1 = std::max(r.x1, 0), x2 = std::min(r.x2, w - 1);
-        uint32_t* line = reinterpret_cast<uint32_t*>(bits + r.y * stride);
-        for (int32_t x = x1; x <= x2; ++x)
-            if (row & (1u << (x & 7))) line[x] = colour;
-    }
-}
-
-void QtCanvas::DrawOwnPolygons(const std::vector<IPoint>& pts, const std::vector<int32_t>& counts,
-                               bool pointArray) {
-    const IRect area = DrawableArea();
-    if (Brush().style != bsClear) {
-        runs_.clear();
-        AddPolygonFill(pts.data(), counts.data(), counts.size(), PolyFillMode(), area, runs_);
-        if (Brush().style == bsSolid)
-            WriteRuns(runs_, Brush().color);
-        else
-            WriteHatchedRuns(runs_, Brush().color, Brush().style);
-    }
-    if (Pen().style != PenStyle::Solid) return;
-    if (StrokeAsRuns()) {
-        runs_.clear();
-        size_t at = 0;
-        for (int32_t count : counts) {
-            AddWideStroke(pts.data() + at, static_cast<size_t>(count), true, DevicePenWidth(), area, runs_);
-            at += static_cast<size_t>(count);
-        }
-        FillRuns();
-        return;
-    }
-    pixels_.clear();
-    Hairline line(pixels_, area);
-    size_t at = 0;
-    for (int32_t count : counts) {
-        // One polygon goes to the painter as a point array, several as the subpaths of a path.
-        if (pointArray)
-            line.PointArray(pts.data() + at, static_cast<size_t>(count), true);
-        else
-            line.ClosedSubpath(pts.data() + at, static_cast<size_t>(count));
-        at += static_cast<size_t>(count);
-    }
-    WritePixels(pixels_, Pen().color);
-}
-
 void QtCanvas::DevPolyline(const IPoint* pts, size_t n) {
+    DrawPolyline(pts, n, nullptr);
+}
+
+void QtCanvas::DrawPolyline(const IPoint* pts, size_t n, ShapeCache* cache) {
     if (n < 2 || Pen().style == PenStyle::Clear) return;
     DistinctPoints(pts, n, points_);
     // A line that collapsed to one point leaves out that point, its last.
     if (points_.size() < 2) return;
     if (WidePenOnRaster()) Simplify(points_);
     if (StrokeAsRuns()) {
+        if (CanKeep()) {
+            OwnShape& shape = NewShape();
+            AddWideStroke(points_.data(), points_.size(), false, DevicePenWidth(), DrawableArea(),
+                          shape.outlineRuns);
+            DrawDerived(cache, ShapeCall::Polyline, IRect{});
+            return;
+        }
         runs_.clear();
         AddWideStroke(points_.data(), points_.size(), false, DevicePenWidth(), DrawableArea(), runs_);
         FillRuns();
         return;
     }
     if (Pen().width <= 0 && OwnRasterFits(points_)) {
-        pixels_.clear();
-        Hairline(pixels_, DrawableArea()).PointArray(points_.data(), points_.size(), false);
-        WritePixels(pixels_, Pen().color);
+        Hairline(NewShape().outlinePixels, DrawableArea()).PointArray(points_.data(), points_.size(), false);
+        DrawDerived(cache, ShapeCall::Polyline, IRect{});
         return;
     }
     ApplyState(true, false);
@@ -439,6 +325,10 @@ void QtCanvas::DevPolyline(const IPoint* pts, size_t n) {
 }
 
 void QtCanvas::DevPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons) {
+    DrawPolyPolygon(pts, counts, polygons, nullptr);
+}
+
+void QtCanvas::DrawPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons, ShapeCache* cache) {
     // The outlines as drawn: without repeated points, and simplified under a wide pen.
     const bool simplify = WidePenOnRaster();
     outlinePoints_.clear();
@@ -457,7 +347,8 @@ void QtCanvas::DevPolyPolygon(const IPoint* pts, const int32_t* counts, size_t p
     if (outlineCounts_.empty()) return;
     const bool single = polygons == 1;
     if (OwnRasterFits(outlinePoints_)) {
-        DrawOwnPolygons(outlinePoints_, outlineCounts_, single);
+        DeriveOwnPolygons(outlinePoints_, outlineCounts_, single, NewShape());
+        DrawDerived(cache, ShapeCall::PolyPolygon, IRect{});
         return;
     }
 
@@ -510,42 +401,22 @@ void QtCanvas::DevRectangle(const IRect& r) {
 }
 
 void QtCanvas::DevEllipse(const IRect& r) {
+    DrawEllipse(r, nullptr);
+}
+
+void QtCanvas::DrawEllipse(const IRect& r, ShapeCache* cache) {
     // With an outline the curve runs through pixel centres, so the pen covers the whole box;
     // without one the filled area is a pixel smaller, as on Windows.
     bool outlined = Pen().style == PenStyle::Solid;
     const QRectF box = ShapeBox(r, outlined ? 0.5 : 0);
-    if (DrawOwnEllipse(box)) return;
+    if (OwnEllipseFits(box)) {
+        DeriveOwnEllipse(box, NewShape());
+        DrawDerived(cache, ShapeCall::Ellipse, r);
+        return;
+    }
     QPainterPath path;
     path.addEllipse(box);
     DrawArea(path);
-}
-
-bool QtCanvas::DrawOwnEllipse(const QRectF& box) {
-    const bool hairline = Pen().style == PenStyle::Solid && Pen().width <= 0;
-    if (!ownRaster_ || antialiasing_ || !DirectImage() || (Pen().style == PenStyle::Solid && !hairline) ||
-        !(box.width() > 0) || !(box.height() > 0))
-        return false;
-    // Well inside the drawable area, where the painter clips nothing.
-    const IRect area = DrawableArea();
-    if (box.left() < area.x1 + 1 || box.top() < area.y1 + 1 || box.right() > area.x2 - 2 ||
-        box.bottom() > area.y2 - 2)
-        return false;
-    const EllipseBox e{box.x(), box.y(), box.width(), box.height()};
-    if (Brush().style != bsClear) {
-        runs_.clear();
-        AddEllipseFill(e, area, runs_);
-        if (Brush().style == bsSolid)
-            WriteRuns(runs_, Brush().color);
-        else
-            WriteHatchedRuns(runs_, Brush().color, Brush().style);
-    }
-    if (hairline) {
-        pixels_.clear();
-        Hairline line(pixels_, area);
-        AddEllipseOutline(e, line);
-        WritePixels(pixels_, Pen().color);
-    }
-    return true;
 }
 
 void QtCanvas::DevArc(const IRect& box, IPoint start, IPoint end) {

@@ -14,13 +14,16 @@
 // and corners). Where the picture is a 32-bit image drawn in copy mode without smoothing, the
 // canvas also fills polygons and ellipses, solid or hatched, and draws one-pixel outlines itself
 // (scan_fill.h, hairline.h, ellipse_raster.h), pixel for pixel as the painter would, and stores
-// the pixels straight into the image; everything else goes through the painter.
+// the pixels straight into the image; everything else goes through the painter. The pixels it
+// derives for an element's own points (the Canvas calls with a ShapeCache) are kept in the
+// element's cache and drawn again while mapping, clip, pen and brush kind stay the same.
 
 #include <QPainter>
 #include <QPainterPath>
 #include <vector>
 
 #include "core/canvas.h"
+#include "render/own_shape.h"
 #include "render/wide_stroke.h"
 
 namespace pw {
@@ -54,8 +57,9 @@ class QtCanvas : public Canvas {
     // device units per such pixel (1 on an image).
     double HatchScale() const;
 
-    // Qt colour of a 0x00BBGGRR colour.
+    // Qt colour of a 0x00BBGGRR colour, and Qt pattern of a brush style.
     static QColor ToQColor(Color c);
+    static Qt::BrushStyle ToQtBrushStyle(TBrushStyle s);
 
   protected:
     IRect DeviceBounds() const override { return bounds_; }
@@ -67,8 +71,17 @@ class QtCanvas : public Canvas {
     void DevText(IPoint p, std::string_view utf8, int32_t deviceHeight) override;
     void DevImage(const IRect& dest, const Image& image) override;
     void DevClipChanged() override;
+    bool DevRedraw(ShapeCall call, const IRect& box, ShapeCache& cache) override;
+    void DevPolylineKeep(const IPoint* pts, size_t n, ShapeCache& cache) override;
+    void DevPolyPolygonKeep(const IPoint* pts, const int32_t* counts, size_t polygons,
+                            ShapeCache& cache) override;
+    void DevEllipseKeep(const IRect& r, ShapeCache& cache) override;
 
   private:
+    // The drawing calls, keeping what the canvas draws itself in cache when one is given.
+    void DrawPolyline(const IPoint* pts, size_t n, ShapeCache* cache);
+    void DrawPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons, ShapeCache* cache);
+    void DrawEllipse(const IRect& r, ShapeCache* cache);
     // Sets the painter's composition and smoothing from the pen mode.
     void ApplyMode();
     // Sets the painter's composition, smoothing, pen and brush from the canvas state.
@@ -93,12 +106,24 @@ class QtCanvas : public Canvas {
     // smoothing, an outline of one pixel, none or runs, and every point inside the drawable area
     // (where the painter would clip nothing).
     bool OwnRasterFits(const std::vector<IPoint>& pts) const;
-    // Fills and outlines polygons (consecutive in pts) itself; pointArray: a single polygon,
-    // outlined as the painter outlines a point array rather than a path.
-    void DrawOwnPolygons(const std::vector<IPoint>& pts, const std::vector<int32_t>& counts, bool pointArray);
-    // Fills and outlines an ellipse (the box in painter coordinates) itself where it can;
-    // false leaves it to the painter.
-    bool DrawOwnEllipse(const QRectF& box);
+    // The pixels of polygons (consecutive in pts) filled and outlined; pointArray: a single
+    // polygon, outlined as the painter outlines a point array rather than a path.
+    void DeriveOwnPolygons(const std::vector<IPoint>& pts, const std::vector<int32_t>& counts,
+                           bool pointArray, OwnShape& shape);
+    // Whether the canvas fills and outlines the ellipse (the box in painter coordinates) itself,
+    // and its pixels.
+    bool OwnEllipseFits(const QRectF& box) const;
+    void DeriveOwnEllipse(const QRectF& box, OwnShape& shape);
+    // The scratch shape, emptied, to derive a shape's pixels into; then DrawDerived draws it and
+    // keeps a packed copy in the cache, when one is given and the pixels may be kept.
+    OwnShape& NewShape();
+    void DrawDerived(ShapeCache* cache, ShapeCall call, const IRect& box);
+    // Stores the pixels of a shape into the direct image in the current colours.
+    void DrawOwnShape(const OwnShape& shape);
+    // Whether the pixels the canvas derives itself may be kept and drawn again: own raster, no
+    // smoothing, a direct image.
+    bool CanKeep() const;
+    OwnShapeKey CurrentKey(ShapeCall call, const IRect& box) const;
     // Stores pixels or runs of one colour straight into the direct image.
     void WritePixels(const std::vector<IPoint>& pixels, Color c);
     void WriteRuns(const std::vector<PixelRun>& runs, Color c);
@@ -132,7 +157,8 @@ class QtCanvas : public Canvas {
     QBrush runBrush_;
 
     // Buffers kept from call to call.
-    std::vector<IPoint> points_, outlinePoints_, pixels_;
+    OwnShape scratchShape_;
+    std::vector<IPoint> points_, outlinePoints_;
     std::vector<int32_t> outlineCounts_;
     std::vector<PixelRun> runs_;
     std::vector<QRect> rects_;

@@ -88,6 +88,49 @@ TEST(Canvas, CallsArriveInDeviceCoordinatesWithTheirState) {
     EXPECT_EQ(c.CurrentPosition(), (IPoint{500, 250}));
 }
 
+// A canvas that keeps no shapes receives the calls with a shape cache as the plain ones, every
+// time they are made.
+TEST(Canvas, CallsWithAShapeCacheArriveAsThePlainOnes) {
+    const std::vector<IPoint> line{{0, 0}, {500, 250}, {700, 900}};
+    const std::vector<IPoint> glyphs{{0, 0}, {100, 0}, {100, 100}, {20, 20}, {60, 20}, {40, 60}};
+    const std::vector<int32_t> counts{3, 3};
+    const IRect box{100, 100, 450, 300};
+    auto draw = [&](Canvas& c, ShapeCache* cache) {
+        c.SetBrushStyle(bsCross);
+        if (cache) {
+            c.Polyline(line, cache[0]);
+            c.Polygon(line, cache[1]);
+            c.PolyPolygon(glyphs.data(), counts.data(), counts.size(), cache[2]);
+            c.Ellipse(box, cache[3]);
+        } else {
+            c.Polyline(line);
+            c.Polygon(line);
+            c.PolyPolygon(glyphs.data(), counts.data(), counts.size());
+            c.Ellipse(box);
+        }
+    };
+    RecordingCanvas plain, kept;
+    for (Canvas* c : {static_cast<Canvas*>(&plain), static_cast<Canvas*>(&kept)}) PanelMapping(*c, 1.3, 7, 3);
+    ShapeCache caches[4];
+    draw(plain, nullptr);
+    draw(kept, caches);
+    PanelMapping(plain, 2.1);
+    PanelMapping(kept, 2.1);
+    draw(plain, nullptr);
+    draw(kept, caches);
+    draw(kept, caches);
+    ASSERT_EQ(plain.calls.size(), 8u);
+    ASSERT_EQ(kept.calls.size(), 12u);
+    for (size_t i = 0; i < kept.calls.size(); ++i) {
+        const RecordedCall &want = plain.calls[i < 4 ? i : 4 + i % 4], &got = kept.calls[i];
+        EXPECT_EQ(got.kind, want.kind) << i;
+        EXPECT_EQ(got.pts, want.pts) << i;
+        EXPECT_EQ(got.counts, want.counts) << i;
+        EXPECT_EQ(got.rect, want.rect) << i;
+        EXPECT_EQ(got.brush.style, want.brush.style) << i;
+    }
+}
+
 // Polylines and polygon sets map their points in one run; every point must land where LPtoDP
 // puts it alone: halves rounded up, mirrored and anisotropic mappings, odd extents whose
 // quotients are not exact, and coordinates at the bound.

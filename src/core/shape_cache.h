@@ -1,0 +1,39 @@
+#pragma once
+// ShapeCache: a slot in which a canvas keeps what it derived from one drawing call of an element
+// (on an image: the pixel runs of the filled and outlined shape), so that painting the unchanged
+// element again under the same mapping and drawing state costs only drawing what was kept.
+//
+// The element owns the slot and clears it whenever the points it draws through it change; the
+// canvas checks everything else it depends on (mapping, pen, brush, fill rule, clip, device box)
+// and derives the shape anew when any of it differs. A copied slot starts empty.
+
+#include <memory>
+
+namespace pw {
+
+class ShapeCache {
+  public:
+    // What a canvas keeps; each canvas derives its own kind.
+    struct Entry {
+        virtual ~Entry() = default;
+    };
+
+    ShapeCache() = default;
+    ShapeCache(const ShapeCache&) noexcept {}
+    ShapeCache& operator=(const ShapeCache&) noexcept {
+        entry_.reset();
+        return *this;
+    }
+    ShapeCache(ShapeCache&&) noexcept = default;
+    ShapeCache& operator=(ShapeCache&&) noexcept = default;
+
+    void Clear() { entry_.reset(); }
+    bool Empty() const { return !entry_; }
+    Entry* Get() const { return entry_.get(); }
+    void Keep(std::unique_ptr<Entry> entry) { entry_ = std::move(entry); }
+
+  private:
+    std::unique_ptr<Entry> entry_;
+};
+
+}  // namespace pw

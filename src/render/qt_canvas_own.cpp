@@ -1,0 +1,265 @@
+// The pixels the Qt canvas draws itself on a 32-bit image: polygon fills and outlines, ellipses,
+// wide strokes, stored straight into the picture, and kept in an element's shape cache for the
+// next paint.
+#include <QImage>
+#include <algorithm>
+#include <array>
+#include <typeinfo>
+
+#include "render/ellipse_raster.h"
+#include "render/hairline.h"
+#include "render/qt_canvas.h"
+#include "render/scan_fill.h"
+
+namespace pw {
+
+namespace {
+// The pixels of a shape kept in an element's cache, with what they were derived under.
+struct KeptShape final : ShapeCache::Entry {
+    OwnShapeKey key;
+    OwnShape shape;
+};
+
+KeptShape* KeptIn(const ShapeCache& cache) {
+    ShapeCache::Entry* e = cache.Get();
+    return e && typeid(*e) == typeid(KeptShape) ? static_cast<KeptShape*>(e) : nullptr;
+}
+
+// Copies runs into a kept buffer, reusing it unless it is far larger than they need (a shape
+// kept at a high zoom and painted again at a low one).
+void CopyRuns(const std::vector<PixelRun>& from, std::vector<PixelRun>& to) {
+    if (to.capacity() > 2 * from.size() + 16)
+        to = std::vector<PixelRun>(from.begin(), from.end());
+    else
+        to.assign(from.begin(), from.end());
+}
+
+// A packed copy of a derived shape, to keep, in buffers of about its size. The outline is drawn in one
+// colour, so it becomes runs alone: those of a wide pen overlap at every joint and are merged;
+// the pixels of a one-pixel outline come in the order they are stepped, and each joins the run of
+// its predecessor when it lies next to it on the same row.
+void Pack(OwnShape& derived, OwnShape& kept) {
+    std::vector<PixelRun>& runs = derived.outlineRuns;
+    MergeRuns(runs);
+    for (const IPoint& p : derived.outlinePixels) {
+        if (!runs.empty()) {
+            PixelRun& last = runs.back();
+            if (last.y == p.y && p.x >= last.x1 - 1 && p.x <= last.x2 + 1) {
+                last.x1 = std::min(last.x1, p.x);
+                last.x2 = std::max(last.x2, p.x);
+                continue;
+            }
+        }
+        runs.push_back({p.y, p.x, p.x});
+    }
+    derived.outlinePixels.clear();
+    CopyRuns(derived.fill, kept.fill);
+    CopyRuns(runs, kept.outlineRuns);
+    kept.outlinePixels.clear();
+}
+}  // namespace
+
+bool QtCanvas::OwnRasterFits(const std::vector<IPoint>& pts) const {
+    if (!ownRaster_ || antialiasing_ || !DirectImage()) return false;
+    // The outline: none, one pixel wide (a geometric pen of one pixel has the painter's round
+    // ends, which are left to it), or runs.
+    const bool hairline = Pen().style == PenStyle::Solid && Pen().width <= 0;
+    if (Pen().style == PenStyle::Solid && !hairline && !StrokeAsRuns()) return false;
+    const IRect area = DrawableArea();
+    for (const IPoint& p : pts)
+        if (!area.Contains(p)) return false;
+    return true;
+}
+
+void QtCanvas::WritePixels(const std::vector<IPoint>& pixels, Color c) {
+    QImage* image = DirectImage();
+    uchar* bits = const_cast<uchar*>(image->constBits());
+    const qsizetype stride = image->bytesPerLine();
+    const uint32_t colour = 0xFF000000u | ToQColor(c).rgb();
+    const uint32_t w = static_cast<uint32_t>(image->width()), h = static_cast<uint32_t>(image->height());
+    for (const IPoint& p : pixels)
+        if (static_cast<uint32_t>(p.x) < w && static_cast<uint32_t>(p.y) < h)
+            reinterpret_cast<uint32_t*>(bits + p.y * stride)[p.x] = colour;
+}
+
+void QtCanvas::WriteRuns(const std::vector<PixelRun>& runs, Color c) {
+    // The buffer the painter draws into; reading it through constBits keeps a shared image from
+    // being copied away from under the painter.
+    QImage* image = DirectImage();
+    uchar* bits = const_cast<uchar*>(image->constBits());
+    const qsizetype stride = image->bytesPerLine();
+    const uint32_t colour = 0xFF000000u | ToQColor(c).rgb();
+    const int32_t w = image->width(), h = image->height();
+    for (const PixelRun& r : runs) {
+        if (r.y < 0 || r.y >= h) continue;
+        const int32_t x1 = std::max(r.x1, 0), x2 = std::min(r.x2, w - 1);
+        if (x1 > x2) continue;
+        // Runs are short: a plain loop beats a call.
+        uint32_t* row = reinterpret_cast<uint32_t*>(bits + r.y * stride);
+        for (int32_t x = x1; x <= x2; ++x) row[x] = colour;
+    }
+}
+
+namespace {
+// The painter's 8 x 8 pixel tile of a hatch brush (bit x of row y set where the hatch is drawn),
+// read from the painter itself once, so that the pattern and its phase are its own.
+const std::array<uint8_t, 8>& HatchTile(TBrushStyle style) {
+    static std::array<std::array<uint8_t, 8>, 8> tiles = [] {
+        std::array<std::array<uint8_t, 8>, 8> t{};
+        for (int s = bsHorizontal; s <= bsDiagCross; ++s) {
+            QImage tile(8, 8, QImage::Format_RGB32);
+            tile.fill(Qt::white);
+            QPainter p(&tile);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QBrush(Qt::black, QtCanvas::ToQtBrushStyle(static_cast<TBrushStyle>(s))));
+            p.setBrushOrigin(0, 0);
+            p.drawRect(0, 0, 8, 8);
+            p.end();
+            for (int y = 0; y < 8; ++y)
+                for (int x = 0; x < 8; ++x)
+                    if (tile.pixel(x, y) == 0xFF000000u)
+                        t[static_cast<size_t>(s)][static_cast<size_t>(y)] |= uint8_t(1u << x);
+        }
+        return t;
+    }();
+    return tiles[style];
+}
+}  // namespace
+
+void QtCanvas::WriteHatchedRuns(const std::vector<PixelRun>& runs, Color c, TBrushStyle style) {
+    const std::array<uint8_t, 8>& tile = HatchTile(style);
+    QImage* image = DirectImage();
+    uchar* bits = const_cast<uchar*>(image->constBits());
+    const qsizetype stride = image->bytesPerLine();
+    const uint32_t colour = 0xFF000000u | ToQColor(c).rgb();
+    const int32_t w = image->width(), h = image->height();
+    for (const PixelRun& r : runs) {
+        if (r.y < 0 || r.y >= h) continue;
+        const uint8_t row = tile[static_cast<size_t>(r.y & 7)];
+        if (row == 0) continue;
+        const int32_t x1 = std::max(r.x1, 0), x2 = std::min(r.x2, w - 1);
+        uint32_t* line = reinterpret_cast<uint32_t*>(bits + r.y * stride);
+        for (int32_t x = x1; x <= x2; ++x)
+            if (row & (1u << (x & 7))) line[x] = colour;
+    }
+}
+
+void QtCanvas::DeriveOwnPolygons(const std::vector<IPoint>& pts, const std::vector<int32_t>& counts,
+                                 bool pointArray, OwnShape& shape) {
+    const IRect area = DrawableArea();
+    if (Brush().style != bsClear)
+        AddPolygonFill(pts.data(), counts.data(), counts.size(), PolyFillMode(), area, shape.fill);
+    if (Pen().style != PenStyle::Solid) return;
+    size_t at = 0;
+    if (StrokeAsRuns()) {
+        for (int32_t count : counts) {
+            AddWideStroke(pts.data() + at, static_cast<size_t>(count), true, DevicePenWidth(), area,
+                          shape.outlineRuns);
+            at += static_cast<size_t>(count);
+        }
+        return;
+    }
+    Hairline line(shape.outlinePixels, area);
+    for (int32_t count : counts) {
+        // One polygon goes to the painter as a point array, several as the subpaths of a path.
+        if (pointArray)
+            line.PointArray(pts.data() + at, static_cast<size_t>(count), true);
+        else
+            line.ClosedSubpath(pts.data() + at, static_cast<size_t>(count));
+        at += static_cast<size_t>(count);
+    }
+}
+
+bool QtCanvas::OwnEllipseFits(const QRectF& box) const {
+    const bool hairline = Pen().style == PenStyle::Solid && Pen().width <= 0;
+    if (!ownRaster_ || antialiasing_ || !DirectImage() || (Pen().style == PenStyle::Solid && !hairline) ||
+        !(box.width() > 0) || !(box.height() > 0))
+        return false;
+    // Well inside the drawable area, where the painter clips nothing.
+    const IRect area = DrawableArea();
+    return !(box.left() < area.x1 + 1 || box.top() < area.y1 + 1 || box.right() > area.x2 - 2 ||
+             box.bottom() > area.y2 - 2);
+}
+
+void QtCanvas::DeriveOwnEllipse(const QRectF& box, OwnShape& shape) {
+    const IRect area = DrawableArea();
+    const EllipseBox e{box.x(), box.y(), box.width(), box.height()};
+    if (Brush().style != bsClear) AddEllipseFill(e, area, shape.fill);
+    if (Pen().style == PenStyle::Solid) {
+        Hairline line(shape.outlinePixels, area);
+        AddEllipseOutline(e, line);
+    }
+}
+
+void QtCanvas::DrawOwnShape(const OwnShape& shape) {
+    if (!shape.fill.empty() && Brush().style != bsClear) {
+        if (Brush().style == bsSolid)
+            WriteRuns(shape.fill, Brush().color);
+        else
+            WriteHatchedRuns(shape.fill, Brush().color, Brush().style);
+    }
+    if (!shape.outlineRuns.empty()) WriteRuns(shape.outlineRuns, Pen().color);
+    if (!shape.outlinePixels.empty()) WritePixels(shape.outlinePixels, Pen().color);
+}
+
+OwnShape& QtCanvas::NewShape() {
+    scratchShape_.Clear();
+    return scratchShape_;
+}
+
+void QtCanvas::DrawDerived(ShapeCache* cache, ShapeCall call, const IRect& box) {
+    if (!cache || !CanKeep()) {
+        DrawOwnShape(scratchShape_);
+        return;
+    }
+    KeptShape* kept = KeptIn(*cache);
+    if (!kept) {
+        auto made = std::make_unique<KeptShape>();
+        kept = made.get();
+        cache->Keep(std::move(made));
+    }
+    Pack(scratchShape_, kept->shape);
+    kept->key = CurrentKey(call, box);
+    DrawOwnShape(kept->shape);
+}
+
+bool QtCanvas::CanKeep() const {
+    return ownRaster_ && !antialiasing_ && Raster() && DirectImage();
+}
+
+OwnShapeKey QtCanvas::CurrentKey(ShapeCall call, const IRect& box) const {
+    OwnShapeKey key;
+    key.call = call;
+    key.box = box;
+    key.windowOrg = WindowOrg();
+    key.windowExt = WindowExt();
+    key.viewportOrg = ViewportOrg();
+    key.viewportExt = ViewportExt();
+    key.area = DrawableArea();
+    key.outline = Pen().style != PenStyle::Solid ? -1 : Pen().width <= 0 ? 0 : DevicePenWidth();
+    key.filled = call != ShapeCall::Polyline && Brush().style != bsClear;
+    key.fillMode = PolyFillMode();
+    return key;
+}
+
+bool QtCanvas::DevRedraw(ShapeCall call, const IRect& box, ShapeCache& cache) {
+    const KeptShape* kept = KeptIn(cache);
+    if (!kept || !CanKeep() || !(kept->key == CurrentKey(call, box))) return false;
+    DrawOwnShape(kept->shape);
+    return true;
+}
+
+void QtCanvas::DevPolylineKeep(const IPoint* pts, size_t n, ShapeCache& cache) {
+    DrawPolyline(pts, n, &cache);
+}
+
+void QtCanvas::DevPolyPolygonKeep(const IPoint* pts, const int32_t* counts, size_t polygons,
+                                  ShapeCache& cache) {
+    DrawPolyPolygon(pts, counts, polygons, &cache);
+}
+
+void QtCanvas::DevEllipseKeep(const IRect& r, ShapeCache& cache) {
+    DrawEllipse(r, &cache);
+}
+
+}  // namespace pw
