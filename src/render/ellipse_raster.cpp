@@ -97,6 +97,21 @@ int32_t Grid(double v) {
     return s >= 0.0 ? static_cast<int32_t>(s + 0.5) : static_cast<int32_t>(s - 0.5);
 }
 
+// Halves one axis of the curve p[0..3] in place into p[0..3] and p[3..6] (the end half first).
+void HalveAxis(Pt* p, double Pt::*axis) {
+    const double half = .5;
+    double a, b, c, d;
+    p[6].*axis = p[3].*axis;
+    c = p[1].*axis;
+    d = p[2].*axis;
+    p[1].*axis = a = (p[0].*axis + c) * half;
+    p[5].*axis = b = (p[3].*axis + d) * half;
+    c = (c + d) * half;
+    p[2].*axis = a = (a + c) * half;
+    p[4].*axis = b = (b + c) * half;
+    p[3].*axis = (a + b) * half;
+}
+
 // The outline's flattening, as the one-pixel stroker does it: the curve is kept as its points
 // from end (0) to start (3) and halved in place while a control point lies a quarter of the
 // chord's Manhattan length from the chord, at most six times.
@@ -106,26 +121,8 @@ void StrokeSubdivided(Pt* p, int level, Hairline& line) {
         const double len = .25 * (std::fabs(dx) + std::fabs(dy));
         if (std::fabs(dx * (p[0].y - p[2].y) - dy * (p[0].x - p[2].x)) >= len ||
             std::fabs(dx * (p[0].y - p[1].y) - dy * (p[0].x - p[1].x)) >= len) {
-            const double half = .5;
-            double a, b, c, d;
-            p[6].x = p[3].x;
-            c = p[1].x;
-            d = p[2].x;
-            p[1].x = a = (p[0].x + c) * half;
-            p[5].x = b = (p[3].x + d) * half;
-            c = (c + d) * half;
-            p[2].x = a = (a + c) * half;
-            p[4].x = b = (b + c) * half;
-            p[3].x = (a + b) * half;
-            p[6].y = p[3].y;
-            c = p[1].y;
-            d = p[2].y;
-            p[1].y = a = (p[0].y + c) * half;
-            p[5].y = b = (p[3].y + d) * half;
-            c = (c + d) * half;
-            p[2].y = a = (a + c) * half;
-            p[4].y = b = (b + c) * half;
-            p[3].y = (a + b) * half;
+            HalveAxis(p, &Pt::x);
+            HalveAxis(p, &Pt::y);
             --level;
             StrokeSubdivided(p + 3, level, line);
             StrokeSubdivided(p, level, line);
