@@ -15,4 +15,29 @@ QRect PaintedBox(const QImage& image, Color ground);
 // Number of pixels of exactly that colour.
 int CountColor(const QImage& image, Color c);
 
+// Compares two black-on-white pictures, given as "is this pixel black" tests, over the square
+// [from, to) of both axes. Each pixel only one of them has is passed to lone(x, y, nearCommon),
+// nearCommon saying whether a pixel both have touches it (itself or one of its eight neighbours).
+struct BlackComparison {
+    int reference = 0;  // black pixels of the reference (the second picture) in the square
+    int differing = 0;  // pixels only one picture has
+};
+template <class Ours, class Reference, class Lone>
+BlackComparison CompareBlack(int from, int to, Ours ours, Reference reference, Lone lone) {
+    BlackComparison result;
+    for (int y = from; y < to; ++y)
+        for (int x = from; x < to; ++x) {
+            const bool a = ours(x, y), b = reference(x, y);
+            result.reference += b;
+            if (a == b) continue;
+            ++result.differing;
+            bool nearCommon = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    nearCommon |= ours(x + dx, y + dy) && reference(x + dx, y + dy);
+            lone(x, y, nearCommon);
+        }
+    return result;
+}
+
 }  // namespace pw::test

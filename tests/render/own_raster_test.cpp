@@ -10,10 +10,13 @@
 
 #include "render/ellipse_raster.h"
 #include "render/hairline.h"
+#include "render/image_probe.h"
 #include "render/render_targets.h"
 #include "render/scan_fill.h"
 
 using namespace pw;
+using pw::test::BlackComparison;
+using pw::test::CompareBlack;
 
 namespace {
 
@@ -192,18 +195,14 @@ TEST(OwnRaster, EllipsesMatchThePaintersPath) {
         }
         const PixelSet theirs = Black(qt);
         painted += theirs.size();
-        for (int y = 0; y < kSide; ++y)
-            for (int x = 0; x < kSide; ++x) {
-                const bool a = theirs.count({x, y}) > 0, b = ours.count({x, y}) > 0;
-                if (a == b) continue;
-                ++differing;
-                fillDiffering += kind == 0;
-                bool nearCommon = false;
-                for (int dy = -1; dy <= 1; ++dy)
-                    for (int dx = -1; dx <= 1; ++dx)
-                        nearCommon |= theirs.count({x + dx, y + dy}) && ours.count({x + dx, y + dy});
+        const BlackComparison cmp = CompareBlack(
+            0, kSide, [&](int x, int y) { return ours.count({x, y}) > 0; },
+            [&](int x, int y) { return theirs.count({x, y}) > 0; },
+            [&](int x, int y, bool nearCommon) {
                 EXPECT_TRUE(nearCommon) << "trial " << trial << " at " << x << "," << y;
-            }
+            });
+        differing += static_cast<size_t>(cmp.differing);
+        if (kind == 0) fillDiffering += static_cast<size_t>(cmp.differing);
     }
     EXPECT_GT(painted, 250000u);
     EXPECT_EQ(fillDiffering, 0u);

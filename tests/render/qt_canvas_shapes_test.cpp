@@ -10,6 +10,7 @@
 #include "render/render_targets.h"
 
 using namespace pw;
+using pw::test::CompareBlack;
 using pw::test::CountColor;
 using pw::test::PaintedBox;
 using pw::test::PixelColor;
@@ -284,21 +285,14 @@ TEST(QtCanvasPen, WideCurvesKeepTheirShape) {
         p.drawPolyline(poly);
         p.end();
 
-        int painted = 0, differing = 0;
-        for (int y = 1; y < 119; ++y)
-            for (int x = 1; x < 119; ++x) {
-                bool a = PixelColor(ours, x, y) == kBlack, b = PixelColor(direct, x, y) == kBlack;
-                painted += b;
-                if (a == b) continue;
-                ++differing;
+        const auto isBlack = [](const QImage& image) {
+            return [&image](int x, int y) { return PixelColor(image, x, y) == kBlack; };
+        };
+        const auto [painted, differing] =
+            CompareBlack(1, 119, isBlack(ours), isBlack(direct), [&](int x, int y, bool nearCommon) {
                 // A pixel only one picture has lies next to one that both have.
-                bool nearCommon = false;
-                for (int dy = -1; dy <= 1; ++dy)
-                    for (int dx = -1; dx <= 1; ++dx)
-                        nearCommon |= PixelColor(ours, x + dx, y + dy) == kBlack &&
-                                      PixelColor(direct, x + dx, y + dy) == kBlack;
                 EXPECT_TRUE(nearCommon) << "width " << width << " at " << x << "," << y;
-            }
+            });
         EXPECT_LT(differing, painted / 10) << "width " << width;
     }
 }

@@ -13,6 +13,8 @@
 #include "render/render_targets.h"
 
 using namespace pw;
+using pw::test::BlackComparison;
+using pw::test::CompareBlack;
 using pw::test::PixelColor;
 
 namespace {
@@ -152,19 +154,15 @@ TEST(WideStroke, CanvasOutlinesMatchQtsRoundStroke) {
             p.drawPolyline(poly);
         p.end();
 
-        for (int y = 1; y < 79; ++y)
-            for (int x = 1; x < 79; ++x) {
-                const bool a = PixelColor(ours, x, y) == kBlack, b = PixelColor(qt, x, y) == kBlack;
-                painted += b;
-                if (a == b) continue;
-                ++differing;
-                bool nearCommon = false;
-                for (int dy = -1; dy <= 1; ++dy)
-                    for (int dx = -1; dx <= 1; ++dx)
-                        nearCommon |= PixelColor(ours, x + dx, y + dy) == kBlack &&
-                                      PixelColor(qt, x + dx, y + dy) == kBlack;
+        const auto isBlack = [](const QImage& image) {
+            return [&image](int x, int y) { return PixelColor(image, x, y) == kBlack; };
+        };
+        const BlackComparison cmp =
+            CompareBlack(1, 79, isBlack(ours), isBlack(qt), [&](int x, int y, bool nearCommon) {
                 EXPECT_TRUE(nearCommon) << "trial " << trial << " at " << x << "," << y;
-            }
+            });
+        painted += cmp.reference;
+        differing += cmp.differing;
     }
     EXPECT_GT(painted, 100000);
     EXPECT_LT(differing, painted / 500) << differing << " of " << painted;
@@ -259,19 +257,14 @@ TEST(WideStroke, SimplifiedCurvesStayWithinAPixelOfTheExactStroke) {
             std::set<std::pair<int, int>> exact;
             for (const PixelRun& r : runs)
                 for (int x = r.x1; x <= r.x2; ++x) exact.insert({x, r.y});
-            for (int y = 1; y < 159; ++y)
-                for (int x = 1; x < 159; ++x) {
-                    const bool a = PixelColor(ours, x, y) == kBlack, b = exact.count({x, y}) > 0;
-                    painted += b;
-                    if (a == b) continue;
-                    ++differing;
-                    bool nearCommon = false;
-                    for (int dy = -1; dy <= 1; ++dy)
-                        for (int dx = -1; dx <= 1; ++dx)
-                            nearCommon |=
-                                PixelColor(ours, x + dx, y + dy) == kBlack && exact.count({x + dx, y + dy});
+            const BlackComparison cmp = CompareBlack(
+                1, 159, [&](int x, int y) { return PixelColor(ours, x, y) == kBlack; },
+                [&](int x, int y) { return exact.count({x, y}) > 0; },
+                [&](int x, int y, bool nearCommon) {
                     EXPECT_TRUE(nearCommon) << radius << " " << width << " at " << x << "," << y;
-                }
+                });
+            painted += cmp.reference;
+            differing += cmp.differing;
         }
     }
     EXPECT_GT(painted, 5000);
