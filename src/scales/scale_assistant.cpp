@@ -45,10 +45,10 @@ ParamCommit ScaleAssistant::SelectParam(size_t index, std::string_view currentCe
     return result;
 }
 
-ParamCommit ScaleAssistant::CommitCurrent(std::string_view cellText) {
-    TScaleParam* p = Current();
-    if (!p) return ParamCommit::Unchanged;
-    const ParamCommit result = CommitParamText(*p, cellText);
+ParamCommit ScaleAssistant::CommitParam(size_t index, std::string_view cellText) {
+    std::vector<TScaleParam>& params = scale_->Params();
+    if (index >= params.size()) return ParamCommit::Unchanged;
+    const ParamCommit result = CommitParamText(params[index], cellText);
     if (result != ParamCommit::Unchanged) Refresh();
     return result;
 }

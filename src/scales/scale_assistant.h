@@ -41,9 +41,10 @@ class ScaleAssistant {
     // Another row selected: the current parameter's cell text is committed first (what that
     // commit gave is returned), then the parameter of the row becomes current.
     ParamCommit SelectParam(size_t index, std::string_view currentCellText);
-    // Enter, leaving the row, OK: the cell text committed to the current parameter; the preview
-    // is rebuilt after a change.
-    ParamCommit CommitCurrent(std::string_view cellText);
+    // Enter, leaving the row, OK: the cell text committed to the parameter; the preview is
+    // rebuilt after a change.
+    ParamCommit CommitParam(size_t index, std::string_view cellText);
+    ParamCommit CommitCurrent(std::string_view cellText) { return CommitParam(current_, cellText); }
     // Space, J, Y and N on a yes/no parameter; true (and rebuilt) when the value changed.
     bool KeyOnCurrent(char32_t key);
     // The double click on the grid.

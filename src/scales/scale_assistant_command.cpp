@@ -1,6 +1,28 @@
 #include "scales/scale_assistant_command.h"
 
+#include "elements/gruppe.h"
+
 namespace pw {
+
+namespace {
+
+// The fills the generator makes black (texts, arc bands) take the colour too; the red and green
+// segment bands keep theirs.
+void ColourBlackFills(const TGruppe& group, Color colour) {
+    for (const auto& m : group.Members()) {
+        if (auto* sub = dynamic_cast<const TGruppe*>(m.get()))
+            ColourBlackFills(*sub, colour);
+        else if (m->BrushFarbe() == kBlack)
+            m->SetBrushFarbe(colour);
+    }
+}
+
+}  // namespace
+
+void ColourScale(TBauteil& scale, Color colour) {
+    scale.SetStiftFarbe(colour);
+    if (auto* group = dynamic_cast<TGruppe*>(&scale)) ColourBlackFills(*group, colour);
+}
 
 Color MarkingColour(const TPlatine& panel) {
     return (panel.ContrastColor() ^ panel.GetFrontplattenFarbe()) & 0xFFFFFF;
@@ -10,16 +32,16 @@ void PlaceAssistantScale(ScaleAssistant& assistant, TPlatine& panel, ElementClip
     const Color marking = MarkingColour(panel);
     TPlatine& preview = assistant.Preview();
     preview.SelectAll(true);
-    assistant.Scale().SetStiftFarbe(marking);
+    ColourScale(assistant.Scale(), marking);
     preview.CopySelection(clipboard.stream);
-    // The preview keeps showing the scale as it was built.
-    assistant.Scale().SetStiftFarbe(kBlack);
     preview.SelectAll(false);
+    // The preview shows the scale as it was built.
+    assistant.Scale().Build();
 
     const size_t before = panel.ElementCount();
     panel.SaveUndo();
     panel.PasteFrom(clipboard.stream);
-    if (panel.ElementCount() > before) panel.Element(panel.ElementCount() - 1)->SetStiftFarbe(marking);
+    if (panel.ElementCount() > before) ColourScale(*panel.Element(panel.ElementCount() - 1), marking);
 }
 
 bool ScaleAssistantCommand(TPlatine& panel, ElementClipboard& clipboard, ScaleAssistant& assistant,

@@ -15,6 +15,11 @@ namespace pw {
 // its colour is below 128, black otherwise.
 Color MarkingColour(const TPlatine& panel);
 
+// The scale drawn in the colour: its pen, and the fills the generator makes black (inscriptions,
+// arc bands), so that a white scale shows white on a dark panel; segment bands keep their red
+// and green.
+void ColourScale(TBauteil& scale, Color colour);
+
 // After OK: the assistant's scale, in the panel's marking colour, replaces the clipboard's
 // content and is pasted into the panel (undo snapshot first), where it follows the mouse until
 // a click places it. The clipboard keeps the scale; its filled flag stays as it was.

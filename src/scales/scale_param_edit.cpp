@@ -11,6 +11,21 @@ ParamCommit CommitParamText(TScaleParam& p, std::string_view text) {
     return CheckRange(p) ? ParamCommit::Changed : ParamCommit::Corrected;
 }
 
+bool IsYesNoKey(char32_t key) {
+    switch (key) {
+        case U' ':
+        case U'J':
+        case U'j':
+        case U'Y':
+        case U'y':
+        case U'N':
+        case U'n':
+            return true;
+        default:
+            return false;
+    }
+}
+
 bool YesNoKey(TScaleParam& p, char32_t key) {
     if (p.IsNumeric()) return false;
     const bool before = p.BoolValue;

@@ -20,6 +20,9 @@ enum class ParamCommit {
 // rounded to nearest, halves to even. A yes/no parameter is never changed this way.
 ParamCommit CommitParamText(TScaleParam& p, std::string_view text);
 
+// The space bar, J, Y and N in either case: the keys that set a yes/no parameter.
+bool IsYesNoKey(char32_t key);
+
 // A key typed on a yes/no parameter: the space bar toggles it, J and Y (either case) set yes,
 // N sets no; other keys and numeric parameters are left alone. True when the value changed.
 bool YesNoKey(TScaleParam& p, char32_t key);

@@ -1,7 +1,11 @@
 #include "scales/scale_assistant_command.h"
 
+#include <set>
+
 #include "command_test_support.h"
 #include "core/registry.h"
+#include "elements/textlabel.h"
+#include "scales/skale_bogen.h"
 
 using namespace pw;
 using namespace pw::test;
@@ -27,13 +31,23 @@ struct ScaleAssistantCommand : CommandFixture {
         return placed;
     }
     TScale* Placed() { return dynamic_cast<TScale*>(panel.Element(panel.ElementCount() - 1)); }
-    // Every element of the tree below g has the colour.
+    // Every element of the tree below g has the pen colour.
     static bool AllInColour(const TGruppe& g, Color c) {
         for (const auto& m : g.Members()) {
             if (m->StiftFarbe() != c) return false;
             if (auto* sub = dynamic_cast<const TGruppe*>(m.get()); sub && !AllInColour(*sub, c)) return false;
         }
         return true;
+    }
+    // The fill colours of the elements of a class below g.
+    template <class T>
+    static std::set<Color> Fills(const TGruppe& g) {
+        std::set<Color> out;
+        for (const auto& m : g.Members()) {
+            if (dynamic_cast<const T*>(m.get())) out.insert(m->BrushFarbe());
+            if (auto* sub = dynamic_cast<const TGruppe*>(m.get())) out.merge(Fills<T>(*sub));
+        }
+        return out;
     }
 };
 
@@ -69,9 +83,28 @@ TEST_F(ScaleAssistantCommand, OnADarkPanelTheScaleArrivesWhite) {
     ASSERT_TRUE(Run(true));
     EXPECT_EQ(Placed()->StiftFarbe(), kWhite);
     EXPECT_TRUE(AllInColour(*Placed(), kWhite));
+    // The inscriptions are filled white as well, not black inside a white edge.
+    EXPECT_EQ(Fills<TTextLabel>(*Placed()), std::set<Color>{kWhite});
+    // The preview keeps the scale black.
+    EXPECT_TRUE(AllInColour(assistant.Scale(), kBlack));
+    EXPECT_EQ(Fills<TTextLabel>(assistant.Scale()), std::set<Color>{kBlack});
     // A mean of 128 counts as light.
     panel.SetFrontplattenFarbe(0x808080);
     EXPECT_EQ(MarkingColour(panel), kBlack);
+}
+
+TEST_F(ScaleAssistantCommand, ArcBandsTurnWhiteAndSegmentBandsKeepRedAndGreen) {
+    panel.SetFrontplattenFarbe(0x303030);
+    assistant.ChangeStyle(ssDecreasingArc);
+    ASSERT_TRUE(Run(true));
+    EXPECT_EQ(Fills<TSkaleBogen>(*Placed()), std::set<Color>{kWhite});
+    panel.SetEditMode(emStandard);
+    assistant.ChangeStyle(ssEmpirical);
+    const std::set<Color> segmentFills = Fills<TSkaleBogen>(assistant.Scale());
+    ASSERT_EQ(segmentFills.size(), 2u);
+    ASSERT_TRUE(Run(true));
+    EXPECT_EQ(Fills<TSkaleBogen>(*Placed()), segmentFills);
+    EXPECT_EQ(Fills<TTextLabel>(*Placed()), std::set<Color>{kWhite});
 }
 
 TEST_F(ScaleAssistantCommand, AClickPlacesItAndUndoTakesItBack) {

@@ -5,6 +5,8 @@
 
 #include "core/attribute_commands.h"
 #include "core/dialog_commands.h"
+#include "scales/scale_assistant_command.h"
+#include "scales/scale_memory.h"
 #include "ui/main/main_window.h"
 #include "ui/main/tool_palette.h"
 #include "ui/main/window_dialogs.h"
@@ -163,6 +165,18 @@ void MainWindow::RegularPolygonCommand() {
     // The new polygon is selected; the selecting tool takes over.
     CurrentPanel().SetEditMode(emStandard);
     palette_->ShowPressed(ToolPalette::kStandard);
+    RefreshCommandStates();
+}
+
+void MainWindow::ScaleAssistantCommand() {
+    if (tabs_.empty()) return;
+    RunModal([this] {
+        pw::ScaleAssistantCommand(CurrentPanel(), clipboard_, *scaleAssistant_, [this] {
+            return dialogs_->RunScaleAssistant(this, *scaleAssistant_, *prompts_);
+        });
+        // Kept for the next run; written with the other settings when the program closes.
+        RememberScale(scaleAssistant_->Scale(), settings_.Ini());
+    });
     RefreshCommandStates();
 }
 
