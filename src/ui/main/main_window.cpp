@@ -59,13 +59,10 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     } else {
         ownDialogs_ = MakeProgramDialogs(dirs_.home);
         dialogs_ = ownDialogs_.get();
-        InstallElementDialogs([this]() -> QWidget* { return this; },
-                              [this](bool before) {
-                                  if (before)
-                                      HideFloatingToolWindows();
-                                  else
-                                      ShowToolWindowsAgain();
-                              });
+        InstallElementDialogs([this]() -> QWidget* { return this; }, [this](bool before) {
+            if (before) HideFloatingToolWindows();
+            else ShowToolWindowsAgain();
+        });
     }
     if (options_.titlePicture) ShowTitlePicture();
 

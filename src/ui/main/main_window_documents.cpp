@@ -7,7 +7,6 @@
 #include <QTabBar>
 
 #include "core/language.h"
-#include "elements/font_usage.h"
 #include "ui/main/main_window.h"
 #include "ui/main/main_window_tab.h"
 #include "ui/main/texts.h"
@@ -15,6 +14,7 @@
 #include "ui/main/window_dialogs.h"
 #include "ui/panel/panel_view.h"
 #include "ui/settings/recent_files.h"
+#include "elements/font_usage.h"
 
 namespace pw {
 
