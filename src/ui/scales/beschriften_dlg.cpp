@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/scales/scale_texts.h"
 #include "ui/scales/string_grid.h"
@@ -22,9 +23,11 @@ TBeschriften_Dlg::TBeschriften_Dlg(const std::vector<std::string>& texts, QWidge
     setObjectName(QStringLiteral("Beschriften_Dlg"));
     setWindowTitle(scale_texts::InscriptionsCaption());
 
-    Grid = new StringGrid(kNumberColumnWidth, kTextColumnWidth, this);
+    const int numberWidth =
+        std::max(kNumberColumnWidth, fontMetrics().horizontalAdvance(scale_texts::SegmentHeader()) + 16);
+    Grid = new StringGrid(numberWidth, kTextColumnWidth, this);
     Grid->setObjectName(QStringLiteral("Grid"));
-    Grid->setFixedSize(kGridWidth, kGridHeight);
+    Grid->FitWidth(kGridWidth, kGridHeight);
     Grid->SetHeader(scale_texts::SegmentHeader(), scale_texts::TextHeader());
     QStringList numbers, values;
     for (size_t i = 0; i < texts.size(); ++i) {

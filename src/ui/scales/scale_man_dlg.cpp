@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScopedValueRollback>
-#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -90,12 +89,7 @@ void TScaleManDlg::BuildLayout() {
     ParamGrid = new StringGrid(nameWidth, kValueColumnWidth, this);
     ParamGrid->setObjectName(QStringLiteral("ParamGrid"));
     ParamGrid->SetHeader(scale_texts::ParameterHeader(), scale_texts::ValueHeader());
-    ParamGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ParamGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    const int frame = 2 * ParamGrid->frameWidth();
-    ParamGrid->setFixedSize(std::max(kGridWidth, nameWidth + kValueColumnWidth + frame +
-                                                     ParamGrid->verticalScrollBar()->sizeHint().width()),
-                            kGridHeight);
+    ParamGrid->FitWidth(kGridWidth, kGridHeight);
     QPalette grid = ParamGrid->palette();
     grid.setColor(QPalette::Base, QColor(kGridBackground));
     ParamGrid->setPalette(grid);

@@ -1,6 +1,8 @@
 #include "ui/scales/string_grid.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
+#include <algorithm>
 
 namespace pw {
 
@@ -19,6 +21,14 @@ StringGrid::StringGrid(int firstColumnWidth, int secondColumnWidth, QWidget* par
                     QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     setTabKeyNavigation(false);
     setWordWrap(false);
+}
+
+void StringGrid::FitWidth(int minimumWidth, int height) {
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    const int columns = columnWidth(0) + columnWidth(1);
+    setFixedSize(std::max(minimumWidth, columns + 2 * frameWidth() + verticalScrollBar()->sizeHint().width()),
+                 height);
 }
 
 void StringGrid::SetHeader(const QString& first, const QString& second) {

@@ -13,6 +13,9 @@ class StringGrid : public QTableWidget {
   public:
     StringGrid(int firstColumnWidth, int secondColumnWidth, QWidget* parent = nullptr);
 
+    // The grid as wide as its two columns and a vertical scroll bar (never narrower than
+    // minimumWidth), so that it never scrolls sideways.
+    void FitWidth(int minimumWidth, int height);
     // Fills the grid: one row per name, the header above. A value cell is editable when asked.
     void SetHeader(const QString& first, const QString& second);
     void SetRows(const QStringList& names, const QStringList& values);
