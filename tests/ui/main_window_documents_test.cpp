@@ -145,6 +145,27 @@ TEST_F(Documents, SaveWritesTheNamedFileAndLeavesNoTemporaryFile) {
         EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
 }
 
+TEST_F(Documents, SavingThroughALinkKeepsTheLinkAndTheTargetsMode) {
+    std::filesystem::create_directories(home.File("real"));
+    const std::string target = home.File("real/target.fpl"), link = home.File("link.fpl");
+    TPlatine empty;
+    WriteDocumentFile(target, {&empty});
+    std::filesystem::permissions(target,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    std::filesystem::create_symlink("real/target.fpl", link);
+    ASSERT_TRUE(window->OpenDocument(link, false));
+    AddBox(100, 100, 500, 500);
+    Trigger("Speichern1");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(std::filesystem::status(target).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    TPlatine read;
+    std::vector<TView> views;
+    ReadDocument(
+        Bytes(target), read, [&]() -> TPlatine& { return read; }, views);
+    EXPECT_EQ(read.ElementCount(), 1u);
+}
+
 TEST_F(Documents, AFailedSaveAsKeepsTheCurrentFile) {
     AddBox(100, 100, 500, 500);
     const std::string bad = home.File("no/such/dir/x.fpl");
