@@ -75,6 +75,22 @@ TEST_F(WindowSettings, AutosaveWithIntervalOneWritesOnEverySecondTickBesideTheDo
     EXPECT_EQ(window->CurrentFile(), home.File("Platte.rev.fpl"));
 }
 
+TEST_F(WindowSettings, AnOpenedBackupIsNotOverwrittenByItsOwnBackup) {
+    Open();
+    const std::string recovery = home.File("Platte.BAK");
+    TPlatine saved;
+    WriteDocumentFile(recovery, {&saved});
+    const std::vector<uint8_t> before = Bytes(recovery);
+    ASSERT_TRUE(window->OpenDocument(recovery, false));
+    AddBox(100, 100, 500, 500);
+    window->AutosaveState().SetInterval(1);
+    window->BackupTick();
+    window->BackupTick();
+    EXPECT_EQ(Bytes(recovery), before);
+    ASSERT_TRUE(std::filesystem::exists(home.File("Platte.BAK.BAK")));
+    EXPECT_NE(Bytes(home.File("Platte.BAK.BAK")), before);
+}
+
 TEST_F(WindowSettings, TheUnnamedDocumentIsBackedUpAsNonameBak) {
     Open();
     window->AutosaveState().SetInterval(1);
