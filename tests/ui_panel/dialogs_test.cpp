@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -233,6 +234,23 @@ TEST_F(Dialogs, TextDialogKeepsALongTextAndLimitsTyping) {
         ClickButton(shown, "OKBtn");
     });
     EXPECT_EQ(ShowTextDlg(nullptr, "Beschriftung"), std::optional<std::string>("Netz"));
+}
+
+TEST_F(Dialogs, TextDialogNamesCharactersThatCannotBeStoredWhileTyping) {
+    TTXT_Dlg d;
+    d.SetText("Lautstärke ±5");
+    EXPECT_TRUE(d.StorageWarning->isHidden());
+    const int plainHeight = d.height();
+    QTest::keyClick(d.TextEdit, Qt::Key_Space);
+    QKeyEvent omega(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("Ω"));
+    QApplication::sendEvent(d.TextEdit, &omega);
+    ASSERT_EQ(d.Text(), "Lautstärke ±5 Ω");
+    EXPECT_FALSE(d.StorageWarning->isHidden());
+    EXPECT_EQ(d.StorageWarning->text(), QString::fromUtf8("Nicht speicherbare Zeichen: Ω (wird zu ?)"));
+    EXPECT_GT(d.height(), plainHeight);
+    QTest::keyClick(d.TextEdit, Qt::Key_Backspace);
+    EXPECT_TRUE(d.StorageWarning->isHidden());
+    EXPECT_EQ(d.height(), plainHeight);
 }
 
 TEST_F(Dialogs, RegularPolygonDialogDefaultsAndValues) {
