@@ -229,8 +229,10 @@ TEST_F(Dialogs, TextDialogKeepsALongTextAndLimitsTyping) {
     QTest::keyClicks(d.TextEdit, "z");
     EXPECT_EQ(d.Text(), std::string(200, 'y'));
     AnswerNextDialog([](QDialog& shown) {
-        // The field has the focus when the dialog opens: typing replaces the wording.
-        QTest::keyClicks(QApplication::focusWidget(), "Netz");
+        // The field has the focus when the dialog opens: typing replaces the wording. (The
+        // dialog's own focus widget: the window may not be active yet when it is answered.)
+        ASSERT_EQ(shown.focusWidget(), static_cast<TTXT_Dlg&>(shown).TextEdit);
+        QTest::keyClicks(shown.focusWidget(), "Netz");
         ClickButton(shown, "OKBtn");
     });
     EXPECT_EQ(ShowTextDlg(nullptr, "Beschriftung"), std::optional<std::string>("Netz"));
