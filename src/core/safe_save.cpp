@@ -46,8 +46,8 @@ std::string ReasonText(int error) {
 class Descriptor {
   public:
     explicit Descriptor(int fd = -1) : fd_(fd) {}
-    Descriptor(Descriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
-    Descriptor& operator=(Descriptor&&) = delete;
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
     ~Descriptor() {
         if (fd_ >= 0) ::close(fd_);
     }
