@@ -146,24 +146,19 @@ TEST_F(Documents, SaveWritesTheNamedFileAndLeavesNoTemporaryFile) {
 }
 
 TEST_F(Documents, SavingThroughALinkKeepsTheLinkAndTheTargetsMode) {
-    std::filesystem::create_directories(home.File("real"));
-    const std::string target = home.File("real/target.fpl"), link = home.File("link.fpl");
+    namespace fs = std::filesystem;
+    const std::string target = home.File("target.fpl"), link = home.File("link.fpl");
     TPlatine empty;
     WriteDocumentFile(target, {&empty});
-    std::filesystem::permissions(target,
-                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-    std::filesystem::create_symlink("real/target.fpl", link);
+    const size_t emptySize = Bytes(target).size();
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("target.fpl", link);
     ASSERT_TRUE(window->OpenDocument(link, false));
     AddBox(100, 100, 500, 500);
     Trigger("Speichern1");
-    EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(std::filesystem::status(target).permissions(),
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-    TPlatine read;
-    std::vector<TView> views;
-    ReadDocument(
-        Bytes(target), read, [&]() -> TPlatine& { return read; }, views);
-    EXPECT_EQ(read.ElementCount(), 1u);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_GT(Bytes(target).size(), emptySize);  // the box went to the target
 }
 
 TEST_F(Documents, AFailedSaveAsKeepsTheCurrentFile) {
