@@ -10,7 +10,7 @@ namespace pw {
 
 bool EditElementProperties(TPlatine& panel, TBauteil& element) {
     panel.SaveUndo();
-    panel.Sizer.reset();
+    panel.RemoveFrame();
     panel.InvalidateElement(&element);
     const bool confirmed = element.EditProperties();
     if (confirmed) {
