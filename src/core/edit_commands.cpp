@@ -60,12 +60,14 @@ void CopyCommand(TPlatine& panel, ElementClipboard& clipboard) {
 void PasteCommand(TPlatine& panel, ElementClipboard& clipboard) {
     // Nothing to paste: the snapshot is kept, so that Undo still reverts the last change.
     if (!clipboard.filled || clipboard.stream.bytes.size() < 2) return;
+    panel.NoteOperationStart();
     panel.SaveUndo();
     panel.PasteFrom(clipboard.stream);
 }
 
 void DuplicateCommand(TPlatine& panel, ElementClipboard& clipboard) {
     if (!panel.HasSelection()) return;
+    panel.NoteOperationStart();
     panel.SaveUndo();
     panel.CopySelection(clipboard.stream);
     clipboard.filled = true;
