@@ -262,7 +262,7 @@ class MainWindow : public QMainWindow {
     Ruler* vScale_ = nullptr;
     QStackedWidget* scrollBox_ = nullptr;
     QTabBar* tabBar_ = nullptr;
-    QLineEdit* focusField_ = nullptr;
+    QWidget* focusField_ = nullptr;
     QLabel* infoTxt1_ = nullptr;
     QLabel* infoTxt2_ = nullptr;
     QLineEdit* lEdit_ = nullptr;

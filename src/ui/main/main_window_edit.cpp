@@ -16,6 +16,8 @@ template <class F>
 void MainWindow::Edit(F f) {
     if (tabs_.empty()) return;
     f(CurrentPanel());
+    // The status line follows what the command changed under the pointer.
+    CurrentPanel().RefreshStatus();
     RefreshCommandStates();
 }
 

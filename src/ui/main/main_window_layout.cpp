@@ -150,13 +150,12 @@ QWidget* MainWindow::CreateDrawingArea() {
     corner->setFixedSize(Ruler::kThickness, Ruler::kThickness);
     corner->setAlignment(Qt::AlignCenter);
     corner->setStyleSheet(QStringLiteral("background: rgb(255, 255, 219); color: black;"));
-    // Edit1: the keyboard focus of the drawing area, a field nobody types into.
-    focusField_ = new QLineEdit(corner);
+    // Edit1: the keyboard focus of the drawing area. A plain widget, not a text field: a text
+    // field would claim the standard keys (Ctrl+A, Ctrl+C) before the menu shortcuts see them.
+    focusField_ = new QWidget(corner);
     focusField_->setObjectName(QStringLiteral("Edit1"));
-    focusField_->setReadOnly(true);
-    focusField_->setFrame(false);
+    focusField_->setFocusPolicy(Qt::StrongFocus);
     focusField_->setGeometry(0, 0, 1, 1);
-    focusField_->setStyleSheet(QStringLiteral("background: transparent; border: none; color: transparent;"));
     focusField_->installEventFilter(this);
 
     hScale_ = new Ruler(Qt::Horizontal, area);
@@ -276,6 +275,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             case Qt::Key_Up:
             case Qt::Key_Down:
             case Qt::Key_Delete:
+            case Qt::Key_Escape:
                 CurrentView().HandleKey(key->key(), key->modifiers());
                 RefreshCommandStates();
                 return true;
