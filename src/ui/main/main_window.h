@@ -206,6 +206,8 @@ class MainWindow : public QMainWindow {
     // --- Documents ---
     void StartNewDocument();
     void OpenStartupDocument();
+    // Whether the document named for the start exists; a message names it when it does not.
+    bool StartupDocumentExists(const std::string& path);
     void SetTitle();
     // Reads a whole document into new panels. Fills `panels` and `views` with what was read;
     // returns the message of an error that ended the read (empty when complete). Throws

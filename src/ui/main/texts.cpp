@@ -314,6 +314,16 @@ QString ManualMissing(const QString& path) {
     return QStringLiteral("Die Anleitung %1 wurde nicht gefunden.").arg(path);
 }
 
+QString MissingDocumentTitle() {
+    return Pick("Datei nicht gefunden", "File not found");
+}
+
+QString MissingDocument(const QString& path) {
+    if (IsEnglish())
+        return QStringLiteral("The document %1 was not found; the program starts without it.").arg(path);
+    return QStringLiteral("Das Dokument %1 wurde nicht gefunden; das Programm startet ohne es.").arg(path);
+}
+
 QString CopyOf(const QString& name) {
     QString copy = IsEnglish() ? name + QStringLiteral(" (copy)") : QStringLiteral("Kopie von ") + name;
     return copy.left(40);
