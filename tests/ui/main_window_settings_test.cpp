@@ -231,7 +231,10 @@ TEST_F(WindowSettings, EnglishMenusHintsAndCaptions) {
     EXPECT_EQ(window->Tool(8)->windowTitle(), "Millings");
     EXPECT_EQ(Action("Ansicht1")->text(), "&View");
     EXPECT_EQ(Action("Anordnen2")->text(), "\"Arrange\"");
-    EXPECT_EQ(Action("Kontur1")->text(), "\"Kontur\"");
+    EXPECT_EQ(Action("Kontur1")->text(), "\"Contour\"");
+    EXPECT_EQ(Action("Datei2")->text(), "\"File\"");
+    EXPECT_EQ(window->findChild<QToolButton*>("SymbolBtn")->toolTip(), "Show symbol library");
+    EXPECT_EQ(window->findChild<QWidget*>("LibCombo")->toolTip(), "Choose library page");
     EXPECT_EQ(window->Palette()->Button("SkaleBtn")->toolTip(), "Scales");
     EXPECT_EQ(window->findChild<QToolButton*>("SymbolBtn")->text(), "&Symbols");
     EXPECT_EQ(window->Panel(0).Name.Text(), "new");
