@@ -39,6 +39,13 @@ void BM_PreviewPerKeystroke(benchmark::State& state) {
         view.Flush();
         view.viewport()->repaint();
     }
+    // The preview was really painted: the scale's black (or red and green) shows in it.
+    const QImage picture = view.Picture();
+    int drawn = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) drawn += qGreen(picture.pixel(x, y)) < 0x80;
+    if (drawn == 0) state.SkipWithError("the preview shows no scale");
+    state.counters["drawn_px"] = drawn;
     state.SetLabel(ScaleStyleCaption(static_cast<int>(state.range(0))));
 }
 BENCHMARK(BM_PreviewPerKeystroke)->DenseRange(0, kScaleStyleCount - 1)->Unit(benchmark::kMillisecond);
