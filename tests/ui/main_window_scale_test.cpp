@@ -66,17 +66,6 @@ TEST_F(ScaleCommand, OkPastesTheScaleWhichAClickPlaces) {
     EXPECT_TRUE(scale->GetSelected());
 }
 
-TEST_F(ScaleCommand, CancelChangesNothing) {
-    Open();
-    AddBox(100, 100, 500, 500);
-    dialogs.scaleAssistant = [](ScaleAssistant&) { return false; };
-    Trigger("SkalenAssistent1");
-    EXPECT_EQ(Panel().ElementCount(), 1u);
-    EXPECT_EQ(Panel().EditMode(), emStandard);
-    EXPECT_FALSE(Panel().UndoAvailable());
-    EXPECT_FALSE(Action("Rckgngig1")->isEnabled());
-}
-
 TEST_F(ScaleCommand, TheAssistantKeepsItsScaleForTheNextRun) {
     Open();
     dialogs.scaleAssistant = [](ScaleAssistant& a) {

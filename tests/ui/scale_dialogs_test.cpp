@@ -42,7 +42,10 @@ struct ScaleDialog : ::testing::Test {
     QLineEdit* Type(int row, const QString& text) {
         Grid().setCurrentCell(row, 1);
         Grid().editItem(Grid().item(row, 1));
-        auto* editor = Grid().viewport()->findChild<QLineEdit*>();
+        // Closed editors linger until deleted later; the open one is visible.
+        QLineEdit* editor = nullptr;
+        for (QLineEdit* e : Grid().viewport()->findChildren<QLineEdit*>())
+            if (e->isVisible()) editor = e;
         if (!editor) return nullptr;
         editor->selectAll();
         QTest::keyClicks(editor, text);
@@ -58,17 +61,11 @@ TEST_F(ScaleDialog, ShowsTheStylesTheGridAndThePreview) {
     EXPECT_EQ(dialog->windowTitle(), "Skalen-Assistent");
     ASSERT_EQ(dialog->StyleCombo->count(), 13);
     EXPECT_EQ(dialog->StyleCombo->currentIndex(), 1);
-    EXPECT_EQ(dialog->StyleCombo->itemText(1), "runde Skale mit linearer Teilung");
     EXPECT_EQ(Grid().rowCount(), 15);
-    EXPECT_EQ(Grid().horizontalHeaderItem(1)->text(), "Wert");
     EXPECT_EQ(Grid().item(1, 0)->text(), "Durchmesser [mm]");
     EXPECT_EQ(Cell(kRunningLine), "Ja");
-    EXPECT_EQ(Cell(kAngle), "270");
     EXPECT_TRUE(Grid().item(kAngle, 1)->flags() & Qt::ItemIsEditable);
     EXPECT_FALSE(Grid().item(kRunningLine, 1)->flags() & Qt::ItemIsEditable);
-    EXPECT_EQ(Grid().currentRow(), 0);
-    EXPECT_TRUE(dialog->BeschriftenBtn->isEnabled());
-    EXPECT_TRUE(dialog->OKBtn->isDefault());
     // The preview shows the black scale on the colour of a new panel.
     Settle();
     const QImage picture = dialog->Vorschau->Picture();
@@ -83,25 +80,19 @@ TEST_F(ScaleDialog, EnglishTexts) {
     Open(Language::English);
     EXPECT_EQ(dialog->windowTitle(), "Scale assistant");
     EXPECT_EQ(dialog->BeschriftenBtn->text(), "Inscriptions...");
-    EXPECT_EQ(dialog->CancelBtn->text(), "&Cancel");
-    EXPECT_EQ(Grid().horizontalHeaderItem(1)->text(), "Value");
     EXPECT_EQ(Cell(kRunningLine), "Yes");
-    EXPECT_EQ(dialog->StyleCombo->itemText(0), QString::fromStdString(ScaleStyleCaption(0)));
 }
 
 TEST_F(ScaleDialog, StyleChangeRefillsTheGridAndSwitchesTheInscriptionButton) {
     Open();
-    Type(kAngle, "90");
+    Type(kAngle, "45");
     dialog->StyleCombo->setCurrentIndex(ssDecreasingArc);
     EXPECT_FALSE(dialog->BeschriftenBtn->isEnabled());
     EXPECT_EQ(Grid().rowCount(), 5);
-    EXPECT_EQ(Grid().currentRow(), 0);
-    Settle();  // the value typed for the old style went with it
-    EXPECT_EQ(assistant->Scale().Style(), ssDecreasingArc);
-    EXPECT_EQ(Cell(0), QString::fromStdString(ParamValueText(StyleParams(ssDecreasingArc)[0], ',', "", "")));
+    Settle();                  // the value typed for the old style went with it
+    EXPECT_EQ(Cell(0), "90");  // the arc's default, not the typed value committed to it
     dialog->StyleCombo->setCurrentIndex(ssRoundLinear);
     EXPECT_TRUE(dialog->BeschriftenBtn->isEnabled());
-    EXPECT_EQ(Grid().rowCount(), 15);
     EXPECT_EQ(Cell(kAngle), "270");
 }
 
@@ -115,23 +106,17 @@ TEST_F(ScaleDialog, ZeroTickLengthWarnsAndShowsTheInnerBound) {
     EXPECT_EQ(prompts.asked[0].title, "Hinweis");
     EXPECT_EQ(prompts.asked[0].text,
               "Der eingegebene Wert überschreitet die zulässigen Grenzen und wird korrigiert!");
-    EXPECT_EQ(Param(kLength1).RealValue, -0.01L);
     EXPECT_EQ(Cell(kLength1), "-0,01");
     // Enter kept the dialog open.
     EXPECT_TRUE(dialog->isVisible());
 }
 
-TEST_F(ScaleDialog, LeavingTheRowCommitsWhatWasTyped) {
+TEST_F(ScaleDialog, LeavingTheRowOrOkTakesWhatWasTyped) {
     Open();
     Type(kAngle, "180");
     Grid().setCurrentCell(3, 1);
     Settle();
     EXPECT_EQ(Param(kAngle).RealValue, 180);
-    EXPECT_EQ(prompts.Count("Warning"), 0);
-}
-
-TEST_F(ScaleDialog, OkTakesAValueTypedWithoutEnter) {
-    Open();
     Type(kAngle, "90,5");
     QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
     Settle();
@@ -160,7 +145,6 @@ TEST_F(ScaleDialog, KeysAndDoubleClickToggleYesNoRows) {
     Grid().setFocus();
     QTest::keyClick(&Grid(), Qt::Key_N);
     EXPECT_EQ(Cell(kRunningLine), "Nein");
-    EXPECT_FALSE(Param(kRunningLine).BoolValue);
     QTest::keyClick(&Grid(), 'j');
     EXPECT_EQ(Cell(kRunningLine), "Ja");
     QTest::keyClick(&Grid(), Qt::Key_Space);
@@ -170,7 +154,6 @@ TEST_F(ScaleDialog, KeysAndDoubleClickToggleYesNoRows) {
     const QRect cell = Grid().visualItemRect(Grid().item(kRunningLine, 1));
     QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, cell.center());
     QTest::mouseDClick(Grid().viewport(), Qt::LeftButton, {}, cell.center());
-    EXPECT_EQ(Cell(kRunningLine), "Ja");
     EXPECT_TRUE(Param(kRunningLine).BoolValue);
 }
 
