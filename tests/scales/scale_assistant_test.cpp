@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "elements/textlabel.h"
 #include "scale_test_support.h"
 
 using namespace pw;
@@ -134,18 +133,6 @@ TEST_F(Assistant, KeysAndDoubleClickSetYesNoValuesOnly) {
     EXPECT_FALSE(a.KeyOnCurrent(U' '));
     EXPECT_FALSE(a.ToggleCurrent());
     EXPECT_EQ(Param(kAngle).RealValue, 270);
-}
-
-TEST_F(Assistant, InscriptionsAreTakenAndLabelTheMarks) {
-    std::vector<std::string> texts = a.Scale().Inscriptions;
-    ASSERT_GE(texts.size(), 11u);
-    texts[0] = "min";
-    texts[10] = "max";
-    a.SetInscriptions(texts);
-    ASSERT_NE(a.Scale().LabelGroup, nullptr);
-    ASSERT_EQ(a.Scale().LabelGroup->MemberCount(), 11u);
-    EXPECT_EQ(Child<TTextLabel>(*a.Scale().LabelGroup, 0).LabelText(), "min");
-    EXPECT_EQ(Child<TTextLabel>(*a.Scale().LabelGroup, 10).LabelText(), "max");
 }
 
 }  // namespace
