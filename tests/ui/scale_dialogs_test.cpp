@@ -157,6 +157,13 @@ TEST_F(ScaleDialog, KeysAndDoubleClickToggleYesNoRows) {
     EXPECT_TRUE(Param(kRunningLine).BoolValue);
 }
 
+TEST_F(ScaleDialog, EscapeInThePreviewCancels) {
+    Open();
+    QTest::keyClick(dialog->Vorschau, Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+}
+
 TEST_F(ScaleDialog, TheInscriptionButtonRunsTheInscriptionDialog) {
     Open();
     const std::vector<std::string> before = assistant->Scale().Inscriptions;
