@@ -89,6 +89,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     row->addWidget(side_);
     setCentralWidget(central);
     CreateToolWindows();
+    CreateSideWindows();
 
     connect(palette_, &ToolPalette::toolClicked, this, [this](int tag) {
         if (std::optional<TEditMode> mode = ModeOfToolTag(tag)) CurrentPanel().SetEditMode(*mode);

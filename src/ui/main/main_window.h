@@ -39,6 +39,9 @@ class HelpWindow;
 class PanelView;
 class Ruler;
 class SideArea;
+class TFontbox;
+class TFuellDlg;
+class TStiftbox;
 class ToolPalette;
 class ToolWindow;
 class UserPrompts;
@@ -86,6 +89,9 @@ class MainWindow : public QMainWindow {
     ToolWindow* Tool(int number) const { return toolWindows_[number - 1]; }
     QAction* Action(const char* name) const;
     SideArea* Side() const { return side_; }
+    TStiftbox* PenWindow() const { return stiftbox_; }
+    TFuellDlg* BrushWindow() const { return fuellDlg_; }
+    TFontbox* FontWindow() const { return fontbox_; }
     ToolPalette* Palette() const { return palette_; }
     Ruler* HorizontalRuler() const { return hScale_; }
     Ruler* VerticalRuler() const { return vScale_; }
@@ -188,6 +194,13 @@ class MainWindow : public QMainWindow {
     void ShowTitlePicture();
     void CheckColourDepth();
 
+    // --- The pen, brush and font windows ---
+    void CreateSideWindows();
+    // The windows' current pen, brush and font become the panel's drawing attributes.
+    void TakeSideWindowValues(TPlatine& panel);
+    // OnBtMarkieren: the side windows show the current element's attributes.
+    void OnElementMarked();
+
     // --- Panels and tabs ---
     // A new tab for the panel (a new, empty one when none is given); it becomes current.
     PanelView& CreatePanel(std::unique_ptr<TPlatine> panel = nullptr);
@@ -258,6 +271,9 @@ class MainWindow : public QMainWindow {
     QMenu* platineMenu_ = nullptr;
     ToolPalette* palette_ = nullptr;
     SideArea* side_ = nullptr;
+    TStiftbox* stiftbox_ = nullptr;
+    TFuellDlg* fuellDlg_ = nullptr;
+    TFontbox* fontbox_ = nullptr;
     Ruler* hScale_ = nullptr;
     Ruler* vScale_ = nullptr;
     QStackedWidget* scrollBox_ = nullptr;
