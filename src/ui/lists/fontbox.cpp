@@ -208,8 +208,7 @@ void TFontbox::ConnectList() {
 
 void TFontbox::Refresh(bool showHeight) {
     const FontValues& font = fonts_.Current();
-    const QSize size(std::max(1, Label1->width()), kSampleHeight);
-    Label1->setPixmap(QPixmap::fromImage(FontLabelImage(size, font, 0xF0F0F0)));
+    ShowSample();
     if (showHeight) {
         const QSignalBlocker block(HoeheEdit);
         HoeheEdit->SetText(QString::fromStdString(MillimetreText(font.font.height)));
@@ -219,6 +218,18 @@ void TFontbox::Refresh(bool showHeight) {
     BoldBtn->setChecked(font.font.style & fsBold);
     ColorPanel->SetColour(font.color);
     emit fontChanged(font);
+}
+
+void TFontbox::ShowSample() {
+    const QSize size(std::max(1, Label1->width()), kSampleHeight);
+    const QColor window = palette().color(QPalette::Window);
+    const Color background = RGBColor(window.red(), window.green(), window.blue());
+    Label1->setPixmap(QPixmap::fromImage(FontLabelImage(size, fonts_.Current(), background)));
+}
+
+void TFontbox::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    ShowSample();
 }
 
 // A family fontconfig does not list (a stand-in name such as "Arial") is shown all the same.

@@ -52,6 +52,7 @@ class TFontbox : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void BuildControls();
@@ -61,6 +62,7 @@ class TFontbox : public QWidget {
     // in) and reports it.
     void Refresh(bool showHeight = true);
     void ShowName(const std::string& name);
+    void ShowSample();
     void ShowLines();
     void UpdateButtons();
     void ChooseColour();

@@ -72,26 +72,27 @@ void TFuellDlg::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(3);
-    auto* row = new QHBoxLayout;
-    ColorPanel = new ColourSwatch(this);
-    ColorPanel->setObjectName(QStringLiteral("ColorPanel"));
-    ColorPanel->setToolTip(TrQ("Farbe wählen", "Select brush color"));
-    ColorPanel->setMinimumSize(36, 22);
     StyleCombo = new QComboBox(this);
     StyleCombo->setObjectName(QStringLiteral("StyleCombo"));
     StyleCombo->setToolTip(TrQ("Stil einstellen", "Select style"));
     for (int s = bsSolid; s <= bsDiagCross; ++s) StyleCombo->addItem(StyleName(s));
     StyleCombo->setStyleSheet(QStringLiteral("QComboBox QAbstractItemView { background: #E6E6E6; }"));
-    row->addWidget(ColorPanel);
-    row->addWidget(StyleCombo, 1);
-    layout->addLayout(row);
+    layout->addWidget(StyleCombo);
 
+    auto* row = new QHBoxLayout;
+    ColorPanel = new ColourSwatch(this);
+    ColorPanel->setObjectName(QStringLiteral("ColorPanel"));
+    ColorPanel->setToolTip(TrQ("Farbe wählen", "Select brush color"));
+    ColorPanel->setMinimumSize(36, 22);
+    ColorPanel->setFixedWidth(36);
     VorschauPaintbox = new QLabel(this);
     VorschauPaintbox->setObjectName(QStringLiteral("VorschauPaintbox"));
     VorschauPaintbox->setToolTip(TrQ("Vorschau", "Preview"));
     VorschauPaintbox->setFixedHeight(kPreviewHeight);
     VorschauPaintbox->setMinimumWidth(20);
-    layout->addWidget(VorschauPaintbox);
+    row->addWidget(ColorPanel, 0, Qt::AlignTop);
+    row->addWidget(VorschauPaintbox, 1);
+    layout->addLayout(row);
 
     const auto assign = AddAssignButtons(*this, *layout, AssignTexts(),
                                          [this](int tag) { emit assignRequested(tag, brushes_.Current()); });

@@ -26,10 +26,13 @@ void Fill(QtCanvas& c, const IRect& r, Color colour) {
     c.SetPenStyle(PenStyle::Solid);
 }
 
+// Texts are smoothed for reading; samples and swatches keep the panel's exact pixels.
 void Text(QtCanvas& c, IPoint at, const FontSpec& font, Color colour, const std::string& text) {
     c.SetFont(font);
     c.SetTextColor(colour);
+    c.SetAntialiasing(true);
     c.TextOut(at, text);
+    c.SetAntialiasing(false);
 }
 
 // The blue bar of a selected pen or brush line and the name beside the sample.
@@ -97,7 +100,9 @@ QImage FontSampleImage(QSize size, const std::string& family, bool highlighted) 
 }
 
 QImage FontLabelImage(QSize size, const FontValues& font, Color background) {
-    ImageTarget target(size.width(), size.height(), background);
+    // A light font shows on grey.
+    const int brightness = RedOf(font.color) + GreenOf(font.color) + BlueOf(font.color);
+    ImageTarget target(size.width(), size.height(), brightness > 3 * 160 ? kGrey : background);
     QtCanvas& c = target.Canvas();
     const int32_t pixels = std::min(50, font.font.height / 10);
     const FontSpec sampleFont{font.font.name, pixels, font.font.style};

@@ -29,7 +29,7 @@ QImage FontLineImage(QSize size, const std::string& description, const FontValue
 // An entry of the font box: the family's name and a sample "Abc" in the family.
 QImage FontSampleImage(QSize size, const std::string& family, bool highlighted);
 // The font window's sample: "Abc" in the font and its colour, a tenth of its height in pixels
-// (at most 50), on the window's background.
+// (at most 50), on the window's background, or on grey when the font is light.
 QImage FontLabelImage(QSize size, const FontValues& font, Color background);
 // The brush preview: silver, and over it a framed rectangle filled with the brush.
 QImage BrushPreviewImage(QSize size, const BrushValues& brush);

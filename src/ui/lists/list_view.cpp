@@ -8,6 +8,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ui/lists/list_lines.h"
+
 namespace pw {
 
 // Draws the lines as the window pictures them and runs the name editor over a line.
@@ -73,6 +75,10 @@ ListView::ListView(int lineHeight, LinePicture picture, QWidget* parent)
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::DoubleClicked);
     list_->setUniformItemSizes(true);
+    QPalette palette = list_->palette();
+    palette.setColor(QPalette::Base,
+                     QColor(RedOf(kListBackground), GreenOf(kListBackground), BlueOf(kListBackground)));
+    list_->setPalette(palette);
     list_->setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(list_);
 
