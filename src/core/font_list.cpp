@@ -4,6 +4,7 @@
 
 #include "core/ini_file.h"
 #include "core/list_file.h"
+#include "core/storable_text.h"
 
 namespace pw {
 
@@ -129,6 +130,13 @@ bool FontList::Rename(int i, std::string name) {
 
 std::string FontList::HeightLabel(int32_t height) {
     return std::to_string(height / 50) + " mm";
+}
+
+std::vector<std::string> FontList::ChoosableFamilies(const std::vector<std::string>& installed) {
+    std::vector<std::string> out;
+    for (const std::string& family : installed)
+        if (!family.empty() && StorableText(family) == family) out.push_back(family);
+    return out;
 }
 
 bool FontList::Changed(bool changed) {

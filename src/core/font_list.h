@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/attribute_commands.h"
 #include "core/named_list.h"
@@ -70,6 +71,9 @@ class FontList {
 
     // The height at the right of a line: whole millimetres, truncated ("3 mm").
     static std::string HeightLabel(int32_t height);
+    // The families that can be chosen: those whose names Fonts.ini and documents can store
+    // (Windows-1252), so that a font chosen is found again after a save.
+    static std::vector<std::string> ChoosableFamilies(const std::vector<std::string>& installed);
 
   private:
     bool Changed(bool changed);

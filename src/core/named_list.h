@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/storable_text.h"
+
 namespace pw {
 
 // Which of a list window's buttons are enabled.
@@ -19,11 +21,12 @@ struct ListButtons {
     friend bool operator==(const ListButtons&, const ListButtons&) = default;
 };
 
-// A name as one line of a list and of an INI file: control characters become blanks.
+// A name as one line of a list and of its INI file holds it: control characters become
+// blanks, characters Windows-1252 cannot hold become '?'.
 inline std::string LineName(std::string name) {
     std::replace_if(
         name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, ' ');
-    return name;
+    return StorableText(name);
 }
 
 template <class Value>

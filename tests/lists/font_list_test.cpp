@@ -143,5 +143,11 @@ TEST_F(FontListTest, ControlsFeedTheCurrentFontWithinItsRange) {
     EXPECT_EQ(fonts.Current().font, (FontSpec{"DejaVu Sans", 1, fsItalic}));
 }
 
+TEST_F(FontListTest, OnlyStorableFamiliesCanBeChosen) {
+    EXPECT_EQ(FontList::ChoosableFamilies(
+                  {"Liberation Sans", "\xE6\x96\x87\xE6\xB3\x89\xE9\xA9\xBF", "", "Caf\xC3\xA9"}),
+              (std::vector<std::string>{"Liberation Sans", "Caf\xC3\xA9"}));
+}
+
 }  // namespace
 }  // namespace pw::test

@@ -142,6 +142,8 @@ TEST_F(PenListTest, MovingAndRenamingWriteTheFile) {
     EXPECT_TRUE(pens.MoveSelected(1));
     EXPECT_EQ(pens.Entries().Selected(), 1);
     EXPECT_EQ(pens.Entries().At(1).name, "P0");
+    EXPECT_TRUE(pens.Rename(0, "\xCE\xA9 erste\nZeile"));  // what the file cannot hold
+    EXPECT_EQ(pens.Entries().At(0).name, "? erste Zeile");
     EXPECT_TRUE(pens.Rename(0, "erste\nZeile"));
     EXPECT_FALSE(pens.Rename(0, "erste Zeile"));  // unchanged
     EXPECT_FALSE(pens.Rename(7, "none"));

@@ -109,7 +109,7 @@ void TFontbox::BuildControls() {
     FontCombo->setToolTip(TrQ("Schriftart wählen", "Select font name"));
     FontCombo->setMaxVisibleItems(20);
     FontCombo->setItemDelegate(new FamilyDelegate(FontCombo));
-    for (const std::string& family : FontEngine::Instance().FamilyNames())
+    for (const std::string& family : FontList::ChoosableFamilies(FontEngine::Instance().FamilyNames()))
         FontCombo->addItem(QString::fromStdString(family));
     layout->addWidget(FontCombo);
     BuildFontRow(*layout);
