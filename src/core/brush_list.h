@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "core/attribute_commands.h"
+#include "core/drawing_values.h"
 #include "core/named_list.h"
 
 namespace pw {

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/attribute_commands.h"
+#include "core/drawing_values.h"
 #include "core/named_list.h"
 
 namespace pw {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/attribute_commands.h"
+#include "core/drawing_values.h"
 #include "core/named_list.h"
 
 namespace pw {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/marked_attributes.h"
+#include "elements/marked_attributes.h"
 #include "elements/rechteck.h"
 #include "elements/textlabel.h"
 

@@ -8,7 +8,7 @@
 #include <QSize>
 #include <string>
 
-#include "core/attribute_commands.h"
+#include "core/drawing_values.h"
 
 namespace pw {
 

@@ -1,6 +1,6 @@
 // The pen, brush and font windows of the side area: their events reach the current panel, and
 // the panel's current element is shown in them.
-#include "core/marked_attributes.h"
+#include "elements/marked_attributes.h"
 #include "ui/lists/fontbox.h"
 #include "ui/lists/fuell_dlg.h"
 #include "ui/lists/stiftbox.h"

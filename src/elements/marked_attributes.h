@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "core/attribute_commands.h"
+#include "core/drawing_values.h"
 
 namespace pw {
 

@@ -1,7 +1,8 @@
-#include "core/marked_attributes.h"
+#include "elements/marked_attributes.h"
 
 #include <algorithm>
 
+#include "core/numbers.h"
 #include "elements/textlabel.h"
 
 namespace pw {
