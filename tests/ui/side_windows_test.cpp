@@ -210,7 +210,7 @@ TEST_F(SideWindows, NewPanelsTakeTheWindowsValues) {
 }
 
 // The window on its own, with a colour dialog that answers at once.
-TEST(PenWindow, ChosenColourDeselectsTheLine) {
+TEST(PenWindow, ChosenColourAndEnteringTheWidthDeselectTheLine) {
     test::TempDir home;
     test::ScriptedPrompts prompts;
     home.Write("Stifte.ini", "[Stifte]\r\nAnzahl=1\r\n[Stift0]\r\nName=a\r\nBreite=5\r\n");
@@ -231,6 +231,16 @@ TEST(PenWindow, ChosenColourDeselectsTheLine) {
     EXPECT_EQ(reported[0].color, 0x00FF00u);
     EXPECT_EQ(reported[0].width, 5);
     EXPECT_EQ(pens.ColorPanel->Colour(), 0x00FF00u);
+
+    pens.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&pens));
+    pens.Stiftliste->List()->setFocus();
+    QTest::mouseClick(pens.Stiftliste->List()->viewport(), Qt::LeftButton, {},
+                      pens.Stiftliste->List()->visualItemRect(pens.Stiftliste->List()->item(0)).center());
+    ASSERT_TRUE(pens.Pens().Entries().HasSelection());
+    pens.BreiteEdit->setFocus();  // entering the width field leaves no line selected
+    EXPECT_FALSE(pens.Pens().Entries().HasSelection());
+    EXPECT_EQ(pens.Current().width, 5);
 }
 
 }  // namespace
