@@ -12,6 +12,7 @@
 #include "cli/element_info.h"
 #include "cli/loaded_document.h"
 #include "cli/print_command.h"
+#include "cli/print_options.h"
 #include "core/language.h"
 #include "render/panel_render.h"
 #include "scales/scale_document.h"
@@ -115,7 +116,7 @@ int Render(const Options& o) {
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "help")) {
-        out << UsageText();
+        out << UsageText() << PrintUsageText();
         return kExitOk;
     }
     // The scale command has options of its own (repeated --set, --labels, --lang).

@@ -3,7 +3,6 @@
 #include <charconv>
 #include <cmath>
 
-#include "cli/print_options.h"
 #include "core/language.h"
 
 namespace pw::cli {
@@ -50,16 +49,13 @@ std::string UsageText() {
            "[--outline]\n"
            "plattenwerk-cli convert IN.fpl OUT.fpl\n"
            "plattenwerk-cli check FILE.fpl\n"
-           "plattenwerk-cli scale STYLE OUT.fpl [--set INDEX=VALUE]... [--labels TEXT,TEXT,...] [--lang "
-           "de|en]\n" +
-           PrintUsageText();
+           "plattenwerk-cli scale STYLE OUT.fpl [--set INDEX=VALUE]... [--labels TEXT,TEXT,...] [--lang de|en]\n";
 }
 
 Options ParseOptions(const std::vector<std::string>& args) {
     if (args.empty())
-        throw UsageError(
-            Tr("Kein Befehl angegeben (info, render, convert, check, scale, print; --help zeigt mehr)",
-               "No command given (info, render, convert, check, scale, print; --help tells more)"));
+        throw UsageError(Tr("Kein Befehl angegeben (info, render, convert, check, scale; --help zeigt mehr)",
+                            "No command given (info, render, convert, check, scale; --help tells more)"));
     Options o;
     o.command = args[0];
     const CommandShape* shape = nullptr;
