@@ -17,7 +17,7 @@ PrintPlan PlanPrint(Real panelWidth, Real panelHeight, const PrintSettings& sett
     p.sheet = sheet;
     p.scale = ScaleOf(sheet, settings.Divisor(), calibration);
     if (settings.split) {
-        p.split = PlanSplit(panelWidth, panelHeight, sheet, p.scale, settings.overlap);
+        p.split = PlanSplit(panelWidth, panelHeight, sheet, p.scale, settings.overlap, settings.Divisor());
         return p;
     }
     if (settings.WillsteMittig) {

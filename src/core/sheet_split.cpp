@@ -11,10 +11,10 @@ constexpr Real kCropGap = 100;     // 2 mm from the corner
 constexpr Real kCropLength = 250;  // 5 mm long
 
 // Sheets needed along one axis: one when the panel fits, else enough that n areas less the
-// n - 1 overlaps cover it.
-int SheetsAlong(Real length, Real area, Real overlap) {
+// n - 1 overlaps cover it with its crop marks on both sides.
+int SheetsAlong(Real length, Real area, Real overlap, Real marks) {
     if (length <= area + 1e-6L) return 1;
-    Real n = std::ceil((length - overlap) / (area - overlap) - 1e-9L);
+    Real n = std::ceil((length + 2 * marks - overlap) / (area - overlap) - 1e-9L);
     return static_cast<int>(std::clamp<Real>(n, 1, SheetSplit::kMaxSheets + 1));
 }
 
@@ -25,12 +25,13 @@ IPoint SheetSplit::Origin(int row, int column) const {
 }
 
 SheetSplit PlanSplit(Real panelWidth, Real panelHeight, const SheetGeometry& sheet, PrintScale scale,
-                     Real overlap) {
+                     Real overlap, double divisor) {
     SheetSplit s;
     s.area = {sheet.printableWidth / scale.x, sheet.printableHeight / scale.y};
-    s.overlap = std::clamp<Real>(overlap, 0, std::min(s.area.x, s.area.y) / 2);
-    s.columns = SheetsAlong(panelWidth, s.area.x, s.overlap);
-    s.rows = SheetsAlong(panelHeight, s.area.y, s.overlap);
+    s.overlap = std::clamp<Real>(overlap * divisor, 0, std::min(s.area.x, s.area.y) / 2);
+    const Real marks = (kCropGap + kCropLength) * divisor;
+    s.columns = SheetsAlong(panelWidth, s.area.x, s.overlap, marks);
+    s.rows = SheetsAlong(panelHeight, s.area.y, s.overlap, marks);
     s.step = {s.area.x - s.overlap, s.area.y - s.overlap};
     s.start = {(panelWidth - (s.columns * s.step.x + s.overlap)) / 2,
                (panelHeight - (s.rows * s.step.y + s.overlap)) / 2};
@@ -53,9 +54,9 @@ MPoint SheetPlace(const SheetSplit& split, PrintScale scale, int row, int assemb
     return {assemblyColumn * split.step.x * scale.x, row * split.step.y * scale.y};
 }
 
-std::vector<Segment> CropMarks(Real panelWidth, Real panelHeight) {
+std::vector<Segment> CropMarks(Real panelWidth, Real panelHeight, double divisor) {
     const int32_t w = RoundToInt(panelWidth), h = RoundToInt(panelHeight);
-    const int32_t g = RoundToInt(kCropGap), l = RoundToInt(kCropGap + kCropLength);
+    const int32_t g = RoundToInt(kCropGap * divisor), l = RoundToInt((kCropGap + kCropLength) * divisor);
     std::vector<Segment> marks;
     for (int32_t x : {0, w})
         for (int32_t y : {0, h}) {

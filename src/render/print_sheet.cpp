@@ -40,6 +40,7 @@ const SheetTexts& Texts() {
 constexpr Color kOutlineColour = 0x800000;
 constexpr int32_t kMarkArm = 150;     // alignment cross: 3 mm each way
 constexpr int32_t kMarkRadius = 100;  // and a circle of 2 mm
+constexpr int32_t kMarkHalo = 25;     // a white band of 0.5 mm under them
 constexpr double kLabelHeightMm = 2.5;
 
 int32_t Px(double v) {
@@ -71,13 +72,21 @@ void Line(Canvas& c, IPoint a, IPoint b) {
     c.LineTo(b);
 }
 
+// Crop and alignment marks, their sizes on paper. The alignment marks lie on the panel: a
+// white band under each black line keeps them visible on any panel colour.
 void PaintMarks(Canvas& c, const PrintPlan& plan) {
+    const double f = plan.settings.Divisor();
+    const int32_t arm = RoundToInt(kMarkArm * f), radius = RoundToInt(kMarkRadius * f);
     Hairline(c, kBlack);
-    for (const Segment& s : CropMarks(plan.panelWidth, plan.panelHeight)) Line(c, s.first, s.second);
-    for (IPoint m : AlignmentMarks(plan.split)) {
-        Line(c, {m.x - kMarkArm, m.y}, {m.x + kMarkArm, m.y});
-        Line(c, {m.x, m.y - kMarkArm}, {m.x, m.y + kMarkArm});
-        c.Ellipse({m.x - kMarkRadius, m.y - kMarkRadius, m.x + kMarkRadius, m.y + kMarkRadius});
+    for (const Segment& s : CropMarks(plan.panelWidth, plan.panelHeight, f)) Line(c, s.first, s.second);
+    for (int32_t halo : {RoundToInt(kMarkHalo * f), 0}) {
+        Hairline(c, halo ? kWhite : kBlack);
+        c.SetPenWidth(halo);
+        for (IPoint m : AlignmentMarks(plan.split)) {
+            Line(c, {m.x - arm, m.y}, {m.x + arm, m.y});
+            Line(c, {m.x, m.y - arm}, {m.x, m.y + arm});
+            c.Ellipse({m.x - radius, m.y - radius, m.x + radius, m.y + radius});
+        }
     }
 }
 

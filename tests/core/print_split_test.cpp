@@ -40,7 +40,13 @@ TEST(SheetSplit, PanelsThatFitTakeOneSheetAndOverlapStaysSmallerThanTheSheet) {
     EXPECT_EQ(PlanPrint(10000, 14350, s, {}, Printable(200, 287)).SheetCount(), 1);
     s.oneToOne = false;
     s.magnification = 200;  // 101 mm prints 202 mm
-    EXPECT_EQ(PlanPrint(5050, 5000, s, {}, Printable(200, 287)).split.columns, 2);
+    PrintPlan twice = PlanPrint(5050, 5000, s, {}, Printable(200, 287));
+    EXPECT_EQ(twice.split.columns, 2);
+    EXPECT_EQ(twice.split.overlap, 250);  // 10 mm on paper
+    // A panel that fills its sheets exactly takes one more, for its crop marks.
+    s.magnification = 100;
+    s.oneToOne = true;
+    EXPECT_EQ(PlanPrint(3 * 9500 + 500, 10000, s, {}, Printable(200, 287)).split.columns, 4);
     s.overlap = 100000;
     PrintPlan plan = PlanPrint(30000, 30000, s, {}, Printable(200, 287));
     EXPECT_EQ(plan.split.overlap, plan.split.area.x / 2);
@@ -61,7 +67,7 @@ TEST(SheetSplit, MarksLieInTheOverlapsAndAtTheCorners) {
         EXPECT_GE(marks[i].x, from);
         EXPECT_LE(marks[i].x, to);
     }
-    std::vector<Segment> crops = CropMarks(30000, 30000);
+    std::vector<Segment> crops = CropMarks(30000, 30000, 1.0);
     ASSERT_EQ(crops.size(), 8u);
     for (const Segment& c : crops) {
         // Outside the panel, along one of its edges.
@@ -69,6 +75,10 @@ TEST(SheetSplit, MarksLieInTheOverlapsAndAtTheCorners) {
         EXPECT_TRUE(outside);
         EXPECT_TRUE(c.first.x == c.second.x || c.first.y == c.second.y);
     }
+    // 5 mm on paper, also when the print is enlarged three times.
+    EXPECT_EQ(crops[0].second.x - crops[0].first.x, -250);
+    std::vector<Segment> enlarged = CropMarks(30000, 30000, 1.0 / 3);
+    EXPECT_NEAR(enlarged[0].second.x - enlarged[0].first.x, -250.0 / 3, 1);
     // Mirrored, the columns count from the other side.
     EXPECT_EQ(sp.AssemblyColumn(0, true), 3);
     EXPECT_EQ(sp.AssemblyColumn(0, false), 0);
