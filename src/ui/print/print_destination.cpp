@@ -1,9 +1,11 @@
 #include "ui/print/print_destination.h"
 
+#include <QDialogButtonBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QSaveFile>
 
 #include "render/render_targets.h"
@@ -35,6 +37,8 @@ void PrintDestination::UsePdf() {
     printer_->setOutputFormat(QPrinter::PdfFormat);
     printer_->setPageSize(QPageSize(QPageSize::A4));
     printer_->setPageOrientation(QPageLayout::Portrait);
+    printer_->setPageMargins(QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
+                             QPageLayout::Millimeter);
     pdf_ = true;
 }
 
@@ -44,7 +48,8 @@ std::string PrintDestination::Name() const {
 
 QPageLayout PrintDestination::PdfLayout() const {
     const QPageLayout layout = printer_->pageLayout();
-    return PdfSheetLayout(layout.pageSize(), layout.orientation());
+    return QPageLayout(layout.pageSize(), layout.orientation(), layout.margins(QPageLayout::Millimeter),
+                       QPageLayout::Millimeter);
 }
 
 SheetGeometry PrintDestination::Sheet() const {
@@ -60,6 +65,9 @@ bool PrintDestination::Setup(QWidget* parent) {
     QPrintDialog dialog(printer_.get(), parent);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    // Here the dialog only sets the printer up; printing is the print dialog's "Drucken".
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("&OK"));
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Where a printout goes: a printer known to CUPS, printed through a QPrinter at high
-// resolution with its own page layout; or, when there is no printer, a PDF file of the paper
-// chosen in the page set-up, with equal margins on all sides.
+// resolution with its own page layout; or, when there is no printer, a PDF file of the paper,
+// orientation and margins chosen in the page set-up (5 mm on every side at first).
 
 #include <QString>
 #include <memory>
