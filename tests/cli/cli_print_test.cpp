@@ -89,10 +89,18 @@ TEST_F(CliPrint, APanelThatDoesNotFitIsReported) {
 }
 
 TEST_F(CliPrint, WrongOptionsAreRefusedAndNothingIsWritten) {
-    for (std::vector<std::string> bad :
-         {std::vector<std::string>{"--calibrate", "1.3,1"}, {"--calibrate", "1"}, {"--copies", "21x1"},
-          {"--copies", "2x2", "--split"}, {"--zoom", "0"}, {"--hide", "frame,colour"}, {"--paper", "B5"},
-          {"--paper", "10x10"}, {"--offset", "10"}, {"--panel", "7"}, {"--overlap", "80"}, {"--bogus"}}) {
+    for (std::vector<std::string> bad : {std::vector<std::string>{"--calibrate", "1.3,1"},
+                                         {"--calibrate", "1"},
+                                         {"--copies", "21x1"},
+                                         {"--copies", "2x2", "--split"},
+                                         {"--zoom", "0"},
+                                         {"--hide", "frame,colour"},
+                                         {"--paper", "B5"},
+                                         {"--paper", "10x10"},
+                                         {"--offset", "10"},
+                                         {"--panel", "7"},
+                                         {"--overlap", "80"},
+                                         {"--bogus"}}) {
         std::vector<std::string> args = {"print", doc, pdf};
         args.insert(args.end(), bad.begin(), bad.end());
         CliResult r = RunCli(args);
