@@ -34,20 +34,24 @@ SheetGeometry SheetOf(const QPageLayout& layout, double dotsPerInchX, double dot
     const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
     const QRectF printable = layout.paintRect(QPageLayout::Millimeter);
     const double x = dotsPerInchX / 25.4, y = dotsPerInchY / 25.4;
-    s.paperWidth = std::round(paper.width() * x);
-    s.paperHeight = std::round(paper.height() * y);
-    s.printableLeft = std::round(printable.left() * x);
-    s.printableTop = std::round(printable.top() * y);
-    s.printableWidth = std::round(printable.width() * x);
-    s.printableHeight = std::round(printable.height() * y);
+    s.paperWidth = paper.width() * x;
+    s.paperHeight = paper.height() * y;
+    s.printableLeft = printable.left() * x;
+    s.printableTop = printable.top() * y;
+    s.printableWidth = printable.width() * x;
+    s.printableHeight = printable.height() * y;
     return s;
 }
 
 SheetGeometry SheetOf(const QPagedPaintDevice& device) {
-    SheetGeometry s = SheetOf(device.pageLayout(), device.logicalDpiX(), device.logicalDpiY());
-    // What the device itself says its paint area is.
-    s.printableWidth = device.width();
-    s.printableHeight = device.height();
+    // The layout's exact sizes. The device's origin lies at its paint rectangle in whole pixels,
+    // which Qt takes from margins rounded to whole points: the printable area's exact corner lies
+    // that little way from it.
+    const QPageLayout layout = device.pageLayout();
+    SheetGeometry s = SheetOf(layout, device.logicalDpiX(), device.logicalDpiY());
+    const QRect paint = layout.paintRectPixels(device.logicalDpiX());
+    s.originX = s.printableLeft - paint.left();
+    s.originY = s.printableTop - paint.top() * s.dpiY / s.dpiX;
     return s;
 }
 
@@ -80,8 +84,12 @@ int SheetsOf(const PrintJob& job, const SheetGeometry& sheet) {
     return PlanOf(job, sheet).SheetCount();
 }
 
-PrintFailure PrintOn(const PrintJob& job, QPagedPaintDevice& device) {
-    const PrintPlan plan = PlanOf(job, SheetOf(device));
+namespace {
+
+// Prints with the device's origin at the sheet's origin (the printable area's corner on a
+// printer).
+PrintFailure PrintSheets(const PrintJob& job, QPagedPaintDevice& device, const SheetGeometry& sheet) {
+    const PrintPlan plan = PlanOf(job, sheet);
     if (plan.SheetCount() > SheetSplit::kMaxSheets) return PrintFailure::TooManySheets;
     PrinterTarget target(device);
     if (!target.IsActive()) return PrintFailure::NotStarted;
@@ -96,23 +104,32 @@ PrintFailure PrintOn(const PrintJob& job, QPagedPaintDevice& device) {
     return PrintFailure::None;
 }
 
+}  // namespace
+
+PrintFailure PrintOn(const PrintJob& job, QPagedPaintDevice& device) {
+    return PrintSheets(job, device, SheetOf(device));
+}
+
 PdfOutput PrintToPdf(const PrintJob& job, const QPageLayout& layout) {
+    // The writer draws on the whole page, which it keeps to whole points, margins included; the
+    // margins are left here, exactly, by placing the printable area's corner.
+    SheetGeometry sheet = SheetOf(layout, kVectorDotsPerInch, kVectorDotsPerInch);
+    sheet.originX = sheet.printableLeft;
+    sheet.originY = sheet.printableTop;
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     PdfOutput out;
-    int pages = 0;
     {
         QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("Plattenwerk"));
         writer.setResolution(kVectorDotsPerInch);
-        writer.setPageLayout(layout);
-        pages = SheetsOf(job, SheetOf(writer));
-        out.failure = PrintOn(job, writer);
+        writer.setPageLayout(QPageLayout(layout.pageSize(), layout.orientation(), QMarginsF()));
+        out.failure = PrintSheets(job, writer, sheet);
     }
     buffer.close();
     if (out.failure != PrintFailure::None) return out;
     const QSizeF mm = layout.fullRect(QPageLayout::Millimeter).size();
-    out.bytes = FixPdfPageBoxes(buffer.data(), std::vector<QSizeF>(pages, mm));
+    out.bytes = FixPdfPageBoxes(buffer.data(), std::vector<QSizeF>(SheetsOf(job, sheet), mm));
     return out;
 }
 

@@ -17,8 +17,9 @@ namespace pw {
 
 constexpr double kPdfMarginMm = 5;
 
-// The paper and printable area of a page layout at a resolution (device pixels).
+// The paper and printable area of a page layout at a resolution (device pixels), exact.
 SheetGeometry SheetOf(const QPageLayout& layout, double dotsPerInchX, double dotsPerInchY);
+// The same for a device, with the origin where the device draws from.
 SheetGeometry SheetOf(const QPagedPaintDevice& device);
 
 // A PDF page: the paper in the orientation, the same margin on every side.

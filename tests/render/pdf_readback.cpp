@@ -3,6 +3,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <QImageReader>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -60,6 +61,7 @@ QImage RasterisePage(const std::string& path, int page, int dotsPerInch) {
     const std::string p = std::to_string(page);
     Run("pdftoppm -aa no -aaVector no -singlefile -png -r " + std::to_string(dotsPerInch) + " -f " + p +
         " -l " + p + " '" + path + "' '" + prefix + "' 2>/dev/null");
+    QImageReader::setAllocationLimit(512);  // A4 at 600 dpi is 140 MB
     QImage image(QString::fromStdString(prefix + ".png"));
     std::filesystem::remove(prefix + ".png");
     return image.convertToFormat(QImage::Format_RGB32);

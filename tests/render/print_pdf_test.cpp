@@ -2,6 +2,7 @@
 // mirroring and a panel split over sheets.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QPageSize>
 #include <QPdfWriter>
 
@@ -172,6 +173,29 @@ TEST(PrintPdf, ASixHundredMillimetrePanelSplitOverA4HasMarksInTheOverlaps) {
     EXPECT_FALSE(Dark(first, cornerX - 10, cornerY - 10));
     // The label in the printable area's corner.
     EXPECT_FALSE(PaintedBox(first.copy(50, 50, 400, 40), kWhite).isEmpty());
+}
+
+TEST(PrintPdf, ADeviceWithItsOwnMarginsCentresOnTheExactPrintableArea) {
+    // The writer keeps margins to whole points (5 mm are 14.17 points); the printout must not
+    // move with them.
+    auto p = Panel(40, 40);
+    AddDrill(*p, {20, 20}, 10);
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(1200);
+        writer.setPageLayout(PdfSheetLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait));
+        PrintJob job{p.get(), Bare(), {}, {}};
+        ASSERT_EQ(PrintOn(job, writer), PrintFailure::None);
+    }
+    QImage page = test::RasterisePage(bytes, 1, 600);
+    QRect hole = PaintedBox(page, kWhite);
+    // The drill's centre at 105 mm across (2480.3 pixels) and 148.5 mm down (3507.9 pixels),
+    // the page's top edge being where the writer put it (its height rounded to whole points).
+    EXPECT_NEAR((hole.left() + hole.right() + 1) / 2.0, 105 / 25.4 * 600, 1.0);
+    EXPECT_NEAR((hole.top() + hole.bottom() + 1) / 2.0, 148.5 / 25.4 * 600, 1.0);
 }
 
 TEST(PrintPdf, AnOutputThatCannotBeOpenedIsReported) {
