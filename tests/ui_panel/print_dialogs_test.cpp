@@ -89,6 +89,8 @@ TEST_F(PrintDialog, APanelTooLargeIsNotedAndSplittingCountsTheSheets) {
     QTest::mouseClick(dialog->Aufteilen, Qt::LeftButton);
     EXPECT_TRUE(settings.split);
     EXPECT_EQ(dialog->BlattInfo->text(), QStringLiteral("2 Blätter (2 x 1)"));
+    test::TypeInto(*dialog, "Ueberlappung", QStringLiteral("12,5"));
+    EXPECT_EQ(settings.overlap, 625);
     EXPECT_FALSE(dialog->KachelBtn->isEnabled());
     EXPECT_FALSE(dialog->PaintBox1->Draggable());
 }

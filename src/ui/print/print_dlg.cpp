@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -166,7 +167,7 @@ QWidget* TPrint_Dlg::MakeOptions() {
                          WillsteBohren, WillsteSymbole, WillsteMittig, Aufteilen})
         connect(c, &QCheckBox::toggled, this, &TPrint_Dlg::Store);
     connect(S_Wert, &QScrollBar::valueChanged, this, &TPrint_Dlg::Store);
-    connect(Ueberlappung, &NumberField::editingFinished, this, &TPrint_Dlg::Store);
+    connect(Ueberlappung->findChild<QLineEdit*>(), &QLineEdit::textChanged, this, &TPrint_Dlg::Store);
     return box;
 }
 
