@@ -45,6 +45,11 @@ class ToolWindow;
 class UserPrompts;
 class WindowDialogs;
 
+// The ranges of the bottom bar's number fields: the rotation step in degrees, the chamfer or
+// rounding amount in millimetres.
+constexpr double kMaxAngleStep = 360;
+constexpr double kMaxContourAmountMm = 100;
+
 struct MainWindowOptions {
     ProgramDirs dirs;
     // The document named on the command line.
@@ -208,6 +213,8 @@ class MainWindow : public QMainWindow {
     // --- Documents ---
     void StartNewDocument();
     void OpenStartupDocument();
+    // Whether the document named for the start exists; a message names it when it does not.
+    bool StartupDocumentExists(const std::string& path);
     void SetTitle();
     // Reads a whole document into new panels. Fills `panels` and `views` with what was read;
     // returns the message of an error that ended the read (empty when complete). Throws
@@ -226,8 +233,11 @@ class MainWindow : public QMainWindow {
     template <class F>
     void Edit(F f);
     void RunModal(const std::function<void()>& dialog);
-    QString ContourAmountText() const;
-    QString AngleText() const;
+    // The numbers of the bottom bar's fields; a field that holds none in its range is named in
+    // a warning, and nothing comes back.
+    std::optional<QString> ContourAmountText();
+    std::optional<QString> AngleText();
+    std::optional<QString> FieldNumber(QLineEdit* field, const char* hintName, const char* unitName);
 
     MainWindowOptions options_;
     ProgramDirs dirs_;
@@ -265,7 +275,7 @@ class MainWindow : public QMainWindow {
     Ruler* vScale_ = nullptr;
     QStackedWidget* scrollBox_ = nullptr;
     QTabBar* tabBar_ = nullptr;
-    QLineEdit* focusField_ = nullptr;
+    QWidget* focusField_ = nullptr;
     QLabel* infoTxt1_ = nullptr;
     QLabel* infoTxt2_ = nullptr;
     QLineEdit* lEdit_ = nullptr;
