@@ -26,6 +26,7 @@
 #include "ui/main/tool_window.h"
 #include "ui/main/user_prompts.h"
 #include "ui/panel/panel_view.h"
+#include "ui/print/print_command.h"
 #include "ui/settings/recent_files.h"
 
 namespace pw {

@@ -35,6 +35,7 @@ class QToolButton;
 namespace pw {
 
 class AboutBox;
+class PrintCommand;
 class HelpWindow;
 class PanelView;
 class Ruler;
@@ -123,6 +124,7 @@ class MainWindow : public QMainWindow {
     void SaveAsCommand();
     void OpenRecentCommand(int k);
     void BackupDialogCommand();
+    void PrintSlot();
     // --- Frontplatte ---
     void AddPanelCommand();
     void PanelPropertiesCommand();
@@ -257,6 +259,7 @@ class MainWindow : public QMainWindow {
     UserPrompts* prompts_ = nullptr;
     WindowDialogs* dialogs_ = nullptr;
     WerkbankSettings settings_;
+    std::unique_ptr<PrintCommand> print_;
 
     std::vector<std::unique_ptr<Tab>> tabs_;
     std::vector<TView> views_;
