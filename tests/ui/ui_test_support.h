@@ -148,6 +148,14 @@ class ScriptedDialogs : public WindowDialogs {
         autosave.SetActive(backup->first);
         autosave.SetInterval(backup->second);
     }
+    // The print dialog: answer(session) plays the user's part and says whether "&Drucken" was
+    // chosen; without an answer the dialog is cancelled.
+    std::function<bool(PrintSession&)> print;
+    int printShown = 0;
+    bool Print(QWidget*, PrintSession& session) override {
+        ++printShown;
+        return print && print(session);
+    }
     std::unique_ptr<LoadProgress> LoadProgressWindow(QWidget*) override {
         ++progressWindows;
         return nullptr;

@@ -21,6 +21,7 @@ NumberField::NumberField(double increment, double minimum, double maximum, int d
     setAccelerated(true);
     setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000,00")) + 30);
     lineEdit()->setMaxLength(maxLength_);
+    connect(lineEdit(), &QLineEdit::textChanged, this, &NumberField::textChanged);
 }
 
 void NumberField::SetText(const QString& text) {

@@ -27,6 +27,7 @@
 #include "ui/main/tool_window.h"
 #include "ui/main/user_prompts.h"
 #include "ui/panel/panel_view.h"
+#include "ui/print/print_command.h"
 #include "ui/settings/recent_files.h"
 
 namespace pw {
@@ -93,6 +94,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     row->addWidget(side_);
     setCentralWidget(central);
     CreateToolWindows();
+    CreateSideWindows();
 
     connect(palette_, &ToolPalette::toolClicked, this, [this](int tag) {
         if (std::optional<TEditMode> mode = ModeOfToolTag(tag)) CurrentPanel().SetEditMode(*mode);

@@ -36,10 +36,14 @@ class QToolButton;
 namespace pw {
 
 class AboutBox;
+class PrintCommand;
 class HelpWindow;
 class PanelView;
 class Ruler;
 class SideArea;
+class TFontbox;
+class TFuellDlg;
+class TStiftbox;
 class ToolPalette;
 class ToolWindow;
 class UserPrompts;
@@ -93,6 +97,9 @@ class MainWindow : public QMainWindow {
     ToolWindow* Tool(int number) const { return toolWindows_[number - 1]; }
     QAction* Action(const char* name) const;
     SideArea* Side() const { return side_; }
+    TStiftbox* PenWindow() const { return stiftbox_; }
+    TFuellDlg* BrushWindow() const { return fuellDlg_; }
+    TFontbox* FontWindow() const { return fontbox_; }
     ToolPalette* Palette() const { return palette_; }
     Ruler* HorizontalRuler() const { return hScale_; }
     Ruler* VerticalRuler() const { return vScale_; }
@@ -119,6 +126,7 @@ class MainWindow : public QMainWindow {
     void SaveAsCommand();
     void OpenRecentCommand(int k);
     void BackupDialogCommand();
+    void PrintSlot();
     // --- Frontplatte ---
     void AddPanelCommand();
     void PanelPropertiesCommand();
@@ -197,6 +205,13 @@ class MainWindow : public QMainWindow {
     void ShowTitlePicture();
     void CheckColourDepth();
 
+    // --- The pen, brush and font windows ---
+    void CreateSideWindows();
+    // The windows' current pen, brush and font become the panel's drawing attributes.
+    void TakeSideWindowValues(TPlatine& panel);
+    // OnBtMarkieren: the side windows show the current element's attributes.
+    void OnElementMarked();
+
     // --- Panels and tabs ---
     // A new tab for the panel (a new, empty one when none is given); it becomes current.
     PanelView& CreatePanel(std::unique_ptr<TPlatine> panel = nullptr);
@@ -250,6 +265,7 @@ class MainWindow : public QMainWindow {
     UserPrompts* prompts_ = nullptr;
     WindowDialogs* dialogs_ = nullptr;
     WerkbankSettings settings_;
+    std::unique_ptr<PrintCommand> print_;
 
     std::vector<std::unique_ptr<Tab>> tabs_;
     std::vector<TView> views_;
@@ -274,6 +290,9 @@ class MainWindow : public QMainWindow {
     QMenu* platineMenu_ = nullptr;
     ToolPalette* palette_ = nullptr;
     SideArea* side_ = nullptr;
+    TStiftbox* stiftbox_ = nullptr;
+    TFuellDlg* fuellDlg_ = nullptr;
+    TFontbox* fontbox_ = nullptr;
     Ruler* hScale_ = nullptr;
     Ruler* vScale_ = nullptr;
     QStackedWidget* scrollBox_ = nullptr;
