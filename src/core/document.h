@@ -32,7 +32,8 @@ void ReadDocument(std::span<const uint8_t> data, TPlatine& first, const std::fun
 
 // Whole files. Reading fails with "Datei %s kann nicht geöffnet werden"; writing goes to a
 // temporary file beside the target that replaces it only when complete, and fails with
-// "Datei %s kann nicht erstellt werden", leaving the old file as it was.
+// "Datei %s kann nicht erstellt werden", leaving the old file as it was. The messages are in
+// the current language. Document files are read through ReadDocumentFileBytes (document_file.h).
 class FileError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

@@ -213,7 +213,7 @@ TEST(CliProgram, RunsHeadlessWithItsExitStatuses) {
     EXPECT_EQ(RunProgram("check '" + dir.File("missing.fpl") + "'").code, 2);
     // The error stream holds the one message line and nothing else.
     ProcessResult errors = RunProgram("check '" + dir.File("missing.fpl") + "' 2>&1 >/dev/null");
-    EXPECT_EQ(errors.out, "Datei " + dir.File("missing.fpl") + " kann nicht geöffnet werden\n");
+    EXPECT_EQ(errors.out, "Cannot open file " + dir.File("missing.fpl") + "\n");
     WriteFile(dir.File("cut.fpl"), std::vector<uint8_t>(10, 0));
     EXPECT_EQ(RunProgram("check '" + dir.File("cut.fpl") + "'").code, 1);
 }
