@@ -15,6 +15,8 @@ PACKAGES=(
   fonts-liberation2 fontconfig
   # headless runs of the window and screenshots
   xvfb xauth x11-utils imagemagick
+  # independent readers of our outputs in tests
+  librsvg2-bin
 )
 
 missing=()
