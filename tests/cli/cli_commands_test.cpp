@@ -1,11 +1,9 @@
 // "render", "convert" and the usage errors of the command-line tool, called as functions and
 // as the installed program.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <QImage>
 #include <QRegularExpression>
-#include <cstdio>
 #include <nlohmann/json.hpp>
 
 #include "cli/cli_fixture.h"
@@ -176,29 +174,6 @@ TEST(CliUsage, UnwritableOutputsLeaveNothingBehind) {
 }
 
 // --- The program itself ---
-
-struct ProcessResult {
-    int code = -1;
-    std::string out;
-};
-
-ProcessResult RunProgram(const std::string& arguments) {
-    // Without a display the program must pick the offscreen platform by itself.
-    std::string command =
-        "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR LANG=C '" PW_CLI_PATH "' " +
-        arguments;
-    // Arguments that redirect the error stream themselves keep it.
-    if (arguments.find("2>&1") == std::string::npos) command += " 2>/dev/null";
-    ProcessResult r;
-    FILE* p = popen(command.c_str(), "r");
-    if (!p) return r;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-    int status = pclose(p);
-    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
 
 TEST(CliProgram, RunsHeadlessWithItsExitStatuses) {
     TempDir dir;
