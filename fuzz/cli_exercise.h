@@ -5,6 +5,7 @@
 // error, and that is painted too. Shared by the fuzzer and the command-line regression test.
 #include <string>
 
+#include "cli/cli_options.h"
 #include "cli/loaded_document.h"
 #include "fuzz/document_exercise.h"
 #include "render/panel_render.h"
