@@ -1,9 +1,7 @@
 #include "cli/cli_fixture.h"
 
 #include <stdlib.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -39,26 +37,6 @@ CliResult RunCli(const std::vector<std::string>& args) {
     r.code = cli::Run(args, out, err);
     r.out = out.str();
     r.err = err.str();
-    return r;
-}
-
-ProcessResult RunProgram(const std::string& arguments, const std::string& locale, long limitKiB) {
-    std::string command = limitKiB > 0 ? "ulimit -v " + std::to_string(limitKiB) + "; " : "";
-    // A program that waits for ever (on a FIFO, say) is ended after a minute.
-    command += "timeout 60 ";
-    // Without a display the program must pick the offscreen platform by itself.
-    command +=
-        "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR -u LC_ALL -u LC_MESSAGES " +
-        locale + " '" PW_CLI_PATH "' " + arguments;
-    if (arguments.find("2>&1") == std::string::npos) command += " 2>/dev/null";
-    ProcessResult r;
-    FILE* p = popen(command.c_str(), "r");
-    if (!p) return r;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-    int status = pclose(p);
-    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return r;
 }
 

@@ -31,17 +31,6 @@ struct CliResult {
 
 CliResult RunCli(const std::vector<std::string>& args);
 
-struct ProcessResult {
-    int code = -1;
-    std::string out;
-};
-
-// Runs the installed program through the shell, without a display and with the locale variables
-// given (LANG=C unless told), its address space limited to limitKiB when that is not 0. The
-// error stream is dropped unless the arguments redirect it themselves.
-ProcessResult RunProgram(const std::string& arguments, const std::string& locale = "LANG=C",
-                         long limitKiB = 0);
-
 // Two panels: "Front" (100 x 50 mm) with two drill holes and a group (a drill hole and a nested
 // group of one drill hole), "Back" (80 x 40 mm) with one drill hole; two views.
 std::vector<uint8_t> SampleDocument();

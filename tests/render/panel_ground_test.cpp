@@ -1,9 +1,7 @@
-// Without the panel's surface, the SVG export has the white ground the pictures have, as an SVG
-// reader that is not ours (rsvg-convert) shows it.
+// Without the panel's surface the SVG export has the white ground pictures have, as an SVG reader
+// that is not ours (rsvg-convert) shows it.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -16,18 +14,6 @@ using namespace pw;
 
 namespace {
 
-// The SVG rasterised by rsvg-convert at 96 dpi, with its transparency.
-QImage RasterisedByRsvg(const QByteArray& svg) {
-    QTemporaryDir dir;
-    QString in = dir.filePath("panel.svg"), out = dir.filePath("panel.png");
-    QFile file(in);
-    if (!file.open(QIODevice::WriteOnly) || file.write(svg) != svg.size()) return {};
-    file.close();
-    std::string command = "rsvg-convert -o '" + out.toStdString() + "' '" + in.toStdString() + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0) << "rsvg-convert (librsvg2-bin) is needed";
-    return QImage(out).convertToFormat(QImage::Format_ARGB32);
-}
-
 TEST(PanelGround, SvgWithoutBackgroundIsOpaqueWhite) {
     TPlatine panel;
     panel.Width = 40 * 50;
@@ -37,18 +23,22 @@ TEST(PanelGround, SvgWithoutBackgroundIsOpaqueWhite) {
     drill->Centre = {1000, 500};
     drill->Diameter = 250;
     panel.AddElement(std::move(drill));
-
-    QImage bare = RasterisedByRsvg(RenderPanelSvg(panel, false));
-    ASSERT_FALSE(bare.isNull());
-    // 40 x 20 mm are 151.2 x 75.6 pixels: the last row and column are covered only in part.
-    for (QPoint p : {QPoint(0, 0), QPoint(bare.width() - 2, bare.height() - 2), QPoint(20, 37)})
-        EXPECT_EQ(bare.pixel(p), 0xFFFFFFFFu) << p.x() << "," << p.y();
-    // The drill hole is still drawn on it.
-    EXPECT_NE(bare.pixel(bare.width() / 2, bare.height() / 2), 0xFFFFFFFFu);
-
-    QImage surface = RasterisedByRsvg(RenderPanelSvg(panel, true));
-    ASSERT_FALSE(surface.isNull());
-    EXPECT_EQ(surface.pixel(20, surface.height() / 2), 0xFF996633u);
+    QTemporaryDir dir;
+    auto rasterised = [&](bool withBackground) {
+        QFile svg(dir.filePath("panel.svg"));
+        EXPECT_TRUE(svg.open(QIODevice::WriteOnly) && svg.write(RenderPanelSvg(panel, withBackground)) > 0);
+        svg.close();
+        std::string command = "rsvg-convert -o '" + dir.filePath("panel.png").toStdString() + "' '" +
+                              svg.fileName().toStdString() + "'";
+        EXPECT_EQ(std::system(command.c_str()), 0) << "rsvg-convert (librsvg2-bin) is needed";
+        return QImage(dir.filePath("panel.png")).convertToFormat(QImage::Format_ARGB32);
+    };
+    // 40 x 20 mm at 96 dpi are 151.2 x 75.6 pixels: the last row and column are covered in part.
+    QImage bare = rasterised(false), surface = rasterised(true);
+    ASSERT_EQ(bare.size(), QSize(152, 76));
+    for (QPoint p : {QPoint(0, 0), QPoint(150, 74), QPoint(20, 37)}) EXPECT_EQ(bare.pixel(p), 0xFFFFFFFFu);
+    EXPECT_NE(bare.pixel(76, 38), 0xFFFFFFFFu);  // the drill hole
+    EXPECT_EQ(surface.pixel(20, 37), 0xFF996633u);
 }
 
 }  // namespace

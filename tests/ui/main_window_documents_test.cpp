@@ -255,20 +255,6 @@ TEST_F(Documents, AFifoIsRefusedWithoutWaitingForAWriter) {
     EXPECT_EQ(prompts.asked.back().text.toStdString(), path + " ist keine gewöhnliche Datei");
 }
 
-struct EnglishDocuments : test::WindowFixture {
-    void SetUp() override { Open(true); }
-};
-
-TEST_F(EnglishDocuments, TheReadersMessagesAreEnglish) {
-    std::vector<uint8_t> bytes = Bytes(Example());
-    bytes.resize(bytes.size() / 2);
-    const std::string path = home.File("broken.fpl");
-    WriteWholeFile(path, bytes);
-    EXPECT_FALSE(window->OpenDocument(path, true));
-    ASSERT_EQ(prompts.Count("Error"), 1);
-    EXPECT_TRUE(prompts.asked.back().text.contains("Stream read error")) << prompts.asked.back().text.toStdString();
-}
-
 TEST_F(Documents, ImportAddsThePanelsAsNewTabsAndKeepsTheCurrentFile) {
     AddBox(100, 100, 500, 500);
     prompts.openPaths = {QString::fromStdString(Example())};
