@@ -10,7 +10,9 @@
 
 namespace pw {
 
-const char* read_errors::StreamRead() { return Tr("Stream-Read-Fehler", "Stream read error"); }
+const char* read_errors::StreamRead() {
+    return Tr("Stream-Read-Fehler", "Stream read error");
+}
 
 const char* read_errors::InvalidValue() {
     return Tr("Ungültiger Wert der Eigenschaft", "Invalid property value");
