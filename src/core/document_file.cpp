@@ -77,9 +77,10 @@ std::vector<uint8_t> ReadDocumentFileBytes(const std::string& path) {
     if (got < kPanelHeaderBytes || !HeaderIsReadable(data.data())) return data;
 
     // A file that shrank since fstat gives what it still has; one that grew, its first size bytes.
+    size_t rest = 0;
     data.resize(size);
-    if (!ReadUpTo(file.Get(), data.data() + got, size - got, got)) throw FileError(CannotOpenMessage(path));
-    data.resize(kPanelHeaderBytes + got);
+    if (!ReadUpTo(file.Get(), data.data() + got, size - got, rest)) throw FileError(CannotOpenMessage(path));
+    data.resize(got + rest);
     return data;
 }
 
