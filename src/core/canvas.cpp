@@ -235,14 +235,25 @@ TextMetrics Canvas::GetTextMetrics() const {
     return FontEngine::Instance().Metrics(font_);
 }
 
+namespace {
+// Whether a line has no length at all: fewer than two points, or all of them one point.
+bool NoLength(const IPoint* pts, size_t n) {
+    for (size_t i = 1; i < n; ++i)
+        if (!(pts[i] == pts[0])) return false;
+    return true;
+}
+}  // namespace
+
 void Canvas::LineTo(IPoint p) {
-    IPoint pts[2] = {LPtoDP(position_), LPtoDP(p)};
+    const IPoint from = position_;
     position_ = p;
+    if (from == p) return;
+    IPoint pts[2] = {LPtoDP(from), LPtoDP(p)};
     DevPolyline(pts, 2);
 }
 
 void Canvas::Polyline(const IPoint* pts, size_t n) {
-    if (n < 2) return;
+    if (NoLength(pts, n)) return;
     scratch_.resize(n);
     PointMapper(windowOrg_, windowExt_, viewportOrg_, viewportExt_).Map(pts, scratch_.data(), n);
     DevPolyline(scratch_.data(), n);
@@ -269,7 +280,7 @@ void Canvas::PolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygo
 
 void Canvas::Polyline(const std::vector<IPoint>& pts, ShapeCache& cache) {
     const size_t n = pts.size();
-    if (n < 2) return;
+    if (NoLength(pts.data(), n)) return;
     if (!cache.Empty() && DevRedraw(ShapeCall::Polyline, IRect{}, cache)) return;
     scratch_.resize(n);
     PointMapper(windowOrg_, windowExt_, viewportOrg_, viewportExt_).Map(pts.data(), scratch_.data(), n);

@@ -107,6 +107,8 @@ public:
     TextMetrics GetTextMetrics() const;
 
     // --- Drawing, logical coordinates ---
+    // A line whose points are all one logical point draws nothing. One of some length whose
+    // points all map to one device point draws the pen's dot there (one pixel for a hairline).
     void MoveTo(IPoint p) { position_ = p; }
     void LineTo(IPoint p);
     IPoint CurrentPosition() const { return position_; }

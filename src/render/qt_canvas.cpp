@@ -75,7 +75,12 @@ QPen QtCanvas::MakePen() const {
     const PenState& p = Pen();
     if (p.style == PenStyle::Clear) return QPen(Qt::NoPen);
     QPen pen(ToQColor(p.color));
-    if (p.width <= 0) {
+    if (p.width <= 0 && !Raster()) {
+        // A hairline on paper: see kVectorHairlineMm.
+        pen.setWidthF(VectorHairlineWidth());
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+    } else if (p.width <= 0) {
         // Cosmetic: one pixel whatever the mapping; like a Windows pen it leaves out the last
         // pixel of a line.
         pen.setWidth(0);
@@ -299,8 +304,12 @@ void QtCanvas::DevPolyline(const IPoint* pts, size_t n) {
 void QtCanvas::DrawPolyline(const IPoint* pts, size_t n, ShapeCache* cache) {
     if (n < 2 || Pen().style == PenStyle::Clear) return;
     DistinctPoints(pts, n, points_);
-    // A line that collapsed to one point leaves out that point, its last.
-    if (points_.size() < 2) return;
+    // A line that collapsed to one point still shows the pen's dot; wide strokes as runs have
+    // it as the dot of their single point.
+    if (points_.size() < 2 && !StrokeAsRuns()) {
+        DrawDot(points_[0], cache);
+        return;
+    }
     if (WidePenOnRaster()) Simplify(points_);
     if (StrokeAsRuns()) {
         if (CanKeep()) {
@@ -322,6 +331,27 @@ void QtCanvas::DrawPolyline(const IPoint* pts, size_t n, ShapeCache* cache) {
     }
     ApplyState(true, false);
     painter_.drawPolyline(ToQPolygon(points_));
+}
+
+void QtCanvas::DrawDot(IPoint p, ShapeCache* cache) {
+    if (Raster() && (Pen().width <= 0 || DevicePenWidth() <= 1)) {
+        // The one pixel a line starting there takes first.
+        if (Pen().width <= 0 && OwnRasterFits(points_)) {
+            NewShape().outlinePixels.push_back(p);
+            DrawDerived(cache, ShapeCall::Polyline, IRect{});
+            return;
+        }
+        if (!DrawableArea().Contains(p)) return;
+        runs_.assign(1, PixelRun{p.y, p.x, p.x});
+        FillRuns();
+        return;
+    }
+    const double radius = CurrentPen().widthF() / 2;
+    QPainterPath dot;
+    dot.addEllipse(QPointF(p.x, p.y), radius, radius);
+    ApplyState(false, false);
+    painter_.setBrush(ToQColor(Pen().color));
+    painter_.drawPath(dot);
 }
 
 void QtCanvas::DevPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons) {

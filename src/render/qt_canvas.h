@@ -7,8 +7,9 @@
 //   lines their last pixel); exclusive-or and not-exclusive-or mixing work as raster operations;
 // - a vector device (PDF, SVG, printer): device units are the device's own units (see
 //   render_targets.h); shapes use their exact outlines, and every mix mode paints as copy.
-// A pen of width 0 is a cosmetic hairline: one pixel on an image, the thinnest line the PDF
-// viewer, SVG renderer or printer can draw elsewhere.
+// A pen of width 0 is a hairline: one pixel on an image, a line of kVectorHairlineMm elsewhere.
+// A line whose points all fall on one device point draws the pen's dot (one pixel for a
+// hairline), as a round pen draws a line shorter than its width.
 //
 // On an image, pens wider than a pixel are drawn as the pixel runs of wide_stroke.h (round ends
 // and corners). Where the picture is a 32-bit image drawn in copy mode without smoothing, the
@@ -31,6 +32,14 @@ namespace pw {
 class QtCanvas : public Canvas {
   public:
     enum class DeviceKind { Raster, Vector };
+
+    // Width of a hairline on vector devices (PDF, SVG, printer). A cosmetic line of no width is
+    // drawn one device pixel wide by some readers and not at all by others, and at a printer's
+    // resolution it is too fine to see; so a hairline gets a real width, with round ends and
+    // corners: that of one pixel at 150 dpi, the resolution pictures are made at by default,
+    // so that a page shows the lines a picture shows. 0.17 mm is also what laser printers and
+    // engraving tools reproduce reliably.
+    static constexpr double kVectorHairlineMm = 25.4 / 150;
 
     // The painter must be active on its device; deviceBounds is the device area in device units
     // (the clip box without a clip), dotsPerInch the device resolution.
@@ -87,6 +96,10 @@ class QtCanvas : public Canvas {
     // Sets the painter's composition, smoothing, pen and brush from the canvas state.
     void ApplyState(bool withPen, bool withBrush);
     QPen MakePen() const;
+    // Device width of a hairline on a vector device.
+    double VectorHairlineWidth() const { return kVectorHairlineMm * dotsPerInch_ / 25.4; }
+    // The pen's dot at p, for a line that collapsed to that one point.
+    void DrawDot(IPoint p, ShapeCache* cache);
     QBrush MakeBrush() const;
     // The Qt pen and brush of the canvas state, made again only when the state changed.
     const QPen& CurrentPen();

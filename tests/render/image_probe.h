@@ -14,6 +14,11 @@ Color PixelColor(const QImage& image, int x, int y);
 QRect PaintedBox(const QImage& image, Color ground);
 // Number of pixels of exactly that colour.
 int CountColor(const QImage& image, Color c);
+// The ink of a picture on white: each pixel's darkness (0 white .. 1 black) summed up.
+double InkAmount(const QImage& image);
+// Number of separate marks: groups of pixels darker than the grey level (0..255) that touch
+// each other, at a side or a corner.
+int InkMarks(const QImage& image, int darkerThan = 255);
 
 // Compares two black-on-white pictures, given as "is this pixel black" tests, over the square
 // [from, to) of both axes. Each pixel only one of them has is passed to lone(x, y, nearCommon),
