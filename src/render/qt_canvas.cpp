@@ -8,6 +8,7 @@
 
 #include "render/glyph_path.h"
 #include "render/hairline.h"
+#include "render/huge_pen.h"
 #include "render/vector_hatch.h"
 #include "render/wide_stroke.h"
 
@@ -88,9 +89,10 @@ QPen QtCanvas::MakePen() const {
         pen.setJoinStyle(Qt::MiterJoin);
     } else {
         // Round ends and corners as a Windows pen has them. Up to four pixels a bevelled corner
-        // covers the same pixels within one and strokes much faster.
+        // covers the same pixels within one and strokes much faster. (The width goes in as a
+        // real number: the painter refuses whole numbers beyond 32767.)
         int width = DevicePenWidth();
-        pen.setWidth(width);
+        pen.setWidthF(width);
         pen.setCapStyle(Qt::RoundCap);
         pen.setJoinStyle(width <= 4 ? Qt::BevelJoin : Qt::RoundJoin);
     }
@@ -231,15 +233,48 @@ bool QtCanvas::VectorHatched() const {
     return !Raster() && Brush().style >= bsHorizontal && Brush().style <= bsDiagCross;
 }
 
-void QtCanvas::DrawArea(const QPainterPath& shape) {
+bool QtCanvas::HugePen() const {
+    if (Pen().style != PenStyle::Solid || Pen().width <= 0) return false;
+    const IRect a = DrawableArea();
+    return DevicePenWidth() / 2.0 > std::hypot(double(a.x2) - a.x1, double(a.y2) - a.y1);
+}
+
+void QtCanvas::StrokeHuge(const QList<QPolygonF>& outlines) {
+    // A little beyond the drawable area, so that no edge of the cut shows within it.
+    const IRect a = DrawableArea();
+    const QRectF area = QRectF(QPointF(a.x1, a.y1), QPointF(a.x2, a.y2)).adjusted(-2, -2, 2, 2);
+    QPainterPath covered;
+    covered.setFillRule(Qt::WindingFill);
+    for (const QPolygonF& line : outlines)
+        covered.addPath(HugeStrokeArea(line, DevicePenWidth() / 2.0, area));
+    ApplyState(false, false);
+    painter_.setBrush(ToQColor(Pen().color));
+    painter_.drawPath(covered);
+}
+
+void QtCanvas::FillArea(const QPainterPath& shape) {
     if (!VectorHatched()) {
-        ApplyState(true, true);
+        ApplyState(false, true);
         painter_.drawPath(shape);
         return;
     }
     ApplyState(false, false);
     painter_.setBrush(ToQColor(Brush().color));
     painter_.drawPath(VectorHatch(shape, Brush().style, 8 * HatchScale(), HatchScale()));
+}
+
+void QtCanvas::DrawArea(const QPainterPath& shape) {
+    const bool huge = HugePen();
+    if (!VectorHatched() && !huge) {
+        ApplyState(true, true);
+        painter_.drawPath(shape);
+        return;
+    }
+    if (Brush().style != bsClear) FillArea(shape);
+    if (huge) {
+        StrokeHuge(shape.toSubpathPolygons());
+        return;
+    }
     ApplyState(true, false);
     painter_.drawPath(shape);
 }
@@ -329,6 +364,10 @@ void QtCanvas::DrawPolyline(const IPoint* pts, size_t n, ShapeCache* cache) {
         DrawDerived(cache, ShapeCall::Polyline, IRect{});
         return;
     }
+    if (HugePen()) {
+        StrokeHuge({QPolygonF(ToQPolygon(points_))});
+        return;
+    }
     ApplyState(true, false);
     painter_.drawPolyline(ToQPolygon(points_));
 }
@@ -344,6 +383,10 @@ void QtCanvas::DrawDot(IPoint p, ShapeCache* cache) {
         if (!DrawableArea().Contains(p)) return;
         runs_.assign(1, PixelRun{p.y, p.x, p.x});
         FillRuns();
+        return;
+    }
+    if (HugePen()) {
+        StrokeHuge({QPolygonF{QPointF(p.x, p.y)}});
         return;
     }
     const double radius = CurrentPen().widthF() / 2;
@@ -387,7 +430,7 @@ void QtCanvas::DrawPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     // With the outline drawn as runs the painter only fills.
     const bool painterPen = !runs;
     const bool filled = Brush().style != bsClear;
-    if (single && !VectorHatched()) {
+    if (single && !VectorHatched() && !HugePen()) {
         if (painterPen || filled) {
             ApplyState(painterPen, true);
             painter_.drawPolygon(ToQPolygon(outlinePoints_), rule);
@@ -467,6 +510,10 @@ void QtCanvas::DevArc(const IRect& box, IPoint start, IPoint end) {
     QPainterPath path;
     path.arcMoveTo(b, from);
     path.arcTo(b, from, mirrored ? -sweep : sweep);
+    if (HugePen()) {
+        StrokeHuge(path.toSubpathPolygons());
+        return;
+    }
     ApplyState(true, false);
     painter_.drawPath(path);
 }

@@ -147,6 +147,11 @@ class QtCanvas : public Canvas {
     // Fills and outlines an area with the current brush and pen (hatches on vector devices as
     // stripes).
     void DrawArea(const QPainterPath& shape);
+    void FillArea(const QPainterPath& shape);
+    // Whether the pen is wider than the drawable area, and its stroke along the outlines (closed
+    // ones ending on their first point) filled as huge_pen.h cuts it.
+    bool HugePen() const;
+    void StrokeHuge(const QList<QPolygonF>& outlines);
     // The box of a rectangle, ellipse or arc in painter coordinates (normalised; on an image
     // the right and bottom edge excluded, outlines through the pixel centres).
     QRectF ShapeBox(const IRect& r, double shift) const;
