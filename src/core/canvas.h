@@ -107,8 +107,6 @@ public:
     TextMetrics GetTextMetrics() const;
 
     // --- Drawing, logical coordinates ---
-    // A line whose points are all one logical point draws nothing. One of some length whose
-    // points all map to one device point draws the pen's dot there (one pixel for a hairline).
     void MoveTo(IPoint p) { position_ = p; }
     void LineTo(IPoint p);
     IPoint CurrentPosition() const { return position_; }
@@ -166,6 +164,10 @@ protected:
     virtual void DevEllipseKeep(const IRect& r, ShapeCache& cache);
 
     const std::optional<IRect>& DeviceClip() const { return clip_; }
+    // Whether the polyline being drawn has length in logical units. A device draws a line of
+    // some length whose points all fall on one device point as the pen's dot (one pixel for a
+    // hairline), and one whose points are all one logical point not at all.
+    bool LineHasLength() const { return lineHasLength_; }
 
 private:
     void AdjustIsotropic();
@@ -183,6 +185,7 @@ private:
     IPoint position_{0, 0};
     std::optional<IRect> clip_;
     std::vector<IPoint> scratch_;
+    bool lineHasLength_ = true;
 };
 
 }  // namespace pw

@@ -339,10 +339,10 @@ void QtCanvas::DevPolyline(const IPoint* pts, size_t n) {
 void QtCanvas::DrawPolyline(const IPoint* pts, size_t n, ShapeCache* cache) {
     if (n < 2 || Pen().style == PenStyle::Clear) return;
     DistinctPoints(pts, n, points_);
-    // A line that collapsed to one point still shows the pen's dot; wide strokes as runs have
-    // it as the dot of their single point.
-    if (points_.size() < 2 && !StrokeAsRuns()) {
-        DrawDot(points_[0], cache);
+    // A line that collapsed to one point still shows the pen's dot (wide strokes as runs have
+    // it as the dot of their single point); one of no length at all shows nothing.
+    if (points_.size() < 2 && (!LineHasLength() || !StrokeAsRuns())) {
+        if (LineHasLength()) DrawDot(points_[0], cache);
         return;
     }
     if (WidePenOnRaster()) Simplify(points_);
