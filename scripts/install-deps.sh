@@ -15,8 +15,8 @@ PACKAGES=(
   fonts-liberation2 fontconfig
   # headless runs of the window and screenshots
   xvfb xauth x11-utils imagemagick
-  # readers of our outputs that are not ours: SVG (rsvg-convert), PDF (pdftoppm, pdftotext)
-  librsvg2-bin poppler-utils
+  # independent readers of our outputs in the tests (PDF, SVG)
+  poppler-utils librsvg2-bin
 )
 
 missing=()

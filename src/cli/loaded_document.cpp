@@ -1,10 +1,7 @@
 #include "cli/loaded_document.h"
 
-#include <QSaveFile>
-#include <QString>
-#include <filesystem>
-
 #include "cli/cli_options.h"
+#include "core/document_file.h"
 #include "core/stream.h"
 
 namespace pw::cli {
@@ -26,21 +23,21 @@ std::string OneLine(std::string text) {
 }  // namespace
 
 LoadedDocument LoadDocument(const std::string& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) throw UsageError(CannotOpenMessage(path));
     std::vector<uint8_t> data;
     try {
-        data = ReadWholeFile(path);
+        data = ReadDocumentFileBytes(path);
     } catch (const FileError& e) {
         throw UsageError(e.what());
     }
     LoadedDocument doc;
-    if (data.size() >= 41) doc.version = FormatVersion::FromHeader(data.data() + 37).text;
     doc.panels.push_back(std::make_unique<TPlatine>());
     try {
         ReadDocument(
             data, *doc.panels[0],
             [&]() -> TPlatine& { return *doc.panels.emplace_back(std::make_unique<TPlatine>()); }, doc.views);
+        // The reader has judged the header by now: its version is one this program knows.
+        if (data.size() >= kPanelHeaderBytes)
+            doc.version = FormatVersion::FromHeader(data.data() + kPanelHeaderBytes - 4).text;
     } catch (const VersionError& e) {
         throw ReadFailure(OneLine(e.Text()));
     } catch (const StreamError& e) {
@@ -57,13 +54,10 @@ std::vector<uint8_t> DocumentBytes(const LoadedDocument& doc) {
 }
 
 void SaveOutput(const std::string& path, const char* data, size_t size) {
-    QSaveFile file(QString::fromStdString(path));
-    bool ok = file.open(QIODevice::WriteOnly);
-    ok = ok && file.write(data, static_cast<qint64>(size)) == static_cast<qint64>(size);
-    ok = ok && file.commit();
-    if (!ok) {
-        file.cancelWriting();
-        throw UsageError(CannotCreateMessage(path));
+    try {
+        WriteWholeFile(path, std::span(reinterpret_cast<const uint8_t*>(data), size));
+    } catch (const FileError& e) {
+        throw UsageError(e.what());
     }
 }
 

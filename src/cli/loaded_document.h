@@ -25,15 +25,16 @@ struct LoadedDocument {
     std::vector<TPlatine*> PanelPointers() const;
 };
 
-// Reads the file; a missing or unreadable file fails with UsageError, bad contents with
-// ReadFailure. Every element ends up deselected.
+// Reads the file through the bounded document file reader; a file that is missing, unreadable,
+// not a regular file or too large fails with UsageError, bad contents with ReadFailure. Every
+// element ends up deselected.
 LoadedDocument LoadDocument(const std::string& path);
 
 // Writes the document (all panels and views) to bytes as the program saves it.
 std::vector<uint8_t> DocumentBytes(const LoadedDocument& doc);
 
-// Writes bytes to the path through a temporary file in the same directory that replaces the
-// target only when complete; fails with UsageError (exit status 2).
+// Writes bytes to the path as the program saves a document (WriteWholeFile); fails with
+// UsageError (exit status 2).
 void SaveOutput(const std::string& path, const char* data, size_t size);
 
 }  // namespace pw::cli

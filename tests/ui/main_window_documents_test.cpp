@@ -1,5 +1,7 @@
 // Documents in the main window: the save prompt, saving and opening, multi-panel files,
 // import, failed reads and writes.
+#include <sys/stat.h>
+
 #include <QStackedWidget>
 #include <filesystem>
 
@@ -145,6 +147,22 @@ TEST_F(Documents, SaveWritesTheNamedFileAndLeavesNoTemporaryFile) {
         EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
 }
 
+TEST_F(Documents, SavingThroughALinkKeepsTheLinkAndTheTargetsMode) {
+    namespace fs = std::filesystem;
+    const std::string target = home.File("target.fpl"), link = home.File("link.fpl");
+    TPlatine empty;
+    WriteDocumentFile(target, {&empty});
+    const size_t emptySize = Bytes(target).size();
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("target.fpl", link);
+    ASSERT_TRUE(window->OpenDocument(link, false));
+    AddBox(100, 100, 500, 500);
+    Trigger("Speichern1");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_GT(Bytes(target).size(), emptySize);  // the box went to the target
+}
+
 TEST_F(Documents, AFailedSaveAsKeepsTheCurrentFile) {
     AddBox(100, 100, 500, 500);
     const std::string bad = home.File("no/such/dir/x.fpl");
@@ -243,6 +261,14 @@ TEST_F(Documents, AMissingFileIsReportedWithItsPath) {
     EXPECT_FALSE(window->OpenDocument(path, true));
     ASSERT_EQ(prompts.Count("Error"), 1);
     EXPECT_EQ(prompts.asked.back().text.toStdString(), "Datei " + path + " kann nicht geöffnet werden");
+}
+
+TEST_F(Documents, AFifoIsRefusedWithoutWaitingForAWriter) {
+    const std::string path = home.File("rohr.fpl");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    EXPECT_FALSE(window->OpenDocument(path, true));
+    ASSERT_EQ(prompts.Count("Error"), 1);
+    EXPECT_EQ(prompts.asked.back().text.toStdString(), path + " ist keine gewöhnliche Datei");
 }
 
 TEST_F(Documents, ImportAddsThePanelsAsNewTabsAndKeepsTheCurrentFile) {

@@ -5,10 +5,29 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ui/dialogs/decimal_validator.h"
 #include "ui/dialogs/dialog_frame.h"
 #include "ui/dialogs/number_field.h"
 
 namespace pw {
+
+QString GridFieldLabel(GridField field) {
+    switch (field) {
+        case GridField::UrsprungXEdit:
+            return TrQ("Ursprung X", "Origin X");
+        case GridField::UrsprungYEdit:
+            return TrQ("Ursprung Y", "Origin Y");
+        case GridField::FangEdit:
+            break;
+    }
+    return TrQ("Fang", "Capture");
+}
+
+QString GridRangeMessage(GridField field, const QString& unit) {
+    const GridFieldRange range = RangeOf(field);
+    return RangeMessage(GridFieldLabel(field), static_cast<double>(range.minimum / 50),
+                        static_cast<double>(range.maximum / 50), unit);
+}
 
 TRasterDlg::TRasterDlg(QWidget* parent, const QString& unit) : QDialog(parent) {
     setObjectName(QStringLiteral("RasterDlg"));
@@ -24,9 +43,9 @@ TRasterDlg::TRasterDlg(QWidget* parent, const QString& unit) : QDialog(parent) {
     const struct {
         QString label;
         NumberField* field;
-    } rows[] = {{TrQ("Ursprung X", "Origin X"), UrsprungXEdit},
-                {TrQ("Ursprung Y", "Origin Y"), UrsprungYEdit},
-                {TrQ("Fang", "Capture"), FangEdit}};
+    } rows[] = {{GridFieldLabel(GridField::UrsprungXEdit), UrsprungXEdit},
+                {GridFieldLabel(GridField::UrsprungYEdit), UrsprungYEdit},
+                {GridFieldLabel(GridField::FangEdit), FangEdit}};
     int row = 0;
     for (const auto& r : rows) {
         grid->addWidget(new QLabel(r.label, this), row, 0);
