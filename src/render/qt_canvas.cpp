@@ -76,7 +76,7 @@ QPen QtCanvas::MakePen() const {
     const PenState& p = Pen();
     if (p.style == PenStyle::Clear) return QPen(Qt::NoPen);
     QPen pen(ToQColor(p.color));
-    if (p.width <= 0 && !Raster()) {
+    if (p.width <= 0 && !Raster() && !deviceHairlines_) {
         // A hairline on paper: see kVectorHairlineMm.
         pen.setWidthF(VectorHairlineWidth());
         pen.setCapStyle(Qt::RoundCap);
@@ -389,9 +389,13 @@ void QtCanvas::DrawDot(IPoint p, ShapeCache* cache) {
         StrokeHuge({QPolygonF{QPointF(p.x, p.y)}});
         return;
     }
-    const double radius = CurrentPen().widthF() / 2;
+    // A cosmetic pen's dot is the device pixel at p.
+    const double width = CurrentPen().widthF();
     QPainterPath dot;
-    dot.addEllipse(QPointF(p.x, p.y), radius, radius);
+    if (width > 0)
+        dot.addEllipse(QPointF(p.x, p.y), width / 2, width / 2);
+    else
+        dot.addRect(p.x, p.y, 1, 1);
     ApplyState(false, false);
     painter_.setBrush(ToQColor(Pen().color));
     painter_.drawPath(dot);

@@ -7,7 +7,8 @@
 //   lines their last pixel); exclusive-or and not-exclusive-or mixing work as raster operations;
 // - a vector device (PDF, SVG, printer): device units are the device's own units (see
 //   render_targets.h); shapes use their exact outlines, and every mix mode paints as copy.
-// A pen of width 0 is a hairline: one pixel on an image, a line of kVectorHairlineMm elsewhere.
+// A pen of width 0 is a hairline: one pixel on an image or a printer, a line of kVectorHairlineMm
+// in PDF and SVG drawings.
 // A line whose points all fall on one device point draws the pen's dot (one pixel for a
 // hairline), as a round pen draws a line shorter than its width.
 //
@@ -33,13 +34,12 @@ class QtCanvas : public Canvas {
   public:
     enum class DeviceKind { Raster, Vector };
 
-    // Width of a hairline on vector devices (PDF, SVG, printer). A cosmetic line of no width is
-    // drawn one device pixel wide by some readers and not at all by others, and at a printer's
-    // resolution it is too fine to see; so a hairline gets a real width, with round ends and
-    // corners: that of one pixel at 150 dpi, the resolution pictures are made at by default,
-    // so that a page shows the lines a picture shows. 0.17 mm is also what laser printers and
-    // engraving tools reproduce reliably.
-    static constexpr double kVectorHairlineMm = 25.4 / 150;
+    // Width of a hairline in PDF and SVG drawings. A cosmetic line of no width is drawn one
+    // device pixel wide by some readers and not at all by others; so a hairline gets a real
+    // width, with round ends and corners: 0.1 mm, the thinnest line print shops (0.25 pt, 0.09 mm) and
+    // engraving tools reproduce reliably, and one pixel at 254 dpi, so that a page at that resolution shows
+    // the lines a picture shows.
+    static constexpr double kVectorHairlineMm = 0.1;
 
     // The painter must be active on its device; deviceBounds is the device area in device units
     // (the clip box without a clip), dotsPerInch the device resolution.
@@ -49,6 +49,12 @@ class QtCanvas : public Canvas {
     DeviceKind Kind() const { return kind_; }
     double DotsPerInch() const { return dotsPerInch_; }
     void SetDeviceBounds(const IRect& r) { bounds_ = r; }
+    // On a vector device that has dots of its own (a printer), hairlines are its thinnest line,
+    // one dot, as a cosmetic pen prints, rather than kVectorHairlineMm wide.
+    void SetDeviceHairlines(bool on) {
+        deviceHairlines_ = on;
+        penValid_ = false;
+    }
 
     // Polygon fills and one-pixel outlines on 32-bit images in copy mode are computed by the
     // canvas itself (scan_fill.h, hairline.h), pixel for pixel as the painter draws them; off,
@@ -162,6 +168,7 @@ class QtCanvas : public Canvas {
     double dotsPerInch_;
     bool antialiasing_ = false;
     bool ownRaster_ = true;
+    bool deviceHairlines_ = false;
 
     QPen pen_;
     PenState penKey_;

@@ -10,7 +10,6 @@
 #include <set>
 
 #include "render/image_probe.h"
-#include "render/memory_limit.h"
 #include "render/render_targets.h"
 
 using namespace pw;
