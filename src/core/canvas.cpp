@@ -235,14 +235,25 @@ TextMetrics Canvas::GetTextMetrics() const {
     return FontEngine::Instance().Metrics(font_);
 }
 
+namespace {
+// Whether any of the points differs from the first.
+bool HasLength(const IPoint* pts, size_t n) {
+    for (size_t i = 1; i < n; ++i)
+        if (!(pts[i] == pts[0])) return true;
+    return false;
+}
+}  // namespace
+
 void Canvas::LineTo(IPoint p) {
     IPoint pts[2] = {LPtoDP(position_), LPtoDP(p)};
+    lineHasLength_ = !(position_ == p);
     position_ = p;
     DevPolyline(pts, 2);
 }
 
 void Canvas::Polyline(const IPoint* pts, size_t n) {
     if (n < 2) return;
+    lineHasLength_ = HasLength(pts, n);
     scratch_.resize(n);
     PointMapper(windowOrg_, windowExt_, viewportOrg_, viewportExt_).Map(pts, scratch_.data(), n);
     DevPolyline(scratch_.data(), n);
@@ -270,6 +281,7 @@ void Canvas::PolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygo
 void Canvas::Polyline(const std::vector<IPoint>& pts, ShapeCache& cache) {
     const size_t n = pts.size();
     if (n < 2) return;
+    lineHasLength_ = HasLength(pts.data(), n);
     if (!cache.Empty() && DevRedraw(ShapeCall::Polyline, IRect{}, cache)) return;
     scratch_.resize(n);
     PointMapper(windowOrg_, windowExt_, viewportOrg_, viewportExt_).Map(pts.data(), scratch_.data(), n);

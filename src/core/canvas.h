@@ -165,6 +165,10 @@ protected:
     virtual void DevEllipseKeep(const IRect& r, ShapeCache& cache);
 
     const std::optional<IRect>& DeviceClip() const { return clip_; }
+    // Whether the polyline being drawn has length in logical units. A device draws a line of
+    // some length whose points all fall on one device point as the pen's dot (one pixel for a
+    // hairline), and one whose points are all one logical point not at all.
+    bool LineHasLength() const { return lineHasLength_; }
 
 private:
     void AdjustIsotropic();
@@ -182,6 +186,7 @@ private:
     IPoint position_{0, 0};
     std::optional<IRect> clip_;
     std::vector<IPoint> scratch_;
+    bool lineHasLength_ = true;
 };
 
 }  // namespace pw

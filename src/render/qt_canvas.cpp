@@ -8,6 +8,7 @@
 
 #include "render/glyph_path.h"
 #include "render/hairline.h"
+#include "render/huge_pen.h"
 #include "render/vector_hatch.h"
 #include "render/wide_stroke.h"
 
@@ -75,7 +76,12 @@ QPen QtCanvas::MakePen() const {
     const PenState& p = Pen();
     if (p.style == PenStyle::Clear) return QPen(Qt::NoPen);
     QPen pen(ToQColor(p.color));
-    if (p.width <= 0) {
+    if (p.width <= 0 && !Raster() && !deviceHairlines_) {
+        // A hairline on paper: see kVectorHairlineMm.
+        pen.setWidthF(VectorHairlineWidth());
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+    } else if (p.width <= 0) {
         // Cosmetic: one pixel whatever the mapping; like a Windows pen it leaves out the last
         // pixel of a line.
         pen.setWidth(0);
@@ -83,9 +89,10 @@ QPen QtCanvas::MakePen() const {
         pen.setJoinStyle(Qt::MiterJoin);
     } else {
         // Round ends and corners as a Windows pen has them. Up to four pixels a bevelled corner
-        // covers the same pixels within one and strokes much faster.
+        // covers the same pixels within one and strokes much faster. (The width goes in as a
+        // real number: the painter refuses whole numbers beyond 32767.)
         int width = DevicePenWidth();
-        pen.setWidth(width);
+        pen.setWidthF(width);
         pen.setCapStyle(Qt::RoundCap);
         pen.setJoinStyle(width <= 4 ? Qt::BevelJoin : Qt::RoundJoin);
     }
@@ -226,15 +233,48 @@ bool QtCanvas::VectorHatched() const {
     return !Raster() && Brush().style >= bsHorizontal && Brush().style <= bsDiagCross;
 }
 
-void QtCanvas::DrawArea(const QPainterPath& shape) {
+bool QtCanvas::HugePen() const {
+    if (Pen().style != PenStyle::Solid || Pen().width <= 0) return false;
+    const IRect a = DrawableArea();
+    return DevicePenWidth() / 2.0 > std::hypot(double(a.x2) - a.x1, double(a.y2) - a.y1);
+}
+
+void QtCanvas::StrokeHuge(const QList<QPolygonF>& outlines) {
+    // A little beyond the drawable area, so that no edge of the cut shows within it.
+    const IRect a = DrawableArea();
+    const QRectF area = QRectF(QPointF(a.x1, a.y1), QPointF(a.x2, a.y2)).adjusted(-2, -2, 2, 2);
+    QPainterPath covered;
+    covered.setFillRule(Qt::WindingFill);
+    for (const QPolygonF& line : outlines)
+        covered.addPath(HugeStrokeArea(line, DevicePenWidth() / 2.0, area));
+    ApplyState(false, false);
+    painter_.setBrush(ToQColor(Pen().color));
+    painter_.drawPath(covered);
+}
+
+void QtCanvas::FillArea(const QPainterPath& shape) {
     if (!VectorHatched()) {
-        ApplyState(true, true);
+        ApplyState(false, true);
         painter_.drawPath(shape);
         return;
     }
     ApplyState(false, false);
     painter_.setBrush(ToQColor(Brush().color));
     painter_.drawPath(VectorHatch(shape, Brush().style, 8 * HatchScale(), HatchScale()));
+}
+
+void QtCanvas::DrawArea(const QPainterPath& shape) {
+    const bool huge = HugePen();
+    if (!VectorHatched() && !huge) {
+        ApplyState(true, true);
+        painter_.drawPath(shape);
+        return;
+    }
+    if (Brush().style != bsClear) FillArea(shape);
+    if (huge) {
+        StrokeHuge(shape.toSubpathPolygons());
+        return;
+    }
     ApplyState(true, false);
     painter_.drawPath(shape);
 }
@@ -299,8 +339,12 @@ void QtCanvas::DevPolyline(const IPoint* pts, size_t n) {
 void QtCanvas::DrawPolyline(const IPoint* pts, size_t n, ShapeCache* cache) {
     if (n < 2 || Pen().style == PenStyle::Clear) return;
     DistinctPoints(pts, n, points_);
-    // A line that collapsed to one point leaves out that point, its last.
-    if (points_.size() < 2) return;
+    // A line that collapsed to one point still shows the pen's dot (wide strokes as runs have
+    // it as the dot of their single point); one of no length at all shows nothing.
+    if (points_.size() < 2 && (!LineHasLength() || !StrokeAsRuns())) {
+        if (LineHasLength()) DrawDot(points_[0], cache);
+        return;
+    }
     if (WidePenOnRaster()) Simplify(points_);
     if (StrokeAsRuns()) {
         if (CanKeep()) {
@@ -320,8 +364,41 @@ void QtCanvas::DrawPolyline(const IPoint* pts, size_t n, ShapeCache* cache) {
         DrawDerived(cache, ShapeCall::Polyline, IRect{});
         return;
     }
+    if (HugePen()) {
+        StrokeHuge({QPolygonF(ToQPolygon(points_))});
+        return;
+    }
     ApplyState(true, false);
     painter_.drawPolyline(ToQPolygon(points_));
+}
+
+void QtCanvas::DrawDot(IPoint p, ShapeCache* cache) {
+    if (Raster() && (Pen().width <= 0 || DevicePenWidth() <= 1)) {
+        // The one pixel a line starting there takes first.
+        if (Pen().width <= 0 && OwnRasterFits(points_)) {
+            NewShape().outlinePixels.push_back(p);
+            DrawDerived(cache, ShapeCall::Polyline, IRect{});
+            return;
+        }
+        if (!DrawableArea().Contains(p)) return;
+        runs_.assign(1, PixelRun{p.y, p.x, p.x});
+        FillRuns();
+        return;
+    }
+    if (HugePen()) {
+        StrokeHuge({QPolygonF{QPointF(p.x, p.y)}});
+        return;
+    }
+    // A cosmetic pen's dot is the device pixel at p.
+    const double width = CurrentPen().widthF();
+    QPainterPath dot;
+    if (width > 0)
+        dot.addEllipse(QPointF(p.x, p.y), width / 2, width / 2);
+    else
+        dot.addRect(p.x, p.y, 1, 1);
+    ApplyState(false, false);
+    painter_.setBrush(ToQColor(Pen().color));
+    painter_.drawPath(dot);
 }
 
 void QtCanvas::DevPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons) {
@@ -357,7 +434,7 @@ void QtCanvas::DrawPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     // With the outline drawn as runs the painter only fills.
     const bool painterPen = !runs;
     const bool filled = Brush().style != bsClear;
-    if (single && !VectorHatched()) {
+    if (single && !VectorHatched() && !HugePen()) {
         if (painterPen || filled) {
             ApplyState(painterPen, true);
             painter_.drawPolygon(ToQPolygon(outlinePoints_), rule);
@@ -437,6 +514,10 @@ void QtCanvas::DevArc(const IRect& box, IPoint start, IPoint end) {
     QPainterPath path;
     path.arcMoveTo(b, from);
     path.arcTo(b, from, mirrored ? -sweep : sweep);
+    if (HugePen()) {
+        StrokeHuge(path.toSubpathPolygons());
+        return;
+    }
     ApplyState(true, false);
     painter_.drawPath(path);
 }

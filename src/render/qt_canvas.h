@@ -7,8 +7,10 @@
 //   lines their last pixel); exclusive-or and not-exclusive-or mixing work as raster operations;
 // - a vector device (PDF, SVG, printer): device units are the device's own units (see
 //   render_targets.h); shapes use their exact outlines, and every mix mode paints as copy.
-// A pen of width 0 is a cosmetic hairline: one pixel on an image, the thinnest line the PDF
-// viewer, SVG renderer or printer can draw elsewhere.
+// A pen of width 0 is a hairline: one pixel on an image or a printer, a line of kVectorHairlineMm
+// in PDF and SVG drawings.
+// A line whose points all fall on one device point draws the pen's dot (one pixel for a
+// hairline), as a round pen draws a line shorter than its width.
 //
 // On an image, pens wider than a pixel are drawn as the pixel runs of wide_stroke.h (round ends
 // and corners). Where the picture is a 32-bit image drawn in copy mode without smoothing, the
@@ -32,6 +34,13 @@ class QtCanvas : public Canvas {
   public:
     enum class DeviceKind { Raster, Vector };
 
+    // Width of a hairline in PDF and SVG drawings. A cosmetic line of no width is drawn one
+    // device pixel wide by some readers and not at all by others; so a hairline gets a real
+    // width, with round ends and corners: 0.1 mm, the thinnest line print shops (0.25 pt, 0.09 mm) and
+    // engraving tools reproduce reliably, and one pixel at 254 dpi, so that a page at that resolution shows
+    // the lines a picture shows.
+    static constexpr double kVectorHairlineMm = 0.1;
+
     // The painter must be active on its device; deviceBounds is the device area in device units
     // (the clip box without a clip), dotsPerInch the device resolution.
     QtCanvas(QPainter& painter, DeviceKind kind, const IRect& deviceBounds, double dotsPerInch);
@@ -40,6 +49,12 @@ class QtCanvas : public Canvas {
     DeviceKind Kind() const { return kind_; }
     double DotsPerInch() const { return dotsPerInch_; }
     void SetDeviceBounds(const IRect& r) { bounds_ = r; }
+    // On a vector device that has dots of its own (a printer), hairlines are its thinnest line,
+    // one dot, as a cosmetic pen prints, rather than kVectorHairlineMm wide.
+    void SetDeviceHairlines(bool on) {
+        deviceHairlines_ = on;
+        penValid_ = false;
+    }
 
     // Polygon fills and one-pixel outlines on 32-bit images in copy mode are computed by the
     // canvas itself (scan_fill.h, hairline.h), pixel for pixel as the painter draws them; off,
@@ -87,6 +102,10 @@ class QtCanvas : public Canvas {
     // Sets the painter's composition, smoothing, pen and brush from the canvas state.
     void ApplyState(bool withPen, bool withBrush);
     QPen MakePen() const;
+    // Device width of a hairline on a vector device.
+    double VectorHairlineWidth() const { return kVectorHairlineMm * dotsPerInch_ / 25.4; }
+    // The pen's dot at p, for a line that collapsed to that one point.
+    void DrawDot(IPoint p, ShapeCache* cache);
     QBrush MakeBrush() const;
     // The Qt pen and brush of the canvas state, made again only when the state changed.
     const QPen& CurrentPen();
@@ -134,6 +153,11 @@ class QtCanvas : public Canvas {
     // Fills and outlines an area with the current brush and pen (hatches on vector devices as
     // stripes).
     void DrawArea(const QPainterPath& shape);
+    void FillArea(const QPainterPath& shape);
+    // Whether the pen is wider than the drawable area, and its stroke along the outlines (closed
+    // ones ending on their first point) filled as huge_pen.h cuts it.
+    bool HugePen() const;
+    void StrokeHuge(const QList<QPolygonF>& outlines);
     // The box of a rectangle, ellipse or arc in painter coordinates (normalised; on an image
     // the right and bottom edge excluded, outlines through the pixel centres).
     QRectF ShapeBox(const IRect& r, double shift) const;
@@ -144,6 +168,7 @@ class QtCanvas : public Canvas {
     double dotsPerInch_;
     bool antialiasing_ = false;
     bool ownRaster_ = true;
+    bool deviceHairlines_ = false;
 
     QPen pen_;
     PenState penKey_;

@@ -113,6 +113,7 @@ PrinterTarget::PrinterTarget(QPagedPaintDevice& device) : device_(device) {
     canvas_ =
         std::make_unique<QtCanvas>(painter_, QtCanvas::DeviceKind::Vector,
                                    IRect{0, 0, device_.width(), device_.height()}, device_.logicalDpiX());
+    canvas_->SetDeviceHairlines(true);
 }
 
 PrinterTarget::~PrinterTarget() {

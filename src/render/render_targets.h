@@ -6,7 +6,8 @@
 //   its own size in millimetres, exact (the page box is not rounded to whole points).
 // - SvgTarget: an SVG drawing whose width and height are given in millimetres and whose view
 //   box counts device units of 0.01 mm.
-// - PrinterTarget: a printer or any other paged device, in the device's own dots.
+// - PrinterTarget: a printer or any other paged device, in the device's own dots; hairlines are
+//   one dot.
 
 #include <QBuffer>
 #include <QByteArray>

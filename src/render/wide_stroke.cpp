@@ -29,6 +29,10 @@ struct DotRow {
     int32_t dy, x1, x2;
 };
 
+// Pens up to this width keep their dot in a table; the dot of a wider one is worked out row by
+// row within the clip, so that neither work nor memory grows with the pen beyond the picture.
+constexpr int32_t kDotTableWidth = 1024;
+
 const std::vector<DotRow>& Dot(int32_t width) {
     thread_local int32_t tableWidth = -1;
     thread_local std::vector<DotRow> table;
@@ -56,6 +60,50 @@ void AddDot(IPoint c, const std::vector<DotRow>& dot, const IRect& clip, std::ve
         if (x1 <= x2)
             runs.push_back({static_cast<int32_t>(y), static_cast<int32_t>(x1), static_cast<int32_t>(x2)});
     }
+}
+
+// The dot of a pen wider than the table holds, on the rows of the clip only.
+void AddLargeDot(IPoint c, int32_t width, const IRect& clip, std::vector<PixelRun>& runs) {
+    const double r = width / 2.0;
+    const int64_t reach = width / 2 + 1;
+    const int64_t top = std::max<int64_t>(int64_t{c.y} - reach, clip.y1);
+    const int64_t bottom = std::min<int64_t>(int64_t{c.y} + reach, int64_t{clip.y2} - 1);
+    for (int64_t y = top; y <= bottom; ++y) {
+        const double e = static_cast<double>(y - c.y) + kSample;
+        if (std::fabs(e) > r) continue;
+        const double h = std::sqrt(r * r - e * e);
+        int32_t x1, x2;
+        if (SampleRange(c.x - h, c.x + h, clip.x1, clip.x2 - 1, x1, x2))
+            runs.push_back({static_cast<int32_t>(y), x1, x2});
+    }
+}
+
+// Whether the squared distance of (x, y) from the segment a -> b is at most limit.
+bool NearSegment(double x, double y, IPoint a, IPoint b, double limit) {
+    const double dx = static_cast<double>(b.x) - a.x, dy = static_cast<double>(b.y) - a.y;
+    double px = x - a.x, py = y - a.y;
+    const double len2 = dx * dx + dy * dy;
+    const double t = len2 > 0 ? std::clamp((px * dx + py * dy) / len2, 0.0, 1.0) : 0.0;
+    px -= t * dx;
+    py -= t * dy;
+    return px * px + py * py <= limit;
+}
+
+// Whether the stroke takes every pixel of the clip: the pixels sampled at the clip's four
+// corners lie well within the pen of one segment (or of a single point), whose stroke is convex.
+bool StrokeTakesClip(const IPoint* pts, size_t n, bool closed, double r, const IRect& clip) {
+    if (r <= 1 || 2 * r < std::min(clip.x2 - clip.x1, clip.y2 - clip.y1)) return false;
+    const double x1 = clip.x1 + kSample, x2 = clip.x2 - 1 + kSample;
+    const double y1 = clip.y1 + kSample, y2 = clip.y2 - 1 + kSample;
+    const double limit = (r - 1) * (r - 1);
+    const size_t segments = n == 1 ? 1 : closed ? n : n - 1;
+    for (size_t i = 0; i < segments; ++i) {
+        const IPoint a = pts[i], b = pts[(i + 1) % n];
+        if (NearSegment(x1, y1, a, b, limit) && NearSegment(x2, y1, a, b, limit) &&
+            NearSegment(x1, y2, a, b, limit) && NearSegment(x2, y2, a, b, limit))
+            return true;
+    }
+    return false;
 }
 
 // Whole numbers around a value within the coordinate range, without a library call.
@@ -165,12 +213,21 @@ void MergeRuns(std::vector<PixelRun>& runs) {
 void AddWideStroke(const IPoint* pts, size_t n, bool closed, int32_t width, const IRect& clip,
                    std::vector<PixelRun>& runs) {
     if (n == 0 || width <= 0 || clip.IsEmpty()) return;
+    const double r = width / 2.0;
+    if (StrokeTakesClip(pts, n, closed, r, clip)) {
+        for (int32_t y = clip.y1; y < clip.y2; ++y) runs.push_back({y, clip.x1, clip.x2 - 1});
+        return;
+    }
     // A segment widened by the pen is its band with a dot at each end; the dots at the joints
     // are shared by the segments that meet there.
-    const std::vector<DotRow>& dot = Dot(width);
-    const double r = width / 2.0;
+    const std::vector<DotRow>* dot = width <= kDotTableWidth ? &Dot(width) : nullptr;
     for (size_t i = 0; i < n; ++i) {
-        if (i == 0 || !(pts[i] == pts[i - 1])) AddDot(pts[i], dot, clip, runs);
+        if (i == 0 || !(pts[i] == pts[i - 1])) {
+            if (dot)
+                AddDot(pts[i], *dot, clip, runs);
+            else
+                AddLargeDot(pts[i], width, clip, runs);
+        }
         if (i + 1 < n && !(pts[i] == pts[i + 1])) AddBand(pts[i], pts[i + 1], r, clip, runs);
     }
     if (closed && n > 1 && !(pts[n - 1] == pts[0])) AddBand(pts[n - 1], pts[0], r, clip, runs);

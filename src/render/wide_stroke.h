@@ -24,7 +24,8 @@ struct PixelRun {
 // Adds the runs of a pen `width` pixels wide along the n device points (repeated points
 // allowed), with the edge from the last point back to the first when closed; only pixels inside
 // clip (right and bottom edge excluded) are given. A single point gives the pen's dot. The runs
-// of several calls may overlap until MergeRuns.
+// of several calls may overlap until MergeRuns. However wide the pen, the runs and the work stay
+// within a few per row of the clip and point; a pen that takes the whole clip gives one run per row.
 void AddWideStroke(const IPoint* pts, size_t n, bool closed, int32_t width, const IRect& clip,
                    std::vector<PixelRun>& runs);
 

@@ -1,8 +1,12 @@
 #pragma once
-// Reading back what a canvas painted: pixel colours and the extent of painted areas.
+// Reading back what a canvas painted: pixel colours, the extent of painted areas, ink, marks
+// along a line; SVG and PDF drawn by programs not ours; work under a memory limit.
 
+#include <QByteArray>
 #include <QImage>
 #include <QRect>
+#include <cstddef>
+#include <functional>
 
 #include "core/color.h"
 
@@ -14,6 +18,21 @@ Color PixelColor(const QImage& image, int x, int y);
 QRect PaintedBox(const QImage& image, Color ground);
 // Number of pixels of exactly that colour.
 int CountColor(const QImage& image, Color c);
+// The ink of a picture on white: each pixel's darkness (0 white .. 1 black) summed up.
+double InkAmount(const QImage& image);
+// Number of separate stretches of columns that hold a pixel darker than the grey level (0..255):
+// the marks along a horizontal line.
+int InkStretches(const QImage& image, int darkerThan = 255);
+
+// Drawn by programs that are not ours, at a resolution on white (a null image when they fail):
+// an SVG by rsvg-convert, the first page of a PDF by pdftoppm with smoothed edges, so that thin
+// lines keep their ink (pdf_readback.h draws pages unsmoothed).
+QImage SvgAsPicture(const QByteArray& svg, int dotsPerInch);
+QImage SmoothPdfPage(const QByteArray& pdf, int dotsPerInch);
+
+// Runs work in a child process whose address space may grow only extraBytes beyond the test's,
+// so that a runaway allocation fails there; true when it ended normally and work said true.
+bool SucceedsWithinMemory(size_t extraBytes, const std::function<bool()>& work);
 
 // Compares two black-on-white pictures, given as "is this pixel black" tests, over the square
 // [from, to) of both axes. Each pixel only one of them has is passed to lone(x, y, nearCommon),

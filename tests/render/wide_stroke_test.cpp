@@ -48,6 +48,24 @@ TEST(WideStroke, APointGivesThePensDot) {
               (std::vector<PixelRun>{{8, 9, 10}, {9, 8, 11}, {10, 8, 11}, {11, 9, 10}}));
 }
 
+TEST(WideStroke, PensOfABillionPixelsCostWhatTheClipCosts) {
+    // A dot that takes the whole clip, one whose rim crosses it at x = 100, and the band of a far
+    // segment whose edge crosses it at y = 100, each held to a few hundred megabytes.
+    const IRect clip{0, 0, 300, 200};
+    std::vector<PixelRun> whole, left, top;
+    for (int32_t y = 0; y < 200; ++y) {
+        whole.push_back({y, 0, 299});
+        left.push_back({y, 0, 99});
+        if (y < 100) top.push_back({y, 0, 299});
+    }
+    constexpr int32_t kWidth = 1'000'000'000;
+    EXPECT_TRUE(test::SucceedsWithinMemory(256 << 20, [&] {
+        return Runs({{150, 100}}, false, kWidth, clip) == whole &&
+               Runs({{-499'999'900, 100}}, false, kWidth, clip) == left &&
+               Runs({{-400'000'000, -499'999'900}, {400'000'000, -499'999'900}}, false, kWidth, clip) == top;
+    }));
+}
+
 TEST(WideStroke, ClosedOutlinesAddTheEdgeBackToTheStart) {
     const std::vector<IPoint> corner{{10, 10}, {30, 10}, {30, 30}};
     auto pixels = [](const std::vector<PixelRun>& runs) {
