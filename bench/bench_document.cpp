@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "core/document.h"
+#include "panel/document.h"
 #include "core/registry.h"
 #include "elements/bohrung.h"
 #include "elements/gruppe.h"

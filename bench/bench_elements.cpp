@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/null_canvas.h"
-#include "core/platine.h"
+#include "panel/platine.h"
 #include "elements/bogen.h"
 #include "elements/bohrung.h"
 #include "elements/kreis.h"

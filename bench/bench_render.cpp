@@ -10,7 +10,7 @@
 #include <random>
 
 #include "core/null_canvas.h"
-#include "core/platine.h"
+#include "panel/platine.h"
 #include "elements/bohrung.h"
 #include "elements/kreis.h"
 #include "elements/linie.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/null_canvas.h"
-#include "core/recording_canvas.h"
+#include "support/recording_canvas.h"
 #include "elements/textlabel.h"
 #include "text/font_engine.h"
 

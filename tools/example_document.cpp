@@ -3,8 +3,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/document.h"
+#include "panel/document.h"
 #include "core/registry.h"
+#include "panel/register_elements.h"
 #include "elements/bemassung.h"
 #include "elements/bogen.h"
 #include "elements/bohrung.h"
@@ -12,7 +13,7 @@
 #include "elements/linie.h"
 #include "elements/polygon.h"
 #include "elements/rechteck.h"
-#include "elements/regular_polygon.h"
+#include "panel/regular_polygon.h"
 #include "elements/textlabel.h"
 #include "scales/scale.h"
 

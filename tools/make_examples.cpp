@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/document.h"
+#include "panel/document.h"
 #include "example_document.h"
 #include "render/panel_render.h"
 

@@ -13,7 +13,7 @@
 #include "cli/loaded_document.h"
 #include "core/language.h"
 #include "render/panel_render.h"
-#include "scales/scale_document.h"
+#include "panel/scale_document.h"
 
 namespace pw::cli {
 

@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "core/edit_commands.h"
-#include "core/platine.h"
+#include "panel/edit_commands.h"
+#include "panel/platine.h"
 #include "elements/bogen.h"
 #include "elements/bohrung.h"
 #include "elements/gruppe.h"

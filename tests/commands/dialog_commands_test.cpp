@@ -1,5 +1,5 @@
 // Element properties, the regular polygon and the grid dialog.
-#include "core/dialog_commands.h"
+#include "panel/dialog_commands.h"
 
 #include <cmath>
 

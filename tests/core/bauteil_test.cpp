@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/recording_canvas.h"
+#include "support/recording_canvas.h"
 #include "elements/bohrung.h"
 
 using namespace pw;

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "core/recording_canvas.h"
+#include "support/recording_canvas.h"
 #include "core/region.h"
 
 using namespace pw;

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "core/document.h"
+#include "panel/document.h"
 #include "fuzz/document_exercise.h"
 
 namespace {

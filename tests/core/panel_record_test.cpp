@@ -3,10 +3,10 @@
 
 #include <cstring>
 
-#include "core/document.h"
+#include "panel/document.h"
 #include "core/extended.h"
 #include "core/language.h"
-#include "core/platine.h"
+#include "panel/platine.h"
 #include "elements/bohrung.h"
 #include "elements/gruppe.h"
 

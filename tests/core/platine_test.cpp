@@ -1,9 +1,9 @@
-#include "core/platine.h"
+#include "panel/platine.h"
 
 #include <gtest/gtest.h>
 
 #include "core/language.h"
-#include "core/recording_canvas.h"
+#include "support/recording_canvas.h"
 #include "elements/bohrung.h"
 #include "elements/gruppe.h"
 

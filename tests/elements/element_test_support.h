@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "core/bauteil.h"
-#include "core/platine.h"
-#include "core/recording_canvas.h"
+#include "panel/platine.h"
+#include "support/recording_canvas.h"
 #include "core/registry.h"
 #include "core/stream.h"
 

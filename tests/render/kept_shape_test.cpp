@@ -10,7 +10,7 @@
 #include <optional>
 #include <random>
 
-#include "core/platine.h"
+#include "panel/platine.h"
 #include "elements/bohrung.h"
 #include "elements/kreis.h"
 #include "elements/linie.h"

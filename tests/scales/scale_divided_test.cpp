@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/recording_canvas.h"
+#include "support/recording_canvas.h"
 #include "elements/bogen.h"
 #include "elements/kreis.h"
 #include "elements/linie.h"

@@ -1,11 +1,11 @@
-#include "scales/scale_document.h"
+#include "panel/scale_document.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <sstream>
 
-#include "core/document.h"
+#include "panel/document.h"
 #include "elements/textlabel.h"
 #include "scale_test_support.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/recording_canvas.h"
+#include "support/recording_canvas.h"
 #include "elements/textlabel.h"
 #include "scale_test_support.h"
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "core/document.h"
-#include "core/platine.h"
-#include "core/recording_canvas.h"
+#include "panel/document.h"
+#include "panel/platine.h"
+#include "support/recording_canvas.h"
 #include "core/registry.h"
 #include "scale_test_support.h"
 #include "scales/skale_bogen.h"

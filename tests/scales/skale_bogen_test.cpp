@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "core/recording_canvas.h"
+#include "support/recording_canvas.h"
 #include "core/registry.h"
 #include "elements/contour_build.h"
 #include "scale_test_support.h"

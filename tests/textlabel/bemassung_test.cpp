@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "core/platine.h"
+#include "panel/platine.h"
 #include "core/registry.h"
 #include "elements/linie.h"
 #include "elements/textlabel.h"

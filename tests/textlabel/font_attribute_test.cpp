@@ -1,7 +1,7 @@
 // The panel's font attributes on selected texts.
 #include <gtest/gtest.h>
 
-#include "core/platine.h"
+#include "panel/platine.h"
 #include "elements/bohrung.h"
 #include "elements/textlabel.h"
 

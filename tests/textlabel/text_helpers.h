@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/language.h"
-#include "core/recording_canvas.h"
+#include "support/recording_canvas.h"
 #include "text/reference_font.h"
 
 namespace pw::test {

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "core/extended.h"
-#include "core/recording_canvas.h"
+#include "support/recording_canvas.h"
 #include "core/registry.h"
 #include "elements/textlabel.h"
 

@@ -2,7 +2,7 @@
 // The fixture's zoom 10 maps one view pixel to 5 model units; the snap spacing is 50 units.
 #include <cmath>
 
-#include "core/tools/picture_tool.h"
+#include "panel/tools/picture_tool.h"
 #include "elements/bemassung.h"
 #include "elements/bogen.h"
 #include "elements/bohrung.h"

@@ -10,9 +10,10 @@
 #include <vector>
 
 #include "core/language.h"
-#include "core/platine.h"
-#include "core/recording_canvas.h"
+#include "panel/platine.h"
+#include "support/recording_canvas.h"
 #include "core/registry.h"
+#include "panel/register_elements.h"
 #include "elements/rechteck.h"
 
 namespace pw::test {

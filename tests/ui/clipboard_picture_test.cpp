@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QMimeData>
 
-#include "core/platine.h"
+#include "panel/platine.h"
 #include "elements/rechteck.h"
 
 namespace pw {

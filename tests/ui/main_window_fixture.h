@@ -10,7 +10,7 @@
 #include <fstream>
 #include <memory>
 
-#include "core/document.h"
+#include "panel/document.h"
 #include "elements/linie.h"
 #include "elements/rechteck.h"
 #include "ui/main/main_window.h"

@@ -18,7 +18,7 @@
 #include <functional>
 #include <vector>
 
-#include "core/document.h"
+#include "panel/document.h"
 #include "ui/app/program_dirs.h"
 #include "ui/dialogs/platinen_dlg.h"
 #include "ui/dialogs/raster_dlg.h"

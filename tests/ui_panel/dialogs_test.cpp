@@ -15,9 +15,10 @@
 #include <QTest>
 #include <cmath>
 
-#include "core/dialog_commands.h"
+#include "panel/dialog_commands.h"
 #include "core/language.h"
 #include "core/registry.h"
+#include "panel/register_elements.h"
 #include "elements/rechteck.h"
 #include "ui/dialogs/bogen_dlg.h"
 #include "ui/dialogs/bohr_dlg.h"

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <cmath>
 
-#include "core/edit_commands.h"
+#include "panel/edit_commands.h"
 #include "elements/bohrung.h"
 #include "elements/rechteck.h"
 #include "view_test_support.h"

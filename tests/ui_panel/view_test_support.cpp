@@ -10,6 +10,7 @@
 
 #include "core/language.h"
 #include "core/registry.h"
+#include "panel/register_elements.h"
 #include "elements/rechteck.h"
 #include "ui/dialogs/element_dialogs.h"
 

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QMimeData>
 
-#include "core/platine.h"
+#include "panel/platine.h"
 #include "render/render_targets.h"
 
 namespace pw {

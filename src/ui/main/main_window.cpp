@@ -15,6 +15,7 @@
 
 #include "core/language.h"
 #include "core/registry.h"
+#include "panel/register_elements.h"
 #include "ui/dialogs/element_dialogs.h"
 #include "ui/main/about_box.h"
 #include "ui/main/help_window.h"

@@ -14,7 +14,7 @@
 #include "ui/main/window_dialogs.h"
 #include "ui/panel/panel_view.h"
 #include "ui/settings/recent_files.h"
-#include "elements/font_usage.h"
+#include "panel/font_usage.h"
 
 namespace pw {
 

@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QLineEdit>
 
-#include "core/attribute_commands.h"
-#include "core/dialog_commands.h"
+#include "panel/attribute_commands.h"
+#include "panel/dialog_commands.h"
 #include "ui/main/main_window.h"
 #include "ui/main/tool_palette.h"
 #include "ui/main/window_dialogs.h"
