@@ -9,6 +9,7 @@
 #include "core/language.h"
 #include "support/recording_canvas.h"
 #include "text/reference_font.h"
+#include "support/hook_guards.h"
 
 namespace pw::test {
 
@@ -53,11 +54,7 @@ inline bool EvenOddContains(const RecordedCall& set, double x, double y) {
     return inside;
 }
 
-// Sets a language for one test and restores German afterwards.
-class LanguageScope {
-  public:
-    explicit LanguageScope(Language l) { SetLanguage(l); }
-    ~LanguageScope() { SetLanguage(Language::German); }
-};
+// Sets a language for one test and restores the one before afterwards.
+using LanguageScope = LanguageGuard;
 
 }  // namespace pw::test

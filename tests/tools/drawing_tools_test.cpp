@@ -10,6 +10,7 @@
 #include "elements/polygon.h"
 #include "elements/textlabel.h"
 #include "tool_test_support.h"
+#include "support/hook_guards.h"
 
 using namespace pw;
 using namespace pw::test;
@@ -218,7 +219,7 @@ TEST_F(DrawingTools, ArcOfThreeReleases) {
 
 TEST_F(DrawingTools, ArcRadiusOnItsCentreBeepsAndWaits) {
     int beeps = 0;
-    SetBeepHandler([&] { ++beeps; });
+    BeepGuard beep([&] { ++beeps; });
     panel.SetEditMode(emBogen);
     Click(100, 100);
     auto* arc = Last<TBogen>();

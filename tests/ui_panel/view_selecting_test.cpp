@@ -9,6 +9,7 @@
 #include "elements/bohrung.h"
 #include "elements/rechteck.h"
 #include "view_test_support.h"
+#include "support/hook_guards.h"
 
 using namespace pw;
 using namespace pw::test;
@@ -185,7 +186,7 @@ TEST_F(ViewSelecting, ZoomToolClickAndRightClick) {
 
 TEST_F(ViewSelecting, DoubleClickOpensTheElementsDialogOnlyInTheRestingMode) {
     int asked = 0;
-    TBohrung::SetDialog([&](const std::string&) {
+    DialogGuard<TBohrung> dialog([&](const std::string&) {
         ++asked;
         return std::optional<std::string>("4");
     });
