@@ -1,7 +1,5 @@
 #include "cli/loaded_document.h"
 
-#include <QSaveFile>
-#include <QString>
 #include <filesystem>
 
 #include "cli/cli_options.h"
@@ -57,13 +55,10 @@ std::vector<uint8_t> DocumentBytes(const LoadedDocument& doc) {
 }
 
 void SaveOutput(const std::string& path, const char* data, size_t size) {
-    QSaveFile file(QString::fromStdString(path));
-    bool ok = file.open(QIODevice::WriteOnly);
-    ok = ok && file.write(data, static_cast<qint64>(size)) == static_cast<qint64>(size);
-    ok = ok && file.commit();
-    if (!ok) {
-        file.cancelWriting();
-        throw UsageError(CannotCreateMessage(path));
+    try {
+        WriteWholeFile(path, std::span(reinterpret_cast<const uint8_t*>(data), size));
+    } catch (const FileError& e) {
+        throw UsageError(e.what());
     }
 }
 

@@ -32,8 +32,8 @@ LoadedDocument LoadDocument(const std::string& path);
 // Writes the document (all panels and views) to bytes as the program saves it.
 std::vector<uint8_t> DocumentBytes(const LoadedDocument& doc);
 
-// Writes bytes to the path through a temporary file in the same directory that replaces the
-// target only when complete; fails with UsageError (exit status 2).
+// Writes bytes to the path as the program saves a document (WriteWholeFile); fails with
+// UsageError (exit status 2).
 void SaveOutput(const std::string& path, const char* data, size_t size);
 
 }  // namespace pw::cli

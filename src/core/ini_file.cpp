@@ -2,13 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 #include "core/cp1252.h"
 #include "core/numbers.h"
+#include "core/safe_save.h"
 
 namespace pw {
 
@@ -73,14 +72,10 @@ std::string IniFile::Serialise() const {
 }
 
 bool IniFile::Save() const {
-    std::string bytes = Utf8ToCp1252(Serialise());
-    std::string tmp = path_ + ".tmp-" + std::to_string(::getpid());
-    FILE* f = std::fopen(tmp.c_str(), "wb");
-    if (!f) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = std::fclose(f) == 0 && ok;
-    if (!ok || std::rename(tmp.c_str(), path_.c_str()) != 0) {
-        std::remove(tmp.c_str());
+    const std::string bytes = Utf8ToCp1252(Serialise());
+    try {
+        SaveFile(path_, std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+    } catch (const SaveError&) {
         return false;
     }
     return true;

@@ -19,7 +19,7 @@ public:
     // Reads the file; a missing file gives an empty one. Returns false only when the file
     // exists but cannot be read.
     bool Load();
-    // Writes the file (through a temporary file that replaces it when complete).
+    // Writes the file as SaveFile does: false when it could not, the old file left as it was.
     bool Save() const;
     void Parse(std::string_view text);
     std::string Serialise() const;

@@ -5,6 +5,7 @@
 
 #include "core/cp1252.h"
 #include "core/language.h"
+#include "core/storable_text.h"
 
 namespace pw {
 
@@ -48,7 +49,8 @@ TTextLabel::TTextLabel(const FontSpec& font, std::string_view text, MPoint posit
 }
 
 void TTextLabel::SetLabelText(std::string_view utf8) {
-    labelText_ = Utf8Length(utf8) > kMaxTextLength ? Utf8Left(utf8, kMaxTextLength) : std::string(utf8);
+    const std::string text = StorableText(utf8);
+    labelText_ = Utf8Length(text) > kMaxTextLength ? Utf8Left(text, kMaxTextLength) : text;
 }
 
 int32_t TTextLabel::NaturalWidth() const {

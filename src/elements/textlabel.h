@@ -33,7 +33,8 @@ class TTextLabel : public TBauteil {
 
     // --- Text and font ---
     const std::string& LabelText() const { return labelText_; }
-    // Keeps at most 255 characters; the frame is left as it is.
+    // Keeps at most 255 characters, each as the file stores it (characters Windows-1252 cannot
+    // hold become '?'); the frame is left as it is.
     void SetLabelText(std::string_view utf8);
     const FontSpec& LabelFont() const { return labelFont_; }
     // Assigns the font without touching the frame.

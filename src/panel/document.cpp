@@ -1,10 +1,9 @@
 #include "panel/document.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
+
+#include "core/safe_save.h"
 
 namespace pw {
 
@@ -59,16 +58,10 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path) {
 }
 
 void WriteWholeFile(const std::string& path, std::span<const uint8_t> data) {
-    std::string tmp = path + ".tmp-" + std::to_string(::getpid());
-    FILE* f = std::fopen(tmp.c_str(), "wb");
-    if (!f) throw FileError(CannotCreateMessage(path));
-    bool ok = data.empty() || std::fwrite(data.data(), 1, data.size(), f) == data.size();
-    ok = std::fflush(f) == 0 && ok;
-    ok = ::fsync(fileno(f)) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
-    if (!ok || std::rename(tmp.c_str(), path.c_str()) != 0) {
-        std::remove(tmp.c_str());
-        throw FileError(CannotCreateMessage(path));
+    try {
+        SaveFile(path, data);
+    } catch (const SaveError& e) {
+        throw FileError(CannotCreateMessage(path) + ": " + e.what());
     }
 }
 

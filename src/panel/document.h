@@ -30,9 +30,9 @@ void WriteDocument(std::vector<uint8_t>& out, const std::vector<TPlatine*>& pane
 void ReadDocument(std::span<const uint8_t> data, TPlatine& first, const std::function<TPlatine&()>& addPanel,
                   std::vector<TView>& views);
 
-// Whole files. Reading fails with "Datei %s kann nicht geöffnet werden"; writing goes to a
-// temporary file beside the target that replaces it only when complete, and fails with
-// "Datei %s kann nicht erstellt werden", leaving the old file as it was.
+// Whole files. Reading fails with "Datei %s kann nicht geöffnet werden"; writing goes through
+// SaveFile (links followed, mode kept, the old file untouched on failure) and fails with
+// "Datei %s kann nicht erstellt werden" and the reason.
 class FileError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/storable_text.h"
 #include "panel/document.h"
 #include "panel/platine.h"
 
@@ -250,6 +251,19 @@ std::vector<uint8_t> ScaleDocumentBytes(std::unique_ptr<TScale> scale) {
     return bytes;
 }
 
+namespace {
+
+// The inscriptions are stored in Windows-1252: the characters that change are named on err.
+void WarnAboutUnstorableLabels(const ScaleOptions& options, std::ostream& err) {
+    if (!options.labels) return;
+    std::string all;
+    for (const std::string& label : *options.labels) all += label;
+    const std::string warning = UnstorableCharactersWarning(all);
+    if (!warning.empty()) err << "--labels: " << warning << '\n';
+}
+
+}  // namespace
+
 int RunScaleCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     LanguageScope scope;
     try {
@@ -263,6 +277,7 @@ int RunScaleCommand(const std::vector<std::string>& args, std::ostream& out, std
         std::vector<std::string> corrections;
         std::unique_ptr<TScale> scale = MakeScale(options, corrections);
         for (const std::string& c : corrections) err << c << '\n';
+        WarnAboutUnstorableLabels(options, err);
         const std::vector<uint8_t> bytes = ScaleDocumentBytes(std::move(scale));
         WriteWholeFile(options.output, bytes);
         return 0;

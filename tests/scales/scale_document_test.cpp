@@ -147,6 +147,15 @@ TEST(ScaleCommand, WritesAOnePanelDocument) {
     EXPECT_EQ(Child<TTextLabel>(labels, 10).LabelText(), "max");
 }
 
+TEST(ScaleCommand, LabelsTheFileCannotHoldAreNamedOnStderr) {
+    TempDir dir;
+    const std::string file = (dir.path / "ohm.fpl").string();
+    CommandRun run = RunCommand({"1", file, "--labels", "0 Ω,1 kΩ,µ,2 → 3", "--lang", "en"});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.err, "--labels: Characters that cannot be stored: Ω → (become ?)\n");
+    EXPECT_TRUE(RunCommand({"1", file, "--labels", "0,µ,€"}).err.empty());
+}
+
 TEST(ScaleCommand, ExitCodes) {
     TempDir dir;
     CommandRun help = RunCommand({"--help"});

@@ -129,3 +129,16 @@ TEST(TextLabelEdit, ANewTextAtAPointIsMeasuredAfterTheDialog) {
     t.Measure();
     EXPECT_EQ(t.Corners[2], (MPoint{700.0L + t.NaturalWidth(), 1000}));
 }
+
+TEST(TextLabelEdit, ATextHoldsOnlyWhatTheFileCanStoreFromTheStart) {
+    // Made or confirmed in the dialog: Ω is '?' at once, and the frame measures the '?'.
+    const std::string typed = "Lautstärke ±5 Ω", stored = "Lautstärke ±5 ?";
+    TTextLabel made(FontSpec{}, typed, {0, 0});
+    EXPECT_EQ(made.LabelText(), stored);
+    EXPECT_EQ(made.Corners, TTextLabel(FontSpec{}, stored, {0, 0}).Corners);
+    TTextLabel edited(FontSpec{}, "x", {0, 0});
+    auto scope = Answer(typed);
+    ASSERT_TRUE(edited.EditProperties());
+    edited.ApplyEditedText();
+    EXPECT_EQ(edited.LabelText(), stored);
+}

@@ -53,7 +53,7 @@ TEST(TextLabelMeasure, WidthIsTheSumOfTheRoundedAdvancesInTheFontFile) {
     };
     const Case cases[] = {{U"Frontplatte", "Frontplatte", 200},
                           {U"Beschriftung", "Beschriftung", 100},
-                          {U"W\u00e4hler 10k\u03a9?", "W\u00e4hler 10k\u03a9?", 137},
+                          {U"W\u00e4hler 10k\u20ac?", "W\u00e4hler 10k\u20ac?", 137},
                           {U"iiiiiiii", "iiiiiiii", 33}};
     for (const Case& c : cases) {
         TTextLabel t(FontSpec{"Arial", c.height, 0}, c.utf8, {1000, 500});

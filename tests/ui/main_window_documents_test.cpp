@@ -145,6 +145,22 @@ TEST_F(Documents, SaveWritesTheNamedFileAndLeavesNoTemporaryFile) {
         EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
 }
 
+TEST_F(Documents, SavingThroughALinkKeepsTheLinkAndTheTargetsMode) {
+    namespace fs = std::filesystem;
+    const std::string target = home.File("target.fpl"), link = home.File("link.fpl");
+    TPlatine empty;
+    WriteDocumentFile(target, {&empty});
+    const size_t emptySize = Bytes(target).size();
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("target.fpl", link);
+    ASSERT_TRUE(window->OpenDocument(link, false));
+    AddBox(100, 100, 500, 500);
+    Trigger("Speichern1");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_GT(Bytes(target).size(), emptySize);  // the box went to the target
+}
+
 TEST_F(Documents, AFailedSaveAsKeepsTheCurrentFile) {
     AddBox(100, 100, 500, 500);
     const std::string bad = home.File("no/such/dir/x.fpl");

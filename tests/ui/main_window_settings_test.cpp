@@ -75,6 +75,20 @@ TEST_F(WindowSettings, AutosaveWithIntervalOneWritesOnEverySecondTickBesideTheDo
     EXPECT_EQ(window->CurrentFile(), home.File("Platte.rev.fpl"));
 }
 
+TEST_F(WindowSettings, AnOpenedBackupIsNotOverwrittenByItsOwnBackup) {
+    Open();
+    TPlatine saved;
+    WriteDocumentFile(home.File("Platte.BAK"), {&saved});
+    const std::vector<uint8_t> before = Bytes(home.File("Platte.BAK"));
+    ASSERT_TRUE(window->OpenDocument(home.File("Platte.BAK"), false));
+    AddBox(100, 100, 500, 500);
+    window->AutosaveState().SetInterval(1);
+    window->BackupTick();
+    window->BackupTick();
+    EXPECT_EQ(Bytes(home.File("Platte.BAK")), before);
+    EXPECT_TRUE(std::filesystem::exists(home.File("Platte.BAK.BAK")));
+}
+
 TEST_F(WindowSettings, TheUnnamedDocumentIsBackedUpAsNonameBak) {
     Open();
     window->AutosaveState().SetInterval(1);

@@ -113,6 +113,15 @@ TEST(Autosave, BackupNamesEndAfterTheFirstDot) {
     EXPECT_EQ(BackupPathOf("/my.dir/Platte"), "/my.dir/Platte.BAK");
 }
 
+TEST(Autosave, TheBackupOfABackupIsNeverTheFileItself) {
+    EXPECT_EQ(BackupPathOf("/work/Platte.BAK"), "/work/Platte.BAK.BAK");
+    EXPECT_EQ(BackupPathOf("/work/Platte.bak"), "/work/Platte.bak.BAK");
+    EXPECT_EQ(BackupPathOf("/work/Platte.rev.BAK"), "/work/Platte.rev.BAK.BAK");
+    EXPECT_EQ(BackupPathOf("/work/Platte.BAK.BAK"), "/work/Platte.BAK.BAK.BAK");
+    EXPECT_EQ(BackupPathOf("/work/BAK"), "/work/BAK.BAK");
+    EXPECT_EQ(BackupPathOf("/work/Platte.BAK.fpl"), "/work/Platte.BAK");
+}
+
 TEST(PathParts, FileNameAndDirectory) {
     EXPECT_EQ(FileNameOf("/a/b/c.fpl"), "c.fpl");
     EXPECT_EQ(FileNameOf("c.fpl"), "c.fpl");

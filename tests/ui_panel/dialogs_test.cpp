@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -230,11 +231,30 @@ TEST_F(Dialogs, TextDialogKeepsALongTextAndLimitsTyping) {
     QTest::keyClicks(d.TextEdit, "z");
     EXPECT_EQ(d.Text(), std::string(200, 'y'));
     AnswerNextDialog([](QDialog& shown) {
-        // The field has the focus when the dialog opens: typing replaces the wording.
-        QTest::keyClicks(QApplication::focusWidget(), "Netz");
+        // The field has the focus when the dialog opens: typing replaces the wording. (The
+        // dialog's own focus widget: the window may not be active yet when it is answered.)
+        ASSERT_EQ(shown.focusWidget(), static_cast<TTXT_Dlg&>(shown).TextEdit);
+        QTest::keyClicks(shown.focusWidget(), "Netz");
         ClickButton(shown, "OKBtn");
     });
     EXPECT_EQ(ShowTextDlg(nullptr, "Beschriftung"), std::optional<std::string>("Netz"));
+}
+
+TEST_F(Dialogs, TextDialogNamesCharactersThatCannotBeStoredWhileTyping) {
+    TTXT_Dlg d;
+    d.SetText("Lautstärke ±5");
+    EXPECT_TRUE(d.StorageWarning->isHidden());
+    const int plainHeight = d.height();
+    QTest::keyClick(d.TextEdit, Qt::Key_Space);
+    QKeyEvent omega(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("Ω"));
+    QApplication::sendEvent(d.TextEdit, &omega);
+    ASSERT_EQ(d.Text(), "Lautstärke ±5 Ω");
+    EXPECT_FALSE(d.StorageWarning->isHidden());
+    EXPECT_EQ(d.StorageWarning->text(), QString::fromUtf8("Nicht speicherbare Zeichen: Ω (wird zu ?)"));
+    EXPECT_GT(d.height(), plainHeight);
+    QTest::keyClick(d.TextEdit, Qt::Key_Backspace);
+    EXPECT_TRUE(d.StorageWarning->isHidden());
+    EXPECT_EQ(d.height(), plainHeight);
 }
 
 TEST_F(Dialogs, RegularPolygonDialogDefaultsAndValues) {

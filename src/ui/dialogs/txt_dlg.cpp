@@ -6,13 +6,16 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "core/storable_text.h"
 #include "ui/dialogs/dialog_frame.h"
 
 namespace pw {
 
 namespace {
 constexpr int kTextLength = 200;
-}
+constexpr int kWidth = 310;
+constexpr int kHeight = 98;
+}  // namespace
 
 TTXT_Dlg::TTXT_Dlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TXT_Dlg"));
@@ -27,9 +30,27 @@ TTXT_Dlg::TTXT_Dlg(QWidget* parent) : QDialog(parent) {
     TextEdit->setMaxLength(kTextLength);
     row->addWidget(TextEdit, 1);
     layout->addWidget(frame);
+    StorageWarning = new QLabel(this);
+    StorageWarning->setObjectName(QStringLiteral("StorageWarning"));
+    StorageWarning->setWordWrap(true);
+    StorageWarning->hide();
+    layout->addWidget(StorageWarning);
     AddDialogButtons(*this, *layout);
-    setFixedSize(310, 98);
+    setFixedSize(kWidth, kHeight);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    connect(TextEdit, &QLineEdit::textChanged, this, &TTXT_Dlg::UpdateStorageWarning);
+}
+
+void TTXT_Dlg::UpdateStorageWarning() {
+    const QString warning = QString::fromStdString(UnstorableCharactersWarning(Text()));
+    StorageWarning->setText(warning);
+    StorageWarning->setVisible(!warning.isEmpty());
+    int extra = 0;
+    if (!warning.isEmpty()) {
+        const QMargins m = layout()->contentsMargins();
+        extra = layout()->spacing() + StorageWarning->heightForWidth(kWidth - m.left() - m.right());
+    }
+    setFixedSize(kWidth, kHeight + extra);
 }
 
 void TTXT_Dlg::SetText(const std::string& text) {

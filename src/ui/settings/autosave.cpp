@@ -1,6 +1,7 @@
 #include "ui/settings/autosave.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "core/ini_file.h"
 #include "ui/settings/recent_files.h"
@@ -32,9 +33,15 @@ void Autosave::Write(IniFile& ini) const {
 }
 
 std::string BackupPathOf(const std::string& currentFile) {
-    std::string name = FileNameOf(currentFile);
-    size_t dot = name.find('.');
-    std::string stem = dot == std::string::npos ? name + "." : name.substr(0, dot + 1);
+    const std::string name = FileNameOf(currentFile);
+    const size_t last = name.rfind('.');
+    std::string extension = last == std::string::npos ? "" : name.substr(last + 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return std::toupper(c); });
+    // A backup that is open gets a backup of its own and never replaces itself.
+    if (extension == "BAK") return currentFile + ".BAK";
+    const size_t dot = name.find('.');
+    const std::string stem = dot == std::string::npos ? name + "." : name.substr(0, dot + 1);
     return DirectoryOf(currentFile) + stem + "BAK";
 }
 

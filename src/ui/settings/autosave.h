@@ -39,7 +39,9 @@ class Autosave {
 
 // The backup file of a document: in its directory, its file name up to and including the
 // first "." followed by "BAK" (Platte.rev.fpl -> Platte.BAK, NONAME.FPL -> NONAME.BAK). A name
-// without a dot gets ".BAK" appended, so that the backup never takes the bare name "BAK".
+// without a dot gets ".BAK" appended, so that the backup never takes the bare name "BAK". A
+// name that ends in ".BAK" in any letter case is itself a backup and gets ".BAK" appended
+// (Platte.BAK -> Platte.BAK.BAK), so that a backup opened for recovery is never overwritten.
 std::string BackupPathOf(const std::string& currentFile);
 
 }  // namespace pw
