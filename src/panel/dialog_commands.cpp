@@ -55,18 +55,18 @@ TPolygon* RegularPolygonCommand(TPlatine& panel, const RegularPolygonInput& valu
 GridDialogValues GridDialogValuesOf(const TPlatine& panel) {
     const char sep = DecimalSeparator();
     GridDialogValues v;
-    v.originX = FormatGeneral(panel.GridOrigin.x / 50, 15, sep);
-    v.originY = FormatGeneral(panel.GridOrigin.y / 50, 15, sep);
-    v.spacing = FormatGeneral(panel.SnapSpacing / 50, 15, sep);
+    v.originX = FormatGeneral(panel.GridOrigin.x / kUnitsPerMm, 15, sep);
+    v.originY = FormatGeneral(panel.GridOrigin.y / kUnitsPerMm, 15, sep);
+    v.spacing = FormatGeneral(panel.SnapSpacing / kUnitsPerMm, 15, sep);
     v.visible = panel.GridVisible;
     return v;
 }
 
 bool ApplyGridDialogValues(TPlatine& panel, const GridDialogValues& values) {
-    const Real x = TextToNumber(values.originX) * 50;
-    const Real y = TextToNumber(values.originY) * 50;
-    const Real s = TextToNumber(values.spacing) * 50;
-    if (x < 0 || x > 30000 || y < 0 || y > 30000 || s < 1 || s > 1000) return false;
+    const Real x = TextToNumber(values.originX) * kUnitsPerMm;
+    const Real y = TextToNumber(values.originY) * kUnitsPerMm;
+    const Real s = TextToNumber(values.spacing) * kUnitsPerMm;
+    if (x < 0 || x > kMaxPanelSide || y < 0 || y > kMaxPanelSide || s < 1 || s > 1000) return false;
     panel.SnapSpacing = s;
     panel.GridOrigin = {RoundEven(x), RoundEven(y)};
     panel.GridVisible = values.visible;

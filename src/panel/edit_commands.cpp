@@ -26,9 +26,9 @@ void ChangeSelectedContours(TPlatine& panel, F f) {
     for (const auto& owned : panel.Elements()) {
         TBauteil* e = owned.get();
         if (!e->GetSelected()) continue;
-        MRect old = NormaliseRect(e->GetBounds());
+        MRect old = e->GetBounds().Normalised();
         f(*e);
-        panel.InvalidateModelRect({old.x1 - 20, old.y1 - 20, old.x2 + 20, old.y2 + 20});
+        panel.InvalidateModelRect(old.Expanded(20));
         panel.InvalidateElement(e);
     }
     panel.UpdateSelectionFrame();
@@ -134,11 +134,11 @@ void AlignCommand(TPlatine& panel, AlignTag tag) {
     TBauteil* reference = panel.CurrentElement();
     if (!reference) return;
     panel.Sizer.reset();
-    const MRect r = NormaliseRect(reference->GetBounds());
+    const MRect r = reference->GetBounds().Normalised();
     for (const auto& owned : panel.Elements()) {
         TBauteil* e = owned.get();
         if (e == reference || !e->GetSelected() || !e->NoReservedQuery()) continue;
-        const MPoint d = AlignOffset(tag, r, NormaliseRect(e->GetBounds()));
+        const MPoint d = AlignOffset(tag, r, e->GetBounds().Normalised());
         panel.InvalidateElement(e);
         e->Move(d);
         panel.InvalidateElement(e);
@@ -174,7 +174,7 @@ void RotateStepCommand(TPlatine& panel, RotateTag tag, std::string_view text) {
 Real ContourAmountUnits(std::string_view text) {
     // A chamfer or rounding has a size, not a direction: a typed minus sign is ignored, and the
     // distance stays within the coordinate range.
-    return std::min<Real>(std::fabs(TextToNumber(text)) * 50, kCoordLimit);
+    return std::min<Real>(std::fabs(TextToNumber(text)) * kUnitsPerMm, kCoordLimit);
 }
 
 void ContourCommand(TPlatine& panel, ContourTag tag, std::string_view text) {

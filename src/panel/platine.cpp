@@ -51,7 +51,7 @@ void TPlatine::InvalidateElement(TBauteil* e) {
 void TPlatine::InvalidateModelRect(const MRect& r) {
     if (!Window) return;
     PrepareCanvas(*canvas_);
-    IRect d = NormaliseRect(canvas_->LPtoDP(RoundRect(NormaliseRect(r))));
+    IRect d = NormaliseRect(canvas_->LPtoDP(RoundRect(r.Normalised())));
     Window->InvalidateRect({d.x1 - 2, d.y1 - 2, d.x2 + 2, d.y2 + 2});
 }
 
@@ -112,10 +112,10 @@ void TPlatine::DeleteElement(TBauteil* e) {
     EndDragBeforeEdit();
     e->SetSelected(false);
     if (current_ == e) current_ = nullptr;
-    MRect b = NormaliseRect(e->GetBounds());
+    MRect b = e->GetBounds().Normalised();
     if (State.underConstruction == e) State.underConstruction = nullptr, State.pendingPoint = nullptr;
     elements_.erase(elements_.begin() + i);
-    InvalidateModelRect({b.x1 - 20, b.y1 - 20, b.x2 + 20, b.y2 + 20});
+    InvalidateModelRect(b.Expanded(20));
 }
 
 void TPlatine::DeleteSelected() {
@@ -132,8 +132,8 @@ void TPlatine::DeleteSelected() {
         e->SetSelected(false);
         if (current_ == e.get()) current_ = nullptr;
         if (State.underConstruction == e.get()) State.underConstruction = nullptr, State.pendingPoint = nullptr;
-        MRect b = NormaliseRect(e->GetBounds());
-        InvalidateModelRect({b.x1 - 20, b.y1 - 20, b.x2 + 20, b.y2 + 20});
+        MRect b = e->GetBounds().Normalised();
+        InvalidateModelRect(b.Expanded(20));
     }
     elements_ = std::move(kept);
     ContentChanged = true;
@@ -219,18 +219,14 @@ void TPlatine::SendToBack() {
 void TPlatine::MirrorSelected(bool vertical) {
     if (!Sizer) return;
     MRect frame = Sizer->startRect;
-    MRect area;
-    bool first = true;
+    std::optional<MRect> area;
     for (auto& e : elements_) {
         if (!e->GetSelected()) continue;
-        MRect before = NormaliseRect(e->GetBounds());
+        area = UnionRect(area, e->GetBounds().Normalised());
         e->Mirror(vertical, frame);
-        MRect after = NormaliseRect(e->GetBounds());
-        MRect u = UnionRect(before, after);
-        area = first ? u : UnionRect(area, u);
-        first = false;
+        area = UnionRect(area, e->GetBounds().Normalised());
     }
-    if (!first) InvalidateModelRect({area.x1 - 20, area.y1 - 20, area.x2 + 20, area.y2 + 20});
+    if (area) InvalidateModelRect(area->Expanded(20));
     UpdateSelectionFrame();
 }
 
@@ -257,27 +253,17 @@ void TPlatine::ApplyAttribute(Attribute which) {
 }
 
 MRect TPlatine::SelectionBounds(bool selectedOnly) {
-    MRect r{0, 0, 1, 1};
-    bool first = true;
-    for (auto& e : elements_) {
-        if (selectedOnly && !e->GetSelected()) continue;
-        MRect b = NormaliseRect(e->GetBounds());
-        r = first ? b : UnionRect(r, b);
-        first = false;
-    }
-    return NormaliseRect(r);
+    std::optional<MRect> r;
+    for (auto& e : elements_)
+        if (!selectedOnly || e->GetSelected()) r = UnionRect(r, e->GetBounds().Normalised());
+    return r.value_or(MRect{0, 0, 1, 1}).Normalised();
 }
 
 MRect TPlatine::SelectionShapeBounds(bool selectedOnly) {
-    MRect r{0, 0, 1, 1};
-    bool first = true;
-    for (auto& e : elements_) {
-        if (selectedOnly && !e->GetSelected()) continue;
-        MRect b = NormaliseRect(e->GetShapeBounds());
-        r = first ? b : UnionRect(r, b);
-        first = false;
-    }
-    return NormaliseRect(r);
+    std::optional<MRect> r;
+    for (auto& e : elements_)
+        if (!selectedOnly || e->GetSelected()) r = UnionRect(r, e->GetShapeBounds().Normalised());
+    return r.value_or(MRect{0, 0, 1, 1}).Normalised();
 }
 
 void TPlatine::SetUmrissModus(bool on) {

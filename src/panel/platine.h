@@ -373,8 +373,6 @@ public:
     void EraseGhost();
     void PaintGhost();
 
-    static constexpr Real kMaxSize = 30000;
-
 protected:
     void Raise(const std::function<void()>& f) {
         if (f) f();

@@ -9,14 +9,9 @@ namespace pw {
 
 namespace {
 MRect UnionOfBounds(const std::vector<TBauteil*>& elements) {
-    MRect r{0, 0, 1, 1};
-    bool first = true;
-    for (TBauteil* e : elements) {
-        MRect b = NormaliseRect(e->GetBounds());
-        r = first ? b : UnionRect(r, b);
-        first = false;
-    }
-    return r;
+    std::optional<MRect> r;
+    for (TBauteil* e : elements) r = UnionRect(r, e->GetBounds().Normalised());
+    return r.value_or(MRect{0, 0, 1, 1});
 }
 }  // namespace
 

@@ -26,12 +26,11 @@ bool TPlatine::ElementNear(IPoint view) {
     // Elements clearly farther away are passed over without converting their bounds; a margin
     // of two pixels covers the rounding of the exact test.
     const Real mx = canvas_->LogicalX(view.x), my = canvas_->LogicalY(view.y);
-    const Real margin = kNearDistance + 2 * 50 / zoom_;
+    const Real margin = kNearDistance + 2 * kUnitsPerMm / zoom_;
     for (auto it = elements_.rbegin(); it != elements_.rend(); ++it) {
-        MRect b = NormaliseRect((*it)->GetBounds());
+        MRect b = (*it)->GetBounds().Normalised();
         if (mx < b.x1 - margin || mx > b.x2 + margin || my < b.y1 - margin || my > b.y2 + margin) continue;
-        IRect d = NormaliseRect(canvas_->LPtoDP(RoundRect(
-            {b.x1 - kNearDistance, b.y1 - kNearDistance, b.x2 + kNearDistance, b.y2 + kNearDistance})));
+        IRect d = NormaliseRect(canvas_->LPtoDP(RoundRect(b.Expanded(kNearDistance))));
         if (d.Contains(view)) return true;
     }
     return false;
@@ -42,11 +41,11 @@ TBauteil* TPlatine::HitElement(IPoint view, bool selectedOnly) {
     // No element is hit 4 mm outside its bounds (each tests its bounds, widened by its hit
     // tolerance, first); elements farther away are passed over.
     const Real mx = canvas_->LogicalX(view.x), my = canvas_->LogicalY(view.y);
-    const Real margin = kNearDistance + 2 * 50 / zoom_;
+    const Real margin = kNearDistance + 2 * kUnitsPerMm / zoom_;
     for (auto it = elements_.rbegin(); it != elements_.rend(); ++it) {
         TBauteil* e = it->get();
         if (selectedOnly && !e->GetSelected()) continue;
-        MRect b = NormaliseRect(e->GetBounds());
+        MRect b = e->GetBounds().Normalised();
         if (mx < b.x1 - margin || mx > b.x2 + margin || my < b.y1 - margin || my > b.y2 + margin) continue;
         if (e->HitTest(view, *canvas_)) return e;
     }
@@ -132,7 +131,7 @@ void TPlatine::DoubleClick(const MouseEvent&) {
 
 namespace {
 std::string PositionText(const char* prefix, Real units) {
-    std::string t = prefix + FormatFixed(units / 50, 2, DecimalSeparator());
+    std::string t = prefix + FormatFixed(units / kUnitsPerMm, 2, DecimalSeparator());
     return t.substr(0, 10);
 }
 

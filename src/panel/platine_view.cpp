@@ -54,8 +54,12 @@ MPoint TPlatine::SnapPoint(int32_t x, int32_t y) {
     return p;
 }
 
-int32_t TPlatine::ControlWidth() const { return RoundToInt(Width * zoom_ / 50) + 4; }
-int32_t TPlatine::ControlHeight() const { return RoundToInt(Height * zoom_ / 50) + 4; }
+int32_t TPlatine::ControlWidth() const {
+    return RoundToInt(Width * zoom_ / kUnitsPerMm) + 4;
+}
+int32_t TPlatine::ControlHeight() const {
+    return RoundToInt(Height * zoom_ / kUnitsPerMm) + 4;
+}
 
 void TPlatine::ScrollTo(int32_t x, int32_t y) {
     ScrollX = std::clamp(x, 0, std::max(0, ControlWidth() - ViewWidth));
@@ -86,22 +90,22 @@ void TPlatine::ZoomToContent(bool selectedOnly) {
     double pw = std::max(std::abs(c.x - a.x), 1), ph = std::max(std::abs(c.y - a.y), 1);
     MPoint centre = PixelToModel({(a.x + c.x) / 2, (a.y + c.y) / 2});
     SetZoom(std::min((ViewWidth - 30) / pw * zoom_, (ViewHeight - 30) / ph * zoom_));
-    ScrollTo(RoundToInt(centre.x * zoom_ / 50) - (ViewWidth - 20) / 2,
-             RoundToInt(centre.y * zoom_ / 50) - (ViewHeight - 20) / 2);
+    ScrollTo(RoundToInt(centre.x * zoom_ / kUnitsPerMm) - (ViewWidth - 20) / 2,
+             RoundToInt(centre.y * zoom_ / kUnitsPerMm) - (ViewHeight - 20) / 2);
     Raise(OnChange);
 }
 
 void TPlatine::ZoomStep(IPoint p, bool in) {
     MPoint m = PixelToModel({p.x + ScrollX, p.y + ScrollY});
     SetZoom(in ? zoom_ * 1.03 : zoom_ / 1.03);
-    ScrollTo(RoundToInt(m.x * zoom_ / 50) - p.x, RoundToInt(m.y * zoom_ / 50) - p.y);
+    ScrollTo(RoundToInt(m.x * zoom_ / kUnitsPerMm) - p.x, RoundToInt(m.y * zoom_ / kUnitsPerMm) - p.y);
     Raise(OnChange);
 }
 
 void TPlatine::ZoomToView(Real left, Real top, Real visibleWidth, Real visibleHeight) {
     if (visibleWidth > 0 && visibleHeight > 0)
-        SetZoom(std::min(ViewWidth / static_cast<double>(visibleWidth) * 50,
-                         ViewHeight / static_cast<double>(visibleHeight) * 50));
+        SetZoom(std::min(ViewWidth / static_cast<double>(visibleWidth) * kUnitsPerMm,
+                         ViewHeight / static_cast<double>(visibleHeight) * kUnitsPerMm));
     ScrollTo(RoundToInt(left * zoom_), RoundToInt(top * zoom_));
     Raise(OnChange);
 }
@@ -113,7 +117,8 @@ void TPlatine::ZoomToBand(const IRect& band) {
     MPoint centre = PixelToModel({(b.x1 + b.x2) / 2 + ScrollX, (b.y1 + b.y2) / 2 + ScrollY});
     if (bw < 5 || bh < 5) SetZoom(zoom_ * 1.4);
     else SetZoom(std::min(ViewWidth / static_cast<double>(bw) * zoom_, ViewHeight / static_cast<double>(bh) * zoom_));
-    ScrollTo(RoundToInt(centre.x * zoom_ / 50) - ViewWidth / 2, RoundToInt(centre.y * zoom_ / 50) - ViewHeight / 2);
+    ScrollTo(RoundToInt(centre.x * zoom_ / kUnitsPerMm) - ViewWidth / 2,
+             RoundToInt(centre.y * zoom_ / kUnitsPerMm) - ViewHeight / 2);
     Raise(OnChange);
     Repaint();
 }
@@ -121,7 +126,8 @@ void TPlatine::ZoomToBand(const IRect& band) {
 void TPlatine::ZoomOutAt(IPoint p) {
     MPoint centre = PixelToModel({p.x + ScrollX, p.y + ScrollY});
     SetZoom(zoom_ / 1.4);
-    ScrollTo(RoundToInt(centre.x * zoom_ / 50) - ViewWidth / 2, RoundToInt(centre.y * zoom_ / 50) - ViewHeight / 2);
+    ScrollTo(RoundToInt(centre.x * zoom_ / kUnitsPerMm) - ViewWidth / 2,
+             RoundToInt(centre.y * zoom_ / kUnitsPerMm) - ViewHeight / 2);
     Raise(OnChange);
     Repaint();
 }
@@ -197,8 +203,8 @@ void TPlatine::PaintPanel(Canvas& c) {
     if (GridVisible) PaintGrid(c);
     IRect clip = c.ClipBox();
     for (auto& e : elements_) {
-        MRect b = NormaliseRect(e->GetBounds());
-        IRect eb = RoundRect({b.x1 - 20, b.y1 - 20, b.x2 + 20, b.y2 + 20});
+        MRect b = e->GetBounds().Normalised();
+        IRect eb = RoundRect(b.Expanded(20));
         if (eb.x2 < clip.x1 || eb.x1 > clip.x2 || eb.y2 < clip.y1 || eb.y1 > clip.y2) continue;
         e->Paint(c);
     }
@@ -295,22 +301,23 @@ void TPlatine::PrintPaint(Canvas& c, const IRect& clip) {
         int32_t x = mirrored ? w : 0;
         std::string view = std::string(Tr("Ansicht: ", "View: ")) + (mirrored ? Tr("gespiegelt", "mirrored") : "normal");
         c.TextOut({x, h + r + 100}, view);
-        c.TextOut({x, h + r + 250}, "Original " + std::to_string(RoundToInt(Width / 50)) + " x " +
-                                        std::to_string(RoundToInt(Height / 50)) + " mm");
+        c.TextOut({x, h + r + 250}, "Original " + std::to_string(RoundToInt(Width / kUnitsPerMm)) + " x " +
+                                        std::to_string(RoundToInt(Height / kUnitsPerMm)) + " mm");
         c.TextOut({x, h + r + 400}, NowText());
     }
     if (WillsteLineale) {
         // Panels never exceed 600 mm; a damaged file must not make the rulers endless.
-        int32_t wmm = std::min(TruncToInt(Width / 50), 10000), hmm = std::min(TruncToInt(Height / 50), 10000);
+        int32_t wmm = std::min(TruncToInt(Width / kUnitsPerMm), 10000),
+                hmm = std::min(TruncToInt(Height / kUnitsPerMm), 10000);
         for (int32_t k = 0; k <= wmm; ++k) {
-            int32_t x = 50 * k;
+            int32_t x = kUnitsPerMm * k;
             bool longTick = k % 10 == 0;
             c.MoveTo({x, h + 100});
             c.LineTo({x, h + (longTick ? 475 : 200)});
             if (longTick) c.TextOut({mirrored ? x - 50 : x + 50, h + 350}, std::to_string(k));
         }
         for (int32_t k = 0; k <= hmm; ++k) {
-            int32_t y = 50 * k;
+            int32_t y = kUnitsPerMm * k;
             bool longTick = k % 10 == 0;
             c.MoveTo({-100, y});
             c.LineTo({longTick ? -500 : -200, y});

@@ -19,7 +19,7 @@ Real RegularPolygonRadiusMm(const RegularPolygonInput& in) {
 }
 
 MPoint RegularPolygonCentreBeforeSnap(Real radiusMm) {
-    return {1.2L * radiusMm * 50, 1.2L * radiusMm * 50};
+    return {1.2L * radiusMm * kUnitsPerMm, 1.2L * radiusMm * kUnitsPerMm};
 }
 
 std::unique_ptr<TPolygon> BuildRegularPolygon(MPoint centre, const RegularPolygonInput& in) {
@@ -28,7 +28,8 @@ std::unique_ptr<TPolygon> BuildRegularPolygon(MPoint centre, const RegularPolygo
     auto polygon = std::make_unique<TPolygon>();
     Real a = DegToRad(TextToNumber(in.startAngleText));
     for (int i = 0; i < n; ++i) {
-        polygon->AddPoint({centre.x + std::cos(a) * r * 50, centre.y - std::sin(a) * r * 50});
+        polygon->AddPoint(
+            {centre.x + std::cos(a) * r * kUnitsPerMm, centre.y - std::sin(a) * r * kUnitsPerMm});
         a = a + 2 * kPi / n;
     }
     polygon->SetClosed(true);

@@ -243,8 +243,8 @@ std::unique_ptr<TScale> MakeScale(const ScaleOptions& options, std::vector<std::
 
 std::vector<uint8_t> ScaleDocumentBytes(std::unique_ptr<TScale> scale) {
     TPlatine panel;
-    panel.Width = TPlatine::kMaxSize;
-    panel.Height = TPlatine::kMaxSize;
+    panel.Width = kMaxPanelSide;
+    panel.Height = kMaxPanelSide;
     panel.AddElement(std::move(scale));
     std::vector<uint8_t> bytes;
     WriteDocument(bytes, {&panel}, {});

@@ -8,9 +8,9 @@ namespace pw {
 void TSizer::Build(const MRect& shape, const MRect& pen, double zoom, Real panelWidth, Real panelHeight,
                    int32_t minimumX, int32_t minimumY, Color frameColor, int frameMode) {
     mode = frameMode;
-    MRect s = NormaliseRect(shape);
+    MRect s = shape.Normalised();
     frame = RoundRect(s);
-    halfPen = RoundToInt(std::fabs(NormaliseRect(pen).x1 - s.x1));
+    halfPen = RoundToInt(std::fabs(pen.Normalised().x1 - s.x1));
     handleSize = RoundToInt(600 / zoom);
     color = frameColor;
     startRect = currentRect = previousRect = s;
@@ -153,7 +153,7 @@ std::optional<MRect> TSizer::ResizeStep(MPoint m) {
     if ((nw < std::fabs(w) && nw < minimumSize.x2 - minimumSize.x1) ||
         (nh < std::fabs(h) && nh < minimumSize.y2 - minimumSize.y1))
         return std::nullopt;
-    n = NormaliseRect(n);
+    n = n.Normalised();
     if (n == r) return std::nullopt;
     previousRect = r;
     currentRect = n;
@@ -170,7 +170,7 @@ Real TSizer::RotateStep(MPoint m) {
     for (size_t i = 0; i < corners.size(); ++i) {
         turned[i] = RotatePoint(corners[i], c, step);
         IPoint p = RoundPoint(turned[i]);
-        if (p.x < 0 || p.y < 0 || p.x > kRotateLimit || p.y > kRotateLimit) return 0;
+        if (p.x < 0 || p.y < 0 || p.x > kMaxPanelSide || p.y > kMaxPanelSide) return 0;
     }
     corners = turned;
     startAngle = a;

@@ -54,9 +54,6 @@ struct TSizer {
     Real RotateStep(MPoint m);
     // The pointer direction from the drag centre, snapped to 45 degrees when asked.
     Real SnappedDirection(MPoint m) const;
-
-    // Largest frame coordinate a rotated corner may reach.
-    static constexpr Real kRotateLimit = 30000;
 };
 
 }  // namespace pw

@@ -17,7 +17,8 @@ void PictureTool::SetSizeQuery(SizeQuery query) {
 }
 
 MPoint PictureTool::BitmapSize(int32_t w, int32_t h, int32_t dpiX, int32_t dpiY) {
-    return {static_cast<Real>(w) / dpiX * 25.4L * 50, static_cast<Real>(h) / dpiY * 25.4L * 50};
+    return {static_cast<Real>(w) / dpiX * kMmPerInch * kUnitsPerMm,
+            static_cast<Real>(h) / dpiY * kMmPerInch * kUnitsPerMm};
 }
 
 MPoint PictureTool::MetafileSize(int32_t w, int32_t h) {

@@ -19,7 +19,7 @@ void RectTool::Press(const MouseEvent& e) {
     if (!e.Left()) return;
     if (!p.Selector) {
         p.SelectAll(false);
-        int32_t penPixels = std::max(1, RoundToInt(p.CurrentPenWidth * p.Zoom() / 50));
+        int32_t penPixels = std::max(1, RoundToInt(p.CurrentPenWidth * p.Zoom() / kUnitsPerMm));
         p.StartBand(p.ModelToView(p.SnapAt(e.pos)), penPixels);
         return;
     }

@@ -5,19 +5,25 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "core/numbers.h"
 #include "ui/dialogs/dialog_frame.h"
 #include "ui/dialogs/number_field.h"
 
 namespace pw {
+
+namespace {
+// The grid origin lies on the largest panel.
+constexpr double kMaxOriginMm = static_cast<double>(kMaxPanelSide / kUnitsPerMm);
+}  // namespace
 
 TRasterDlg::TRasterDlg(QWidget* parent, const QString& unit) : QDialog(parent) {
     setObjectName(QStringLiteral("RasterDlg"));
     setWindowTitle(TrQ("Raster einrichten", "Grid"));
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
-    UrsprungXEdit = new NumberField(1.0, 0, 600, 1, 4, this);
+    UrsprungXEdit = new NumberField(1.0, 0, kMaxOriginMm, 1, 4, this);
     UrsprungXEdit->setObjectName(QStringLiteral("UrsprungXEdit"));
-    UrsprungYEdit = new NumberField(1.0, 0, 600, 1, 4, this);
+    UrsprungYEdit = new NumberField(1.0, 0, kMaxOriginMm, 1, 4, this);
     UrsprungYEdit->setObjectName(QStringLiteral("UrsprungYEdit"));
     FangEdit = new NumberField(0.1, 0.1, 10, 2, 5, this);
     FangEdit->setObjectName(QStringLiteral("FangEdit"));
