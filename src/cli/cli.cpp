@@ -11,6 +11,8 @@
 #include "cli/cli_options.h"
 #include "cli/element_info.h"
 #include "cli/loaded_document.h"
+#include "cli/print_command.h"
+#include "cli/print_options.h"
 #include "core/language.h"
 #include "render/panel_render.h"
 #include "panel/scale_document.h"
@@ -114,11 +116,12 @@ int Render(const Options& o) {
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "help")) {
-        out << UsageText();
+        out << UsageText() << PrintUsageText();
         return kExitOk;
     }
     // The scale command has options of its own (repeated --set, --labels, --lang).
     if (!args.empty() && args[0] == "scale") return RunScaleCommand({args.begin() + 1, args.end()}, out, err);
+    if (!args.empty() && args[0] == "print") return RunPrintCommand({args.begin() + 1, args.end()}, out, err);
     try {
         Options o = ParseOptions(args);
         if (o.command == "info") return Info(o, out);

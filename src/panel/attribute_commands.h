@@ -7,28 +7,10 @@
 
 #include <vector>
 
+#include "core/drawing_values.h"
 #include "panel/platine.h"
 
 namespace pw {
-
-// The current pen of the pen window: width in model units, colour, pattern.
-struct PenValues {
-    int32_t width = 25;
-    Color color = 0;
-    TPattern pattern = ptDurchgezogen;
-};
-
-// The current brush of the brush window.
-struct BrushValues {
-    Color color = 0;
-    TBrushStyle style = bsClear;
-};
-
-// The current font of the font window and its colour.
-struct FontValues {
-    FontSpec font;
-    Color color = 0;
-};
 
 enum class SideWindow { Pen, Brush, Font };
 

@@ -10,7 +10,7 @@ namespace pw {
 
 bool EditElementProperties(TPlatine& panel, TBauteil& element) {
     panel.SaveUndo();
-    panel.Sizer.reset();
+    panel.RemoveFrame();
     panel.InvalidateElement(&element);
     const bool confirmed = element.EditProperties();
     if (confirmed) {
@@ -62,24 +62,41 @@ GridDialogValues GridDialogValuesOf(const TPlatine& panel) {
     return v;
 }
 
+GridFieldRange RangeOf(GridField field) {
+    return field == GridField::FangEdit ? GridFieldRange{1, 1000} : GridFieldRange{0, kMaxPanelSide};
+}
+
+std::optional<GridField> RejectedGridField(const GridDialogValues& values) {
+    const std::pair<GridField, const std::string*> fields[] = {{GridField::UrsprungXEdit, &values.originX},
+                                                               {GridField::UrsprungYEdit, &values.originY},
+                                                               {GridField::FangEdit, &values.spacing}};
+    for (const auto& [field, text] : fields) {
+        const Real units = TextToNumber(*text) * kUnitsPerMm;
+        const GridFieldRange range = RangeOf(field);
+        if (units < range.minimum || units > range.maximum) return field;
+    }
+    return std::nullopt;
+}
+
 bool ApplyGridDialogValues(TPlatine& panel, const GridDialogValues& values) {
+    if (RejectedGridField(values)) return false;
     const Real x = TextToNumber(values.originX) * kUnitsPerMm;
     const Real y = TextToNumber(values.originY) * kUnitsPerMm;
     const Real s = TextToNumber(values.spacing) * kUnitsPerMm;
-    if (x < 0 || x > kMaxPanelSide || y < 0 || y > kMaxPanelSide || s < 1 || s > 1000) return false;
     panel.SnapSpacing = s;
     panel.GridOrigin = {RoundEven(x), RoundEven(y)};
     panel.GridVisible = values.visible;
     return true;
 }
 
-bool GridCommand(TPlatine& panel, const GridDialogFunction& showDialog) {
+bool GridCommand(TPlatine& panel, const GridDialogFunction& showDialog, const GridRejection& rejected) {
     panel.SaveUndo();
     GridDialogValues shown = GridDialogValuesOf(panel);
     while (true) {
         std::optional<GridDialogValues> entered = showDialog(shown);
         if (!entered) return false;
         if (ApplyGridDialogValues(panel, *entered)) break;
+        if (rejected) rejected(*RejectedGridField(*entered));
         shown = *entered;
     }
     panel.Repaint();

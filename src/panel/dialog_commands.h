@@ -51,15 +51,27 @@ struct GridDialogValues {
 
 // The panel's grid as the dialog shows it.
 GridDialogValues GridDialogValuesOf(const TPlatine& panel);
-// Stores the values when the origin lies within 0 to 600 mm and the snap spacing within 0.02
-// to 20 mm (origin rounded to whole units, spacing as typed); false, and nothing stored,
-// otherwise.
+
+enum class GridField { UrsprungXEdit, UrsprungYEdit, FangEdit };
+// A field's range in model units (1/50 mm).
+struct GridFieldRange {
+    Real minimum, maximum;
+};
+// The origin lies within 0 to 600 mm, the snap spacing within 0.02 to 20 mm.
+GridFieldRange RangeOf(GridField field);
+// The first field whose number lies outside its range; none when the values are accepted.
+std::optional<GridField> RejectedGridField(const GridDialogValues& values);
+// Stores accepted values (origin rounded to whole units, spacing as typed); false, and nothing
+// stored, otherwise.
 bool ApplyGridDialogValues(TPlatine& panel, const GridDialogValues& values);
 
 // Shows the dialog with the given values; nothing when cancelled.
 using GridDialogFunction = std::function<std::optional<GridDialogValues>(const GridDialogValues&)>;
-// Snapshot, then the dialog is shown again with the rejected entry until the entry is
-// accepted or the dialog cancelled; repaints after an accepted entry. True when accepted.
-bool GridCommand(TPlatine& panel, const GridDialogFunction& showDialog);
+// Says which field was out of range.
+using GridRejection = std::function<void(GridField)>;
+// Snapshot, then the dialog is shown again with the rejected entry, after the rejection names
+// the field, until the entry is accepted or the dialog cancelled; repaints after an accepted
+// entry. True when accepted.
+bool GridCommand(TPlatine& panel, const GridDialogFunction& showDialog, const GridRejection& rejected = {});
 
 }  // namespace pw

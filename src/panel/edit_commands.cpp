@@ -60,12 +60,14 @@ void CopyCommand(TPlatine& panel, ElementClipboard& clipboard) {
 void PasteCommand(TPlatine& panel, ElementClipboard& clipboard) {
     // Nothing to paste: the snapshot is kept, so that Undo still reverts the last change.
     if (!clipboard.filled || clipboard.stream.bytes.size() < 2) return;
+    panel.NoteOperationStart();
     panel.SaveUndo();
     panel.PasteFrom(clipboard.stream);
 }
 
 void DuplicateCommand(TPlatine& panel, ElementClipboard& clipboard) {
     if (!panel.HasSelection()) return;
+    panel.NoteOperationStart();
     panel.SaveUndo();
     panel.CopySelection(clipboard.stream);
     clipboard.filled = true;
@@ -133,7 +135,8 @@ void AlignCommand(TPlatine& panel, AlignTag tag) {
     panel.SaveUndo();
     TBauteil* reference = panel.CurrentElement();
     if (!reference) return;
-    panel.Sizer.reset();
+    // The handles are taken off where they are before anything moves.
+    panel.RemoveFrame();
     const MRect r = reference->GetBounds().Normalised();
     for (const auto& owned : panel.Elements()) {
         TBauteil* e = owned.get();
@@ -161,7 +164,7 @@ void RotateStepCommand(TPlatine& panel, RotateTag tag, std::string_view text) {
     const MRect frame = panel.Sizer->startRect;
     const MPoint centre = Midpoint({frame.x1, frame.y1}, {frame.x2, frame.y2});
     const Real degrees = RotationStepDegrees(tag, text);
-    panel.Sizer.reset();
+    panel.RemoveFrame();
     ForEachSelected(panel, [&](TBauteil& e) {
         // An empty or unreadable step redraws the elements unchanged.
         if (degrees != 0) e.Rotate(centre, static_cast<double>(DegToRad(degrees)));

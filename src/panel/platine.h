@@ -198,8 +198,23 @@ public:
     void MouseUp(const MouseEvent& e);
     // A double-click (in place of its second press): edits the current element's properties.
     void DoubleClick(const MouseEvent& e);
-    // Arrow keys (Shift: 0.1 mm), Delete, Alt+Backspace; true when the panel used the key.
+    // Arrow keys (Shift: 0.1 mm), Delete, Alt+Backspace, Escape; true when the panel used the key.
     bool KeyDown(PanelKey key, bool shift, bool alt);
+    // Whether a tool operation is in progress: an element under construction, a drag of the
+    // selection or of a handle, a band, a temporary line, or a paste being placed.
+    bool OperationInProgress() const;
+    // Escape, and every tool that gives up: the operation in progress is cancelled. The element
+    // under construction goes, a paste is taken back, moved or resized elements return; the
+    // elements, the selection and the undo snapshot are as they were before the operation
+    // began, and the mode returns to emStandard (zoom and rotate mode stay). Without an
+    // operation in progress a drawing mode ends as with the right button.
+    void CancelOperation();
+    // Notes the selection and the undo snapshot before an operation a command starts (paste,
+    // duplicate), so that cancelling it restores them; mouse events note them by themselves.
+    void NoteOperationStart();
+    // The status texts and cursor for the pointer where it last was, after something changed
+    // under a resting pointer (a release, a key, a command).
+    void RefreshStatus();
     // The 10 ms auto-scroll timer; true when the view scrolled.
     bool AutoScrollTick();
     // Status texts and cursor for the pointer resting at a view position.
@@ -416,6 +431,24 @@ protected:
     std::array<std::unique_ptr<PanelTool>, 16> tools_;
     // The elements a selection or frame drag moves (the selection when it started).
     std::vector<TBauteil*> dragged_;
+
+    // What a cancelled operation restores: the selection (element indices), the current
+    // element and the undo snapshot the operation's first snapshot replaced.
+    struct OperationStart {
+        std::vector<size_t> selected;
+        int current = -1;
+        Real lastDrillDiameter = 0;
+        bool undoReplaced = false;
+        bool undoAvailable = false;
+        std::vector<uint8_t> undo;
+    };
+    std::unique_ptr<OperationStart> operationStart_;
+    void RestoreOperationStart(OperationStart& start);
+    // Replaces every element by those of the snapshot.
+    void ReadBackSnapshot(const std::vector<uint8_t>& snapshot);
+    // The pointer's last position in view pixels and its Shift key, for RefreshStatus.
+    std::optional<IPoint> pointer_;
+    bool pointerShift_ = false;
 };
 
 }  // namespace pw

@@ -91,6 +91,7 @@ void TPlatine::SetEditMode(TEditMode mode) {
 }
 
 bool TPlatine::StopOperation() {
+    operationStart_.reset();
     if (FrameDragging()) EndFrameDrag();
     if (SelectionDragging()) {
         EraseGhost();

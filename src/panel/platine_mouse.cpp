@@ -91,7 +91,12 @@ void TPlatine::MouseDown(const MouseEvent& e) {
     if (State.inDoubleClick) return;
     State.snapping = !e.shift && editMode_ != emZoom;
     if (Sizer) Sizer->proportional = e.ctrl;
+    pointer_ = e.pos, pointerShift_ = e.shift;
+    // A press or release may begin an operation: what it began from is noted for a cancel.
+    if (!OperationInProgress()) NoteOperationStart();
     ToolFor(editMode_).Press(e);
+    if (!OperationInProgress()) operationStart_.reset();
+    RefreshStatus();
     Raise(OnMyClick);
 }
 
@@ -100,7 +105,8 @@ void TPlatine::MouseMove(const MouseEvent& e) {
     State.snapping = !e.shift && editMode_ != emZoom;
     if (Sizer) Sizer->proportional = e.ctrl;
     State.scrollDirection = EdgeDirection(e.pos);
-    if (!Selector) HoverAt(e.pos, e.shift);
+    pointer_ = e.pos, pointerShift_ = e.shift;
+    HoverAt(e.pos, e.shift);
     MoveCrosshair(e.pos);
     ToolFor(editMode_).Move(e);
 }
@@ -108,7 +114,12 @@ void TPlatine::MouseMove(const MouseEvent& e) {
 void TPlatine::MouseUp(const MouseEvent& e) {
     State.snapping = !e.shift && editMode_ != emZoom;
     if (Sizer) Sizer->proportional = e.ctrl;
+    pointer_ = e.pos, pointerShift_ = e.shift;
+    if (!OperationInProgress()) NoteOperationStart();
     ToolFor(editMode_).Release(e);
+    if (!OperationInProgress()) operationStart_.reset();
+    // The status line shows what the release left under the pointer, not the operation's text.
+    RefreshStatus();
     Raise(OnMyClick);
 }
 
@@ -153,9 +164,11 @@ ResizeCursor HandleCursor(int handle) {
 }  // namespace
 
 void TPlatine::HoverAt(IPoint view, bool shift) {
-    // While the selection or a handle is dragged the status line keeps its "Moving...".
+    // While the selection or a handle is dragged or a band selects, the status line keeps its
+    // "Moving..." or "Selecting...".
     if (SelectionDragging() && editMode_ != emPaste) return;
     if (FrameDragging()) return;
+    if (Selector && (editMode_ == emStandard || editMode_ == emDrehen)) return;
     MPoint p = SnapAt(view);
     std::string first = PositionText("x = ", p.x - GridOrigin.x),
                 second = PositionText("y = ", p.y - GridOrigin.y);
@@ -180,6 +193,10 @@ void TPlatine::HoverAt(IPoint view, bool shift) {
             if (e) first = e->KindName(), second = e->InfoText();
             SetCursor(cursor);
         }
+    } else if (editMode_ != emZoom && OperationInProgress()) {
+        // A drawing tool at work says how it ends.
+        first += "  " + second;
+        second = Tr("Rechtsklick: Ende, Esc: Abbruch", "Right click: end, Esc: cancel");
     }
     SetStatus(first, second);
 }
@@ -187,7 +204,12 @@ void TPlatine::HoverAt(IPoint view, bool shift) {
 // --- Keyboard ---
 
 bool TPlatine::KeyDown(PanelKey key, bool shift, bool alt) {
-    // Keys wait while the mouse drags the selection or a handle.
+    if (key == PanelKey::Escape) {
+        const bool used = editMode_ != emStandard || OperationInProgress();
+        CancelOperation();
+        return used;
+    }
+    // Other keys wait while the mouse drags the selection or a handle.
     if (!dragged_.empty()) return false;
     switch (key) {
         case PanelKey::Left:
@@ -206,17 +228,22 @@ bool TPlatine::KeyDown(PanelKey key, bool shift, bool alt) {
                 InvalidateElement(e.get());
             }
             UpdateSelectionFrame();
+            RefreshStatus();
             return true;
         }
         case PanelKey::Delete:
             if (editMode_ != emStandard) return false;
             SaveUndo();
             DeleteSelected();
+            RefreshStatus();
             return true;
         case PanelKey::Backspace:
             if (!alt) return false;
             Undo();
+            RefreshStatus();
             return true;
+        case PanelKey::Escape:
+            break;
     }
     return false;
 }

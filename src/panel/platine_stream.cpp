@@ -80,6 +80,12 @@ void TPlatine::ReadPanel(TReader& r) {
 
 void TPlatine::SaveUndo() {
     if (!UndoStream) return;
+    // The first snapshot of an operation keeps the one it replaces, for a cancel.
+    if (operationStart_ && !operationStart_->undoReplaced) {
+        operationStart_->undoReplaced = true;
+        operationStart_->undoAvailable = undoAvailable_;
+        operationStart_->undo = std::move(UndoStream->bytes);
+    }
     UndoStream->bytes.clear();
     WritePanel(UndoStream->bytes, false);
     undoAvailable_ = true;
@@ -89,11 +95,15 @@ void TPlatine::Undo() {
     if (!undoAvailable_ || !UndoStream || State.underConstruction || editMode_ == emPaste) return;
     EndDragBeforeEdit();
     undoAvailable_ = false;
+    std::vector<uint8_t> snapshot = std::move(UndoStream->bytes);
+    UndoStream->bytes.clear();
+    ReadBackSnapshot(snapshot);
+}
+
+void TPlatine::ReadBackSnapshot(const std::vector<uint8_t>& snapshot) {
     RemoveFrame();
     current_ = nullptr;
     while (!elements_.empty()) elements_.pop_back();
-    std::vector<uint8_t> snapshot = std::move(UndoStream->bytes);
-    UndoStream->bytes.clear();
     TReader r(snapshot, StreamSource::Undo);
     ReadPanel(r);
     Raise(OnChange);
@@ -111,8 +121,12 @@ void TPlatine::CopySelection(MemoryStream& clipboard) {
 void TPlatine::PasteFrom(const MemoryStream& stream) {
     // An empty clipboard pastes nothing and leaves the tool as it was.
     if (stream.bytes.size() < 2) return;
+    // What the paste command noted before its snapshot outlives the change of mode, so that
+    // cancelling the paste restores it.
+    std::unique_ptr<OperationStart> start = std::move(operationStart_);
     SelectAll(false);
     SetEditMode(emPaste);
+    operationStart_ = std::move(start);
     SetCursor(4);
     TReader r(stream.bytes, stream.Source());
     ReadPanel(r);

@@ -323,7 +323,7 @@ void TPlatine::PrintPaint(Canvas& c, const IRect& clip) {
             c.LineTo({longTick ? -500 : -200, y});
             if (longTick) {
                 std::string text = std::to_string(k);
-                c.TextOut({mirrored ? FontEngine::Instance().TextWidth(c.Font(), text) - 500 : -500, y + 50}, text);
+                c.TextOut({mirrored ? TextWidth(c, text) - 500 : -500, y + 50}, text);
             }
         }
     }

@@ -119,13 +119,14 @@ PrinterTarget::~PrinterTarget() {
     if (painter_.isActive()) painter_.end();
 }
 
-void PrinterTarget::NewPage() {
-    device_.newPage();
+bool PrinterTarget::NewPage() {
+    bool ok = device_.newPage();
     canvas_->SetDeviceBounds({0, 0, device_.width(), device_.height()});
+    return ok;
 }
 
-void PrinterTarget::Finish() {
-    if (painter_.isActive()) painter_.end();
+bool PrinterTarget::Finish() {
+    return !painter_.isActive() || painter_.end();
 }
 
 // --- Exact PDF page boxes ---

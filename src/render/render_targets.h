@@ -97,8 +97,9 @@ class PrinterTarget {
 
     bool IsActive() const { return painter_.isActive(); }
     QtCanvas& Canvas() { return *canvas_; }
-    void NewPage();
-    void Finish();
+    // Both false when the device refused: no new page, or the job did not end well.
+    bool NewPage();
+    bool Finish();
 
   private:
     QPagedPaintDevice& device_;

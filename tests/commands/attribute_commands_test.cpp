@@ -117,5 +117,29 @@ TEST_F(AttributeCommands, FontAssignReachesSelectedTextsOnly) {
     EXPECT_EQ(panel.CurrentFontColor, 0x00FF00u);
 }
 
+TEST_F(AttributeCommands, OneUndoTakesBackEveryAttributeOfAnAssign) {
+    box->SetStiftBreite(5);
+    box->SetStiftFarbe(0x111111);
+    AssignPen(panel, 0, pen);
+    AssignFont(panel, 0, font);  // the font's snapshot holds the box with the new pen
+    ASSERT_EQ(panel.Element(0)->StiftFarbe(), 0x0000FFu);
+    UndoCommand(panel);
+    EXPECT_EQ(panel.Element(0)->StiftFarbe(), 0x0000FFu);
+    EXPECT_EQ(panel.Element(0)->StiftBreite(), 75);
+    EXPECT_EQ(static_cast<TTextLabel*>(panel.Element(2))->LabelFont(), (FontSpec{"Arial", 200, 0}));
+
+    Select({panel.Element(0)});  // undo rebuilds the elements unselected
+    AssignBrush(panel, 0, brush);
+    AssignPen(panel, 0, PenValues{10, 0x00AA00, ptPunkt});
+    ASSERT_EQ(panel.Element(0)->StiftPattern(), ptPunkt);
+    UndoCommand(panel);
+    TBauteil* restored = panel.Element(0);
+    EXPECT_EQ(restored->StiftFarbe(), 0x0000FFu);
+    EXPECT_EQ(restored->StiftBreite(), 75);
+    EXPECT_EQ(restored->StiftPattern(), ptStrich);
+    EXPECT_EQ(restored->BrushStyle(), bsCross);  // the earlier brush assign stays
+    EXPECT_EQ(panel.ElementCount(), 3u);
+}
+
 }  // namespace
 }  // namespace pw::test

@@ -173,6 +173,18 @@ TEST_F(GridDialog, RejectedEntriesAreShownAgainUntilAccepted) {
     EXPECT_TRUE(panel.UndoAvailable());
 }
 
+TEST_F(GridDialog, EachRejectionNamesTheFieldOutOfRange) {
+    answers = {{"-1", "0", "1", true},     {"0", "600,02", "1", true}, {"0", "0", "0,019", true},
+               {"0", "0", "20,001", true}, {"600", "0", "", true},     {"600", "0", "0,02", true}};
+    std::vector<GridField> rejected;
+    EXPECT_TRUE(GridCommand(panel, Dialog(), [&](GridField f) { rejected.push_back(f); }));
+    EXPECT_EQ(rejected,
+              (std::vector<GridField>{GridField::UrsprungXEdit, GridField::UrsprungYEdit, GridField::FangEdit,
+                                      GridField::FangEdit, GridField::FangEdit}));
+    EXPECT_EQ(shown.size(), 6u);
+    EXPECT_EQ(panel.GridOrigin, (MPoint{30000, 0}));
+}
+
 TEST_F(GridDialog, CancelLeavesTheGrid) {
     answers = {{"-1", "0", "1", true}};
     EXPECT_FALSE(GridCommand(panel, Dialog()));

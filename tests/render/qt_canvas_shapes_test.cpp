@@ -230,7 +230,7 @@ TEST(QtCanvasText, GlyphsFillTheCellBelowTheTopLeftCorner) {
     // pixels high.
     EXPECT_NEAR(box.bottom(), 10 + 31, 2);
     EXPECT_NEAR(box.height(), 25, 2);
-    EXPECT_NEAR(box.right(), 10 + FontEngine::Instance().TextWidth(font, "HH") - 3, 3);
+    EXPECT_NEAR(box.right(), 10 + TextWidth(c, "HH") - 3, 3);
     EXPECT_GT(CountColor(img, kRed), 200);
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x) {

@@ -35,7 +35,22 @@ TEST_F(SelectTool, ClickSelectsOnlyTheElementHitAndBuildsTheFrame) {
     EXPECT_FALSE(panel.State.dragging);
     EXPECT_FALSE(panel.State.pointerHidden);
     EXPECT_TRUE(a->Visible());
-    EXPECT_EQ(clicks, 2 + 1);  // press, release, and the status text of the press
+    EXPECT_EQ(clicks, 2 + 2);  // press, release, and the status texts of the press and the release
+}
+
+TEST_F(SelectTool, TheStatusLineShowsWhatTheReleaseLeft) {
+    Press(150, 125);
+    Move(250, 125);
+    EXPECT_EQ(panel.StatusText1, "Verschieben...");
+    Release(250, 125);  // A lies under the pointer
+    EXPECT_EQ(panel.StatusText1, "Rechteck");
+    EXPECT_EQ(panel.StatusText2, "10,00 x 5,00");
+    Press(600, 400);
+    Move(650, 450);
+    EXPECT_EQ(panel.StatusText1, "Objektauswahl...");
+    Release(650, 450);
+    EXPECT_EQ(panel.StatusText1, "x = 65,00");
+    EXPECT_EQ(panel.StatusText2, "y = 45,00");
 }
 
 TEST_F(SelectTool, ShiftClickOnASelectedElementDeselectsWithoutMoving) {

@@ -137,12 +137,30 @@ TEST_F(WindowSettings, TheCommandLineDocumentComesFirstAndBecomesTheEditFile) {
     EXPECT_EQ(window->TabStrip()->tabText(0), "Kommandozeile");
 }
 
-TEST_F(WindowSettings, AMissingEditFileLeavesAnUnnamedDocumentInItsDirectory) {
-    home.Write("Werkbank.INI", "[Plattenwerk]\r\nEditfile=" + home.File("weg/Platte.fpl") + "\r\n");
+TEST_F(WindowSettings, AMissingEditFileIsNamedAndTheStartGoesOnWithoutIt) {
+    const std::string settings = "[Plattenwerk]\r\nEditfile=" + home.File("weg/Platte.fpl") + "\r\n";
+    home.Write("Werkbank.INI", settings);
     Open();
     EXPECT_EQ(prompts.Count("Error"), 0);
-    EXPECT_EQ(window->EditFile(), home.File("weg/NONAME.FPL"));
+    ASSERT_EQ(prompts.Count("Warning"), 1);
+    EXPECT_EQ(prompts.asked[0].title, "Datei nicht gefunden");
+    // No example either: an unnamed document beside where the example would be.
+    EXPECT_EQ(window->EditFile(), home.File("Beispiele/NONAME.FPL"));
     EXPECT_EQ(window->PanelCount(), 1);
+    Close();
+    // That unnamed edit file is no missing document.
+    Open();
+    EXPECT_EQ(prompts.Count("Warning"), 1);
+    Close();
+    // With the examples the start opens the example, as a first start does.
+    home.Write("Werkbank.INI", settings);
+    SeedExamples();
+    Open(true);
+    ASSERT_EQ(prompts.Count("Warning"), 2);
+    EXPECT_EQ(prompts.asked[1].text,
+              QString::fromStdString("The document " + home.File("weg/Platte.fpl") +
+                                     " was not found; the program starts without it."));
+    EXPECT_EQ(window->CurrentFile(), home.File("Examples/Examples.fpl"));
 }
 
 TEST_F(WindowSettings, ToolWindowPlacementSurvivesARestart) {
@@ -217,7 +235,10 @@ TEST_F(WindowSettings, EnglishMenusHintsAndCaptions) {
     EXPECT_EQ(window->Tool(8)->windowTitle(), "Millings");
     EXPECT_EQ(Action("Ansicht1")->text(), "&View");
     EXPECT_EQ(Action("Anordnen2")->text(), "\"Arrange\"");
-    EXPECT_EQ(Action("Kontur1")->text(), "\"Kontur\"");
+    EXPECT_EQ(Action("Kontur1")->text(), "\"Contour\"");
+    EXPECT_EQ(Action("Datei2")->text(), "\"File\"");
+    EXPECT_EQ(window->findChild<QToolButton*>("SymbolBtn")->toolTip(), "Show symbol library");
+    EXPECT_EQ(window->findChild<QWidget*>("LibCombo")->toolTip(), "Choose library page");
     EXPECT_EQ(window->Palette()->Button("SkaleBtn")->toolTip(), "Scales");
     EXPECT_EQ(window->findChild<QToolButton*>("SymbolBtn")->text(), "&Symbols");
     EXPECT_EQ(window->Panel(0).Name.Text(), "new");

@@ -7,6 +7,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -139,6 +140,14 @@ class ScriptedDialogs : public WindowDialogs {
         if (!backup) return;
         autosave.SetActive(backup->first);
         autosave.SetInterval(backup->second);
+    }
+    // The print dialog: answer(session) plays the user's part and says whether "&Drucken" was
+    // chosen; without an answer the dialog is cancelled.
+    std::function<bool(PrintSession&)> print;
+    int printShown = 0;
+    bool Print(QWidget*, PrintSession& session) override {
+        ++printShown;
+        return print && print(session);
     }
     std::unique_ptr<LoadProgress> LoadProgressWindow(QWidget*) override {
         ++progressWindows;

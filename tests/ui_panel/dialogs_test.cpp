@@ -332,4 +332,15 @@ TEST_F(Dialogs, EnglishPanelAndGridDialogTexts) {
     EXPECT_EQ(german.RasterCheckbox->text(), QString("Raster sichtbar"));
 }
 
+TEST_F(Dialogs, PanelDialogWarnsInEnglish) {
+    SetLanguage(Language::English);
+    QStringList warnings;
+    TPlatinenDlg d(QString{});
+    d.ShowWarning = [&](QWidget*, const QString& title, const QString& text) { warnings << title << text; };
+    d.SetValues("Front", 5, 80, 0);
+    d.done(QDialog::Accepted);
+    EXPECT_EQ(warnings,
+              (QStringList{"Invalid input", "Front panels can only measure\nfrom 10x10 mm to 600x600 mm."}));
+}
+
 }  // namespace

@@ -4,8 +4,12 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
+#include <functional>
+#include <vector>
 
 #include "../render/image_probe.h"
+#include "panel/attribute_commands.h"
+#include "panel/edit_commands.h"
 #include "view_test_support.h"
 
 using namespace pw;
@@ -84,6 +88,32 @@ TEST_F(ViewPicture, HandlesShowOnLightAndDarkPanels) {
     panel().SelectAll(false);
     Settle();
     EXPECT_EQ(PixelColor(view->Picture(), 16, 16), 0x402020u);
+}
+
+TEST_F(ViewPicture, CommandsOnTheSelectionLeaveNoHandlesBehind) {
+    using Command = std::function<void(TPlatine&)>;
+    std::vector<std::pair<const char*, Command>> commands;
+    for (int tag = 1; tag <= 6; ++tag)
+        commands.emplace_back("align", [tag](TPlatine& p) { AlignCommand(p, static_cast<AlignTag>(tag)); });
+    for (RotateTag tag : {RotateTag::WinkelLinksBtn, RotateTag::WinkelRechtsBtn})
+        commands.emplace_back("rotate", [tag](TPlatine& p) { RotateStepCommand(p, tag, "30"); });
+    commands.emplace_back("mirror", [](TPlatine& p) { MirrorCommand(p, MirrorButton::an_vertikal); });
+    commands.emplace_back("rounding", [](TPlatine& p) { ContourCommand(p, ContourTag::sb_Runden, "3"); });
+    commands.emplace_back("pen", [](TPlatine& p) { AssignPen(p, 2, PenValues{200, 0, ptDurchgezogen}); });
+    commands.emplace_back("arrow", [](TPlatine& p) { p.KeyDown(PanelKey::Right, false, false); });
+    commands.emplace_back("group", [](TPlatine& p) { GroupCommand(p); });
+    commands.emplace_back("ungroup", [](TPlatine& p) { UngroupCommand(p); });
+    AddRect(500, 500, 1000, 750);
+    AddRect(1500, 1200, 2500, 1400);
+    AddRect(800, 1800, 1200, 2600);  // the current element
+    for (const auto& [name, command] : commands) {
+        if (std::string(name) != "ungroup") panel().SelectAll(true);
+        Settle();
+        command(panel());
+        Settle();
+        const QImage after = view->Picture();
+        EXPECT_EQ(after, Fresh()) << name;
+    }
 }
 
 TEST_F(ViewPicture, PartialRepaintKeepsTheAidsWhole) {

@@ -21,7 +21,7 @@ struct MouseEvent {
 };
 
 // Keys the panel reacts to.
-enum class PanelKey { Left, Up, Right, Down, Delete, Backspace };
+enum class PanelKey { Left, Up, Right, Down, Delete, Backspace, Escape };
 
 // Numbered cursors the program draws for the panel (0 is the normal arrow).
 enum PanelCursor : int {

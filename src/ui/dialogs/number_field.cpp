@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "core/language.h"
+#include "ui/dialogs/decimal_validator.h"
 #include "ui/dialogs/dialog_frame.h"
 
 namespace pw {
@@ -20,6 +21,7 @@ NumberField::NumberField(double increment, double minimum, double maximum, int d
     setAccelerated(true);
     setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000,00")) + 30);
     lineEdit()->setMaxLength(maxLength_);
+    connect(lineEdit(), &QLineEdit::textChanged, this, &NumberField::textChanged);
 }
 
 void NumberField::SetText(const QString& text) {
@@ -52,18 +54,7 @@ QAbstractSpinBox::StepEnabled NumberField::stepEnabled() const {
 QValidator::State NumberField::validate(QString& input, int&) const {
     // Digits, one decimal separator (comma or point) and, where the field allows negative
     // numbers, a leading minus sign.
-    bool separator = false;
-    for (qsizetype i = 0; i < input.size(); ++i) {
-        const QChar c = input[i];
-        if (c >= u'0' && c <= u'9') continue;
-        if ((c == u',' || c == u'.') && !separator) {
-            separator = true;
-            continue;
-        }
-        if (c == u'-' && i == 0 && minimum_ < 0) continue;
-        return QValidator::Invalid;
-    }
-    return QValidator::Acceptable;
+    return IsNumberTyping(input, minimum_ < 0) ? QValidator::Acceptable : QValidator::Invalid;
 }
 
 }  // namespace pw

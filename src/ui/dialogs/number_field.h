@@ -27,6 +27,10 @@ class NumberField : public QAbstractSpinBox {
     void stepBy(int steps) override;
     QValidator::State validate(QString& input, int& pos) const override;
 
+  signals:
+    // The text changed, typed, stepped or put in.
+    void textChanged(const QString& text);
+
   protected:
     StepEnabled stepEnabled() const override;
 

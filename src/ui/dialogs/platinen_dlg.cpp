@@ -10,6 +10,7 @@
 #include "core/language.h"
 #include "ui/dialogs/colour_swatch.h"
 #include "ui/dialogs/custom_colours.h"
+#include "ui/dialogs/decimal_validator.h"
 #include "ui/dialogs/dialog_frame.h"
 #include "ui/dialogs/number_field.h"
 
@@ -94,9 +95,11 @@ void TPlatinenDlg::done(int result) {
     // Only confirmed values are checked: Cancel always closes, whatever the fields hold.
     if (result == QDialog::Accepted && !SizesValid(WidthMm(), HeightMm())) {
         if (ShowWarning)
-            ShowWarning(this, QStringLiteral("Fehlerhafte Eingabe"),
-                        QString::fromUtf8("Es sind nur Frontplattengrößen mit Abmessungen\n"
-                                          "von 10x10 mm bis 600x600 mm möglich."));
+            ShowWarning(this, InvalidInputTitle(),
+                        TrQ("Es sind nur Frontplattengrößen mit Abmessungen\n"
+                            "von 10x10 mm bis 600x600 mm möglich.",
+                            "Front panels can only measure\n"
+                            "from 10x10 mm to 600x600 mm."));
         return;
     }
     QDialog::done(result);

@@ -35,7 +35,7 @@ class TPlatinenDlg : public QDialog {
     Color Colour() const;
 
     static bool SizesValid(Real widthMm, Real heightMm);
-    // The warning box titled "Fehlerhafte Eingabe"; replaceable (tests answer in its place).
+    // The warning box about the sizes; replaceable (tests answer in its place).
     std::function<void(QWidget* parent, const QString& title, const QString& text)> ShowWarning;
     // How the colour is chosen (ChooseColour by default); replaceable like the warning.
     std::function<std::optional<Color>(QWidget* parent, Color initial, const QString& programDir)>

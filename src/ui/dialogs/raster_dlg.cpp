@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/numbers.h"
+#include "ui/dialogs/decimal_validator.h"
 #include "ui/dialogs/dialog_frame.h"
 #include "ui/dialogs/number_field.h"
 
@@ -15,6 +16,24 @@ namespace {
 // The grid origin lies on the largest panel.
 constexpr double kMaxOriginMm = static_cast<double>(kMaxPanelSide / kUnitsPerMm);
 }  // namespace
+
+QString GridFieldLabel(GridField field) {
+    switch (field) {
+        case GridField::UrsprungXEdit:
+            return TrQ("Ursprung X", "Origin X");
+        case GridField::UrsprungYEdit:
+            return TrQ("Ursprung Y", "Origin Y");
+        case GridField::FangEdit:
+            break;
+    }
+    return TrQ("Fang", "Capture");
+}
+
+QString GridRangeMessage(GridField field, const QString& unit) {
+    const GridFieldRange range = RangeOf(field);
+    return RangeMessage(GridFieldLabel(field), static_cast<double>(range.minimum / kUnitsPerMm),
+                        static_cast<double>(range.maximum / kUnitsPerMm), unit);
+}
 
 TRasterDlg::TRasterDlg(QWidget* parent, const QString& unit) : QDialog(parent) {
     setObjectName(QStringLiteral("RasterDlg"));
@@ -30,9 +49,9 @@ TRasterDlg::TRasterDlg(QWidget* parent, const QString& unit) : QDialog(parent) {
     const struct {
         QString label;
         NumberField* field;
-    } rows[] = {{TrQ("Ursprung X", "Origin X"), UrsprungXEdit},
-                {TrQ("Ursprung Y", "Origin Y"), UrsprungYEdit},
-                {TrQ("Fang", "Capture"), FangEdit}};
+    } rows[] = {{GridFieldLabel(GridField::UrsprungXEdit), UrsprungXEdit},
+                {GridFieldLabel(GridField::UrsprungYEdit), UrsprungYEdit},
+                {GridFieldLabel(GridField::FangEdit), FangEdit}};
     int row = 0;
     for (const auto& r : rows) {
         grid->addWidget(new QLabel(r.label, this), row, 0);

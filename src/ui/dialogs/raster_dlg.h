@@ -29,6 +29,11 @@ class TRasterDlg : public QDialog {
     QCheckBox* RasterCheckbox;
 };
 
+// The label of a field in the current language.
+QString GridFieldLabel(GridField field);
+// The warning that names a field whose number is out of range, with its limits.
+QString GridRangeMessage(GridField field, const QString& unit = QStringLiteral("mm"));
+
 // Shows the dialog modally with the values: what was entered, nothing when cancelled. This is
 // the dialog function the grid command takes.
 std::optional<GridDialogValues> ShowGridDialog(QWidget* parent, const GridDialogValues& shown);

@@ -27,6 +27,7 @@
 #include "ui/main/tool_window.h"
 #include "ui/main/user_prompts.h"
 #include "ui/panel/panel_view.h"
+#include "ui/print/print_command.h"
 #include "ui/settings/recent_files.h"
 
 namespace pw {
@@ -34,6 +35,7 @@ namespace pw {
 namespace {
 
 constexpr int kTitlePictureMs = 500;
+constexpr const char* kUnnamed = "NONAME.FPL";
 
 std::unique_ptr<TBauteil> MakeBaseElement() {
     return std::make_unique<TBauteil>();
@@ -70,7 +72,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     if (!settings_.Load())
         prompts_->Error(this, msg::ReadErrorTitle(),
                         QString::fromStdString(CannotOpenMessage(settings_.Path())));
-    currentFile_ = editFile_ = dirs_.home + "NONAME.FPL";
+    currentFile_ = editFile_ = dirs_.home + kUnnamed;
     cancelled_ = false;
 
     RegisterBuiltinElementClasses();
@@ -90,6 +92,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     row->addWidget(side_);
     setCentralWidget(central);
     CreateToolWindows();
+    CreateSideWindows();
 
     connect(palette_, &ToolPalette::toolClicked, this, [this](int tag) {
         if (std::optional<TEditMode> mode = ModeOfToolTag(tag)) CurrentPanel().SetEditMode(*mode);
@@ -156,21 +159,33 @@ void MainWindow::CheckColourDepth() {
     CurrentView().RepaintPanel();
 }
 
+bool MainWindow::StartupDocumentExists(const std::string& path) {
+    if (QFileInfo::exists(QString::fromStdString(path))) return true;
+    // A document named for the start that is gone is named; the start goes on without it.
+    prompts_->Warning(this, msg::MissingDocumentTitle(), msg::MissingDocument(QString::fromStdString(path)));
+    return false;
+}
+
 void MainWindow::OpenStartupDocument() {
-    if (options_.document && QFileInfo::exists(QString::fromStdString(*options_.document))) {
-        const std::string path =
-            QFileInfo(QString::fromStdString(*options_.document)).absoluteFilePath().toStdString();
+    std::string path;
+    if (options_.document && StartupDocumentExists(*options_.document)) {
+        path = QFileInfo(QString::fromStdString(*options_.document)).absoluteFilePath().toStdString();
         if (OpenDocument(path, false)) editFile_ = path;
-        SetTitle();
-        return;
-    }
-    std::string path = settings_.EditFile();
-    if (path.empty()) path = dirs_.home + Tr("Beispiele/Beispiel.fpl", "Examples/Examples.fpl");
-    if (QFileInfo::exists(QString::fromStdString(path))) {
-        OpenDocument(path, false);
     } else {
-        editFile_ = DirectoryOf(path) + "NONAME.FPL";
+        path = settings_.EditFile();
+        // An unnamed edit file was never saved: it is no document to miss.
+        const bool unnamed = FileNameOf(path) == kUnnamed;
+        if (path.empty() || (!unnamed && !StartupDocumentExists(path)))
+            path = dirs_.home + Tr("Beispiele/Beispiel.fpl", "Examples/Examples.fpl");
+        if (QFileInfo::exists(QString::fromStdString(path)))
+            OpenDocument(path, false);
+        else
+            editFile_ = DirectoryOf(path) + kUnnamed;
     }
+    // Whatever opened, the panel fits the view as it is now laid out.
+    CurrentPanel().ZoomToPanel();
+    CurrentView().SyncScrollBars();
+    UpdateRulers(true);
     SetTitle();
 }
 

@@ -35,14 +35,23 @@ class QToolButton;
 namespace pw {
 
 class AboutBox;
+class PrintCommand;
 class HelpWindow;
 class PanelView;
 class Ruler;
 class SideArea;
+class TFontbox;
+class TFuellDlg;
+class TStiftbox;
 class ToolPalette;
 class ToolWindow;
 class UserPrompts;
 class WindowDialogs;
+
+// The ranges of the bottom bar's number fields: the rotation step in degrees, the chamfer or
+// rounding amount in millimetres.
+constexpr double kMaxAngleStep = 360;
+constexpr double kMaxContourAmountMm = 100;
 
 struct MainWindowOptions {
     ProgramDirs dirs;
@@ -86,6 +95,9 @@ class MainWindow : public QMainWindow {
     ToolWindow* Tool(int number) const { return toolWindows_[number - 1]; }
     QAction* Action(const char* name) const;
     SideArea* Side() const { return side_; }
+    TStiftbox* PenWindow() const { return stiftbox_; }
+    TFuellDlg* BrushWindow() const { return fuellDlg_; }
+    TFontbox* FontWindow() const { return fontbox_; }
     ToolPalette* Palette() const { return palette_; }
     Ruler* HorizontalRuler() const { return hScale_; }
     Ruler* VerticalRuler() const { return vScale_; }
@@ -112,6 +124,7 @@ class MainWindow : public QMainWindow {
     void SaveAsCommand();
     void OpenRecentCommand(int k);
     void BackupDialogCommand();
+    void PrintSlot();
     // --- Frontplatte ---
     void AddPanelCommand();
     void PanelPropertiesCommand();
@@ -188,6 +201,13 @@ class MainWindow : public QMainWindow {
     void ShowTitlePicture();
     void CheckColourDepth();
 
+    // --- The pen, brush and font windows ---
+    void CreateSideWindows();
+    // The windows' current pen, brush and font become the panel's drawing attributes.
+    void TakeSideWindowValues(TPlatine& panel);
+    // OnBtMarkieren: the side windows show the current element's attributes.
+    void OnElementMarked();
+
     // --- Panels and tabs ---
     // A new tab for the panel (a new, empty one when none is given); it becomes current.
     PanelView& CreatePanel(std::unique_ptr<TPlatine> panel = nullptr);
@@ -206,6 +226,8 @@ class MainWindow : public QMainWindow {
     // --- Documents ---
     void StartNewDocument();
     void OpenStartupDocument();
+    // Whether the document named for the start exists; a message names it when it does not.
+    bool StartupDocumentExists(const std::string& path);
     void SetTitle();
     // Reads a whole document into new panels. Fills `panels` and `views` with what was read;
     // returns the message of an error that ended the read (empty when complete). Throws
@@ -224,8 +246,11 @@ class MainWindow : public QMainWindow {
     template <class F>
     void Edit(F f);
     void RunModal(const std::function<void()>& dialog);
-    QString ContourAmountText() const;
-    QString AngleText() const;
+    // The numbers of the bottom bar's fields; a field that holds none in its range is named in
+    // a warning, and nothing comes back.
+    std::optional<QString> ContourAmountText();
+    std::optional<QString> AngleText();
+    std::optional<QString> FieldNumber(QLineEdit* field, const char* hintName, const char* unitName);
 
     MainWindowOptions options_;
     ProgramDirs dirs_;
@@ -234,6 +259,7 @@ class MainWindow : public QMainWindow {
     UserPrompts* prompts_ = nullptr;
     WindowDialogs* dialogs_ = nullptr;
     WerkbankSettings settings_;
+    std::unique_ptr<PrintCommand> print_;
 
     std::vector<std::unique_ptr<Tab>> tabs_;
     std::vector<TView> views_;
@@ -258,11 +284,14 @@ class MainWindow : public QMainWindow {
     QMenu* platineMenu_ = nullptr;
     ToolPalette* palette_ = nullptr;
     SideArea* side_ = nullptr;
+    TStiftbox* stiftbox_ = nullptr;
+    TFuellDlg* fuellDlg_ = nullptr;
+    TFontbox* fontbox_ = nullptr;
     Ruler* hScale_ = nullptr;
     Ruler* vScale_ = nullptr;
     QStackedWidget* scrollBox_ = nullptr;
     QTabBar* tabBar_ = nullptr;
-    QLineEdit* focusField_ = nullptr;
+    QWidget* focusField_ = nullptr;
     QLabel* infoTxt1_ = nullptr;
     QLabel* infoTxt2_ = nullptr;
     QLineEdit* lEdit_ = nullptr;

@@ -5,8 +5,12 @@
 
 #include "panel/attribute_commands.h"
 #include "panel/dialog_commands.h"
+#include "ui/dialogs/decimal_validator.h"
+#include "ui/dialogs/raster_dlg.h"
 #include "ui/main/main_window.h"
+#include "ui/main/texts.h"
 #include "ui/main/tool_palette.h"
+#include "ui/main/user_prompts.h"
 #include "ui/main/window_dialogs.h"
 #include "ui/panel/panel_view.h"
 
@@ -16,15 +20,26 @@ template <class F>
 void MainWindow::Edit(F f) {
     if (tabs_.empty()) return;
     f(CurrentPanel());
+    // The status line follows what the command changed under the pointer.
+    CurrentPanel().RefreshStatus();
     RefreshCommandStates();
 }
 
-QString MainWindow::ContourAmountText() const {
-    return lEdit_->text();
+std::optional<QString> MainWindow::FieldNumber(QLineEdit* field, const char* hintName, const char* unitName) {
+    if (field->hasAcceptableInput()) return field->text();
+    const auto* range = static_cast<const DecimalValidator*>(field->validator());
+    prompts_->Warning(this, InvalidInputTitle(),
+                      RangeMessage(Hint(hintName), range->Minimum(), range->Maximum(), Caption(unitName)));
+    field->setFocus();
+    return std::nullopt;
 }
 
-QString MainWindow::AngleText() const {
-    return winkelEdit_->text();
+std::optional<QString> MainWindow::ContourAmountText() {
+    return FieldNumber(lEdit_, "L_Edit", "EinheitLabel");
+}
+
+std::optional<QString> MainWindow::AngleText() {
+    return FieldNumber(winkelEdit_, "Winkel_Edit", "Label1");
 }
 
 void MainWindow::UndoSlot() {
@@ -80,12 +95,19 @@ void MainWindow::AlignSlot(int tag) {
 }
 
 void MainWindow::RotateSlot(int tag) {
-    const std::string angle = AngleText().toStdString();
+    const std::optional<QString> text = AngleText();
+    if (!text) return;
+    const std::string angle = text->toStdString();
     Edit([tag, &angle](TPlatine& p) { RotateStepCommand(p, static_cast<RotateTag>(tag), angle); });
 }
 
 void MainWindow::ContourSlot(int tag) {
-    const std::string amount = ContourAmountText().toStdString();
+    // Only a chamfer and a rounding take the amount.
+    const bool withAmount =
+        tag == static_cast<int>(ContourTag::sb_Fase) || tag == static_cast<int>(ContourTag::sb_Runden);
+    const std::optional<QString> text = withAmount ? ContourAmountText() : std::optional<QString>(QString());
+    if (!text) return;
+    const std::string amount = text->toStdString();
     Edit([tag, &amount](TPlatine& p) { ContourCommand(p, static_cast<ContourTag>(tag), amount); });
 }
 
@@ -142,7 +164,11 @@ void MainWindow::FontApplied(int code, const FontValues& font) {
 void MainWindow::GridDialogCommand() {
     RunModal([this] {
         const bool accepted = GridCommand(
-            CurrentPanel(), [this](const GridDialogValues& shown) { return dialogs_->Grid(this, shown); });
+            CurrentPanel(), [this](const GridDialogValues& shown) { return dialogs_->Grid(this, shown); },
+            [this](GridField field) {
+                prompts_->Warning(this, InvalidInputTitle(),
+                                  GridRangeMessage(field, Caption("EinheitLabel")));
+            });
         if (!accepted) return;
         UpdateRulers(true);
         RefreshCommandStates();

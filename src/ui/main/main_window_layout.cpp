@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "core/language.h"
+#include "ui/dialogs/decimal_validator.h"
 #include "ui/main/main_window.h"
 #include "ui/main/ruler.h"
 #include "ui/main/texts.h"
@@ -44,9 +45,11 @@ void AddButtons(QToolBar* bar, MainWindow* window, std::initializer_list<const c
     }
 }
 
-QLineEdit* NumberField(const char* name, const char* text, QWidget* parent) {
+// A field of the bottom bar that takes only a number from minimum to maximum.
+QLineEdit* NumberField(const char* name, const char* text, double minimum, double maximum, QWidget* parent) {
     auto* edit = new QLineEdit(QString::fromLatin1(text), parent);
     edit->setObjectName(QString::fromLatin1(name));
+    edit->setValidator(new DecimalValidator(minimum, maximum, edit));
     edit->setToolTip(Hint(name));
     edit->setFixedWidth(48);
     edit->setAlignment(Qt::AlignRight);
@@ -111,7 +114,7 @@ QWidget* MainWindow::CreateContourPanel() {
     QToolBar* buttons = Bar("Kontur_Buttons", panel);
     AddButtons(buttons, this, {"sB_KonturNormal", "sb_Splines", "sb_Fase", "sb_Runden"});
     layout->addWidget(buttons);
-    lEdit_ = NumberField("L_Edit", "2.0", panel);
+    lEdit_ = NumberField("L_Edit", "2.0", 0, kMaxContourAmountMm, panel);
     layout->addWidget(lEdit_);
     layout->addWidget(new QLabel(Caption("EinheitLabel"), panel));
     return panel;
@@ -126,7 +129,7 @@ QWidget* MainWindow::CreateRotatePanel() {
     QToolBar* buttons = Bar("Drehen_Buttons", panel);
     AddButtons(buttons, this, {"WinkelLinksBtn", "WinkelRechtsBtn"});
     layout->addWidget(buttons);
-    winkelEdit_ = NumberField("Winkel_Edit", "45.0", panel);
+    winkelEdit_ = NumberField("Winkel_Edit", "45.0", -kMaxAngleStep, kMaxAngleStep, panel);
     layout->addWidget(winkelEdit_);
     auto* unit = new QLabel(Caption("Label1"), panel);
     unit->setObjectName(QStringLiteral("Label1"));
@@ -150,13 +153,12 @@ QWidget* MainWindow::CreateDrawingArea() {
     corner->setFixedSize(Ruler::kThickness, Ruler::kThickness);
     corner->setAlignment(Qt::AlignCenter);
     corner->setStyleSheet(QStringLiteral("background: rgb(255, 255, 219); color: black;"));
-    // Edit1: the keyboard focus of the drawing area, a field nobody types into.
-    focusField_ = new QLineEdit(corner);
+    // Edit1: the keyboard focus of the drawing area. A plain widget, not a text field: a text
+    // field would claim the standard keys (Ctrl+A, Ctrl+C) before the menu shortcuts see them.
+    focusField_ = new QWidget(corner);
     focusField_->setObjectName(QStringLiteral("Edit1"));
-    focusField_->setReadOnly(true);
-    focusField_->setFrame(false);
+    focusField_->setFocusPolicy(Qt::StrongFocus);
     focusField_->setGeometry(0, 0, 1, 1);
-    focusField_->setStyleSheet(QStringLiteral("background: transparent; border: none; color: transparent;"));
     focusField_->installEventFilter(this);
 
     hScale_ = new Ruler(Qt::Horizontal, area);
@@ -276,6 +278,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             case Qt::Key_Up:
             case Qt::Key_Down:
             case Qt::Key_Delete:
+            case Qt::Key_Escape:
                 CurrentView().HandleKey(key->key(), key->modifiers());
                 RefreshCommandStates();
                 return true;

@@ -22,7 +22,6 @@ namespace {
 
 // Commands whose windows come with later versions: they stay disabled.
 const char* const kNotYetAvailable[] = {
-    "Drucken1",         "sb_Print",
     "Exportieren1",     "Importieren1",
     "BitmapBtn",        "SkalenAssistent1",
     "SkaleBtn",         "zurBibliothekhinzufgen1",
@@ -140,7 +139,8 @@ void MainWindow::CreateActions() {
             &MainWindow::BackupDialogCommand);
     MakeAction("Importieren1", QKeySequence(Qt::CTRL | Qt::Key_I));
     MakeAction("Exportieren1", QKeySequence(Qt::CTRL | Qt::Key_E));
-    MakeAction("Drucken1", QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(MakeAction("Drucken1", QKeySequence(Qt::CTRL | Qt::Key_P)), &QAction::triggered, this,
+            &MainWindow::PrintSlot);
     for (int k = 1; k <= static_cast<int>(RecentFiles::kCount); ++k) {
         const std::string name = "Recent" + std::to_string(k);
         auto* a = new QAction(this);
@@ -250,7 +250,7 @@ void MainWindow::CreateActions() {
     connect(MakeToolAction("sb_neu"), &QAction::triggered, this, &MainWindow::NewCommand);
     connect(MakeToolAction("sb_load"), &QAction::triggered, this, &MainWindow::OpenCommand);
     connect(MakeToolAction("sb_save"), &QAction::triggered, this, &MainWindow::SaveCommand);
-    MakeToolAction("sb_Print");
+    connect(MakeToolAction("sb_Print"), &QAction::triggered, this, &MainWindow::PrintSlot);
     connect(MakeToolAction("sb_copy"), &QAction::triggered, this, &MainWindow::CopySlot);
     connect(MakeToolAction("sb_Cut"), &QAction::triggered, this, &MainWindow::CutSlot);
     connect(MakeToolAction("sb_insert"), &QAction::triggered, this, &MainWindow::PasteSlot);

@@ -54,6 +54,7 @@ PanelView& MainWindow::CreatePanel(std::unique_ptr<TPlatine> panel) {
         panel = std::make_unique<TPlatine>();
         PreparePanel(*panel);
     }
+    TakeSideWindowValues(*panel);
     auto tab = std::make_unique<Tab>();
     panel->UndoStream = &tab->undo;
     panel->SetEditMode(emStandard);
@@ -73,6 +74,9 @@ PanelView& MainWindow::CreatePanel(std::unique_ptr<TPlatine> panel) {
     });
     connect(view, &PanelView::modeChanged, this, [this, view] {
         if (&CurrentView() == view) OnModeChange();
+    });
+    connect(view, &PanelView::elementMarked, this, [this, view] {
+        if (&CurrentView() == view) OnElementMarked();
     });
     connect(view, &PanelView::popupRequested, this, [this, view](const QPoint& global) {
         if (&CurrentView() == view) OnPopupRequest(global);

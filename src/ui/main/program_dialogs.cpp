@@ -4,6 +4,7 @@
 #include "ui/dialogs/platinen_dlg.h"
 #include "ui/dialogs/raster_dlg.h"
 #include "ui/dialogs/vieleck_dlg.h"
+#include "ui/print/print_dlg.h"
 #include "ui/settings/autosave.h"
 #include "ui/settings/backup_dialog.h"
 
@@ -36,6 +37,11 @@ class ProgramDialogs : public WindowDialogs {
         dialog.Load(autosave);
         dialog.exec();
         dialog.Store(autosave);
+    }
+
+    bool Print(QWidget* parent, PrintSession& session) override {
+        TPrint_Dlg dialog(session, parent);
+        return dialog.exec() == QDialog::Accepted;
     }
 
     std::unique_ptr<LoadProgress> LoadProgressWindow(QWidget* parent) override {

@@ -72,6 +72,8 @@ SideArea::SideArea(QWidget* parent)
 
     connect(group_, &QButtonGroup::idClicked, this, [this](int tag) {
         Select(tag);
+        // The chosen window takes the focus (its list).
+        if (tag != kSymbol) stack_->currentWidget()->setFocus();
         emit selected(tag);
     });
     Select(kSymbol);
@@ -89,27 +91,37 @@ QToolButton* SideArea::AddSelector(const char* name, int tag) {
     return b;
 }
 
-void SideArea::Select(int tag) {
-    if (QAbstractButton* b = group_->button(tag)) b->setChecked(true);
+int SideArea::PageIndex(int tag) {
     switch (tag) {
         case kSymbol:
-            stack_->setCurrentIndex(0);
-            break;
+            return 0;
         case kStift:
-            stack_->setCurrentIndex(1);
-            break;
+            return 1;
         case kFuell:
-            stack_->setCurrentIndex(2);
-            break;
+            return 2;
         case kAnsicht:
-            stack_->setCurrentIndex(3);
-            break;
+            return 3;
         case kFont:
-            stack_->setCurrentIndex(4);
-            break;
+            return 4;
         default:
-            break;
+            return -1;
     }
+}
+
+void SideArea::SetPage(int tag, QWidget* page) {
+    const int index = PageIndex(tag);
+    if (index < 0) return;
+    const bool shown = stack_->currentIndex() == index;
+    QWidget* old = stack_->widget(index);
+    stack_->insertWidget(index, page);
+    stack_->removeWidget(old);
+    delete old;
+    if (shown) stack_->setCurrentIndex(index);
+}
+
+void SideArea::Select(int tag) {
+    if (QAbstractButton* b = group_->button(tag)) b->setChecked(true);
+    if (const int index = PageIndex(tag); index >= 0) stack_->setCurrentIndex(index);
 }
 
 int SideArea::Selected() const {

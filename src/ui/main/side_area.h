@@ -1,8 +1,8 @@
 #pragma once
 // Panel1: the side area along the right edge of the main window. Five selector buttons choose
 // what it shows: the symbol library (BauteilPanel with LibCombo and LibScrollBox) or the pen,
-// brush, view or font window. Those windows come with later versions of the program; until
-// then their place says so.
+// brush, view or font window. The main window puts the side windows in (SetPage); a window
+// this version does not have yet keeps a place that says so.
 
 #include <QWidget>
 
@@ -21,6 +21,8 @@ class SideArea : public QWidget {
 
     explicit SideArea(QWidget* parent = nullptr);
 
+    // Puts the window of a selector in place of what it showed; the side area owns it.
+    void SetPage(int tag, QWidget* page);
     // Presses a selector button and shows its window.
     void Select(int tag);
     int Selected() const;
@@ -32,6 +34,7 @@ class SideArea : public QWidget {
 
   private:
     QToolButton* AddSelector(const char* name, int tag);
+    static int PageIndex(int tag);
 
     QButtonGroup* group_;
     QStackedWidget* stack_;

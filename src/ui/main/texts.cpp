@@ -144,14 +144,13 @@ const Text kHints[] = {
     {"MassBtn", "Bemaßung zeichnen", "Measures"},
     {"BitmapBtn", "Bild importieren...", "Import picture"},
     {"UrsprungBtn", "Ursprung setzen", "Set origin"},
-    // These stay German in both languages.
-    {"SymbolBtn", "Symbolbibliothek anzeigen", "Symbolbibliothek anzeigen"},
-    {"StiftBtn", "Stiftmanager anzeigen", "Stiftmanager anzeigen"},
-    {"FuellBtn", "Füllungen anzeigen", "Füllungen anzeigen"},
-    {"AnsichtBtn", "Ansichtmanager anzeigen", "Ansichtmanager anzeigen"},
+    {"SymbolBtn", "Symbolbibliothek anzeigen", "Show symbol library"},
+    {"StiftBtn", "Stiftmanager anzeigen", "Show pens"},
+    {"FuellBtn", "Füllungen anzeigen", "Show brushes"},
+    {"AnsichtBtn", "Ansichtmanager anzeigen", "Show views"},
     {"FontBtn", "Schriften anzeigen", "Show fonts"},
-    {"LibCombo", "Bibliothekseite aufrufen", "Bibliothekseite aufrufen"},
-    {"LibScrollBox", "Bauteilauswahl", "Bauteilauswahl"},
+    {"LibCombo", "Bibliothekseite aufrufen", "Choose library page"},
+    {"LibScrollBox", "Bauteilauswahl", "Symbol choice"},
 };
 
 const Text kToolWindows[kToolWindowCount] = {
@@ -197,17 +196,8 @@ QString ToolWindowCaption(int number) {
 QString ToolWindowMenuEntry(int number) {
     const Text& t = kToolWindows[number - 1];
     if (!IsEnglish()) return Quoted(t.german);
-    switch (number) {
-        case 2:
-            return QStringLiteral("&View");
-        case 6:
-        case 7:
-        case 8:
-        case 9:
-            return Quoted(t.german);
-        default:
-            return Quoted(t.english);
-    }
+    if (number == 2) return QStringLiteral("&View");
+    return Quoted(t.english);
 }
 
 namespace msg {
@@ -312,6 +302,16 @@ QString NotAvailable() {
 QString ManualMissing(const QString& path) {
     if (IsEnglish()) return QStringLiteral("The manual %1 was not found.").arg(path);
     return QStringLiteral("Die Anleitung %1 wurde nicht gefunden.").arg(path);
+}
+
+QString MissingDocumentTitle() {
+    return Pick("Datei nicht gefunden", "File not found");
+}
+
+QString MissingDocument(const QString& path) {
+    if (IsEnglish())
+        return QStringLiteral("The document %1 was not found; the program starts without it.").arg(path);
+    return QStringLiteral("Das Dokument %1 wurde nicht gefunden; das Programm startet ohne es.").arg(path);
 }
 
 QString CopyOf(const QString& name) {

@@ -43,6 +43,10 @@ QString ImportIncomplete(const QString& path, const QString& reason);
 QString BackupFailed(const QString& path, const QString& reason);
 QString NotAvailable();  // the side windows of later versions
 QString ManualMissing(const QString& path);
+// The document to open at the start (the last one edited, or the one named on the command
+// line) is not there.
+QString MissingDocumentTitle();
+QString MissingDocument(const QString& path);
 QString CopyOf(const QString& name);  // the name of a duplicated panel
 }  // namespace msg
 

@@ -18,6 +18,7 @@ class QWidget;
 namespace pw {
 
 class Autosave;
+class PrintSession;
 
 // What the panel properties dialog shows and gives back: the name, the size in millimetres and
 // the colour.
@@ -47,6 +48,9 @@ class WindowDialogs {
     // TBackupDlg: shows autosave on/off and its interval and takes both back however the dialog
     // was closed.
     virtual void Backup(QWidget* parent, Autosave& autosave) = 0;
+    // TPrint_Dlg: the print settings with the live preview, on the session; true when "&Drucken"
+    // was chosen.
+    virtual bool Print(QWidget* parent, PrintSession& session) = 0;
     // TLaden_Dlg: a progress window shown while the returned object lives.
     virtual std::unique_ptr<LoadProgress> LoadProgressWindow(QWidget* parent) = 0;
 };

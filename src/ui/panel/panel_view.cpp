@@ -47,6 +47,8 @@ std::optional<PanelKey> ToPanelKey(int qtKey) {
             return PanelKey::Delete;
         case Qt::Key_Backspace:
             return PanelKey::Backspace;
+        case Qt::Key_Escape:
+            return PanelKey::Escape;
         default:
             return std::nullopt;
     }
