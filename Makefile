@@ -4,7 +4,8 @@ BENCH_DIR  ?= build-bench
 FUZZ_DIR   ?= build-fuzz
 FUZZ_SECONDS ?= 600
 JOBS       ?= $(shell nproc)
-EXAMPLE    ?= data/Beispiele/Beispiel.fpl
+# The document make run opens; empty: the program directory's copy of the example.
+DOCUMENT   ?=
 
 .PHONY: all deps configure build test run bench fuzz clean
 
@@ -25,7 +26,7 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 run: build
-	@scripts/run.sh $(BUILD) $(EXAMPLE)
+	@scripts/run.sh $(BUILD) $(DOCUMENT)
 
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DPW_BUILD_BENCH=ON -DPW_BUILD_TESTS=OFF
@@ -34,8 +35,8 @@ bench: deps
 
 fuzz: deps
 	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DPW_BUILD_FUZZ=ON -DPW_BUILD_TESTS=OFF -DPW_BUILD_GUI=OFF
-	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	  -DPW_BUILD_FUZZ=ON -DPW_BUILD_TESTS=OFF -DPW_BUILD_GUI=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_document make_fuzz_seeds
 	@scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 clean:

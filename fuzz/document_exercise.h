@@ -1,6 +1,6 @@
 #pragma once
 // Reads bytes as a document and uses whatever was read the way the program would: paints it,
-// hit-tests it, measures it and writes it again. Shared by the fuzzer and the regression test.
+// hit-tests it, measures it and writes it again. Shared by the fuzzer and the regression tests.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -12,8 +12,9 @@
 
 namespace pw::fuzz {
 
-inline void ExercisePanel(TPlatine& p) {
-    NullCanvas canvas({0, 0, 800, 600});
+// Paints the panel as the window shows it and uses the model's hit tests, selection and writing,
+// all on the given canvas.
+inline void ExercisePanel(TPlatine& p, Canvas& canvas) {
     p.SetCanvas(&canvas);
     p.SetZoom(1);
     p.PrepareCanvas(canvas);
@@ -33,8 +34,9 @@ inline void ExercisePanel(TPlatine& p) {
     p.SetCanvas(nullptr);
 }
 
-// Returns whether the document read without an error.
-inline bool ExerciseDocument(const uint8_t* data, size_t size) {
+// Reads as the window does, keeping what was read before an error, and exercises every panel on
+// the canvas. Returns whether the document read without an error.
+inline bool ExerciseDocument(const uint8_t* data, size_t size, Canvas& canvas) {
     TPlatine first;
     std::vector<std::unique_ptr<TPlatine>> more;
     std::vector<TView> views;
@@ -46,9 +48,14 @@ inline bool ExerciseDocument(const uint8_t* data, size_t size) {
         // A damaged document ends the read with a message; what was read stays and is used.
         ok = false;
     }
-    ExercisePanel(first);
-    for (auto& p : more) ExercisePanel(*p);
+    ExercisePanel(first, canvas);
+    for (auto& p : more) ExercisePanel(*p, canvas);
     return ok;
+}
+
+inline bool ExerciseDocument(const uint8_t* data, size_t size) {
+    NullCanvas canvas({0, 0, 800, 600});
+    return ExerciseDocument(data, size, canvas);
 }
 
 }  // namespace pw::fuzz

@@ -81,7 +81,7 @@ int Convert(const Options& o) {
     return kExitOk;
 }
 
-int Render(const Options& o) {
+int Render(const Options& o, std::ostream& err) {
     Format format = FormatOf(o.files[1]);
     LoadedDocument doc = LoadDocument(o.files[0]);
     std::vector<TPlatine*> panels = ChosenPanels(doc, o, format);
@@ -109,6 +109,10 @@ int Render(const Options& o) {
     }
     if (bytes.isEmpty()) throw UsageError(CannotCreateMessage(o.files[1]));
     SaveOutput(o.files[1], bytes.constData(), static_cast<size_t>(bytes.size()));
+    if (o.dpiGiven && (format == Format::Pdf || format == Format::Svg))
+        err << Tr("Hinweis: --dpi gilt nur für PNG und BMP; PDF und SVG haben die wahre Größe der Platte",
+                  "Note: --dpi applies to PNG and BMP only; PDF and SVG have the panel's true size")
+            << '\n';
     return kExitOk;
 }
 
@@ -125,7 +129,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     try {
         Options o = ParseOptions(args);
         if (o.command == "info") return Info(o, out);
-        if (o.command == "render") return Render(o);
+        if (o.command == "render") return Render(o, err);
         if (o.command == "convert") return Convert(o);
         return Check(o);
     } catch (const UsageError& e) {

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <string_view>
 
 #include "core/language.h"
 
@@ -40,7 +41,22 @@ int ParsePanel(const std::string& text) {
     return v;
 }
 
+// Whether a file name is only an extension ("out/.png"), as "out/$NAME.png" becomes in a
+// script whose variable is empty.
+bool NameIsOnlyExtension(const std::string& path) {
+    size_t slash = path.find_last_of('/');
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    return name.size() > 1 && name[0] == '.' && name.find('.', 1) == std::string::npos;
+}
+
 }  // namespace
+
+Language LanguageFromLocale(const char* lcAll, const char* lcMessages, const char* lang) {
+    for (const char* value : {lcAll, lcMessages, lang})
+        if (value && *value)
+            return std::string_view(value).starts_with("de") ? Language::German : Language::English;
+    return Language::English;
+}
 
 std::string UsageText() {
     return "plattenwerk-cli info FILE.fpl\n"
@@ -94,6 +110,7 @@ Options ParseOptions(const std::vector<std::string>& args) {
             }
         } else if (shape->renderOptions && name == "--dpi") {
             o.dpi = ParseDpi(takeValue());
+            o.dpiGiven = true;
         } else if (shape->renderOptions && flag && name == "--no-background") {
             o.background = false;
         } else if (shape->renderOptions && flag && name == "--outline") {
@@ -105,6 +122,10 @@ Options ParseOptions(const std::vector<std::string>& args) {
     if (o.files.size() != shape->files)
         throw UsageError(std::string(Tr("Falsche Zahl von Dateien für ", "Wrong number of files for ")) +
                          o.command);
+    if (o.files.size() == 2 && NameIsOnlyExtension(o.files[1]))
+        throw UsageError(std::string(Tr("Der Name der Ausgabedatei ist nur eine Endung: ",
+                                        "The output file's name is only an extension: ")) +
+                         o.files[1]);
     return o;
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/language.h"
+
 namespace pw::cli {
 
 // A command line that cannot be carried out as given (exit status 2).
@@ -21,6 +23,7 @@ struct Options {
     std::optional<int> panel;  // none with allPanels
     bool allPanels = false;
     double dpi = 150;
+    bool dpiGiven = false;
     bool background = true;
     bool outline = false;
 };
@@ -30,5 +33,9 @@ struct Options {
 Options ParseOptions(const std::vector<std::string>& args);
 
 std::string UsageText();
+
+// The language of the tool's messages from the locale variables: the first of LC_ALL,
+// LC_MESSAGES and LANG that is set and not empty decides, German when it begins with "de".
+Language LanguageFromLocale(const char* lcAll, const char* lcMessages, const char* lang);
 
 }  // namespace pw::cli

@@ -1,8 +1,7 @@
 #include "cli/loaded_document.h"
 
-#include <filesystem>
-
 #include "cli/cli_options.h"
+#include "panel/document_file.h"
 #include "core/stream.h"
 
 namespace pw::cli {
@@ -24,21 +23,21 @@ std::string OneLine(std::string text) {
 }  // namespace
 
 LoadedDocument LoadDocument(const std::string& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) throw UsageError(CannotOpenMessage(path));
     std::vector<uint8_t> data;
     try {
-        data = ReadWholeFile(path);
+        data = ReadDocumentFileBytes(path);
     } catch (const FileError& e) {
         throw UsageError(e.what());
     }
     LoadedDocument doc;
-    if (data.size() >= 41) doc.version = FormatVersion::FromHeader(data.data() + 37).text;
     doc.panels.push_back(std::make_unique<TPlatine>());
     try {
         ReadDocument(
             data, *doc.panels[0],
             [&]() -> TPlatine& { return *doc.panels.emplace_back(std::make_unique<TPlatine>()); }, doc.views);
+        // The reader has judged the header by now: its version is one this program knows.
+        if (data.size() >= kPanelHeaderBytes)
+            doc.version = FormatVersion::FromHeader(data.data() + kPanelHeaderBytes - 4).text;
     } catch (const VersionError& e) {
         throw ReadFailure(OneLine(e.Text()));
     } catch (const StreamError& e) {

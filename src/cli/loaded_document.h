@@ -25,8 +25,9 @@ struct LoadedDocument {
     std::vector<TPlatine*> PanelPointers() const;
 };
 
-// Reads the file; a missing or unreadable file fails with UsageError, bad contents with
-// ReadFailure. Every element ends up deselected.
+// Reads the file through the bounded document file reader; a file that is missing, unreadable,
+// not a regular file or too large fails with UsageError, bad contents with ReadFailure. Every
+// element ends up deselected.
 LoadedDocument LoadDocument(const std::string& path);
 
 // Writes the document (all panels and views) to bytes as the program saves it.

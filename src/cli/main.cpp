@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "cli/cli.h"
+#include "cli/cli_options.h"
 #include "core/language.h"
 
 namespace {
@@ -19,8 +20,8 @@ int main(int argc, char** argv) {
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(QuietQtMessages);
     QGuiApplication app(argc, argv);
-    const char* lang = std::getenv("LANG");
-    pw::SetLanguage(lang && lang[0] == 'd' && lang[1] == 'e' ? pw::Language::German : pw::Language::English);
+    pw::SetLanguage(
+        pw::cli::LanguageFromLocale(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG")));
     std::vector<std::string> args(argv + 1, argv + argc);
     return pw::cli::Run(args, std::cout, std::cerr);
 }

@@ -90,8 +90,9 @@ public:
     int32_t DevicePenWidth() const;
 
     // The brush rule: a colour assigned while the style is clear makes the brush solid;
-    // assigning a style never changes the colour.
-    void SetBrushStyle(TBrushStyle s) { brush_.style = s; }
+    // assigning a style never changes the colour. A stored style beyond the eight known ones
+    // (a damaged file) draws solid on every canvas.
+    void SetBrushStyle(TBrushStyle s) { brush_.style = s <= bsDiagCross ? s : bsSolid; }
     void SetBrushColor(Color c);
     const BrushState& Brush() const { return brush_; }
 

@@ -5,11 +5,22 @@
 
 #include "core/cp1252.h"
 #include "core/extended.h"
+#include "core/language.h"
+#include "core/printable_name.h"
 
 namespace pw {
 
+const char* read_errors::StreamRead() {
+    return Tr("Stream-Read-Fehler", "Stream read error");
+}
+
+const char* read_errors::InvalidValue() {
+    return Tr("Ungültiger Wert der Eigenschaft", "Invalid property value");
+}
+
 std::string read_errors::ClassNotFound(std::string_view name) {
-    return "Klasse " + std::string(name) + " nicht gefunden";
+    std::string shown = PrintableName(name);
+    return IsEnglish() ? "Class " + shown + " not found" : "Klasse " + shown + " nicht gefunden";
 }
 
 FormatVersion FormatVersion::FromHeader(const uint8_t* c) {
@@ -28,9 +39,9 @@ FormatVersion FormatVersion::FromHeader(const uint8_t* c) {
         if (ch == ',' || ch == '.') number.push_back('.');
         else if (std::isdigit(static_cast<unsigned char>(ch))) number.push_back(ch), digit = true;
         else if (ch == ' ') continue;
-        else throw StreamError(read_errors::kStreamRead);
+        else throw StreamError(read_errors::StreamRead());
     }
-    if (!digit) throw StreamError(read_errors::kStreamRead);
+    if (!digit) throw StreamError(read_errors::StreamRead());
     v.value = std::strtold(number.c_str(), nullptr);
     v.text = Cp1252ToUtf8(v.text.substr(0, v.text.find('\0')));
     return v;
@@ -101,7 +112,7 @@ void TWriter::WriteRawPoint(MPoint p) {
 const uint8_t* TReader::Take(size_t n) {
     if (n > Remaining()) {
         pos_ = data_.size();
-        throw StreamError(read_errors::kStreamRead);
+        throw StreamError(read_errors::StreamRead());
     }
     const uint8_t* p = data_.data() + pos_;
     pos_ += n;
@@ -109,7 +120,7 @@ const uint8_t* TReader::Take(size_t n) {
 }
 
 uint8_t TReader::PeekTag() const {
-    if (Remaining() == 0) throw StreamError(read_errors::kStreamRead);
+    if (Remaining() == 0) throw StreamError(read_errors::StreamRead());
     return data_[pos_];
 }
 
@@ -127,7 +138,7 @@ int32_t TReader::ReadInteger() {
         case vaInt32:
             return ReadRawInt32();
         default:
-            throw StreamError(read_errors::kInvalidValue);
+            throw StreamError(read_errors::InvalidValue());
     }
 }
 
@@ -157,10 +168,10 @@ std::string TReader::ReadString() {
         n = *Take(1);
     } else if (tag == vaLString) {
         int32_t len = ReadRawInt32();
-        if (len < 0) throw StreamError(read_errors::kStreamRead);
+        if (len < 0) throw StreamError(read_errors::StreamRead());
         n = static_cast<size_t>(len);
     } else {
-        throw StreamError(read_errors::kInvalidValue);
+        throw StreamError(read_errors::InvalidValue());
     }
     const uint8_t* p = Take(n);
     return Cp1252ToUtf8(std::string_view(reinterpret_cast<const char*>(p), n));
@@ -189,7 +200,7 @@ MPoint TReader::ReadRawPoint() {
 void TReader::EnterGroup() {
     if (++depth_ > kMaxGroupDepth) {
         --depth_;
-        throw StreamError(read_errors::kStreamRead);
+        throw StreamError(read_errors::StreamRead());
     }
 }
 

@@ -32,10 +32,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The three messages that end a read.
+// The three messages that end a read, in the current language. A class name comes from the
+// file: it is quoted with its unprintable bytes escaped when it has any.
 namespace read_errors {
-inline const char* kStreamRead = "Stream-Read-Fehler";
-inline const char* kInvalidValue = "Ungültiger Wert der Eigenschaft";
+const char* StreamRead();
+const char* InvalidValue();
 std::string ClassNotFound(std::string_view name);
 }  // namespace read_errors
 

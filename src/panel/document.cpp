@@ -5,6 +5,8 @@
 
 #include "core/safe_save.h"
 
+#include "core/language.h"
+
 namespace pw {
 
 void WriteDocument(std::vector<uint8_t>& out, const std::vector<TPlatine*>& panels, const std::vector<TView>& views) {
@@ -45,9 +47,13 @@ void ReadDocument(std::span<const uint8_t> data, TPlatine& first, const std::fun
     for (int32_t i = 1; i < panels && r.Remaining() >= 2; ++i) addPanel().ReadPanel(r);
 }
 
-std::string CannotOpenMessage(const std::string& path) { return "Datei " + path + " kann nicht geöffnet werden"; }
+std::string CannotOpenMessage(const std::string& path) {
+    return IsEnglish() ? "Cannot open file " + path : "Datei " + path + " kann nicht geöffnet werden";
+}
 
-std::string CannotCreateMessage(const std::string& path) { return "Datei " + path + " kann nicht erstellt werden"; }
+std::string CannotCreateMessage(const std::string& path) {
+    return IsEnglish() ? "Cannot create file " + path : "Datei " + path + " kann nicht erstellt werden";
+}
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

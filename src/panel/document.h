@@ -32,7 +32,8 @@ void ReadDocument(std::span<const uint8_t> data, TPlatine& first, const std::fun
 
 // Whole files. Reading fails with "Datei %s kann nicht geöffnet werden"; writing goes through
 // SaveFile (links followed, mode kept, the old file untouched on failure) and fails with
-// "Datei %s kann nicht erstellt werden" and the reason.
+// "Datei %s kann nicht erstellt werden" and the reason. The messages are in the current language.
+// Document files are read through ReadDocumentFileBytes (document_file.h).
 class FileError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

@@ -10,7 +10,7 @@
 namespace pw {
 
 VersionError::VersionError(const std::string& fileVersion)
-    : StreamError("Versionskonflikt " + fileVersion), fileVersion_(fileVersion) {}
+    : StreamError(Title() + " " + fileVersion), fileVersion_(fileVersion) {}
 
 std::string VersionError::Title() { return Tr("Versionskonflikt", "Version mismatch"); }
 

@@ -28,8 +28,15 @@ double MmOf(Real units) {
     return static_cast<double>(units) / 50.0;
 }
 
+// Without the panel's surface every output has a white ground, as pictures have from the start;
+// SVG and PDF would otherwise be transparent. Drawn on the painter, so the canvas state the
+// panel paints with stays as it was.
 void PaintPage(TPlatine& panel, QtCanvas& canvas, bool withBackground) {
     MapTrueSize(canvas, canvas.DotsPerInch());
+    if (!withBackground) {
+        IPoint end = canvas.LPtoDP(IPoint{RoundToInt(panel.Width), RoundToInt(panel.Height)});
+        canvas.Painter().fillRect(QRect(0, 0, end.x + 1, end.y + 1), Qt::white);
+    }
     panel.PaintTo(canvas, false, withBackground);
 }
 }  // namespace

@@ -25,8 +25,10 @@ QSize PanelDeviceSize(const TPlatine& panel, double dotsPerInch);
 constexpr int kMaxImageSide = 30000;
 constexpr long long kMaxImagePixels = 250'000'000;
 
-// The panel as an image; without background the picture's ground is white. Fails (returns a
-// null image) when the picture would exceed the limits above.
+// Without background (the panel's surface) the ground of every output is white.
+
+// The panel as an image. Fails (returns a null image) when the picture would exceed the limits
+// above.
 QImage RenderPanelImage(TPlatine& panel, double dotsPerInch, bool withBackground);
 
 // One page per panel, each the size of its panel.

@@ -1,6 +1,7 @@
 // "render", "convert" and the usage errors of the command-line tool, called as functions and
 // as the installed program.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <QImage>
@@ -9,6 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/cli_fixture.h"
+#include "cli/cli_options.h"
 
 using namespace pw::test;
 
@@ -182,11 +184,16 @@ struct ProcessResult {
     std::string out;
 };
 
-ProcessResult RunProgram(const std::string& arguments) {
+// The locale is LANG=C unless given; limitKiB bounds the address space; after a minute of waiting
+// the program is ended.
+ProcessResult RunProgram(const std::string& arguments, const std::string& locale = "LANG=C",
+                         long limitKiB = 0) {
     // Without a display the program must pick the offscreen platform by itself.
     std::string command =
-        "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR LANG=C '" PW_CLI_PATH "' " +
-        arguments;
+        (limitKiB ? "ulimit -v " + std::to_string(limitKiB) + "; " : "") +
+        "timeout 60 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR "
+        "-u LC_ALL -u LC_MESSAGES " +
+        locale + " '" PW_CLI_PATH "' " + arguments;
     // Arguments that redirect the error stream themselves keep it.
     if (arguments.find("2>&1") == std::string::npos) command += " 2>/dev/null";
     ProcessResult r;
@@ -213,9 +220,34 @@ TEST(CliProgram, RunsHeadlessWithItsExitStatuses) {
     EXPECT_EQ(RunProgram("check '" + dir.File("missing.fpl") + "'").code, 2);
     // The error stream holds the one message line and nothing else.
     ProcessResult errors = RunProgram("check '" + dir.File("missing.fpl") + "' 2>&1 >/dev/null");
-    EXPECT_EQ(errors.out, "Datei " + dir.File("missing.fpl") + " kann nicht geöffnet werden\n");
+    EXPECT_EQ(errors.out, "Cannot open file " + dir.File("missing.fpl") + "\n");
     WriteFile(dir.File("cut.fpl"), std::vector<uint8_t>(10, 0));
     EXPECT_EQ(RunProgram("check '" + dir.File("cut.fpl") + "'").code, 1);
+}
+
+// Under a 1 GiB address space: refused before reading, without waiting for a writer.
+TEST(CliProgram, DevicesAndFifosAreRefusedBeforeReading) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);
+    for (const std::string& path : {std::string("/dev/zero"), dir.File("fifo")}) {
+        ProcessResult r = RunProgram("check '" + path + "' 2>&1", "LANG=C", 1 << 20);
+        EXPECT_EQ(r.code, 2) << path;
+        EXPECT_EQ(r.out, path + " is not a regular file\n");
+    }
+}
+
+TEST(CliProgram, MessagesFollowTheLocale) {
+    EXPECT_EQ(pw::cli::LanguageFromLocale(nullptr, nullptr, "de_DE.UTF-8"), pw::Language::German);
+    EXPECT_EQ(pw::cli::LanguageFromLocale(nullptr, nullptr, nullptr), pw::Language::English);
+    EXPECT_EQ(pw::cli::LanguageFromLocale("", "de_AT", "C"), pw::Language::German);
+    TempDir dir;
+    std::vector<uint8_t> unknown = SampleDocument();
+    unknown[46] = 'X';  // the first class name, "TXohrung"
+    WriteFile(dir.File("unknown.fpl"), unknown);
+    std::string check = "check '" + dir.File("unknown.fpl") + "' 2>&1";
+    EXPECT_EQ(RunProgram(check).out, "Class TXohrung not found\n");
+    EXPECT_EQ(RunProgram(check, "LANG=de_DE.UTF-8").out, "Klasse TXohrung nicht gefunden\n");
+    EXPECT_EQ(RunProgram(check, "LANG=de_DE.UTF-8 LC_ALL=C").out, "Class TXohrung not found\n");
 }
 
 }  // namespace

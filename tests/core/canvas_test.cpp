@@ -69,6 +69,17 @@ TEST(Canvas, BrushRule) {
     EXPECT_EQ(c.Brush().style, bsCross);
 }
 
+TEST(Canvas, BrushStylesBeyondTheKnownOnesAreSolid) {
+    RecordingCanvas c;
+    for (int style : {8, 255}) {
+        c.SetBrushStyle(bsCross);
+        c.SetBrushStyle(static_cast<TBrushStyle>(style));
+        EXPECT_EQ(c.Brush().style, bsSolid) << style;
+    }
+    c.SetBrushStyle(bsDiagCross);
+    EXPECT_EQ(c.Brush().style, bsDiagCross);
+}
+
 TEST(Canvas, CallsArriveInDeviceCoordinatesWithTheirState) {
     RecordingCanvas c;
     PanelMapping(c, 1.0);

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "panel/document.h"
+#include "core/language.h"
+#include "panel/platine.h"
+#include "core/registry.h"
+
 using namespace pw;
 
 namespace {
@@ -97,6 +102,40 @@ TEST(Stream, VersionFromHeader) {
     EXPECT_GT(FormatVersion::FromHeader(v210).value, kCurrentVersion);
     const uint8_t junk[4] = {'a', 'b', 'c', 'd'};
     EXPECT_THROW(FormatVersion::FromHeader(junk), StreamError);
+}
+
+// Class names come from the file: shown as they are when they print, else quoted and escaped, so
+// a message stays one line, whole, and free of terminal escapes.
+TEST(Stream, UnknownClassNamesAreShownSafely) {
+    using read_errors::ClassNotFound;
+    EXPECT_EQ(ClassNotFound("TXohrung"), "Klasse TXohrung nicht gefunden");
+    EXPECT_EQ(ClassNotFound("Maß \"x\""), "Klasse Maß \"x\" nicht gefunden");
+    EXPECT_EQ(ClassNotFound("Bad\nName\x1b"), R"(Klasse "Bad\nName\x1b" nicht gefunden)");
+    EXPECT_EQ(ClassNotFound(""), R"(Klasse "" nicht gefunden)");
+    // A C1 control (Windows-1252's undefined bytes read as such), a byte that is no UTF-8, and
+    // quotes and backslashes inside a quoted name.
+    EXPECT_EQ(ClassNotFound("\"T\xC2\x81\\\xFF\""), R"(Klasse "\"T\u0081\\\xff\"" nicht gefunden)");
+    // Through the reader: a NUL byte no longer cuts the message.
+    std::vector<uint8_t> data{vaString, 6, 'T', 0, 'X', 0x1B, '[', 'm'};
+    TReader r(data, StreamSource::File);
+    try {
+        CreateElement(r.ReadString());
+        FAIL();
+    } catch (const StreamError& e) {
+        EXPECT_EQ(std::string(e.what()), R"(Klasse "T\x00X\x1b[m" nicht gefunden)");
+    }
+}
+
+TEST(Stream, ReaderAndFileMessagesFollowTheLanguage) {
+    SetLanguage(Language::English);
+    EXPECT_EQ(std::string(read_errors::StreamRead()) + "|" + read_errors::InvalidValue() + "|" +
+                  read_errors::ClassNotFound("T\r") + "|" + CannotOpenMessage("a") + "|" +
+                  CannotCreateMessage("a") + "|" + VersionError("2,10").what(),
+              R"(Stream read error|Invalid property value|Class "T\r" not found|Cannot open file a|)"
+              R"(Cannot create file a|Version mismatch 2,10)");
+    SetLanguage(Language::German);
+    EXPECT_EQ(CannotCreateMessage("a") + "|" + VersionError("2,10").what(),
+              "Datei a kann nicht erstellt werden|Versionskonflikt 2,10");
 }
 
 }  // namespace

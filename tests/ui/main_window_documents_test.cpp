@@ -1,5 +1,7 @@
 // Documents in the main window: the save prompt, saving and opening, multi-panel files,
 // import, failed reads and writes.
+#include <sys/stat.h>
+
 #include <QStackedWidget>
 #include <filesystem>
 
@@ -259,6 +261,14 @@ TEST_F(Documents, AMissingFileIsReportedWithItsPath) {
     EXPECT_FALSE(window->OpenDocument(path, true));
     ASSERT_EQ(prompts.Count("Error"), 1);
     EXPECT_EQ(prompts.asked.back().text.toStdString(), "Datei " + path + " kann nicht geöffnet werden");
+}
+
+TEST_F(Documents, AFifoIsRefusedWithoutWaitingForAWriter) {
+    const std::string path = home.File("rohr.fpl");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    EXPECT_FALSE(window->OpenDocument(path, true));
+    ASSERT_EQ(prompts.Count("Error"), 1);
+    EXPECT_EQ(prompts.asked.back().text.toStdString(), path + " ist keine gewöhnliche Datei");
 }
 
 TEST_F(Documents, ImportAddsThePanelsAsNewTabsAndKeepsTheCurrentFile) {

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QTabBar>
 
+#include "panel/document_file.h"
 #include "core/language.h"
 #include "ui/main/main_window.h"
 #include "ui/main/main_window_tab.h"
@@ -42,7 +43,7 @@ struct MainWindow::ReadResult {
 // --- Reading and writing ---
 
 MainWindow::ReadResult MainWindow::ReadDocumentFile(const std::string& path) {
-    const std::vector<uint8_t> data = ReadWholeFile(path);
+    const std::vector<uint8_t> data = ReadDocumentFileBytes(path);
     std::unique_ptr<LoadProgress> progress = dialogs_->LoadProgressWindow(this);
     ReadResult result;
     auto newPanel = [&]() -> TPlatine& {
