@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "panel/document.h"
 #include "core/null_canvas.h"
+#include "panel/document.h"
 #include "panel/platine.h"
 
 namespace pw::fuzz {

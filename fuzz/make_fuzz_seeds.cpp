@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "panel/document.h"
 #include "core/registry.h"
+#include "panel/document.h"
 #include "panel/register_elements.h"
 
 int main(int argc, char** argv) {

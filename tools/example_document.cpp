@@ -3,9 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "panel/document.h"
 #include "core/registry.h"
-#include "panel/register_elements.h"
 #include "elements/bemassung.h"
 #include "elements/bogen.h"
 #include "elements/bohrung.h"
@@ -13,8 +11,10 @@
 #include "elements/linie.h"
 #include "elements/polygon.h"
 #include "elements/rechteck.h"
-#include "panel/regular_polygon.h"
 #include "elements/textlabel.h"
+#include "panel/document.h"
+#include "panel/register_elements.h"
+#include "panel/regular_polygon.h"
 #include "scales/scale.h"
 
 namespace pw {

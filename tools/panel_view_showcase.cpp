@@ -18,13 +18,13 @@
 #include <cstdlib>
 #include <memory>
 
-#include "panel/dialog_commands.h"
 #include "core/language.h"
 #include "core/registry.h"
-#include "panel/register_elements.h"
 #include "elements/bogen.h"
 #include "elements/bohrung.h"
 #include "elements/textlabel.h"
+#include "panel/dialog_commands.h"
+#include "panel/register_elements.h"
 #include "panel/scale_document.h"
 #include "ui/dialogs/bogen_dlg.h"
 #include "ui/dialogs/bohr_dlg.h"

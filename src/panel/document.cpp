@@ -3,13 +3,13 @@
 #include <fstream>
 #include <iterator>
 
-#include "core/safe_save.h"
-
 #include "core/language.h"
+#include "core/safe_save.h"
 
 namespace pw {
 
-void WriteDocument(std::vector<uint8_t>& out, const std::vector<TPlatine*>& panels, const std::vector<TView>& views) {
+void WriteDocument(std::vector<uint8_t>& out, const std::vector<TPlatine*>& panels,
+                   const std::vector<TView>& views) {
     if (panels.empty()) return;
     panels[0]->WritePanel(out, false);
     TWriter w(out);

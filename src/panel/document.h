@@ -23,7 +23,8 @@ struct TView {
     friend bool operator==(const TView&, const TView&) = default;
 };
 
-void WriteDocument(std::vector<uint8_t>& out, const std::vector<TPlatine*>& panels, const std::vector<TView>& views);
+void WriteDocument(std::vector<uint8_t>& out, const std::vector<TPlatine*>& panels,
+                   const std::vector<TView>& views);
 
 // Reads panel 0 into first, the views, then every further panel into a panel made by addPanel.
 // Reading stops at the first error with a StreamError; what was read so far stays.
@@ -35,7 +36,7 @@ void ReadDocument(std::span<const uint8_t> data, TPlatine& first, const std::fun
 // "Datei %s kann nicht erstellt werden" and the reason. The messages are in the current language.
 // Document files are read through ReadDocumentFileBytes (document_file.h).
 class FileError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 std::vector<uint8_t> ReadWholeFile(const std::string& path);

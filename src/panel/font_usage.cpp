@@ -20,7 +20,8 @@ void Collect(const TBauteil& e, std::vector<FontSubstitution>& out) {
     FontEngine& engine = FontEngine::Instance();
     const FontSpec& font = t->LabelFont();
     if (!engine.IsFallback(font)) return;
-    bool known = std::any_of(out.begin(), out.end(), [&](const FontSubstitution& s) { return s.requested == font.name; });
+    bool known = std::any_of(out.begin(), out.end(),
+                             [&](const FontSubstitution& s) { return s.requested == font.name; });
     if (!known) out.push_back({font.name, engine.ResolvedFamily(font)});
 }
 

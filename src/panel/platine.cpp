@@ -3,26 +3,31 @@
 #include <algorithm>
 
 #include "core/language.h"
-#include "panel/tools/panel_tool.h"
 #include "elements/bohrung.h"
 #include "elements/gruppe.h"
+#include "panel/tools/panel_tool.h"
 
 namespace pw {
 
 VersionError::VersionError(const std::string& fileVersion)
     : StreamError(Title() + " " + fileVersion), fileVersion_(fileVersion) {}
 
-std::string VersionError::Title() { return Tr("Versionskonflikt", "Version mismatch"); }
+std::string VersionError::Title() {
+    return Tr("Versionskonflikt", "Version mismatch");
+}
 
 std::string VersionError::Text() const {
     // The program keeps running after this warning; the texts say only what happened.
     if (IsEnglish())
-        return "File created with version " + fileVersion_ + "\r. Current version is " + kCurrentVersionText + ".";
-    return std::string("Eine zu öffnende Datei wurde mit Version ") + fileVersion_ + "\r erstellt. Sie verwenden Version " +
-           kCurrentVersionText + ".";
+        return "File created with version " + fileVersion_ + "\r. Current version is " + kCurrentVersionText +
+               ".";
+    return std::string("Eine zu öffnende Datei wurde mit Version ") + fileVersion_ +
+           "\r erstellt. Sie verwenden Version " + kCurrentVersionText + ".";
 }
 
-TPlatine::TPlatine() { Name.SetText(Tr("neu", "new")); }
+TPlatine::TPlatine() {
+    Name.SetText(Tr("neu", "new"));
+}
 
 TPlatine::~TPlatine() {
     Sizer.reset();
@@ -40,7 +45,9 @@ TBauteil* TPlatine::AddElement(std::unique_ptr<TBauteil> e) {
     return elements_.back().get();
 }
 
-void TPlatine::Repaint() { Raise(OnRepaint); }
+void TPlatine::Repaint() {
+    Raise(OnRepaint);
+}
 
 void TPlatine::InvalidateElement(TBauteil* e) {
     if (!Window || !e) return;
@@ -82,7 +89,8 @@ void TPlatine::SelectAll(bool on) {
 }
 
 size_t TPlatine::SelectedCount() const {
-    return static_cast<size_t>(std::count_if(elements_.begin(), elements_.end(), [](const auto& e) { return e->GetSelected(); }));
+    return static_cast<size_t>(
+        std::count_if(elements_.begin(), elements_.end(), [](const auto& e) { return e->GetSelected(); }));
 }
 
 bool TPlatine::CanUngroup() const {
@@ -131,7 +139,8 @@ void TPlatine::DeleteSelected() {
         }
         e->SetSelected(false);
         if (current_ == e.get()) current_ = nullptr;
-        if (State.underConstruction == e.get()) State.underConstruction = nullptr, State.pendingPoint = nullptr;
+        if (State.underConstruction == e.get())
+            State.underConstruction = nullptr, State.pendingPoint = nullptr;
         MRect b = e->GetBounds().Normalised();
         InvalidateModelRect(b.Expanded(20));
     }
@@ -205,7 +214,8 @@ void TPlatine::Ungroup() {
 }
 
 void TPlatine::BringToFront() {
-    std::stable_partition(elements_.begin(), elements_.end(), [](const auto& e) { return !e->GetSelected(); });
+    std::stable_partition(elements_.begin(), elements_.end(),
+                          [](const auto& e) { return !e->GetSelected(); });
     for (auto& e : elements_)
         if (e->GetSelected()) InvalidateElement(e.get());
 }
@@ -238,14 +248,22 @@ void TPlatine::ApplyAttribute(Attribute which) {
                 InvalidateElement(e.get());
                 e->SetStiftBreite(CurrentPenWidth);
                 break;
-            case Attribute::PenColor: e->SetStiftFarbe(CurrentPenColor); break;
-            case Attribute::BrushColor: e->SetBrushFarbe(CurrentBrushColor); break;
-            case Attribute::Pattern: e->SetStiftPattern(CurrentPattern); break;
+            case Attribute::PenColor:
+                e->SetStiftFarbe(CurrentPenColor);
+                break;
+            case Attribute::BrushColor:
+                e->SetBrushFarbe(CurrentBrushColor);
+                break;
+            case Attribute::Pattern:
+                e->SetStiftPattern(CurrentPattern);
+                break;
             case Attribute::BrushStyle:
                 e->SetBrushStyle(CurrentBrushStyle);
                 e->SetFuellenFlag(CurrentFill);
                 break;
-            default: ApplyFontAttribute(*e, which); break;
+            default:
+                ApplyFontAttribute(*e, which);
+                break;
         }
         InvalidateElement(e.get());
     }
@@ -298,8 +316,10 @@ void TPlatine::ApplyDisplayFilters() {
     };
     // Dimensions (and the parts inside them), then millings and drillings, then the rest.
     for (auto& e : elements_) {
-        if (IsDimension(*e)) apply(*e, !mitBemassung_);
-        else if (auto* g = dynamic_cast<TGruppe*>(e.get())) g->HideClass(&IsDimension, !mitBemassung_);
+        if (IsDimension(*e))
+            apply(*e, !mitBemassung_);
+        else if (auto* g = dynamic_cast<TGruppe*>(e.get()))
+            g->HideClass(&IsDimension, !mitBemassung_);
     }
     for (auto& e : elements_) {
         if (auto* g = dynamic_cast<TGruppe*>(e.get())) g->HideMilled(!mitBohren_);

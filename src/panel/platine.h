@@ -16,8 +16,8 @@
 #include "core/font.h"
 #include "core/null_canvas.h"
 #include "core/short_string.h"
-#include "panel/sizer.h"
 #include "core/stream.h"
+#include "panel/sizer.h"
 #include "panel/tools/fadenkreuz.h"
 #include "panel/tools/mouse_event.h"
 #include "panel/tools/selector.h"
@@ -61,7 +61,7 @@ struct TBackupStream : MemoryStream {
 
 // The load progress window, as far as reading a panel uses it.
 class LoadProgress {
-public:
+  public:
     virtual ~LoadProgress() = default;
     virtual void SetLabel(const std::string& panelName) = 0;
     virtual void SetGauge(int percent) = 0;
@@ -69,22 +69,32 @@ public:
 
 // A record whose version is newer than this program's; nothing of it was read.
 class VersionError : public StreamError {
-public:
+  public:
     explicit VersionError(const std::string& fileVersion);
     const std::string& FileVersion() const { return fileVersion_; }
     // The warning box's title and text in the current language.
     static std::string Title();
     std::string Text() const;
 
-private:
+  private:
     std::string fileVersion_;
 };
 
 // Which current attribute ApplyAttribute copies to the selection.
-enum class Attribute { PenWidth = 0, PenColor, BrushColor, Pattern, BrushStyle, FontName, FontHeight, FontColor, FontStyle };
+enum class Attribute {
+    PenWidth = 0,
+    PenColor,
+    BrushColor,
+    Pattern,
+    BrushStyle,
+    FontName,
+    FontHeight,
+    FontColor,
+    FontStyle
+};
 
 class TPlatine {
-public:
+  public:
     TPlatine();
     virtual ~TPlatine();
     TPlatine(const TPlatine&) = delete;
@@ -388,7 +398,7 @@ public:
     void EraseGhost();
     void PaintGhost();
 
-protected:
+  protected:
     void Raise(const std::function<void()>& f) {
         if (f) f();
     }

@@ -4,9 +4,9 @@
 #include <algorithm>
 
 #include "core/language.h"
+#include "elements/bohrung.h"
 #include "panel/platine.h"
 #include "panel/tools/panel_tool.h"
-#include "elements/bohrung.h"
 
 namespace pw {
 

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "core/cp1252.h"
-#include "panel/platine.h"
 #include "core/registry.h"
+#include "panel/platine.h"
 #include "panel/register_elements.h"
 
 namespace pw {

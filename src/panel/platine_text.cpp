@@ -1,6 +1,6 @@
 // Font attributes applied to selected texts.
-#include "panel/platine.h"
 #include "elements/textlabel.h"
+#include "panel/platine.h"
 
 namespace pw {
 

@@ -76,7 +76,8 @@ void TPlatine::SetZoom(double z) {
 
 void TPlatine::ZoomToPanel() {
     if (Width > 0 && Height > 0)
-        SetZoom(std::min(ViewWidth / static_cast<double>(Width) * 46, ViewHeight / static_cast<double>(Height) * 46));
+        SetZoom(std::min(ViewWidth / static_cast<double>(Width) * 46,
+                         ViewHeight / static_cast<double>(Height) * 46));
     ScrollTo(ScrollX, ScrollY);
     Raise(OnChange);
 }
@@ -115,8 +116,11 @@ void TPlatine::ZoomToBand(const IRect& band) {
                std::max(band.y1, band.y2)};
     int32_t bw = b.x2 - b.x1, bh = b.y2 - b.y1;
     MPoint centre = PixelToModel({(b.x1 + b.x2) / 2 + ScrollX, (b.y1 + b.y2) / 2 + ScrollY});
-    if (bw < 5 || bh < 5) SetZoom(zoom_ * 1.4);
-    else SetZoom(std::min(ViewWidth / static_cast<double>(bw) * zoom_, ViewHeight / static_cast<double>(bh) * zoom_));
+    if (bw < 5 || bh < 5)
+        SetZoom(zoom_ * 1.4);
+    else
+        SetZoom(std::min(ViewWidth / static_cast<double>(bw) * zoom_,
+                         ViewHeight / static_cast<double>(bh) * zoom_));
     ScrollTo(RoundToInt(centre.x * zoom_ / kUnitsPerMm) - ViewWidth / 2,
              RoundToInt(centre.y * zoom_ / kUnitsPerMm) - ViewHeight / 2);
     Raise(OnChange);
@@ -265,8 +269,8 @@ std::string NowText() {
 void TPlatine::PrintPaint(Canvas& c, const IRect& clip) {
     int32_t w = RoundToInt(Width), h = RoundToInt(Height);
     IRect panel{0, 0, w, h};
-    c.IntersectClipRect({std::max(panel.x1, clip.x1), std::max(panel.y1, clip.y1), std::min(panel.x2, clip.x2),
-                         std::min(panel.y2, clip.y2)});
+    c.IntersectClipRect({std::max(panel.x1, clip.x1), std::max(panel.y1, clip.y1),
+                         std::min(panel.x2, clip.x2), std::min(panel.y2, clip.y2)});
     c.SetPenWidth(0);
     c.SetPenStyle(PenStyle::Solid);
     c.SetPenMode(PenMode::Copy);
@@ -299,7 +303,8 @@ void TPlatine::PrintPaint(Canvas& c, const IRect& clip) {
     if (WillsteInfos) {
         int32_t r = WillsteLineale ? 450 : 0;
         int32_t x = mirrored ? w : 0;
-        std::string view = std::string(Tr("Ansicht: ", "View: ")) + (mirrored ? Tr("gespiegelt", "mirrored") : "normal");
+        std::string view =
+            std::string(Tr("Ansicht: ", "View: ")) + (mirrored ? Tr("gespiegelt", "mirrored") : "normal");
         c.TextOut({x, h + r + 100}, view);
         c.TextOut({x, h + r + 250}, "Original " + std::to_string(RoundToInt(Width / kUnitsPerMm)) + " x " +
                                         std::to_string(RoundToInt(Height / kUnitsPerMm)) + " mm");

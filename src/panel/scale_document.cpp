@@ -123,8 +123,8 @@ std::string ScaleParameterList(int style) {
     scale.SetStyle(static_cast<uint8_t>(style));
     const char sep = DecimalSeparator();
     auto number = [sep](Real v) { return FormatGeneral(v, 15, sep); };
-    std::string out = std::string(Tr("Parameter von Stil ", "Parameters of style ")) + std::to_string(style) + " (" +
-                      ScaleStyleCaption(style) + "):\n";
+    std::string out = std::string(Tr("Parameter von Stil ", "Parameters of style ")) + std::to_string(style) +
+                      " (" + ScaleStyleCaption(style) + "):\n";
     const std::vector<TScaleParam>& params = scale.Params();
     for (size_t i = 0; i < params.size(); ++i) {
         const TScaleParam& p = params[i];
@@ -132,7 +132,8 @@ std::string ScaleParameterList(int style) {
                ParamValueText(p, sep, Tr("ja", "yes"), Tr("nein", "no"));
         if (p.IsNumeric() && p.Range1.Used()) {
             out += "   (" + number(p.Range1.low) + " .. " + number(p.Range1.high);
-            if (p.Range2.Used()) out += Tr(" oder ", " or ") + number(p.Range2.low) + " .. " + number(p.Range2.high);
+            if (p.Range2.Used())
+                out += Tr(" oder ", " or ") + number(p.Range2.low) + " .. " + number(p.Range2.high);
             out += ")";
         }
         out += "\n";

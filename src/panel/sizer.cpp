@@ -27,15 +27,24 @@ IRect TSizer::HandleRect(int handle) const {
     IRect e{frame.x1 - halfPen, frame.y1 - halfPen, frame.x2 + halfPen, frame.y2 + halfPen};
     int32_t mx = e.x1 + (e.x2 - e.x1) / 2, my = e.y1 + (e.y2 - e.y1) / 2;
     switch (handle) {
-        case 1: return {e.x1 - s, e.y1 - s, e.x1, e.y1};
-        case 2: return {e.x2, e.y1 - s, e.x2 + s, e.y1};
-        case 3: return {e.x2, e.y2, e.x2 + s, e.y2 + s};
-        case 4: return {e.x1 - s, e.y2, e.x1, e.y2 + s};
-        case 5: return {mx - s / 2, e.y1 - s, mx - s / 2 + s, e.y1};
-        case 6: return {mx - s / 2, e.y2, mx - s / 2 + s, e.y2 + s};
-        case 7: return {e.x2, my - s / 2, e.x2 + s, my - s / 2 + s};
-        case 8: return {e.x1 - s, my - s / 2, e.x1, my - s / 2 + s};
-        default: return {};
+        case 1:
+            return {e.x1 - s, e.y1 - s, e.x1, e.y1};
+        case 2:
+            return {e.x2, e.y1 - s, e.x2 + s, e.y1};
+        case 3:
+            return {e.x2, e.y2, e.x2 + s, e.y2 + s};
+        case 4:
+            return {e.x1 - s, e.y2, e.x1, e.y2 + s};
+        case 5:
+            return {mx - s / 2, e.y1 - s, mx - s / 2 + s, e.y1};
+        case 6:
+            return {mx - s / 2, e.y2, mx - s / 2 + s, e.y2 + s};
+        case 7:
+            return {e.x2, my - s / 2, e.x2 + s, my - s / 2 + s};
+        case 8:
+            return {e.x1 - s, my - s / 2, e.x1, my - s / 2 + s};
+        default:
+            return {};
     }
 }
 

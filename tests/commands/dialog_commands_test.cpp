@@ -52,7 +52,8 @@ TEST_F(ElementDialogs, CancelKeepsTheElementButTakesTheSnapshot) {
     TBohrung* drill = AddDrill({1000, 1000});
     Select({drill});
     panel.LastDrillDiameter = 150;
-    DialogGuard<TBohrung> dialog([](const std::string&) -> std::optional<std::string> { return std::nullopt; });
+    DialogGuard<TBohrung> dialog(
+        [](const std::string&) -> std::optional<std::string> { return std::nullopt; });
     EXPECT_EQ(ElementPropertiesCommand(panel), PropertiesOutcome::Cancelled);
     EXPECT_EQ(drill->Diameter, 500);
     EXPECT_EQ(panel.LastDrillDiameter, 150);
@@ -64,7 +65,8 @@ TEST_F(ElementDialogs, TextTakesTheEditedTextAndItsFontBecomesCurrent) {
         std::make_unique<TTextLabel>(FontSpec{"Liberation Serif", 300, fsItalic}, "Ab", MPoint{100, 100})));
     Select({text});
     const Real before = Distance(text->Corners[3], text->Corners[2]);
-    DialogGuard<TTextLabel> dialog([](const std::string& t) -> std::optional<std::string> { return t + "cdAbcd"; });
+    DialogGuard<TTextLabel> dialog(
+        [](const std::string& t) -> std::optional<std::string> { return t + "cdAbcd"; });
     EXPECT_EQ(ElementPropertiesCommand(panel), PropertiesOutcome::Confirmed);
     EXPECT_EQ(text->LabelText(), "AbcdAbcd");
     EXPECT_GT(Distance(text->Corners[3], text->Corners[2]), 2 * before);

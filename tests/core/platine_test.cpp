@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "core/language.h"
-#include "support/recording_canvas.h"
 #include "elements/bohrung.h"
 #include "elements/gruppe.h"
 #include "support/hook_guards.h"
+#include "support/recording_canvas.h"
 
 using namespace pw;
 

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <sstream>
 
-#include "panel/document.h"
 #include "elements/textlabel.h"
+#include "panel/document.h"
 #include "scale_test_support.h"
 
 using namespace pw;

@@ -5,7 +5,8 @@
 namespace pw {
 
 size_t RecordingCanvas::Count(RecordedCall::Kind kind) const {
-    return static_cast<size_t>(std::count_if(calls.begin(), calls.end(), [&](const RecordedCall& c) { return c.kind == kind; }));
+    return static_cast<size_t>(
+        std::count_if(calls.begin(), calls.end(), [&](const RecordedCall& c) { return c.kind == kind; }));
 }
 
 RecordedCall& RecordingCanvas::Add(RecordedCall::Kind kind) {
@@ -19,7 +20,9 @@ RecordedCall& RecordingCanvas::Add(RecordedCall::Kind kind) {
     return c;
 }
 
-void RecordingCanvas::DevPolyline(const IPoint* pts, size_t n) { Add(RecordedCall::Kind::Polyline).pts.assign(pts, pts + n); }
+void RecordingCanvas::DevPolyline(const IPoint* pts, size_t n) {
+    Add(RecordedCall::Kind::Polyline).pts.assign(pts, pts + n);
+}
 
 void RecordingCanvas::DevPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons) {
     RecordedCall& c = Add(RecordedCall::Kind::PolyPolygon);
@@ -29,9 +32,13 @@ void RecordingCanvas::DevPolyPolygon(const IPoint* pts, const int32_t* counts, s
     c.counts.assign(counts, counts + polygons);
 }
 
-void RecordingCanvas::DevRectangle(const IRect& r) { Add(RecordedCall::Kind::Rectangle).rect = r; }
+void RecordingCanvas::DevRectangle(const IRect& r) {
+    Add(RecordedCall::Kind::Rectangle).rect = r;
+}
 
-void RecordingCanvas::DevEllipse(const IRect& r) { Add(RecordedCall::Kind::Ellipse).rect = r; }
+void RecordingCanvas::DevEllipse(const IRect& r) {
+    Add(RecordedCall::Kind::Ellipse).rect = r;
+}
 
 void RecordingCanvas::DevArc(const IRect& box, IPoint start, IPoint end) {
     RecordedCall& c = Add(RecordedCall::Kind::Arc);
@@ -46,6 +53,8 @@ void RecordingCanvas::DevText(IPoint p, std::string_view utf8, int32_t deviceHei
     c.textHeight = deviceHeight;
 }
 
-void RecordingCanvas::DevImage(const IRect& dest, const Image&) { Add(RecordedCall::Kind::Image).rect = dest; }
+void RecordingCanvas::DevImage(const IRect& dest, const Image&) {
+    Add(RecordedCall::Kind::Image).rect = dest;
+}
 
 }  // namespace pw

@@ -25,7 +25,7 @@ struct RecordedCall {
 };
 
 class RecordingCanvas : public Canvas {
-public:
+  public:
     explicit RecordingCanvas(IRect deviceBounds = {0, 0, 1000, 1000}) : bounds_(deviceBounds) {}
 
     std::vector<RecordedCall> calls;
@@ -33,7 +33,7 @@ public:
     void Clear() { calls.clear(); }
     size_t Count(RecordedCall::Kind kind) const;
 
-protected:
+  protected:
     IRect DeviceBounds() const override { return bounds_; }
     void DevPolyline(const IPoint* pts, size_t n) override;
     void DevPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons) override;
@@ -44,7 +44,7 @@ protected:
     void DevImage(const IRect& dest, const Image& image) override;
     void DevClipChanged() override {}
 
-private:
+  private:
     RecordedCall& Add(RecordedCall::Kind kind);
     IRect bounds_;
 };

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "core/language.h"
+#include "support/hook_guards.h"
 #include "support/recording_canvas.h"
 #include "text/reference_font.h"
-#include "support/hook_guards.h"
 
 namespace pw::test {
 

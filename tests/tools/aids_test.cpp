@@ -1,8 +1,8 @@
 // Edit modes and their aids: crosshair, cursors, pointer requests, the end of an operation,
 // auto-scrolling, the zoom tool, and exclusive-or drawings that leave no trace.
 #include "elements/kreis.h"
-#include "tool_test_support.h"
 #include "support/hook_guards.h"
+#include "tool_test_support.h"
 
 using namespace pw;
 using namespace pw::test;

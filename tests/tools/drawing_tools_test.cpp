@@ -2,15 +2,15 @@
 // The fixture's zoom 10 maps one view pixel to 5 model units; the snap spacing is 50 units.
 #include <cmath>
 
-#include "panel/tools/picture_tool.h"
 #include "elements/bemassung.h"
 #include "elements/bogen.h"
 #include "elements/bohrung.h"
 #include "elements/kreis.h"
 #include "elements/polygon.h"
 #include "elements/textlabel.h"
-#include "tool_test_support.h"
+#include "panel/tools/picture_tool.h"
 #include "support/hook_guards.h"
+#include "tool_test_support.h"
 
 using namespace pw;
 using namespace pw::test;

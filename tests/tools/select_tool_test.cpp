@@ -3,8 +3,8 @@
 // element B (300, 100)-(400, 150).
 #include "elements/bohrung.h"
 #include "elements/textlabel.h"
-#include "tool_test_support.h"
 #include "support/hook_guards.h"
+#include "tool_test_support.h"
 
 using namespace pw;
 using namespace pw::test;

@@ -6,8 +6,8 @@
 
 #include <map>
 
-#include "panel/document.h"
 #include "core/registry.h"
+#include "panel/document.h"
 #include "panel/register_elements.h"
 #include "ui_test_support.h"
 

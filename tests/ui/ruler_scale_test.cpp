@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ui_test_support.h"
 #include "support/hook_guards.h"
+#include "ui_test_support.h"
 
 namespace pw {
 namespace {

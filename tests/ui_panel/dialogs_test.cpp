@@ -16,11 +16,12 @@
 #include <QTest>
 #include <cmath>
 
-#include "panel/dialog_commands.h"
 #include "core/language.h"
 #include "core/registry.h"
-#include "panel/register_elements.h"
 #include "elements/rechteck.h"
+#include "panel/dialog_commands.h"
+#include "panel/register_elements.h"
+#include "support/hook_guards.h"
 #include "ui/dialogs/bogen_dlg.h"
 #include "ui/dialogs/bohr_dlg.h"
 #include "ui/dialogs/colour_swatch.h"
@@ -31,7 +32,6 @@
 #include "ui/dialogs/txt_dlg.h"
 #include "ui/dialogs/vieleck_dlg.h"
 #include "view_test_support.h"
-#include "support/hook_guards.h"
 
 using namespace pw;
 using namespace pw::test;

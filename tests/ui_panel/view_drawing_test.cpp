@@ -13,9 +13,9 @@
 #include "elements/kreis.h"
 #include "elements/polygon.h"
 #include "elements/textlabel.h"
+#include "support/hook_guards.h"
 #include "ui/dialogs/element_dialogs.h"
 #include "view_test_support.h"
-#include "support/hook_guards.h"
 
 using namespace pw;
 using namespace pw::test;

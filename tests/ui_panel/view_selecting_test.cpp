@@ -5,11 +5,11 @@
 #include <QTest>
 #include <cmath>
 
-#include "panel/edit_commands.h"
 #include "elements/bohrung.h"
 #include "elements/rechteck.h"
-#include "view_test_support.h"
+#include "panel/edit_commands.h"
 #include "support/hook_guards.h"
+#include "view_test_support.h"
 
 using namespace pw;
 using namespace pw::test;

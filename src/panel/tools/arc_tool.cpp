@@ -1,7 +1,7 @@
 #include "panel/tools/arc_tool.h"
 
-#include "panel/platine.h"
 #include "elements/bogen.h"
+#include "panel/platine.h"
 
 namespace pw {
 

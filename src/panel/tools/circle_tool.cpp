@@ -1,7 +1,7 @@
 #include "panel/tools/circle_tool.h"
 
-#include "panel/platine.h"
 #include "elements/kreis.h"
+#include "panel/platine.h"
 
 namespace pw {
 

@@ -8,7 +8,7 @@
 namespace pw {
 
 class CircleTool : public PanelTool {
-public:
+  public:
     using PanelTool::PanelTool;
     void Move(const MouseEvent& e) override;
     void Release(const MouseEvent& e) override;

@@ -1,7 +1,7 @@
 #include "panel/tools/dimension_tool.h"
 
-#include "panel/platine.h"
 #include "elements/bemassung.h"
+#include "panel/platine.h"
 
 namespace pw {
 

@@ -9,7 +9,7 @@
 namespace pw {
 
 class DimensionTool : public PanelTool {
-public:
+  public:
     using PanelTool::PanelTool;
     void Move(const MouseEvent& e) override;
     void Release(const MouseEvent& e) override;

@@ -1,7 +1,7 @@
 #include "panel/tools/drill_tool.h"
 
-#include "panel/platine.h"
 #include "elements/bohrung.h"
+#include "panel/platine.h"
 
 namespace pw {
 

@@ -8,7 +8,7 @@
 namespace pw {
 
 class DrillTool : public PanelTool {
-public:
+  public:
     using PanelTool::PanelTool;
     void Release(const MouseEvent& e) override;
 };

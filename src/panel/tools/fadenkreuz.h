@@ -10,7 +10,7 @@
 namespace pw {
 
 class TFadenKreuz {
-public:
+  public:
     // The cross's position, model units rounded.
     IPoint Position() const { return position_; }
     // Moves the cross (canvas mapped by the panel); when it moved, the old cross is erased and
@@ -24,7 +24,7 @@ public:
 
     static constexpr Color kColor = kGhostColor;
 
-private:
+  private:
     void DrawLines(Canvas& canvas) const;
 
     IPoint position_;

@@ -1,7 +1,7 @@
 #include "panel/tools/line_tool.h"
 
-#include "panel/platine.h"
 #include "elements/polygon.h"
+#include "panel/platine.h"
 
 namespace pw {
 

@@ -8,12 +8,12 @@
 namespace pw {
 
 class LineTool : public PanelTool {
-public:
+  public:
     LineTool(TPlatine& panel, bool polygon) : PanelTool(panel), polygon_(polygon) {}
     void Press(const MouseEvent& e) override;
     void Move(const MouseEvent& e) override;
 
-private:
+  private:
     bool polygon_;
 };
 

@@ -7,7 +7,7 @@
 namespace pw {
 
 class OriginTool : public PanelTool {
-public:
+  public:
     using PanelTool::PanelTool;
     void Release(const MouseEvent& e) override;
 };

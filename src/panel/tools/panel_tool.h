@@ -15,7 +15,7 @@ class TPlatine;
 enum TEditMode : uint8_t;
 
 class PanelTool {
-public:
+  public:
     explicit PanelTool(TPlatine& panel) : panel_(panel) {}
     virtual ~PanelTool() = default;
     PanelTool(const PanelTool&) = delete;
@@ -25,7 +25,7 @@ public:
     virtual void Move(const MouseEvent&) {}
     virtual void Release(const MouseEvent&) {}
 
-protected:
+  protected:
     TPlatine& panel_;
 };
 

@@ -7,7 +7,7 @@
 namespace pw {
 
 class PasteTool : public PanelTool {
-public:
+  public:
     using PanelTool::PanelTool;
     void Move(const MouseEvent& e) override;
     void Release(const MouseEvent& e) override;

@@ -1,7 +1,7 @@
 #include "panel/tools/picture_tool.h"
 
-#include "panel/platine.h"
 #include "elements/rechteck.h"
+#include "panel/platine.h"
 
 namespace pw {
 

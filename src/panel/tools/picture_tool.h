@@ -18,7 +18,7 @@ namespace pw {
 class TBauteil;
 
 class PictureTool : public PanelTool {
-public:
+  public:
     using PanelTool::PanelTool;
     void Press(const MouseEvent& e) override;
 

@@ -7,13 +7,13 @@
 namespace pw {
 
 class PixelMapping {
-public:
+  public:
     explicit PixelMapping(Canvas& canvas);
     ~PixelMapping();
     PixelMapping(const PixelMapping&) = delete;
     PixelMapping& operator=(const PixelMapping&) = delete;
 
-private:
+  private:
     Canvas& canvas_;
     MapMode mode_;
     IPoint windowOrg_, windowExt_, viewportOrg_, viewportExt_;

@@ -6,7 +6,7 @@
 namespace pw {
 
 class PointTool : public PanelTool {
-public:
+  public:
     using PanelTool::PanelTool;
     void Press(const MouseEvent& e) override;
 };

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "panel/platine.h"
 #include "elements/rechteck.h"
+#include "panel/platine.h"
 
 namespace pw {
 

@@ -8,7 +8,7 @@
 namespace pw {
 
 class RectTool : public PanelTool {
-public:
+  public:
     using PanelTool::PanelTool;
     void Press(const MouseEvent& e) override;
     void Move(const MouseEvent& e) override;

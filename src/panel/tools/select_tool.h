@@ -9,13 +9,13 @@
 namespace pw {
 
 class SelectTool : public PanelTool {
-public:
+  public:
     using PanelTool::PanelTool;
     void Press(const MouseEvent& e) override;
     void Move(const MouseEvent& e) override;
     void Release(const MouseEvent& e) override;
 
-private:
+  private:
     void StartSelectingBand(const MouseEvent& e, bool withStatus);
 };
 

@@ -10,7 +10,7 @@
 namespace pw {
 
 class TSelector {
-public:
+  public:
     // A band starting (and ending) at start, its end kept within clip (view pixels).
     TSelector(IPoint start, const IRect& clip, int32_t penWidth = 2);
 
@@ -32,7 +32,7 @@ public:
     int32_t PenWidth() const { return penWidth_; }
     static constexpr Color kColor = kBlue;
 
-private:
+  private:
     void DrawRect(Canvas& canvas, const IRect& r) const;
 
     IPoint start_, end_;

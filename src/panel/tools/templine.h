@@ -9,7 +9,7 @@
 namespace pw {
 
 class TTempline {
-public:
+  public:
     TTempline(IPoint start, int32_t penWidth) : start_(start), end_(start), penWidth_(penWidth) {}
 
     IPoint Start() const { return start_; }
@@ -27,7 +27,7 @@ public:
 
     static constexpr Color kColor = kGhostColor;
 
-private:
+  private:
     void DrawLine(Canvas& canvas) const;
 
     IPoint start_, end_;

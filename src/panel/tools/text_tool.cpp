@@ -1,8 +1,8 @@
 #include "panel/tools/text_tool.h"
 
 #include "core/language.h"
-#include "panel/platine.h"
 #include "elements/textlabel.h"
+#include "panel/platine.h"
 
 namespace pw {
 

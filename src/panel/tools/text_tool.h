@@ -8,7 +8,7 @@
 namespace pw {
 
 class TextTool : public PanelTool {
-public:
+  public:
     using PanelTool::PanelTool;
     void Press(const MouseEvent& e) override;
 };

@@ -7,7 +7,7 @@
 namespace pw {
 
 class ZoomTool : public PanelTool {
-public:
+  public:
     using PanelTool::PanelTool;
     void Press(const MouseEvent& e) override;
     void Move(const MouseEvent& e) override;

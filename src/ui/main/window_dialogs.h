@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "core/color.h"
-#include "panel/dialog_commands.h"
 #include "core/numbers.h"
+#include "panel/dialog_commands.h"
 #include "panel/platine.h"
 #include "panel/regular_polygon.h"
 
