@@ -205,7 +205,10 @@ void TPlatine::HoverAt(IPoint view, bool shift) {
 
 bool TPlatine::KeyDown(PanelKey key, bool shift, bool alt) {
     if (key == PanelKey::Escape) {
-        const bool used = editMode_ != emStandard || OperationInProgress();
+        // Used when something ends; the zoom and rotate tools at rest stay and let the key go
+        // on (to the dialog that shows the panel, for one).
+        const bool used = OperationInProgress() ||
+                          (editMode_ != emStandard && editMode_ != emZoom && editMode_ != emDrehen);
         CancelOperation();
         return used;
     }

@@ -37,12 +37,17 @@ bool CheckRange(TScaleParam& p) {
         bounds.push_back(p.Range2.low);
         bounds.push_back(p.Range2.high);
     }
+    const auto [lowest, highest] = std::minmax_element(bounds.begin(), bounds.end());
     Real corrected = bounds.front();
-    if (std::isinf(v)) {
-        // Every bound is infinitely far; the one on the value's side is the nearest.
-        corrected = v > 0 ? *std::max_element(bounds.begin(), bounds.end())
-                          : *std::min_element(bounds.begin(), bounds.end());
-    } else if (!std::isnan(v)) {
+    if (std::isnan(v)) {
+        // No side and no distance: the first bound.
+    } else if (v <= *lowest) {
+        // Far from the intervals every distance rounds to the same number; the nearest bound of
+        // a value below them all is the lowest one (and of one above, the highest).
+        corrected = *lowest;
+    } else if (v >= *highest) {
+        corrected = *highest;
+    } else {
         Real nearest = std::numeric_limits<Real>::infinity();
         for (Real b : bounds) nearest = std::min(nearest, std::fabs(v - b));
         for (Real b : bounds)

@@ -103,6 +103,15 @@ TEST(ScaleCommand, SettingsGoThroughTheRangeCheck) {
         "Parameter 3 \"Segments (1..10)\" = 0: Value exceeds range and will be corrected! New value: 1");
 }
 
+TEST(ScaleCommand, FarValuesGoToTheBoundOnTheirSide) {
+    std::vector<std::string> corrections;
+    std::unique_ptr<TScale> s =
+        MakeScale(ParseScaleArguments({"1", "x.fpl", "--set", "5=1e300", "--set", "0=-1e300"}), corrections);
+    EXPECT_EQ(s->ParamReal(5), 200);
+    EXPECT_EQ(s->ParamReal(0), 0);
+    EXPECT_EQ(corrections.size(), 2u);
+}
+
 TEST(ScaleCommand, WrongParametersAndValues) {
     std::vector<std::string> corrections;
     for (const auto& args : std::vector<std::vector<std::string>>{{"11", "x.fpl", "--set", "4=1"},

@@ -121,6 +121,25 @@ TEST(ScaleParams, CheckRangeCorrectsToTheNearestBoundAndTheLaterBoundWinsATie) {
     EXPECT_EQ(angle.RealValue, 0);
 }
 
+TEST(ScaleParams, CheckRangeTakesTheBoundOnTheSideOfAFarValue) {
+    // So far out that the distances to 200 and to -0.01 are the same number.
+    struct Case {
+        Real in, out;
+    } cases[] = {{1e300L, 200}, {-1e300L, -100}, {1e4000L, 200}, {-1e30L, -100}};
+    for (const Case& c : cases) {
+        TScaleParam p = SignedLength(c.in);
+        EXPECT_FALSE(CheckRange(p)) << static_cast<double>(c.in);
+        EXPECT_EQ(p.RealValue, c.out) << static_cast<double>(c.in);
+    }
+    TScaleParam angle = StyleParams(ssRoundLinear)[0];
+    angle.RealValue = -1e300L;
+    EXPECT_FALSE(CheckRange(angle));
+    EXPECT_EQ(angle.RealValue, 0);
+    angle.RealValue = 1e300L;
+    EXPECT_FALSE(CheckRange(angle));
+    EXPECT_EQ(angle.RealValue, 360);
+}
+
 TEST(ScaleParams, CheckRangeOfWholeNumbers) {
     TScaleParam n = StyleParams(ssRoundLinear)[4];  // 1 ... 50
     n.IntValue = 0;

@@ -102,6 +102,9 @@ TEST_F(CancelOperation, EscapeTakesBackAPasteAndEndsAToolAtRestButNotTheZoom) {
     Escape();  // the band goes, the zoom stays
     EXPECT_EQ(panel.EditMode(), emZoom);
     EXPECT_EQ(panel.Zoom(), 10);
+    // With nothing to end the key is not used.
+    EXPECT_FALSE(panel.KeyDown(PanelKey::Escape, false, false));
+    EXPECT_EQ(panel.EditMode(), emZoom);
     panel.SetEditMode(emStandard);
     EXPECT_FALSE(panel.KeyDown(PanelKey::Escape, false, false));
     ExpectAsBefore(false, false);

@@ -294,9 +294,8 @@ TEST_F(Editing, TheRulerMarkersShowTheSnappedPointerPosition) {
 }
 
 TEST_F(Editing, CommandsOfLaterVersionsAreDisabled) {
-    EXPECT_FALSE(window->Palette()->Button("SkaleBtn")->isEnabled());
     EXPECT_FALSE(window->Palette()->Button("BitmapBtn")->isEnabled());
-    for (const char* name : {"SkalenAssistent1", "Importieren1", "Exportieren1", "neueRubrik1"})
+    for (const char* name : {"Importieren1", "Exportieren1", "neueRubrik1"})
         EXPECT_FALSE(Action(name)->isEnabled()) << name;
 }
 

@@ -120,6 +120,9 @@ class ScriptedDialogs : public WindowDialogs {
     std::deque<std::optional<GridDialogValues>> grid;
     std::optional<RegularPolygonInput> regularPolygon;
     std::optional<std::pair<bool, int>> backup;
+    // The scale assistant: what the user does in it, and OK (true) or cancel.
+    std::function<bool(ScaleAssistant&)> scaleAssistant;
+    int scaleAssistantShown = 0;
     int panelPropertiesShown = 0;
     int gridShown = 0;
     int progressWindows = 0;
@@ -136,6 +139,10 @@ class ScriptedDialogs : public WindowDialogs {
         return v;
     }
     std::optional<RegularPolygonInput> RegularPolygon(QWidget*) override { return regularPolygon; }
+    bool RunScaleAssistant(QWidget*, ScaleAssistant& assistant, UserPrompts&) override {
+        ++scaleAssistantShown;
+        return scaleAssistant && scaleAssistant(assistant);
+    }
     void Backup(QWidget*, Autosave& autosave) override {
         if (!backup) return;
         autosave.SetActive(backup->first);

@@ -16,6 +16,7 @@
 #include "core/language.h"
 #include "core/registry.h"
 #include "panel/register_elements.h"
+#include "scales/scale_memory.h"
 #include "ui/dialogs/element_dialogs.h"
 #include "ui/main/about_box.h"
 #include "ui/main/help_window.h"
@@ -77,6 +78,8 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
 
     RegisterBuiltinElementClasses();
     RegisterElementClass("TBauteil", &MakeBaseElement);
+    scaleAssistant_ = std::make_unique<ScaleAssistant>();
+    RecallScale(scaleAssistant_->Scale(), settings_.Ini());
 
     CreateActions();
     CreateMenus();
@@ -99,8 +102,9 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
         palette_->ShowPressed(tag);
         RefreshCommandStates();
     });
-    // The scale assistant and picture import come with later versions.
-    for (const char* name : {"SkaleBtn", "BitmapBtn"}) palette_->Button(name)->setEnabled(false);
+    // Picture import comes with a later version.
+    palette_->Button("BitmapBtn")->setEnabled(false);
+    connect(palette_, &ToolPalette::scaleAssistantClicked, this, &MainWindow::ScaleAssistantCommand);
     connect(palette_, &ToolPalette::regularPolygonClicked, this, &MainWindow::RegularPolygonCommand);
     connect(palette_, &ToolPalette::gridDialogRequested, this, &MainWindow::GridDialogCommand);
     connect(side_, &SideArea::selected, this, [this] { RefreshCommandStates(); });

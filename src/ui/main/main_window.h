@@ -18,6 +18,7 @@
 #include "panel/attribute_commands.h"
 #include "panel/document.h"
 #include "panel/edit_commands.h"
+#include "panel/scale_assistant.h"
 #include "ui/app/program_dirs.h"
 #include "ui/settings/autosave.h"
 #include "ui/settings/recent_files.h"
@@ -88,6 +89,7 @@ class MainWindow : public QMainWindow {
     const std::string& EditFile() const { return editFile_; }
     bool Cancelled() const { return cancelled_; }
     ElementClipboard& Clipboard() { return clipboard_; }
+    ScaleAssistant& Assistant() { return *scaleAssistant_; }
     const RecentFiles& Recent() const { return recent_; }
     Autosave& AutosaveState() { return autosave_; }
     WerkbankSettings& Settings() { return settings_; }
@@ -157,6 +159,8 @@ class MainWindow : public QMainWindow {
     void GridDialogCommand();
     void SetOriginCommand();
     void RegularPolygonCommand();
+    // "&Skalen-Assistent...", SkaleBtn: the assistant; on OK its scale is placed like a paste.
+    void ScaleAssistantCommand();
     // --- Hilfe ---
     void ManualCommand();
     void InfoCommand();
@@ -254,6 +258,8 @@ class MainWindow : public QMainWindow {
 
     MainWindowOptions options_;
     ProgramDirs dirs_;
+    // Lives for the whole run, so that the assistant shows its last scale each time.
+    std::unique_ptr<ScaleAssistant> scaleAssistant_;
     std::unique_ptr<UserPrompts> ownPrompts_;
     std::unique_ptr<WindowDialogs> ownDialogs_;
     UserPrompts* prompts_ = nullptr;

@@ -5,6 +5,8 @@
 
 #include "panel/attribute_commands.h"
 #include "panel/dialog_commands.h"
+#include "panel/scale_assistant_command.h"
+#include "scales/scale_memory.h"
 #include "ui/dialogs/decimal_validator.h"
 #include "ui/dialogs/raster_dlg.h"
 #include "ui/main/main_window.h"
@@ -189,6 +191,18 @@ void MainWindow::RegularPolygonCommand() {
     // The new polygon is selected; the selecting tool takes over.
     CurrentPanel().SetEditMode(emStandard);
     palette_->ShowPressed(ToolPalette::kStandard);
+    RefreshCommandStates();
+}
+
+void MainWindow::ScaleAssistantCommand() {
+    if (tabs_.empty()) return;
+    RunModal([this] {
+        pw::ScaleAssistantCommand(CurrentPanel(), clipboard_, *scaleAssistant_, [this] {
+            return dialogs_->RunScaleAssistant(this, *scaleAssistant_, *prompts_);
+        });
+        // Kept for the next run; written with the other settings when the program closes.
+        RememberScale(scaleAssistant_->Scale(), settings_.Ini());
+    });
     RefreshCommandStates();
 }
 

@@ -23,8 +23,7 @@ namespace {
 // Commands whose windows come with later versions: they stay disabled.
 const char* const kNotYetAvailable[] = {
     "Exportieren1",     "Importieren1",
-    "BitmapBtn",        "SkalenAssistent1",
-    "SkaleBtn",         "zurBibliothekhinzufgen1",
+    "BitmapBtn",        "zurBibliothekhinzufgen1",
     "neueRubrik1",      "aktuelleRubriklschen1",
     "Seiteumbenennen1", "zurBibliothekhinzufgen2",
 };
@@ -204,7 +203,8 @@ void MainWindow::CreateActions() {
             &MainWindow::GridDialogCommand);
     connect(MakeAction("Ursprungsetzen1", QKeySequence(Qt::CTRL | Qt::Key_O)), &QAction::triggered, this,
             &MainWindow::SetOriginCommand);
-    MakeAction("SkalenAssistent1", QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(MakeAction("SkalenAssistent1", QKeySequence(Qt::CTRL | Qt::Key_S)), &QAction::triggered, this,
+            &MainWindow::ScaleAssistantCommand);
     for (int i = 0; i < kToolWindowCount; ++i) {
         auto* a = new QAction(ToolWindowMenuEntry(i + 1), this);
         a->setObjectName(QString::fromLatin1(kToolMenuEntries[i]));

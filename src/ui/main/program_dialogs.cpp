@@ -5,6 +5,7 @@
 #include "ui/dialogs/raster_dlg.h"
 #include "ui/dialogs/vieleck_dlg.h"
 #include "ui/print/print_dlg.h"
+#include "ui/scales/scale_man_dlg.h"
 #include "ui/settings/autosave.h"
 #include "ui/settings/backup_dialog.h"
 
@@ -30,6 +31,11 @@ class ProgramDialogs : public WindowDialogs {
 
     std::optional<RegularPolygonInput> RegularPolygon(QWidget* parent) override {
         return ShowRegularPolygonDialog(parent);
+    }
+
+    bool RunScaleAssistant(QWidget* parent, ScaleAssistant& assistant, UserPrompts& prompts) override {
+        TScaleManDlg dialog(assistant, prompts, parent);
+        return dialog.exec() == QDialog::Accepted;
     }
 
     void Backup(QWidget* parent, Autosave& autosave) override {

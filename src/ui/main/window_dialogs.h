@@ -12,12 +12,14 @@
 #include "panel/dialog_commands.h"
 #include "panel/platine.h"
 #include "panel/regular_polygon.h"
+#include "panel/scale_assistant.h"
 
 class QWidget;
 
 namespace pw {
 
 class Autosave;
+class UserPrompts;
 class PrintSession;
 
 // What the panel properties dialog shows and gives back: the name, the size in millimetres and
@@ -45,6 +47,9 @@ class WindowDialogs {
     virtual std::optional<GridDialogValues> Grid(QWidget* parent, const GridDialogValues& shown) = 0;
     // TVieleck_Dlg: the regular polygon's values, nothing when cancelled.
     virtual std::optional<RegularPolygonInput> RegularPolygon(QWidget* parent) = 0;
+    // TScaleManDlg on the assistant's state: true when closed with OK. A corrected value is
+    // reported through prompts.
+    virtual bool RunScaleAssistant(QWidget* parent, ScaleAssistant& assistant, UserPrompts& prompts) = 0;
     // TBackupDlg: shows autosave on/off and its interval and takes both back however the dialog
     // was closed.
     virtual void Backup(QWidget* parent, Autosave& autosave) = 0;

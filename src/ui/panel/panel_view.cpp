@@ -65,8 +65,11 @@ void PanelView::Invalidations::InvalidateRect(const IRect& d) {
     view_.RequestFlush();
 }
 
-PanelView::PanelView(std::unique_ptr<TPlatine> panel, QWidget* parent)
-    : QAbstractScrollArea(parent), panel_(std::move(panel)) {
+PanelView::PanelView(std::unique_ptr<TPlatine> panel, QWidget* parent) : PanelView(*panel, parent) {
+    ownPanel_ = std::move(panel);
+}
+
+PanelView::PanelView(TPlatine& panel, QWidget* parent) : QAbstractScrollArea(parent), panel_(&panel) {
     viewport()->setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::ClickFocus);

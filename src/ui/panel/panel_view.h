@@ -30,6 +30,9 @@ class PanelView : public QAbstractScrollArea {
   public:
     // The view owns its panel.
     explicit PanelView(std::unique_ptr<TPlatine> panel, QWidget* parent = nullptr);
+    // The view shows a panel that someone else owns and that outlives the view (the scale
+    // assistant's preview).
+    explicit PanelView(TPlatine& panel, QWidget* parent = nullptr);
     ~PanelView() override;
 
     TPlatine& Panel() { return *panel_; }
@@ -104,7 +107,8 @@ class PanelView : public QAbstractScrollArea {
     void UpdateAutoScrollTimer();
     void AutoScrollTick();
 
-    std::unique_ptr<TPlatine> panel_;
+    std::unique_ptr<TPlatine> ownPanel_;
+    TPlatine* panel_;
     QImage image_;
     QPainter painter_;
     std::unique_ptr<QtCanvas> canvas_;
