@@ -4,10 +4,10 @@
 #include <memory>
 #include <vector>
 
-#include "core/document.h"
 #include "core/registry.h"
 #include "elements/bohrung.h"
 #include "elements/gruppe.h"
+#include "panel/document.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "bench_elements_grid.h"
 #include "core/null_canvas.h"
-#include "core/platine.h"
+#include "panel/platine.h"
 
 namespace {
 

@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "core/null_canvas.h"
-#include "core/platine.h"
 #include "elements/bogen.h"
 #include "elements/bohrung.h"
 #include "elements/kreis.h"
 #include "elements/linie.h"
 #include "elements/polygon.h"
 #include "elements/rechteck.h"
+#include "panel/platine.h"
 
 namespace {
 

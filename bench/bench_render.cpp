@@ -10,13 +10,13 @@
 #include <random>
 
 #include "core/null_canvas.h"
-#include "core/platine.h"
 #include "elements/bohrung.h"
 #include "elements/kreis.h"
 #include "elements/linie.h"
 #include "elements/polygon.h"
 #include "elements/rechteck.h"
 #include "elements/textlabel.h"
+#include "panel/platine.h"
 #include "render/panel_render.h"
 #include "render/qt_canvas.h"
 

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "core/language.h"
-#include "scales/scale_assistant.h"
+#include "panel/scale_assistant.h"
 #include "ui/panel/panel_view.h"
 
 namespace {

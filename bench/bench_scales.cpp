@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/null_canvas.h"
-#include "core/platine.h"
+#include "panel/platine.h"
 #include "scales/scale.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "core/null_canvas.h"
-#include "core/recording_canvas.h"
 #include "elements/textlabel.h"
+#include "support/recording_canvas.h"
 #include "text/font_engine.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include <memory>
 
 #include "bench_elements_grid.h"
-#include "core/platine.h"
+#include "panel/platine.h"
 #include "ui/panel/panel_view.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
-#include "core/document.h"
 #include "core/null_canvas.h"
-#include "core/platine.h"
+#include "panel/document.h"
+#include "panel/platine.h"
 
 namespace pw::fuzz {
 

@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "core/document.h"
 #include "core/registry.h"
+#include "panel/document.h"
+#include "panel/register_elements.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     pw::TPlatine all;
     all.Width = all.Height = 5000;
     int n = 0;
+    pw::RegisterBuiltinElementClasses();
     for (const std::string& name : pw::RegisteredElementClasses()) {
         pw::TPlatine p;
         p.Width = p.Height = 5000;

@@ -11,6 +11,8 @@ PACKAGES=(
   libfreetype-dev libfontconfig-dev nlohmann-json3-dev
   # tests, benchmarks, fuzzing
   libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
+  # the format check of changed lines in .ci/run
+  clang-format-14 git
   # fonts the text engine measures with
   fonts-liberation2 fontconfig
   # headless runs of the window and screenshots

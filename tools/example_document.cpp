@@ -3,7 +3,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/document.h"
 #include "core/registry.h"
 #include "elements/bemassung.h"
 #include "elements/bogen.h"
@@ -12,8 +11,10 @@
 #include "elements/linie.h"
 #include "elements/polygon.h"
 #include "elements/rechteck.h"
-#include "elements/regular_polygon.h"
 #include "elements/textlabel.h"
+#include "panel/document.h"
+#include "panel/register_elements.h"
+#include "panel/regular_polygon.h"
 #include "scales/scale.h"
 
 namespace pw {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/language.h"
-#include "core/platine.h"
+#include "panel/platine.h"
 
 namespace pw {
 

@@ -11,8 +11,8 @@
 #include <filesystem>
 #include <string>
 
-#include "core/document.h"
 #include "example_document.h"
+#include "panel/document.h"
 #include "render/panel_render.h"
 
 namespace {

@@ -14,8 +14,8 @@
 #include "cli/print_command.h"
 #include "cli/print_options.h"
 #include "core/language.h"
+#include "panel/scale_document.h"
 #include "render/panel_render.h"
-#include "scales/scale_document.h"
 
 namespace pw::cli {
 

@@ -1,8 +1,8 @@
 #include "cli/loaded_document.h"
 
 #include "cli/cli_options.h"
-#include "core/document_file.h"
 #include "core/stream.h"
+#include "panel/document_file.h"
 
 namespace pw::cli {
 

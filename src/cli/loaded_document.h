@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/document.h"
+#include "panel/document.h"
 
 namespace pw::cli {
 

@@ -39,7 +39,7 @@ MRect TBauteil::GetBounds() { return {0, 0, 0, 0}; }
 MRect TBauteil::GetShapeBounds() {
     MRect b = GetBounds();
     Real h = StiftBreite() / 2;
-    return NormaliseRect(MRect{b.x1 + h, b.y1 + h, b.x2 - h, b.y2 - h});
+    return b.Expanded(-h).Normalised();
 }
 
 void TBauteil::Write(TWriter& w) {
@@ -128,7 +128,7 @@ bool TBauteil::IntersectsRect(const IRect& r, Canvas& canvas) {
 
 MRect TBauteil::GetMoveRange() {
     MRect b = GetBounds();
-    return {b.x1 - kMoveLimit, b.y1 - kMoveLimit, kMoveLimit - b.x2, kMoveLimit - b.y2};
+    return {b.x1 - kMaxPanelSide, b.y1 - kMaxPanelSide, kMaxPanelSide - b.x2, kMaxPanelSide - b.y2};
 }
 
 void TBauteil::ShowFeedback(Canvas& canvas, MPoint* p) {

@@ -132,9 +132,6 @@ public:
     MPoint InsertPoint;
     ShortString40 Description;
 
-    // Distance of the move range from the largest panel (600 mm).
-    static constexpr Real kMoveLimit = 30000;
-
 protected:
     bool Selected = false;
     bool FUmrissFlag = false;

@@ -7,8 +7,6 @@
 #include <immintrin.h>
 #endif
 
-#include "text/font_engine.h"
-
 namespace pw {
 
 namespace {
@@ -225,14 +223,6 @@ int32_t Canvas::DevicePenWidth() const {
 void Canvas::SetBrushColor(Color c) {
     brush_.color = c;
     if (brush_.style == bsClear) brush_.style = bsSolid;
-}
-
-int32_t Canvas::TextWidth(std::string_view utf8) const {
-    return FontEngine::Instance().TextWidth(font_, utf8);
-}
-
-TextMetrics Canvas::GetTextMetrics() const {
-    return FontEngine::Instance().Metrics(font_);
 }
 
 namespace {

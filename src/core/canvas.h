@@ -99,13 +99,11 @@ public:
     void SetPolyFillMode(FillMode m) { fillMode_ = m; }
     FillMode PolyFillMode() const { return fillMode_; }
 
-    // --- Font and text measurement (logical units) ---
+    // --- Font and text colour (measuring texts is the font engine's part) ---
     void SetFont(const FontSpec& f) { font_ = f; }
     const FontSpec& Font() const { return font_; }
     void SetTextColor(Color c) { textColor_ = c; }
     Color TextColor() const { return textColor_; }
-    int32_t TextWidth(std::string_view utf8) const;
-    TextMetrics GetTextMetrics() const;
 
     // --- Drawing, logical coordinates ---
     void MoveTo(IPoint p) { position_ = p; }

@@ -53,8 +53,12 @@ IPoint RoundPoint(MPoint p) { return {RoundToInt(p.x), RoundToInt(p.y)}; }
 
 IRect RoundRect(const MRect& r) { return {RoundToInt(r.x1), RoundToInt(r.y1), RoundToInt(r.x2), RoundToInt(r.y2)}; }
 
+MRect MRect::Normalised() const {
+    return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+}
+
 MRect NormaliseRect(const MRect& r) {
-    return {std::min(r.x1, r.x2), std::min(r.y1, r.y2), std::max(r.x1, r.x2), std::max(r.y1, r.y2)};
+    return r.Normalised();
 }
 
 IRect NormaliseRect(const IRect& r) {
@@ -65,12 +69,15 @@ IRect NormaliseRect(const IRect& r) {
 }
 
 IRect EnlargeAndRound(const MRect& r, Real m) {
-    MRect n = NormaliseRect(r);
-    return RoundRect({n.x1 - m, n.y1 - m, n.x2 + m, n.y2 + m});
+    return RoundRect(r.Normalised().Expanded(m));
 }
 
 MRect UnionRect(const MRect& a, const MRect& b) {
     return {std::min(a.x1, b.x1), std::min(a.y1, b.y1), std::max(a.x2, b.x2), std::max(a.y2, b.y2)};
+}
+
+std::optional<MRect> UnionRect(const std::optional<MRect>& soFar, const MRect& r) {
+    return soFar ? UnionRect(*soFar, r) : r;
 }
 
 MRect OffsetRect(const MRect& r, MPoint d) { return {r.x1 + d.x, r.y1 + d.y, r.x2 + d.x, r.y2 + d.y}; }

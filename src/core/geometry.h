@@ -4,6 +4,7 @@
 // the screen, where y grows downward.
 
 #include <cstdint>
+#include <optional>
 
 #include "core/numbers.h"
 
@@ -22,6 +23,10 @@ struct MPoint {
 struct MRect {
     Real x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     friend bool operator==(const MRect&, const MRect&) = default;
+    // The same rectangle with x1 <= x2 and y1 <= y2.
+    MRect Normalised() const;
+    // Grown by d on every side; a negative d shrinks it.
+    MRect Expanded(Real d) const { return {x1 - d, y1 - d, x2 + d, y2 + d}; }
 };
 
 struct IPoint {
@@ -54,6 +59,8 @@ MRect NormaliseRect(const MRect& r);
 IRect NormaliseRect(const IRect& r);
 IRect EnlargeAndRound(const MRect& r, Real m);
 MRect UnionRect(const MRect& a, const MRect& b);
+// The union of the rectangles gathered so far (none at first) and r.
+std::optional<MRect> UnionRect(const std::optional<MRect>& soFar, const MRect& r);
 MRect OffsetRect(const MRect& r, MPoint d);
 // Signed distance of p from the line through a and b.
 Real DistanceFromLine(MPoint p, MPoint a, MPoint b);

@@ -11,6 +11,14 @@ namespace pw {
 // Lengths and coordinates in model units (1/50 mm).
 using Real = long double;
 
+// Model units per millimetre. An integer, so that it mixes with any number as the bare 50 did.
+inline constexpr int32_t kUnitsPerMm = 50;
+// Millimetres per inch (take static_cast<double> of it where the arithmetic is in double).
+inline constexpr Real kMmPerInch = 25.4L;
+// The largest panel side, 600 mm, in model units: panels, the grid origin, moved and turned
+// elements stay within it.
+inline constexpr Real kMaxPanelSide = 600 * kUnitsPerMm;
+
 // Rounds to the nearest integer, halves to the even neighbour.
 Real RoundEven(Real v);
 

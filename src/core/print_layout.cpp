@@ -7,8 +7,7 @@ namespace pw {
 
 namespace {
 
-constexpr double kMmPerInch = 25.4;
-constexpr double kUnitsPerMm = 50;
+constexpr double kMmPerInchD = static_cast<double>(kMmPerInch);
 
 // Window and viewport extents for a scale: the viewport extent near 2^20, where the canvas
 // still maps with exact products, and the window extent that gives the scale with it.
@@ -25,8 +24,8 @@ int32_t ClampOffset(Real v) {
 }  // namespace
 
 PrintScale ScaleOf(const SheetGeometry& sheet, double divisor, const Calibration& calibration) {
-    return {sheet.dpiX / kMmPerInch / kUnitsPerMm * calibration.h / divisor,
-            sheet.dpiY / kMmPerInch / kUnitsPerMm * calibration.v / divisor};
+    return {sheet.dpiX / kMmPerInchD / kUnitsPerMm * calibration.h / divisor,
+            sheet.dpiY / kMmPerInchD / kUnitsPerMm * calibration.v / divisor};
 }
 
 void CanvasMapping::ApplyTo(Canvas& canvas) const {

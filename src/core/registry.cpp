@@ -14,14 +14,6 @@ std::map<std::string, ElementFactory, std::less<>>& Classes() {
     (void)builtins;
     return classes;
 }
-
-void EnsureBuiltins() {
-    static bool done = [] {
-        RegisterBuiltinElementClasses();
-        return true;
-    }();
-    (void)done;
-}
 }  // namespace
 
 void RegisterElementClass(std::string_view name, ElementFactory factory) {
@@ -29,19 +21,16 @@ void RegisterElementClass(std::string_view name, ElementFactory factory) {
 }
 
 std::unique_ptr<TBauteil> CreateElement(std::string_view name) {
-    EnsureBuiltins();
     auto it = Classes().find(name);
     if (it == Classes().end()) throw StreamError(read_errors::ClassNotFound(name));
     return it->second();
 }
 
 bool IsElementClassRegistered(std::string_view name) {
-    EnsureBuiltins();
     return Classes().count(name) > 0;
 }
 
 std::vector<std::string> RegisteredElementClasses() {
-    EnsureBuiltins();
     std::vector<std::string> names;
     for (const auto& [name, f] : Classes()) names.push_back(name);
     return names;

@@ -1,5 +1,6 @@
 #pragma once
 // Element classes by stored name: the reader creates elements from the class names it finds.
+// The layer that knows every element kind registers them (panel/register_elements.h).
 
 #include <memory>
 #include <string>
@@ -22,8 +23,5 @@ template <class T>
 std::unique_ptr<TBauteil> MakeElement() {
     return std::make_unique<T>();
 }
-
-// Registers every element class of the program (defined beside the element classes).
-void RegisterBuiltinElementClasses();
 
 }  // namespace pw

@@ -26,7 +26,7 @@ TBemassung::TBemassung() = default;
 // --- Derived values ---
 
 std::string TBemassung::ValueText() const {
-    return FormatFixed(MeasuredDistance() / 50, 2, DecimalSeparator());
+    return FormatFixed(MeasuredDistance() / kUnitsPerMm, 2, DecimalSeparator());
 }
 
 Real TBemassung::Offset() const {
@@ -167,8 +167,8 @@ void TBemassung::Resize(const MRect& oldRect, const MRect& newRect) {
 }
 
 std::string TBemassung::KindName() {
-    return Tr("Bema\u00dfung ", "Measure ") + FormatFixed(MeasuredDistance() / 50, 2, DecimalSeparator()) +
-           " mm";
+    return Tr("Bema\u00dfung ", "Measure ") +
+           FormatFixed(MeasuredDistance() / kUnitsPerMm, 2, DecimalSeparator()) + " mm";
 }
 
 // --- Attributes ---

@@ -81,7 +81,9 @@ void TBohrung::Read(TReader& r) {
 
 std::string TBohrung::KindName() { return Tr("Bohrung", "Drilling"); }
 
-std::string TBohrung::InfoText() { return "DM = " + FormatFixed(Diameter / 50, 2, DecimalSeparator()) + " mm"; }
+std::string TBohrung::InfoText() {
+    return "DM = " + FormatFixed(Diameter / kUnitsPerMm, 2, DecimalSeparator()) + " mm";
+}
 
 void TBohrung::Move(MPoint offset) { Centre = Centre + offset; }
 
@@ -95,10 +97,12 @@ void TBohrung::Mirror(bool vertical, const MRect& r) { Centre = MirrorPoint(Cent
 
 void TBohrung::Rotate(MPoint centre, double angle) { Centre = RotatePoint(Centre, centre, angle); }
 
-std::string TBohrung::DiameterText() const { return FormatGeneral(Diameter / 50, 4, DecimalSeparator()); }
+std::string TBohrung::DiameterText() const {
+    return FormatGeneral(Diameter / kUnitsPerMm, 4, DecimalSeparator());
+}
 
 Real TBohrung::DiameterFromText(const std::string& text) {
-    Real d = RoundEven(TextToNumber(text) * 50);
+    Real d = RoundEven(TextToNumber(text) * kUnitsPerMm);
     return std::clamp(d, kMinDiameter, kMaxDiameter);
 }
 

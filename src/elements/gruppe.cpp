@@ -70,25 +70,15 @@ void TGruppe::Move(MPoint offset) {
 
 MRect TGruppe::GetBounds() {
     // An empty group keeps what the caller started from; ours starts at (0, 0, 0, 0).
-    MRect r{0, 0, 0, 0};
-    bool first = true;
-    for (auto& m : members_) {
-        MRect b = NormaliseRect(m->GetBounds());
-        r = first ? b : UnionRect(r, b);
-        first = false;
-    }
-    return r;
+    std::optional<MRect> r;
+    for (auto& m : members_) r = UnionRect(r, m->GetBounds().Normalised());
+    return r.value_or(MRect{0, 0, 0, 0});
 }
 
 MRect TGruppe::GetShapeBounds() {
-    MRect r{0, 0, 0, 0};
-    bool first = true;
-    for (auto& m : members_) {
-        MRect b = NormaliseRect(m->GetShapeBounds());
-        r = first ? b : UnionRect(r, b);
-        first = false;
-    }
-    return r;
+    std::optional<MRect> r;
+    for (auto& m : members_) r = UnionRect(r, m->GetShapeBounds().Normalised());
+    return r.value_or(MRect{0, 0, 0, 0});
 }
 
 void TGruppe::Write(TWriter& w) {
@@ -159,7 +149,7 @@ bool TGruppe::IntersectsRect(const IRect& r, Canvas& canvas) {
 }
 
 MRect TGruppe::GetMoveRange() {
-    MRect range{-kMoveLimit, -kMoveLimit, kMoveLimit, kMoveLimit};
+    MRect range{-kMaxPanelSide, -kMaxPanelSide, kMaxPanelSide, kMaxPanelSide};
     for (auto& m : members_) {
         MRect b = m->GetMoveRange();
         range.x1 = std::max(range.x1, b.x1);

@@ -161,7 +161,7 @@ MRect TLinie::GetBounds() {
         r.x2 = std::max(r.x2, box->x2 + h);
         r.y2 = std::max(r.y2, box->y2 + h);
     }
-    bounds_ = NormaliseRect(r);
+    bounds_ = r.Normalised();
     boundsPenWidth_ = StiftBreite();
     return *bounds_;
 }
@@ -305,7 +305,7 @@ Real TLinie::Length() const {
 
 std::string TLinie::InfoText() {
     if (points_.size() < 2) return {};
-    return "L = " + FormatFixed(Length() / 50, 2, DecimalSeparator()) + " mm";
+    return "L = " + FormatFixed(Length() / kUnitsPerMm, 2, DecimalSeparator()) + " mm";
 }
 
 // --- Storage ---

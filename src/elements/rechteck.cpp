@@ -47,8 +47,8 @@ std::string TRechteck::KindName() {
 std::string TRechteck::InfoText() {
     if (PointCount() < 4) return {};
     const char sep = DecimalSeparator();
-    return FormatFixed(Distance(Point(0), Point(1)) / 50, 2, sep) + " x " +
-           FormatFixed(Distance(Point(1), Point(2)) / 50, 2, sep);
+    return FormatFixed(Distance(Point(0), Point(1)) / kUnitsPerMm, 2, sep) + " x " +
+           FormatFixed(Distance(Point(1), Point(2)) / kUnitsPerMm, 2, sep);
 }
 
 void TRechteck::Write(TWriter& w) {

@@ -192,7 +192,7 @@ std::string TTextLabel::KindName() {
 
 std::string TTextLabel::InfoText() {
     std::string text = "[";
-    text += FormatGeneral(static_cast<Real>(labelFont_.height) / 50, 15, DecimalSeparator());
+    text += FormatGeneral(static_cast<Real>(labelFont_.height) / kUnitsPerMm, 15, DecimalSeparator());
     text += " mm]";
     return text;
 }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/canvas.h"
-#include "core/platine.h"
+#include "panel/platine.h"
 
 namespace pw {
 

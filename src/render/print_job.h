@@ -8,8 +8,8 @@
 #include <QPageLayout>
 #include <string>
 
-#include "core/platine.h"
 #include "core/print_plan.h"
+#include "panel/platine.h"
 
 class QPagedPaintDevice;
 

@@ -4,6 +4,7 @@
 
 #include "core/language.h"
 #include "core/print_calibration.h"
+#include "text/font_engine.h"
 
 namespace pw {
 
@@ -182,7 +183,7 @@ void PaintTestPage(Canvas& c, const SheetGeometry& device, const Calibration& ca
         Line(c, {0, at}, {length, at});
         Line(c, {side, at}, {side - length, at});
         if (k % 10 == 0 && k > 0 && k < 100) {
-            c.TextOut({at - c.TextWidth(std::to_string(k)) / 2, 300}, std::to_string(k));
+            c.TextOut({at - TextWidth(c, std::to_string(k)) / 2, 300}, std::to_string(k));
             c.TextOut({300, at - 50}, std::to_string(k));
         }
     }

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "core/canvas.h"
-#include "core/platine.h"
 #include "core/print_plan.h"
+#include "panel/platine.h"
 
 namespace pw {
 

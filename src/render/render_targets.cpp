@@ -10,8 +10,8 @@
 namespace pw {
 
 namespace {
-constexpr double kPointsPerMm = 72.0 / 25.4;
-constexpr double kDotsPerMm = kVectorDotsPerInch / 25.4;
+constexpr double kPointsPerMm = 72.0 / static_cast<double>(kMmPerInch);
+constexpr double kDotsPerMm = kVectorDotsPerInch / static_cast<double>(kMmPerInch);
 
 int DeviceLength(double mm) {
     return static_cast<int>(std::lround(mm * kDotsPerMm));

@@ -108,7 +108,7 @@ void TScale::Build() {
 void TScale::BuildCentreCross() {
     const std::optional<CrossIndices> layout = CrossLayout(style_);
     if (!layout || !ParamBool(static_cast<size_t>(layout->on))) return;
-    const Real arm = 50 * ParamReal(static_cast<size_t>(layout->diameter)) / 10;
+    const Real arm = kUnitsPerMm * ParamReal(static_cast<size_t>(layout->diameter)) / 10;
     CrossGroup = AppendGroup();
     auto horizontal = std::make_unique<TLinie>();
     horizontal->AddPoint({Centre.x - arm, Centre.y});

@@ -19,7 +19,7 @@ Real TScale::FirstPosition(int i) const {
     const bool logarithmic = IsLogStyle(style_);
     const Real t = std::log10(9 * static_cast<Real>(i) / n + 1);
     if (IsStraightStyle(style_)) {
-        const Real length = 50 * ParamReal(L.extent);
+        const Real length = kUnitsPerMm * ParamReal(L.extent);
         if (logarithmic)
             return invert ? Centre.x + length / 2 - t * length : Centre.x - length / 2 + t * length;
         return invert ? Centre.x + length / 2 - (length / n) * i : Centre.x - length / 2 + (length / n) * i;
@@ -39,7 +39,7 @@ Real TScale::SecondPosition(int i, int j) const {
     const bool invert = ParamBool(L.invert);
     const Real u = std::log10(9 * (static_cast<Real>(i) / n + (static_cast<Real>(j) / n) / m) + 1);
     if (IsStraightStyle(style_)) {
-        const Real length = 50 * ParamReal(L.extent);
+        const Real length = kUnitsPerMm * ParamReal(L.extent);
         return invert ? Centre.x + length / 2 - u * length : Centre.x - length / 2 + u * length;
     }
     return invert ? end_ + u * span_ : start_ - u * span_;
@@ -51,7 +51,7 @@ std::unique_ptr<TBauteil> TScale::MakeMark(Real position, Real size) const {
         base = {position, Centre.y};
         outer = {position, Centre.y - size};
     } else {
-        const Real radius = 50 * ParamReal(DivisionLayout(style_).diameter) / 2;
+        const Real radius = kUnitsPerMm * ParamReal(DivisionLayout(style_).diameter) / 2;
         base = PointAtAngle(Centre, radius, position);
         outer = PointAtAngle(Centre, radius + size, position);
     }
@@ -73,7 +73,7 @@ std::unique_ptr<TBauteil> TScale::MakeMark(Real position, Real size) const {
 void TScale::BuildFirstDivision() {
     const DivisionIndices L = DivisionLayout(style_);
     const int n = ClampedCount(*this, L.segments1);
-    const Real size = 50 * ParamReal(L.length1);
+    const Real size = kUnitsPerMm * ParamReal(L.length1);
     TickGroup = AppendGroup();
     for (int i = 0; i <= n; ++i) {
         TickGroup->AddMember(MakeMark(FirstPosition(i), size));
@@ -85,14 +85,14 @@ void TScale::BuildRunningLine() {
     const DivisionIndices L = DivisionLayout(style_);
     if (!ParamBool(L.runningLine)) return;
     if (IsStraightStyle(style_)) {
-        const Real length = 50 * ParamReal(L.extent);
+        const Real length = kUnitsPerMm * ParamReal(L.extent);
         auto line = std::make_unique<TLinie>();
         line->AddPoint({Centre.x - length / 2, Centre.y});
         line->AddPoint({Centre.x + length / 2, Centre.y});
         AddMember(std::move(line));
         return;
     }
-    const Real radius = 50 * ParamReal(L.diameter) / 2;
+    const Real radius = kUnitsPerMm * ParamReal(L.diameter) / 2;
     auto arc = std::make_unique<TBogen>();
     arc->Centre = Centre;
     arc->RimPoint = {Centre.x, Centre.y + radius};
@@ -108,7 +108,7 @@ void TScale::BuildSecondDivision() {
     if (!ParamBool(L.second)) return;
     const int n = ClampedCount(*this, L.segments1);
     const int m = ClampedCount(*this, L.segments2);
-    const Real size = 50 * ParamReal(L.length2);
+    const Real size = kUnitsPerMm * ParamReal(L.length2);
     SubTickGroup = AppendGroup();
     for (int i = 0; i < n; ++i)
         for (int j = 1; j < m; ++j) SubTickGroup->AddMember(MakeMark(SecondPosition(i, j), size));

@@ -37,7 +37,7 @@ void TScale::AppendDefaultInscriptions(size_t count) {
 }
 
 MPoint TScale::LabelCentre(size_t i) const {
-    const Real distance = 50 * ParamReal(static_cast<size_t>(LabelLayout(style_)->distance));
+    const Real distance = kUnitsPerMm * ParamReal(static_cast<size_t>(LabelLayout(style_)->distance));
     if (style_ == ssEmpirical) {
         // The outer corner at the start of segment i, or at the end of the last segment.
         const MPoint q1 = i < bands_.size() ? bands_[i]->Point(0) : bands_.back()->Point(16);
@@ -67,7 +67,7 @@ void TScale::BuildInscriptions() {
     }
     FontSpec font = TextFont;
     // A font height of 0 would mean "any height"; the smallest text is one unit high.
-    font.height = std::max(1, RoundToInt(50 * ParamReal(static_cast<size_t>(layout->height))));
+    font.height = std::max(1, RoundToInt(kUnitsPerMm * ParamReal(static_cast<size_t>(layout->height))));
     const Real tau = DegToRad(ParamReal(static_cast<size_t>(layout->angle)));
     LabelGroup = AppendGroup();
     for (size_t i = 0; i < count; ++i)

@@ -56,10 +56,10 @@ void TScale::BuildShape() {
 }
 
 TSkaleBogen* TScale::AddBand(uint8_t kind, Real endAngle, Real startAngle, bool emptyWhenEqual) {
-    Real d = 50 * ParamReal(1);
+    Real d = kUnitsPerMm * ParamReal(1);
     if (std::fabs(d) < 0.001L) d = 0.001L;
     auto band = std::make_unique<TSkaleBogen>();
-    band->BandWidth = 50 * ParamReal(2);
+    band->BandWidth = kUnitsPerMm * ParamReal(2);
     band->Centre = Centre;
     band->StartPoint = PointAtAngle(Centre, d / 2, startAngle);
     band->EndPoint = PointAtAngle(Centre, d / 2, endAngle);
@@ -96,8 +96,8 @@ void TScale::BuildEmpirical() {
 
 void TScale::BuildSegmentLines() {
     if (!ParamBool(kSegmentLinesOn)) return;
-    const Real radius = 50 * ParamReal(1) / 2;
-    const Real length = 50 * ParamReal(kSegmentLineLength);
+    const Real radius = kUnitsPerMm * ParamReal(1) / 2;
+    const Real length = kUnitsPerMm * ParamReal(kSegmentLineLength);
     SubTickGroup = AppendGroup();
     for (Real angle : boundaries_) {
         auto line = std::make_unique<TLinie>();
@@ -108,7 +108,7 @@ void TScale::BuildSegmentLines() {
 }
 
 void TScale::BuildRegularPolygon() {
-    const Real radius = 50 * ParamReal(0) / 2;
+    const Real radius = kUnitsPerMm * ParamReal(0) / 2;
     const int corners = ClampedCount(*this, 1);
     const Real step = 2 * kPi / corners;
     auto polygon = std::make_unique<TPolygon>();
@@ -122,8 +122,8 @@ void TScale::BuildRegularPolygon() {
 }
 
 void TScale::BuildSineCurve() {
-    const Real height = 50 * ParamReal(0);
-    const Real width = 50 * ParamReal(1);
+    const Real height = kUnitsPerMm * ParamReal(0);
+    const Real width = kUnitsPerMm * ParamReal(1);
     // Kept within its interval so that the vertex count stays bounded.
     Real oscillations = ParamReal(2);
     if (!(oscillations >= 1)) oscillations = 1;

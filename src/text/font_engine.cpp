@@ -192,4 +192,8 @@ FontEngine& FontEngine::Instance() {
     return engine;
 }
 
+int32_t TextWidth(const Canvas& canvas, std::string_view utf8) {
+    return FontEngine::Instance().TextWidth(canvas.Font(), utf8);
+}
+
 }  // namespace pw

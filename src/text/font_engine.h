@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/canvas.h"
 #include "core/font.h"
 
 namespace pw {
@@ -72,5 +73,8 @@ class FontEngine {
     // Forgets every font, face, glyph and name read so far; the next request reads them again.
     virtual void ClearCaches() = 0;
 };
+
+// Width of a text in the canvas's current font (logical units), as TextOut lays it out.
+int32_t TextWidth(const Canvas& canvas, std::string_view utf8);
 
 }  // namespace pw

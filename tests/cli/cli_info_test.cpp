@@ -12,6 +12,7 @@
 #include "elements/kreis.h"
 #include "elements/polygon.h"
 #include "elements/textlabel.h"
+#include "support/hook_guards.h"
 
 using namespace pw::test;
 using Json = nlohmann::json;
@@ -159,8 +160,7 @@ TEST(CliInfo, ContoursCirclesAndArcsShowWhatDefinesThem) {
 
 TEST(CliInfo, TextsAndDimensionsShowWhatDefinesThem) {
     // The value is written with the decimal separator of the language (the tool's main sets it).
-    const pw::Language before = pw::CurrentLanguage();
-    pw::SetLanguage(pw::Language::English);
+    pw::LanguageGuard language(pw::Language::English);
     pw::TPlatine p;
     auto upright = std::make_unique<pw::TTextLabel>(pw::FontSpec{"Arial", 200, pw::fsBold}, "Eingang",
                                                     pw::MPoint{500, 400});
@@ -221,7 +221,6 @@ TEST(CliInfo, TextsAndDimensionsShowWhatDefinesThem) {
     for (const Json& m : dim["members"])
         if (m["class"] == "TTextLabel" && m["text"] == "20.00") labelListed = true;
     EXPECT_TRUE(labelListed) << dim["members"].dump();
-    pw::SetLanguage(before);
 }
 
 TEST(CliCheck, AcceptsAGoodDocumentSilently) {

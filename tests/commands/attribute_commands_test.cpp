@@ -1,5 +1,5 @@
 // The pen, brush and font windows' change and apply events.
-#include "core/attribute_commands.h"
+#include "panel/attribute_commands.h"
 
 #include "command_test_support.h"
 #include "elements/textlabel.h"

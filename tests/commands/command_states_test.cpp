@@ -1,5 +1,5 @@
 // Which menu items and buttons are enabled for 0, 1 and 2 selected elements.
-#include "core/command_states.h"
+#include "panel/command_states.h"
 
 #include "command_test_support.h"
 

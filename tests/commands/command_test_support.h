@@ -8,14 +8,14 @@
 #include <memory>
 #include <vector>
 
-#include "core/edit_commands.h"
-#include "core/platine.h"
 #include "elements/bogen.h"
 #include "elements/bohrung.h"
 #include "elements/gruppe.h"
 #include "elements/linie.h"
 #include "elements/polygon.h"
 #include "elements/rechteck.h"
+#include "panel/edit_commands.h"
+#include "panel/platine.h"
 
 namespace pw::test {
 

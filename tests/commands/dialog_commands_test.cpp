@@ -1,11 +1,12 @@
 // Element properties, the regular polygon and the grid dialog.
-#include "core/dialog_commands.h"
+#include "panel/dialog_commands.h"
 
 #include <cmath>
 
 #include "command_test_support.h"
 #include "core/language.h"
 #include "elements/textlabel.h"
+#include "support/hook_guards.h"
 
 namespace pw::test {
 namespace {
@@ -29,7 +30,7 @@ TEST_F(ElementDialogs, DrillHoleDiameterBecomesTheLastDrillDiameter) {
     TBohrung* drill = AddDrill({1000, 1000});
     Select({drill});
     std::string shown;
-    TBohrung::SetDialog([&](const std::string& text) -> std::optional<std::string> {
+    DialogGuard<TBohrung> dialog([&](const std::string& text) -> std::optional<std::string> {
         shown = text;
         return std::string("12");
     });
@@ -51,7 +52,8 @@ TEST_F(ElementDialogs, CancelKeepsTheElementButTakesTheSnapshot) {
     TBohrung* drill = AddDrill({1000, 1000});
     Select({drill});
     panel.LastDrillDiameter = 150;
-    TBohrung::SetDialog([](const std::string&) -> std::optional<std::string> { return std::nullopt; });
+    DialogGuard<TBohrung> dialog(
+        [](const std::string&) -> std::optional<std::string> { return std::nullopt; });
     EXPECT_EQ(ElementPropertiesCommand(panel), PropertiesOutcome::Cancelled);
     EXPECT_EQ(drill->Diameter, 500);
     EXPECT_EQ(panel.LastDrillDiameter, 150);
@@ -63,7 +65,8 @@ TEST_F(ElementDialogs, TextTakesTheEditedTextAndItsFontBecomesCurrent) {
         std::make_unique<TTextLabel>(FontSpec{"Liberation Serif", 300, fsItalic}, "Ab", MPoint{100, 100})));
     Select({text});
     const Real before = Distance(text->Corners[3], text->Corners[2]);
-    TTextLabel::SetDialog([](const std::string& t) -> std::optional<std::string> { return t + "cdAbcd"; });
+    DialogGuard<TTextLabel> dialog(
+        [](const std::string& t) -> std::optional<std::string> { return t + "cdAbcd"; });
     EXPECT_EQ(ElementPropertiesCommand(panel), PropertiesOutcome::Confirmed);
     EXPECT_EQ(text->LabelText(), "AbcdAbcd");
     EXPECT_GT(Distance(text->Corners[3], text->Corners[2]), 2 * before);
@@ -74,7 +77,7 @@ TEST_F(ElementDialogs, TextTakesTheEditedTextAndItsFontBecomesCurrent) {
 TEST_F(ElementDialogs, ArcStyleAndTheCurrentElementRule) {
     TBogen* arc = AddArc({1000, 1000}, 300);
     TRechteck* box = AddBox(0, 0, 100, 100);
-    TBogen::SetDialog([](int) -> std::optional<int> { return TBogen::kPie; });
+    DialogGuard<TBogen> dialog([](int) -> std::optional<int> { return TBogen::kPie; });
     Select({arc});
     EXPECT_EQ(ElementPropertiesCommand(panel), PropertiesOutcome::Confirmed);
     EXPECT_EQ(arc->Stil(), TBogen::kPie);

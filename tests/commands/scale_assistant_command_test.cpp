@@ -1,10 +1,11 @@
-#include "scales/scale_assistant_command.h"
+#include "panel/scale_assistant_command.h"
 
 #include <set>
 
 #include "command_test_support.h"
 #include "core/registry.h"
 #include "elements/textlabel.h"
+#include "panel/register_elements.h"
 #include "scales/skale_bogen.h"
 
 using namespace pw;

@@ -4,8 +4,8 @@
 
 #include <random>
 
-#include "core/recording_canvas.h"
 #include "core/region.h"
+#include "support/recording_canvas.h"
 
 using namespace pw;
 

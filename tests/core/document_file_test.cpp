@@ -1,6 +1,6 @@
 // Reading document files: only regular files up to the limit, the header judged before the rest
 // is read, all of it within a small memory allowance.
-#include "core/document_file.h"
+#include "panel/document_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>

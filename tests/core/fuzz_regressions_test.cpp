@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
-#include "core/document.h"
 #include "fuzz/document_exercise.h"
+#include "panel/document.h"
 
 namespace {
 

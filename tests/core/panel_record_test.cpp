@@ -3,12 +3,12 @@
 
 #include <cstring>
 
-#include "core/document.h"
 #include "core/extended.h"
 #include "core/language.h"
-#include "core/platine.h"
 #include "elements/bohrung.h"
 #include "elements/gruppe.h"
+#include "panel/document.h"
+#include "panel/platine.h"
 
 using namespace pw;
 

@@ -1,11 +1,12 @@
-#include "core/platine.h"
+#include "panel/platine.h"
 
 #include <gtest/gtest.h>
 
 #include "core/language.h"
-#include "core/recording_canvas.h"
 #include "elements/bohrung.h"
 #include "elements/gruppe.h"
+#include "support/hook_guards.h"
+#include "support/recording_canvas.h"
 
 using namespace pw;
 
@@ -164,7 +165,7 @@ TEST(Platine, OrderCommandsKeepRelativeOrder) {
 }
 
 TEST(Platine, GroupAndUngroup) {
-    SetLanguage(Language::German);
+    LanguageGuard language(Language::German);
     TPlatine p;
     TBackupStream undo;
     p.UndoStream = &undo;

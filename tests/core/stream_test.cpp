@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "core/document.h"
 #include "core/language.h"
-#include "core/platine.h"
 #include "core/registry.h"
+#include "panel/document.h"
+#include "panel/platine.h"
 
 using namespace pw;
 

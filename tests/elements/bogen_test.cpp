@@ -6,6 +6,7 @@
 
 #include "core/language.h"
 #include "element_test_support.h"
+#include "support/hook_guards.h"
 
 using namespace pw;
 using namespace pw::test;
@@ -185,7 +186,7 @@ TEST(BogenDialog, StyleInAndOut) {
     TBogen b;
     EXPECT_FALSE(b.EditProperties());
     int shown = -1;
-    TBogen::SetDialog([&](int current) -> std::optional<int> {
+    DialogGuard<TBogen> dialog([&](int current) -> std::optional<int> {
         shown = current;
         return TBogen::kChord;
     });
@@ -197,7 +198,7 @@ TEST(BogenDialog, StyleInAndOut) {
     EXPECT_FALSE(b.EditProperties());
     EXPECT_EQ(b.Stil(), TBogen::kChord);
     TBogen::SetDialog(nullptr);
-    SetLanguage(Language::English);
+    LanguageGuard language(Language::English);
     EXPECT_EQ(TBogen::StyleNames(), (std::vector<std::string>{"Arc", "Pie", "Closed arc"}));
     EXPECT_EQ(b.KindName(), "Arc");
     SetLanguage(Language::German);

@@ -4,6 +4,7 @@
 
 #include "core/language.h"
 #include "element_test_support.h"
+#include "support/hook_guards.h"
 
 using namespace pw;
 using namespace pw::test;
@@ -14,7 +15,7 @@ namespace {
 TEST(Bohrung, NewHoleIsTenMillimetresWithAFiveMillimetreCross) {
     TBohrung b;
     b.Centre = {1000, 1000};
-    SetLanguage(Language::German);
+    LanguageGuard language(Language::German);
     EXPECT_EQ(b.InfoText(), "DM = 10,00 mm");
     EXPECT_EQ(b.KindName(), "Bohrung");
     SetLanguage(Language::English);
@@ -83,7 +84,7 @@ TEST(Bohrung, StaysMilled) {
 }
 
 TEST(Bohrung, DiameterTextAndDialog) {
-    SetLanguage(Language::German);
+    LanguageGuard language(Language::German);
     TBohrung b;
     EXPECT_EQ(b.DiameterText(), "10");
     b.Diameter = 175;
@@ -93,14 +94,13 @@ TEST(Bohrung, DiameterTextAndDialog) {
     EXPECT_EQ(TBohrung::DiameterFromText("abc"), 20);
     EXPECT_EQ(TBohrung::DiameterFromText("500"), 10000);
     EXPECT_FALSE(b.EditProperties());
-    TBohrung::SetDialog(
+    DialogGuard<TBohrung> dialog(
         [](const std::string& shown) -> std::optional<std::string> { return shown == "3,5" ? "6" : "1"; });
     EXPECT_TRUE(b.EditProperties());
     EXPECT_EQ(b.Diameter, 300);
     TBohrung::SetDialog([](const std::string&) -> std::optional<std::string> { return std::nullopt; });
     EXPECT_FALSE(b.EditProperties());
     EXPECT_EQ(b.Diameter, 300);
-    TBohrung::SetDialog(nullptr);
 }
 
 TEST(Bohrung, HandCheckedRecordAndRoundTrip) {

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "core/bauteil.h"
-#include "core/platine.h"
-#include "core/recording_canvas.h"
 #include "core/registry.h"
 #include "core/stream.h"
+#include "panel/platine.h"
+#include "support/recording_canvas.h"
 
 namespace pw::test {
 

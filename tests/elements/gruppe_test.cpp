@@ -9,6 +9,7 @@
 #include "elements/bohrung.h"
 #include "elements/kreis.h"
 #include "elements/linie.h"
+#include "support/hook_guards.h"
 
 using namespace pw;
 using namespace pw::test;
@@ -49,7 +50,7 @@ std::unique_ptr<TGruppe> ThreeDeep() {
 }
 
 TEST(Gruppe, NestedThreeDeepRoundTrip) {
-    SetLanguage(Language::German);
+    LanguageGuard language(Language::German);
     std::unique_ptr<TGruppe> g = ThreeDeep();
     Bytes bytes = Record(*g);
     std::unique_ptr<TBauteil> copy = ReadBack(*g);
@@ -175,7 +176,7 @@ TEST(Gruppe, DelegatesBoundsHitTestsAndTransformations) {
 }
 
 TEST(Gruppe, KindNameShowsTheSymbolName) {
-    SetLanguage(Language::German);
+    LanguageGuard language(Language::German);
     TGruppe g;
     EXPECT_EQ(g.KindName(), "Gruppe");
     g.Description.SetText("Netzschalter");
@@ -185,7 +186,6 @@ TEST(Gruppe, KindNameShowsTheSymbolName) {
     EXPECT_EQ(e.KindName(), "Group");
     e.AddMember(Line({0, 0}, {1, 1}));
     EXPECT_EQ(e.InfoText(), "of 1 objects.");
-    SetLanguage(Language::German);
 }
 
 }  // namespace

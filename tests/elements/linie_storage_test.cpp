@@ -5,6 +5,7 @@
 #include "elements/linie.h"
 #include "elements/polygon.h"
 #include "elements/rechteck.h"
+#include "support/hook_guards.h"
 
 using namespace pw;
 using namespace pw::test;
@@ -111,7 +112,7 @@ TEST(LinieStorage, TruncatedRecordFailsWithStreamReadError) {
 
 TEST(LinieVertices, LimitOfAThousandBeeps) {
     int beeps = 0;
-    SetBeepHandler([&] { ++beeps; });
+    BeepGuard beep([&] { ++beeps; });
     TLinie line;
     for (int i = 0; i < 1000; ++i) ASSERT_TRUE(line.AddPoint({static_cast<Real>(i), 0}));
     EXPECT_FALSE(line.AddPoint({5, 5}));
@@ -127,12 +128,11 @@ TEST(LinieVertices, LimitOfAThousandBeeps) {
     EXPECT_TRUE(line.InsertFirstPoint({7, 7}));
     EXPECT_TRUE(line.InsertFirstPoint({6, 6}));
     EXPECT_EQ(line.Point(0), (MPoint{6, 6}));
-    SetBeepHandler(nullptr);
 }
 
 TEST(LinieTexts, KindNameAndLengthInBothLanguages) {
     TLinie line;
-    SetLanguage(Language::German);
+    LanguageGuard language(Language::German);
     EXPECT_EQ(line.KindName(), "Linie");
     EXPECT_EQ(line.InfoText(), "");
     line.AddPoint({0, 0});

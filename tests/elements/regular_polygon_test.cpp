@@ -1,10 +1,10 @@
-#include "elements/regular_polygon.h"
+#include "panel/regular_polygon.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "core/platine.h"
+#include "panel/platine.h"
 
 using namespace pw;
 

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "core/language.h"
-#include "core/recording_canvas.h"
 #include "elements/bohrung.h"
+#include "support/recording_canvas.h"
 
 using namespace pw;
 using Kind = RecordedCall::Kind;

@@ -8,6 +8,7 @@
 #include "core/cp1252.h"
 #include "render/image_probe.h"
 #include "render/render_targets.h"
+#include "text/font_engine.h"
 
 using namespace pw;
 using pw::test::CompareBlack;
@@ -229,7 +230,7 @@ TEST(QtCanvasText, GlyphsFillTheCellBelowTheTopLeftCorner) {
     // pixels high.
     EXPECT_NEAR(box.bottom(), 10 + 31, 2);
     EXPECT_NEAR(box.height(), 25, 2);
-    EXPECT_NEAR(box.right(), 10 + c.TextWidth("HH") - 3, 3);
+    EXPECT_NEAR(box.right(), 10 + TextWidth(c, "HH") - 3, 3);
     EXPECT_GT(CountColor(img, kRed), 200);
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x) {

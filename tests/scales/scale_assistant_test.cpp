@@ -1,4 +1,4 @@
-#include "scales/scale_assistant.h"
+#include "panel/scale_assistant.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "scales/scale_document.h"
+#include "panel/scale_document.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <sstream>
 
-#include "core/document.h"
 #include "elements/textlabel.h"
+#include "panel/document.h"
 #include "scale_test_support.h"
 
 using namespace pw;

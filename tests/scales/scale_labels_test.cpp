@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "core/recording_canvas.h"
 #include "elements/textlabel.h"
 #include "scale_test_support.h"
+#include "support/recording_canvas.h"
 
 using namespace pw;
 using namespace pw::test;

@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-#include "core/recording_canvas.h"
 #include "elements/linie.h"
 #include "elements/polygon.h"
 #include "elements/textlabel.h"
 #include "scale_test_support.h"
 #include "scales/skale_bogen.h"
+#include "support/recording_canvas.h"
 
 using namespace pw;
 using namespace pw::test;

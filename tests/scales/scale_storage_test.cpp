@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "core/document.h"
-#include "core/platine.h"
-#include "core/recording_canvas.h"
 #include "core/registry.h"
+#include "panel/document.h"
+#include "panel/platine.h"
 #include "scale_test_support.h"
 #include "scales/skale_bogen.h"
+#include "support/recording_canvas.h"
 
 using namespace pw;
 using namespace pw::test;

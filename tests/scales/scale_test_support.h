@@ -12,6 +12,7 @@
 #include "core/language.h"
 #include "elements/gruppe.h"
 #include "scales/scale.h"
+#include "support/hook_guards.h"
 
 namespace pw::test {
 
@@ -58,12 +59,8 @@ inline std::unique_ptr<TScale> ScaleOfStyle(int style) {
     return s;
 }
 
-// Sets a language for one test and restores German afterwards.
-class ScaleLanguage {
-  public:
-    explicit ScaleLanguage(Language l) { SetLanguage(l); }
-    ~ScaleLanguage() { SetLanguage(Language::German); }
-};
+// Sets a language for one test and restores the one before afterwards.
+using ScaleLanguage = LanguageGuard;
 
 // Calls f for every element of the tree below g (groups included).
 template <class F>

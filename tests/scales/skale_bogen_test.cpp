@@ -4,10 +4,10 @@
 
 #include <cmath>
 
-#include "core/recording_canvas.h"
 #include "core/registry.h"
 #include "elements/contour_build.h"
 #include "scale_test_support.h"
+#include "support/recording_canvas.h"
 
 using namespace pw;
 using namespace pw::test;

@@ -6,10 +6,10 @@
 
 #include <cmath>
 
-#include "core/platine.h"
 #include "core/registry.h"
 #include "elements/linie.h"
 #include "elements/textlabel.h"
+#include "panel/platine.h"
 #include "text_helpers.h"
 
 using namespace pw;

@@ -1,9 +1,9 @@
 // The panel's font attributes on selected texts.
 #include <gtest/gtest.h>
 
-#include "core/platine.h"
 #include "elements/bohrung.h"
 #include "elements/textlabel.h"
+#include "panel/platine.h"
 
 using namespace pw;
 

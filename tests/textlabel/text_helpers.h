@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "core/language.h"
-#include "core/recording_canvas.h"
+#include "support/hook_guards.h"
+#include "support/recording_canvas.h"
 #include "text/reference_font.h"
 
 namespace pw::test {
@@ -53,11 +54,7 @@ inline bool EvenOddContains(const RecordedCall& set, double x, double y) {
     return inside;
 }
 
-// Sets a language for one test and restores German afterwards.
-class LanguageScope {
-  public:
-    explicit LanguageScope(Language l) { SetLanguage(l); }
-    ~LanguageScope() { SetLanguage(Language::German); }
-};
+// Sets a language for one test and restores the one before afterwards.
+using LanguageScope = LanguageGuard;
 
 }  // namespace pw::test

@@ -4,9 +4,9 @@
 #include <limits>
 
 #include "core/extended.h"
-#include "core/recording_canvas.h"
 #include "core/registry.h"
 #include "elements/textlabel.h"
+#include "support/recording_canvas.h"
 
 using namespace pw;
 

@@ -1,6 +1,7 @@
 // Edit modes and their aids: crosshair, cursors, pointer requests, the end of an operation,
 // auto-scrolling, the zoom tool, and exclusive-or drawings that leave no trace.
 #include "elements/kreis.h"
+#include "support/hook_guards.h"
 #include "tool_test_support.h"
 
 using namespace pw;
@@ -233,10 +234,9 @@ TEST_F(Aids, StatusTextsOfTheDrawingModesShowThePosition) {
     panel.SetEditMode(emKreis);
     Move(150, 125);  // over nothing in a drawing mode: always the position
     EXPECT_EQ(panel.StatusText1, "x = 15,00");
-    SetLanguage(Language::English);
+    LanguageGuard language(Language::English);
     Move(150, 125, true);  // unsnapped
     EXPECT_EQ(panel.StatusText2, "y = 12.50");
-    SetLanguage(Language::German);
 }
 
 }  // namespace

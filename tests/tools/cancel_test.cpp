@@ -3,7 +3,7 @@
 // 5 model units; element A covers the pixels (100, 100)-(200, 150).
 #include <functional>
 
-#include "core/edit_commands.h"
+#include "panel/edit_commands.h"
 #include "tool_test_support.h"
 
 using namespace pw;

@@ -2,13 +2,14 @@
 // The fixture's zoom 10 maps one view pixel to 5 model units; the snap spacing is 50 units.
 #include <cmath>
 
-#include "core/tools/picture_tool.h"
 #include "elements/bemassung.h"
 #include "elements/bogen.h"
 #include "elements/bohrung.h"
 #include "elements/kreis.h"
 #include "elements/polygon.h"
 #include "elements/textlabel.h"
+#include "panel/tools/picture_tool.h"
+#include "support/hook_guards.h"
 #include "tool_test_support.h"
 
 using namespace pw;
@@ -218,7 +219,7 @@ TEST_F(DrawingTools, ArcOfThreeReleases) {
 
 TEST_F(DrawingTools, ArcRadiusOnItsCentreBeepsAndWaits) {
     int beeps = 0;
-    SetBeepHandler([&] { ++beeps; });
+    BeepGuard beep([&] { ++beeps; });
     panel.SetEditMode(emBogen);
     Click(100, 100);
     auto* arc = Last<TBogen>();

@@ -3,6 +3,7 @@
 // element B (300, 100)-(400, 150).
 #include "elements/bohrung.h"
 #include "elements/textlabel.h"
+#include "support/hook_guards.h"
 #include "tool_test_support.h"
 
 using namespace pw;
@@ -242,7 +243,7 @@ TEST_F(SelectTool, DeleteTakesASnapshotAndAltBackspaceUndoes) {
 
 TEST_F(SelectTool, DoubleClickEditsTheSingleSelectedElement) {
     std::vector<std::string> shown;
-    TBohrung::SetDialog([&](const std::string& text) {
+    DialogGuard<TBohrung> dialog([&](const std::string& text) {
         shown.push_back(text);
         return std::optional<std::string>("8");
     });
@@ -259,11 +260,10 @@ TEST_F(SelectTool, DoubleClickEditsTheSingleSelectedElement) {
     panel.SelectElement(a, true);  // two selected: nothing to edit
     panel.DoubleClick(At(500, 300));
     EXPECT_EQ(shown.size(), 1u);
-    TBohrung::SetDialog(nullptr);
 }
 
 TEST_F(SelectTool, DoubleClickOnATextTakesItsWordingAndFont) {
-    TTextLabel::SetDialog([](const std::string&) { return std::optional<std::string>("Ein"); });
+    DialogGuard<TTextLabel> dialog([](const std::string&) { return std::optional<std::string>("Ein"); });
     auto created = std::make_unique<TTextLabel>(FontSpec{"Arial", 300, 0}, "Aus", MPoint{2500, 1500});
     TTextLabel* text = static_cast<TTextLabel*>(panel.AddElement(std::move(created)));
     const Real before = Distance(text->Corners[0], text->Corners[1]);
@@ -277,7 +277,6 @@ TEST_F(SelectTool, DoubleClickOnATextTakesItsWordingAndFont) {
                 static_cast<double>(before * FontEngine::Instance().TextWidth(font, "Ein") /
                                     FontEngine::Instance().TextWidth(font, "Aus")),
                 1e-9);
-    TTextLabel::SetDialog(nullptr);
 }
 
 TEST_F(SelectTool, HoverShowsPositionElementTextsAndCursors) {

@@ -10,10 +10,11 @@
 #include <vector>
 
 #include "core/language.h"
-#include "core/platine.h"
-#include "core/recording_canvas.h"
 #include "core/registry.h"
 #include "elements/rechteck.h"
+#include "panel/platine.h"
+#include "panel/register_elements.h"
+#include "support/recording_canvas.h"
 
 namespace pw::test {
 

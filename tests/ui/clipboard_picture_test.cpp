@@ -8,8 +8,8 @@
 #include <QImage>
 #include <QMimeData>
 
-#include "core/platine.h"
 #include "elements/rechteck.h"
+#include "panel/platine.h"
 
 namespace pw {
 namespace {

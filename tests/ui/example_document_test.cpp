@@ -6,8 +6,9 @@
 
 #include <map>
 
-#include "core/document.h"
 #include "core/registry.h"
+#include "panel/document.h"
+#include "panel/register_elements.h"
 #include "ui_test_support.h"
 
 namespace pw {

@@ -10,9 +10,9 @@
 #include <fstream>
 #include <memory>
 
-#include "core/document.h"
 #include "elements/linie.h"
 #include "elements/rechteck.h"
+#include "panel/document.h"
 #include "ui/main/main_window.h"
 #include "ui/panel/panel_view.h"
 #include "ui_test_support.h"

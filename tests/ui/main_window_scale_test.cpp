@@ -8,7 +8,7 @@
 #include <QToolButton>
 
 #include "main_window_fixture.h"
-#include "scales/scale_assistant_command.h"
+#include "panel/scale_assistant_command.h"
 #include "ui/main/tool_palette.h"
 #include "ui/scales/scale_man_dlg.h"
 

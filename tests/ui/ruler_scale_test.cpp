@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/hook_guards.h"
 #include "ui_test_support.h"
 
 namespace pw {
@@ -67,7 +68,7 @@ TEST(RulerLayout, NothingWithoutAZoomOrALength) {
 
 TEST(RulerLabel, FourSignificantDigitsInTheLanguagesNotation) {
     test::LanguageScope scope;
-    SetLanguage(Language::German);
+    LanguageGuard language(Language::German);
     EXPECT_EQ(RulerLabel(2.5), "2,5");
     EXPECT_EQ(RulerLabel(-20), "-20");
     EXPECT_EQ(RulerLabel(0.125), "0,125");

@@ -16,10 +16,12 @@
 #include <QTest>
 #include <cmath>
 
-#include "core/dialog_commands.h"
 #include "core/language.h"
 #include "core/registry.h"
 #include "elements/rechteck.h"
+#include "panel/dialog_commands.h"
+#include "panel/register_elements.h"
+#include "support/hook_guards.h"
 #include "ui/dialogs/bogen_dlg.h"
 #include "ui/dialogs/bohr_dlg.h"
 #include "ui/dialogs/colour_swatch.h"
@@ -180,14 +182,14 @@ TEST_F(Dialogs, NumberFieldTakesCommaOrPointAndStepsWithinItsRange) {
     QTest::keyClick(&field, Qt::Key_Up);
     EXPECT_EQ(field.Text(), QString("10,0"));  // below the minimum: stepping up starts from it
 
-    SetLanguage(Language::English);
+    LanguageGuard language(Language::English);
     field.SetText("20,5");
     QTest::keyClick(&field, Qt::Key_Up);
     EXPECT_EQ(field.Text(), QString("21.5"));
 }
 
 TEST_F(Dialogs, DrillDialogTextsAndDiameter) {
-    SetLanguage(Language::English);
+    LanguageGuard language(Language::English);
     TBohrDlg d;
     EXPECT_EQ(d.windowTitle(), QString("Drilling"));
     EXPECT_TRUE(d.findChild<QPushButton*>("AbbruchBtn")->text() == QString("&Cancel"));
@@ -205,7 +207,7 @@ TEST_F(Dialogs, ArcDialogOffersTheThreeStylesAndPreselects) {
     EXPECT_EQ(german.cb_Style->itemText(1), QString::fromUtf8("Tortenstück"));
     EXPECT_EQ(german.cb_Style->itemText(2), QString("Bogen mit Sehne"));
     EXPECT_EQ(german.findChild<QGroupBox*>()->title(), QString("Stil"));
-    SetLanguage(Language::English);
+    LanguageGuard language(Language::English);
     AnswerNextDialog([](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), QString("Arc"));
         auto* combo = d.findChild<QComboBox*>("cb_Style");
@@ -278,7 +280,7 @@ TEST_F(Dialogs, RegularPolygonDialogDefaultsAndValues) {
     EXPECT_TRUE(chosen->innerRadius);
     EXPECT_EQ(chosen->startAngleText, "30");
     EXPECT_NEAR(static_cast<double>(RegularPolygonRadiusMm(*chosen)), 10 / std::cos(M_PI / 6), 1e-9);
-    SetLanguage(Language::English);
+    LanguageGuard language(Language::English);
     TVieleck_Dlg english;
     EXPECT_EQ(english.windowTitle(), QString("Create regular polygon"));
     EXPECT_EQ(english.cb_innen->text(), QString("Inside radius"));
@@ -312,7 +314,7 @@ TEST_F(Dialogs, LoadProgressFollowsTheReadingOfAPanel) {
 }
 
 TEST_F(Dialogs, EnglishPanelAndGridDialogTexts) {
-    SetLanguage(Language::English);
+    LanguageGuard language(Language::English);
     TPlatinenDlg panel(QString{});
     EXPECT_EQ(panel.windowTitle(), QString("Properties front panel"));
     QStringList groups;

@@ -13,6 +13,7 @@
 #include "elements/kreis.h"
 #include "elements/polygon.h"
 #include "elements/textlabel.h"
+#include "support/hook_guards.h"
 #include "ui/dialogs/element_dialogs.h"
 #include "view_test_support.h"
 
@@ -149,7 +150,7 @@ TEST_F(ViewDrawing, ArcOfThreeReleases) {
 
 TEST_F(ViewDrawing, ArcRadiusOnItsCentreBeeps) {
     int beeps = 0;
-    SetBeepHandler([&] { ++beeps; });
+    BeepGuard beep([&] { ++beeps; });
     Mode(emBogen);
     Click(100, 100);
     auto* arc = Last<TBogen>();

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "../render/image_probe.h"
-#include "core/attribute_commands.h"
-#include "core/edit_commands.h"
+#include "panel/attribute_commands.h"
+#include "panel/edit_commands.h"
 #include "view_test_support.h"
 
 using namespace pw;

@@ -5,9 +5,10 @@
 #include <QTest>
 #include <cmath>
 
-#include "core/edit_commands.h"
 #include "elements/bohrung.h"
 #include "elements/rechteck.h"
+#include "panel/edit_commands.h"
+#include "support/hook_guards.h"
 #include "view_test_support.h"
 
 using namespace pw;
@@ -185,7 +186,7 @@ TEST_F(ViewSelecting, ZoomToolClickAndRightClick) {
 
 TEST_F(ViewSelecting, DoubleClickOpensTheElementsDialogOnlyInTheRestingMode) {
     int asked = 0;
-    TBohrung::SetDialog([&](const std::string&) {
+    DialogGuard<TBohrung> dialog([&](const std::string&) {
         ++asked;
         return std::optional<std::string>("4");
     });

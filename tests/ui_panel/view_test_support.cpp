@@ -11,6 +11,7 @@
 #include "core/language.h"
 #include "core/registry.h"
 #include "elements/rechteck.h"
+#include "panel/register_elements.h"
 #include "ui/dialogs/element_dialogs.h"
 
 namespace pw::test {

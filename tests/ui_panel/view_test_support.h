@@ -13,7 +13,7 @@
 #include <functional>
 #include <memory>
 
-#include "core/platine.h"
+#include "panel/platine.h"
 #include "ui/panel/panel_view.h"
 
 class QWidget;

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "core/platine.h"
+#include "panel/platine.h"
 
 class QLabel;
 class QProgressBar;

@@ -19,7 +19,7 @@ namespace pw {
 namespace {
 constexpr int kNameLength = 35;
 constexpr Real kMinSizeMm = 10;
-constexpr Real kMaxSizeMm = 600;
+constexpr Real kMaxSizeMm = kMaxPanelSide / kUnitsPerMm;
 }  // namespace
 
 TPlatinenDlg::TPlatinenDlg(const QString& programDir, QWidget* parent)
@@ -38,9 +38,9 @@ TPlatinenDlg::TPlatinenDlg(const QString& programDir, QWidget* parent)
 
     auto* sizeGroup = new QGroupBox(TrQ("Abmessungen", "Dimensions"), this);
     auto* grid = new QGridLayout(sizeGroup);
-    xAbmessung = new NumberField(1.0, 10, 600, 1, 0, sizeGroup);
+    xAbmessung = new NumberField(1.0, 10, static_cast<double>(kMaxSizeMm), 1, 0, sizeGroup);
     xAbmessung->setObjectName(QStringLiteral("xAbmessung"));
-    yAbmessung = new NumberField(1.0, 10, 600, 1, 0, sizeGroup);
+    yAbmessung = new NumberField(1.0, 10, static_cast<double>(kMaxSizeMm), 1, 0, sizeGroup);
     yAbmessung->setObjectName(QStringLiteral("yAbmessung"));
     grid->addWidget(new QLabel(QStringLiteral("horizontal"), sizeGroup), 0, 0);
     grid->addWidget(xAbmessung, 0, 1);

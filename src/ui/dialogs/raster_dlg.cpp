@@ -5,11 +5,17 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "core/numbers.h"
 #include "ui/dialogs/decimal_validator.h"
 #include "ui/dialogs/dialog_frame.h"
 #include "ui/dialogs/number_field.h"
 
 namespace pw {
+
+namespace {
+// The grid origin lies on the largest panel.
+constexpr double kMaxOriginMm = static_cast<double>(kMaxPanelSide / kUnitsPerMm);
+}  // namespace
 
 QString GridFieldLabel(GridField field) {
     switch (field) {
@@ -25,8 +31,8 @@ QString GridFieldLabel(GridField field) {
 
 QString GridRangeMessage(GridField field, const QString& unit) {
     const GridFieldRange range = RangeOf(field);
-    return RangeMessage(GridFieldLabel(field), static_cast<double>(range.minimum / 50),
-                        static_cast<double>(range.maximum / 50), unit);
+    return RangeMessage(GridFieldLabel(field), static_cast<double>(range.minimum / kUnitsPerMm),
+                        static_cast<double>(range.maximum / kUnitsPerMm), unit);
 }
 
 TRasterDlg::TRasterDlg(QWidget* parent, const QString& unit) : QDialog(parent) {
@@ -34,9 +40,9 @@ TRasterDlg::TRasterDlg(QWidget* parent, const QString& unit) : QDialog(parent) {
     setWindowTitle(TrQ("Raster einrichten", "Grid"));
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
-    UrsprungXEdit = new NumberField(1.0, 0, 600, 1, 4, this);
+    UrsprungXEdit = new NumberField(1.0, 0, kMaxOriginMm, 1, 4, this);
     UrsprungXEdit->setObjectName(QStringLiteral("UrsprungXEdit"));
-    UrsprungYEdit = new NumberField(1.0, 0, 600, 1, 4, this);
+    UrsprungYEdit = new NumberField(1.0, 0, kMaxOriginMm, 1, 4, this);
     UrsprungYEdit->setObjectName(QStringLiteral("UrsprungYEdit"));
     FangEdit = new NumberField(0.1, 0.1, 10, 2, 5, this);
     FangEdit->setObjectName(QStringLiteral("FangEdit"));

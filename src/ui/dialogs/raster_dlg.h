@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "core/dialog_commands.h"
+#include "panel/dialog_commands.h"
 
 class QCheckBox;
 

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "elements/regular_polygon.h"
+#include "panel/regular_polygon.h"
 
 class QLineEdit;
 class QRadioButton;

@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QToolButton>
 
-#include "core/document.h"
+#include "panel/document.h"
 #include "ui/dialogs/colour_swatch.h"
 #include "ui/dialogs/dialog_frame.h"
 #include "ui/lists/assign_buttons.h"

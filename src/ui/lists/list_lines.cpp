@@ -6,6 +6,7 @@
 #include "core/pen_list.h"
 #include "elements/pattern_line.h"
 #include "render/render_targets.h"
+#include "text/font_engine.h"
 
 namespace pw {
 
@@ -80,7 +81,7 @@ QImage FontLineImage(QSize size, const std::string& description, const FontValue
     c.ResetClip();
     const std::string height = FontList::HeightLabel(font.font.height);
     c.SetFont(kHeightFont);
-    Text(c, {size.width() - 5 - c.TextWidth(height), 6}, kHeightFont, selected ? kWhite : kBlack, height);
+    Text(c, {size.width() - 5 - TextWidth(c, height), 6}, kHeightFont, selected ? kWhite : kBlack, height);
     return target.Finish();
 }
 
@@ -91,7 +92,7 @@ QImage FontSampleImage(QSize size, const std::string& family, bool highlighted) 
     const std::string sample = "Abc";
     const FontSpec sampleFont{family, std::max(8, size.height() - 2), 0};
     c.SetFont(sampleFont);
-    const int sampleLeft = size.width() - 4 - c.TextWidth(sample);
+    const int sampleLeft = size.width() - 4 - TextWidth(c, sample);
     c.IntersectClipRect({0, 0, std::max(0, sampleLeft - 4), size.height()});
     Text(c, {3, (size.height() - kNameFont.height) / 2}, kNameFont, ink, family);
     c.ResetClip();
@@ -108,7 +109,7 @@ QImage FontLabelImage(QSize size, const FontValues& font, Color background) {
     const FontSpec sampleFont{font.font.name, pixels, font.font.style};
     c.SetFont(sampleFont);
     const std::string sample = "Abc";
-    Text(c, {(size.width() - c.TextWidth(sample)) / 2, (size.height() - pixels) / 2}, sampleFont, font.color,
+    Text(c, {(size.width() - TextWidth(c, sample)) / 2, (size.height() - pixels) / 2}, sampleFont, font.color,
          sample);
     return target.Finish();
 }

@@ -1,6 +1,6 @@
 #include "ui/lists/list_window_context.h"
 
-#include "core/document.h"
+#include "panel/document.h"
 #include "ui/dialogs/custom_colours.h"
 #include "ui/main/texts.h"
 #include "ui/main/user_prompts.h"

@@ -9,8 +9,8 @@
 #include <QStyledItemDelegate>
 #include <QToolButton>
 
-#include "core/document.h"
 #include "core/list_file.h"
+#include "panel/document.h"
 #include "ui/dialogs/colour_swatch.h"
 #include "ui/dialogs/dialog_frame.h"
 #include "ui/dialogs/number_field.h"

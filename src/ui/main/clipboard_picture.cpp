@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QMimeData>
 
-#include "core/platine.h"
+#include "panel/platine.h"
 #include "render/render_targets.h"
 
 namespace pw {
@@ -29,8 +29,9 @@ void MapSelection(Canvas& c, double dotsPerInch, MPoint origin) {
 
 QByteArray SelectionSvg(TPlatine& panel) {
     if (!panel.HasSelection()) return {};
-    const MRect b = NormaliseRect(panel.SelectionBounds(true));
-    SvgTarget target(static_cast<double>((b.x2 - b.x1) / 50), static_cast<double>((b.y2 - b.y1) / 50));
+    const MRect b = panel.SelectionBounds(true).Normalised();
+    SvgTarget target(static_cast<double>((b.x2 - b.x1) / kUnitsPerMm),
+                     static_cast<double>((b.y2 - b.y1) / kUnitsPerMm));
     MapSelection(target.Canvas(), kVectorDotsPerInch, {b.x1, b.y1});
     panel.PaintTo(target.Canvas(), true, false);
     return target.Finish();
@@ -39,10 +40,10 @@ QByteArray SelectionSvg(TPlatine& panel) {
 void CopySelectionPicture(TPlatine& panel) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard || !panel.HasSelection()) return;
-    const MRect b = NormaliseRect(panel.SelectionBounds(true));
+    const MRect b = panel.SelectionBounds(true).Normalised();
     auto* data = new QMimeData;
     data->setData(QStringLiteral("image/svg+xml"), SelectionSvg(panel));
-    const double pixelsPerUnit = kBitmapDotsPerInch / 25.4 / 50;
+    const double pixelsPerUnit = kBitmapDotsPerInch / static_cast<double>(kMmPerInch) / kUnitsPerMm;
     const int w =
         std::max(1, static_cast<int>(std::lround(static_cast<double>(b.x2 - b.x1) * pixelsPerUnit)));
     const int h =

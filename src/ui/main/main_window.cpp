@@ -15,6 +15,7 @@
 
 #include "core/language.h"
 #include "core/registry.h"
+#include "panel/register_elements.h"
 #include "scales/scale_memory.h"
 #include "ui/dialogs/element_dialogs.h"
 #include "ui/main/about_box.h"

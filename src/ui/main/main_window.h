@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "core/attribute_commands.h"
-#include "core/document.h"
-#include "core/edit_commands.h"
-#include "scales/scale_assistant.h"
+#include "panel/attribute_commands.h"
+#include "panel/document.h"
+#include "panel/edit_commands.h"
+#include "panel/scale_assistant.h"
 #include "ui/app/program_dirs.h"
 #include "ui/settings/autosave.h"
 #include "ui/settings/recent_files.h"

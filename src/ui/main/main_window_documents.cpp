@@ -6,8 +6,9 @@
 #include <QFileInfo>
 #include <QTabBar>
 
-#include "core/document_file.h"
 #include "core/language.h"
+#include "panel/document_file.h"
+#include "panel/font_usage.h"
 #include "ui/main/main_window.h"
 #include "ui/main/main_window_tab.h"
 #include "ui/main/texts.h"
@@ -15,7 +16,6 @@
 #include "ui/main/window_dialogs.h"
 #include "ui/panel/panel_view.h"
 #include "ui/settings/recent_files.h"
-#include "elements/font_usage.h"
 
 namespace pw {
 

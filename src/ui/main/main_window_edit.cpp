@@ -3,9 +3,9 @@
 #include <QAction>
 #include <QLineEdit>
 
-#include "core/attribute_commands.h"
-#include "core/dialog_commands.h"
-#include "scales/scale_assistant_command.h"
+#include "panel/attribute_commands.h"
+#include "panel/dialog_commands.h"
+#include "panel/scale_assistant_command.h"
 #include "scales/scale_memory.h"
 #include "ui/dialogs/decimal_validator.h"
 #include "ui/dialogs/raster_dlg.h"

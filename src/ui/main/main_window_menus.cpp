@@ -8,7 +8,7 @@
 #include <QMenuBar>
 #include <QTabBar>
 
-#include "core/command_states.h"
+#include "panel/command_states.h"
 #include "ui/main/icons.h"
 #include "ui/main/main_window.h"
 #include "ui/main/side_area.h"

@@ -147,9 +147,9 @@ void MainWindow::UpdateRulers(bool force) {
     lastScrollY_ = panel.ScrollY;
     lastZoom_ = panel.Zoom();
     const double zoom = panel.Zoom();
-    hScale_->SetView(static_cast<double>(panel.GridOrigin.x / 50), panel.ScrollX, zoom,
+    hScale_->SetView(static_cast<double>(panel.GridOrigin.x / kUnitsPerMm), panel.ScrollX, zoom,
                      view.viewport()->width());
-    vScale_->SetView(static_cast<double>(panel.GridOrigin.y / 50), panel.ScrollY, zoom,
+    vScale_->SetView(static_cast<double>(panel.GridOrigin.y / kUnitsPerMm), panel.ScrollY, zoom,
                      view.viewport()->height());
 }
 

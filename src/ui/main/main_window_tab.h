@@ -2,7 +2,7 @@
 // One tab of the main window: the panel's view (which owns the panel) and the panel's undo
 // store.
 
-#include "core/platine.h"
+#include "panel/platine.h"
 #include "ui/main/main_window.h"
 
 namespace pw {

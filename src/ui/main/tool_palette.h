@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "core/platine.h"
+#include "panel/platine.h"
 
 class QToolButton;
 

@@ -5,8 +5,8 @@ namespace pw {
 PanelPropertiesValues PanelPropertiesOf(const TPlatine& panel) {
     PanelPropertiesValues v;
     v.name = panel.Name.Text();
-    v.widthMm = panel.Width / 50;
-    v.heightMm = panel.Height / 50;
+    v.widthMm = panel.Width / kUnitsPerMm;
+    v.heightMm = panel.Height / kUnitsPerMm;
     v.colour = panel.StoredFrontplattenFarbe();
     return v;
 }
@@ -16,8 +16,8 @@ void ApplyPanelProperties(TPlatine& panel, const PanelPropertiesValues& values) 
     panel.Name.SetText(values.name);
     auto units = [](Real mm) {
         if (!(mm >= 10)) mm = 10;
-        if (mm > 600) mm = 600;
-        return RoundEven(mm * 50);
+        if (mm > kMaxPanelSide / kUnitsPerMm) mm = kMaxPanelSide / kUnitsPerMm;
+        return RoundEven(mm * kUnitsPerMm);
     };
     panel.Width = units(values.widthMm);
     panel.Height = units(values.heightMm);

@@ -8,11 +8,11 @@
 #include <optional>
 
 #include "core/color.h"
-#include "core/dialog_commands.h"
 #include "core/numbers.h"
-#include "core/platine.h"
-#include "elements/regular_polygon.h"
-#include "scales/scale_assistant.h"
+#include "panel/dialog_commands.h"
+#include "panel/platine.h"
+#include "panel/regular_polygon.h"
+#include "panel/scale_assistant.h"
 
 class QWidget;
 

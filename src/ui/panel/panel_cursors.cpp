@@ -5,7 +5,7 @@
 #include <QPolygonF>
 #include <map>
 
-#include "core/tools/mouse_event.h"
+#include "panel/tools/mouse_event.h"
 
 namespace pw {
 

@@ -19,7 +19,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "core/platine.h"
+#include "panel/platine.h"
 
 namespace pw {
 

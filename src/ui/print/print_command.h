@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "core/platine.h"
 #include "core/print_settings.h"
+#include "panel/platine.h"
 
 class QWidget;
 

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "core/tools/mouse_event.h"
+#include "panel/tools/mouse_event.h"
 #include "render/print_sheet.h"
 #include "render/render_targets.h"
 #include "ui/dialogs/dialog_frame.h"

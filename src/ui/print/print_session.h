@@ -6,8 +6,8 @@
 #include <QString>
 #include <string>
 
-#include "core/platine.h"
 #include "core/print_plan.h"
+#include "panel/platine.h"
 
 class QWidget;
 

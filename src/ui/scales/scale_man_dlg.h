@@ -7,7 +7,7 @@
 
 #include <QDialog>
 
-#include "scales/scale_assistant.h"
+#include "panel/scale_assistant.h"
 
 class QComboBox;
 class QPushButton;

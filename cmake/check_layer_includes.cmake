@@ -1,0 +1,18 @@
+# Fails when a source of FOLDER includes a project header from a folder outside ALLOWED.
+# Called by pw_check_layer_includes (PwLayers.cmake) with FOLDER, ALLOWED, LAYERS, SOURCES, STAMP.
+cmake_policy(VERSION 3.25)
+set(bad "")
+foreach(source IN LISTS SOURCES)
+  file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  foreach(line IN LISTS includes)
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" header "${line}")
+    string(REGEX MATCH "^[^/]+" top "${header}")
+    if(top IN_LIST LAYERS AND NOT top IN_LIST ALLOWED)
+      string(APPEND bad "\n  ${source}: ${header}")
+    endif()
+  endforeach()
+endforeach()
+if(bad)
+  message(FATAL_ERROR "src/${FOLDER} may include only ${ALLOWED}; it includes a layer above:${bad}")
+endif()
+file(TOUCH ${STAMP})

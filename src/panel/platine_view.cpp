@@ -1,0 +1,338 @@
+// Coordinates, zoom, snapping and painting of the panel.
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <ctime>
+
+#include "core/language.h"
+#include "panel/platine.h"
+#include "text/font_engine.h"
+
+namespace pw {
+
+void TPlatine::PrepareCanvas(Canvas& c) const {
+    c.SetMapMode(MapMode::Isotropic);
+    c.SetWindowOrg(0, 0);
+    c.SetWindowExt(5000, 5000);
+    c.SetViewportOrg(-ScrollX, -ScrollY);
+    int32_t v = RoundToInt(zoom_ * 100);
+    c.SetViewportExt(v, v);
+}
+
+MPoint TPlatine::PixelToModel(IPoint p) {
+    PrepareCanvas(*canvas_);
+    IPoint l = canvas_->DPtoLP(IPoint{p.x - ScrollX, p.y - ScrollY});
+    return {static_cast<Real>(l.x), static_cast<Real>(l.y)};
+}
+
+IPoint TPlatine::ModelToPixel(MPoint p) {
+    PrepareCanvas(*canvas_);
+    IPoint d = canvas_->LPtoDP(RoundPoint(p));
+    return {d.x + ScrollX, d.y + ScrollY};
+}
+
+Real TPlatine::SnapValue(Real v, Real o) const {
+    Real s = SnapSpacing;
+    if (!(s > 0) || !std::isfinite(s)) return v;
+    Real d = RoundEven(v - o);
+    // The half spacing is added without rounding the sum: with an odd spacing the sum ends in
+    // .5, and rounding it to even would move some values to the farther grid line (with
+    // spacing 1, 3 would snap to 4).
+    d = d > 0 ? d + s / 2 : d - s / 2;
+    Real n = std::trunc(d / s);
+    return o + n * s;
+}
+
+MPoint TPlatine::SnapPoint(int32_t x, int32_t y) {
+    MPoint p = PixelToModel({x, y});
+    if (State.snapping) {
+        p.x = std::min(p.x, Width);
+        p.y = std::min(p.y, Height);
+        p.x = SnapValue(p.x, GridOrigin.x);
+        p.y = SnapValue(p.y, GridOrigin.y);
+    }
+    return p;
+}
+
+int32_t TPlatine::ControlWidth() const {
+    return RoundToInt(Width * zoom_ / kUnitsPerMm) + 4;
+}
+int32_t TPlatine::ControlHeight() const {
+    return RoundToInt(Height * zoom_ / kUnitsPerMm) + 4;
+}
+
+void TPlatine::ScrollTo(int32_t x, int32_t y) {
+    ScrollX = std::clamp(x, 0, std::max(0, ControlWidth() - ViewWidth));
+    ScrollY = std::clamp(y, 0, std::max(0, ControlHeight() - ViewHeight));
+    Raise(OnScroll);
+}
+
+void TPlatine::SetZoom(double z) {
+    PrepareCanvas(*canvas_);
+    if (!std::isfinite(z)) z = 1.0;
+    zoom_ = std::clamp(z, 0.5, 50.0);
+    if (Sizer) UpdateSelectionFrame();
+}
+
+void TPlatine::ZoomToPanel() {
+    if (Width > 0 && Height > 0)
+        SetZoom(std::min(ViewWidth / static_cast<double>(Width) * 46,
+                         ViewHeight / static_cast<double>(Height) * 46));
+    ScrollTo(ScrollX, ScrollY);
+    Raise(OnChange);
+}
+
+void TPlatine::ZoomToContent(bool selectedOnly) {
+    bool any = std::any_of(elements_.begin(), elements_.end(),
+                           [&](const auto& e) { return !selectedOnly || e->GetSelected(); });
+    if (!any) return;
+    MRect b = SelectionBounds(selectedOnly);
+    IPoint a = ModelToPixel({b.x1, b.y1}), c = ModelToPixel({b.x2, b.y2});
+    double pw = std::max(std::abs(c.x - a.x), 1), ph = std::max(std::abs(c.y - a.y), 1);
+    MPoint centre = PixelToModel({(a.x + c.x) / 2, (a.y + c.y) / 2});
+    SetZoom(std::min((ViewWidth - 30) / pw * zoom_, (ViewHeight - 30) / ph * zoom_));
+    ScrollTo(RoundToInt(centre.x * zoom_ / kUnitsPerMm) - (ViewWidth - 20) / 2,
+             RoundToInt(centre.y * zoom_ / kUnitsPerMm) - (ViewHeight - 20) / 2);
+    Raise(OnChange);
+}
+
+void TPlatine::ZoomStep(IPoint p, bool in) {
+    MPoint m = PixelToModel({p.x + ScrollX, p.y + ScrollY});
+    SetZoom(in ? zoom_ * 1.03 : zoom_ / 1.03);
+    ScrollTo(RoundToInt(m.x * zoom_ / kUnitsPerMm) - p.x, RoundToInt(m.y * zoom_ / kUnitsPerMm) - p.y);
+    Raise(OnChange);
+}
+
+void TPlatine::ZoomToView(Real left, Real top, Real visibleWidth, Real visibleHeight) {
+    if (visibleWidth > 0 && visibleHeight > 0)
+        SetZoom(std::min(ViewWidth / static_cast<double>(visibleWidth) * kUnitsPerMm,
+                         ViewHeight / static_cast<double>(visibleHeight) * kUnitsPerMm));
+    ScrollTo(RoundToInt(left * zoom_), RoundToInt(top * zoom_));
+    Raise(OnChange);
+}
+
+void TPlatine::ZoomToBand(const IRect& band) {
+    IRect b = {std::min(band.x1, band.x2), std::min(band.y1, band.y2), std::max(band.x1, band.x2),
+               std::max(band.y1, band.y2)};
+    int32_t bw = b.x2 - b.x1, bh = b.y2 - b.y1;
+    MPoint centre = PixelToModel({(b.x1 + b.x2) / 2 + ScrollX, (b.y1 + b.y2) / 2 + ScrollY});
+    if (bw < 5 || bh < 5)
+        SetZoom(zoom_ * 1.4);
+    else
+        SetZoom(std::min(ViewWidth / static_cast<double>(bw) * zoom_,
+                         ViewHeight / static_cast<double>(bh) * zoom_));
+    ScrollTo(RoundToInt(centre.x * zoom_ / kUnitsPerMm) - ViewWidth / 2,
+             RoundToInt(centre.y * zoom_ / kUnitsPerMm) - ViewHeight / 2);
+    Raise(OnChange);
+    Repaint();
+}
+
+void TPlatine::ZoomOutAt(IPoint p) {
+    MPoint centre = PixelToModel({p.x + ScrollX, p.y + ScrollY});
+    SetZoom(zoom_ / 1.4);
+    ScrollTo(RoundToInt(centre.x * zoom_ / kUnitsPerMm) - ViewWidth / 2,
+             RoundToInt(centre.y * zoom_ / kUnitsPerMm) - ViewHeight / 2);
+    Raise(OnChange);
+    Repaint();
+}
+
+// --- Painting ---
+
+Real TPlatine::GridStep() const {
+    Real g = SnapSpacing;
+    if (!(g > 0) || !std::isfinite(g)) return 0;
+    while (g * zoom_ < 250) g *= 2;
+    return g;
+}
+
+Color TPlatine::GridColor() const {
+    Color c = GetFrontplattenFarbe();
+    if ((c & 0xFFFFFF) == 0) return kSilver;
+    auto ch = [](uint8_t v) { return static_cast<uint8_t>(v <= 204 ? v + 50 : v - 50); };
+    return RGBColor(ch(RedOf(c)), ch(GreenOf(c)), ch(BlueOf(c)));
+}
+
+Color TPlatine::ContrastColor() const {
+    Color c = GetFrontplattenFarbe();
+    int mean = (RedOf(c) + GreenOf(c) + BlueOf(c)) / 3;
+    if (mean < 128) return RGBColor(255 - RedOf(c), 255 - GreenOf(c), 255 - BlueOf(c));
+    return c & 0xFFFFFF;
+}
+
+void TPlatine::PaintGrid(Canvas& c) {
+    Real g = GridStep();
+    if (g <= 0) return;
+    c.SetPenStyle(PenStyle::Solid);
+    c.SetPenMode(PenMode::Copy);
+    c.SetPenWidth(0);
+    c.SetPenColor(GridColor());
+    IRect clip = c.ClipBox();
+    // Lines beyond the clip area would not show; only the visible ones are drawn. Lines are at
+    // least five pixels apart, so a clip area holds a bounded number of them.
+    auto run = [](Real k0, Real k1, auto each) {
+        Real count = k1 - k0 + 1;
+        if (!(count >= 1)) return;
+        int64_t n = count > 100000 ? 100000 : static_cast<int64_t>(count);
+        for (int64_t i = 0; i < n; ++i) each(k0 + static_cast<Real>(i));
+    };
+    auto lines = [&](Real origin, Real extent, int32_t lo, int32_t hi, auto draw) {
+        // Forward: k = 1, 2, ... while the previous line lay below the extent.
+        Real kmax = std::max<Real>(1, std::ceil((extent - origin) / g));
+        run(std::max<Real>(1, std::floor((lo - origin) / g)), std::min(kmax, std::ceil((hi - origin) / g)),
+            [&](Real k) { draw(RoundToInt(origin + k * g)); });
+        // Backward: k = 0, 1, ... while the previous line lay above 0.
+        Real bmax = std::max<Real>(0, std::ceil(origin / g));
+        run(std::max<Real>(0, std::floor((origin - hi) / g)), std::min(bmax, std::ceil((origin - lo) / g)),
+            [&](Real k) { draw(RoundToInt(origin - k * g)); });
+    };
+    int32_t w = RoundToInt(Width), h = RoundToInt(Height);
+    lines(GridOrigin.y, Height, clip.y1, clip.y2, [&](int32_t y) {
+        c.MoveTo({0, y});
+        c.LineTo({w, y});
+    });
+    lines(GridOrigin.x, Width, clip.x1, clip.x2, [&](int32_t x) {
+        c.MoveTo({x, 0});
+        c.LineTo({x, h});
+    });
+}
+
+void TPlatine::PaintPanel(Canvas& c) {
+    c.SetBrushStyle(bsSolid);
+    c.SetBrushColor(GetFrontplattenFarbe());
+    c.SetPenColor(kBlack);
+    c.SetPenWidth(0);
+    c.SetPenStyle(PenStyle::Solid);
+    c.SetPenMode(PenMode::Copy);
+    c.Rectangle({0, 0, RoundToInt(Width), RoundToInt(Height)});
+    if (GridVisible) PaintGrid(c);
+    IRect clip = c.ClipBox();
+    for (auto& e : elements_) {
+        MRect b = e->GetBounds().Normalised();
+        IRect eb = RoundRect(b.Expanded(20));
+        if (eb.x2 < clip.x1 || eb.x1 > clip.x2 || eb.y2 < clip.y1 || eb.y1 > clip.y2) continue;
+        e->Paint(c);
+    }
+}
+
+void TPlatine::PaintTo(Canvas& c, bool selectedOnly, bool withBackground) {
+    if (withBackground) {
+        c.SetBrushStyle(bsSolid);
+        c.SetBrushColor(GetFrontplattenFarbe());
+        c.SetPenColor(kBlack);
+        c.SetPenWidth(0);
+        c.SetPenStyle(PenStyle::Solid);
+        c.Rectangle({0, 0, RoundToInt(Width), RoundToInt(Height)});
+    }
+    if (GridVisible) PaintGrid(c);
+    for (auto& e : elements_)
+        if (!selectedOnly || e->GetSelected()) e->Paint(c);
+}
+
+void TPlatine::PaintOriginMarker(Canvas& c) {
+    int32_t a = RoundToInt(400 / zoom_);
+    IPoint o = RoundPoint(GridOrigin);
+    c.SetPenWidth(0);
+    c.SetPenStyle(PenStyle::Solid);
+    c.SetPenMode(PenMode::Copy);
+    c.SetPenColor(ContrastColor() ^ GetFrontplattenFarbe());
+    c.SetBrushStyle(bsClear);
+    c.MoveTo({o.x, o.y - 2 * a});
+    c.LineTo({o.x, o.y + 2 * a});
+    c.MoveTo({o.x - 2 * a, o.y});
+    c.LineTo({o.x + 2 * a, o.y});
+    c.Ellipse({o.x - a, o.y - a, o.x + a, o.y + a});
+}
+
+void TPlatine::PaintMarkerPoint(Canvas& c) {
+    int32_t a = RoundToInt(400 / zoom_) / 2;
+    IPoint m = RoundPoint(MarkerPoint);
+    c.SetPenWidth(0);
+    c.SetPenStyle(PenStyle::Solid);
+    c.SetPenMode(PenMode::Copy);
+    c.SetPenColor(kRed);
+    c.SetBrushStyle(bsSolid);
+    c.SetBrushColor(kRed);
+    c.Ellipse({m.x - a, m.y - a, m.x + a, m.y + a});
+}
+
+namespace {
+std::string NowText() {
+    std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    char buf[64];
+    std::strftime(buf, sizeof buf, IsEnglish() ? "%H:%M:%S - %Y-%m-%d" : "%H:%M:%S - %d.%m.%Y", &tm);
+    return buf;
+}
+}  // namespace
+
+void TPlatine::PrintPaint(Canvas& c, const IRect& clip) {
+    int32_t w = RoundToInt(Width), h = RoundToInt(Height);
+    IRect panel{0, 0, w, h};
+    c.IntersectClipRect({std::max(panel.x1, clip.x1), std::max(panel.y1, clip.y1),
+                         std::min(panel.x2, clip.x2), std::min(panel.y2, clip.y2)});
+    c.SetPenWidth(0);
+    c.SetPenStyle(PenStyle::Solid);
+    c.SetPenMode(PenMode::Copy);
+    c.SetPenColor(WillsteRahmen ? kBlack : kWhite);
+    if (WillsteHintergrund && !umrissModus_) {
+        c.SetBrushStyle(bsSolid);
+        c.SetBrushColor(GetFrontplattenFarbe());
+    } else {
+        c.SetBrushColor(GetFrontplattenFarbe());
+        c.SetBrushStyle(bsClear);
+    }
+    c.Rectangle(panel);
+    for (auto& e : elements_) {
+        c.SetBrushStyle(bsSolid);
+        c.SetBrushColor(kGrey);
+        e->Paint(c);
+    }
+    c.ResetClip();
+    if (!WillsteInfos && !WillsteLineale) return;
+    c.IntersectClipRect(clip);
+    FontSpec font;
+    font.name = "ARIAL";
+    font.height = 150;
+    c.SetFont(font);
+    c.SetTextColor(kBlack);
+    c.SetBrushStyle(bsClear);
+    c.SetPenColor(kBlack);
+    c.SetPenWidth(5);
+    bool mirrored = c.WindowExt().x < 0;
+    if (WillsteInfos) {
+        int32_t r = WillsteLineale ? 450 : 0;
+        int32_t x = mirrored ? w : 0;
+        std::string view =
+            std::string(Tr("Ansicht: ", "View: ")) + (mirrored ? Tr("gespiegelt", "mirrored") : "normal");
+        c.TextOut({x, h + r + 100}, view);
+        c.TextOut({x, h + r + 250}, "Original " + std::to_string(RoundToInt(Width / kUnitsPerMm)) + " x " +
+                                        std::to_string(RoundToInt(Height / kUnitsPerMm)) + " mm");
+        c.TextOut({x, h + r + 400}, NowText());
+    }
+    if (WillsteLineale) {
+        // Panels never exceed 600 mm; a damaged file must not make the rulers endless.
+        int32_t wmm = std::min(TruncToInt(Width / kUnitsPerMm), 10000),
+                hmm = std::min(TruncToInt(Height / kUnitsPerMm), 10000);
+        for (int32_t k = 0; k <= wmm; ++k) {
+            int32_t x = kUnitsPerMm * k;
+            bool longTick = k % 10 == 0;
+            c.MoveTo({x, h + 100});
+            c.LineTo({x, h + (longTick ? 475 : 200)});
+            if (longTick) c.TextOut({mirrored ? x - 50 : x + 50, h + 350}, std::to_string(k));
+        }
+        for (int32_t k = 0; k <= hmm; ++k) {
+            int32_t y = kUnitsPerMm * k;
+            bool longTick = k % 10 == 0;
+            c.MoveTo({-100, y});
+            c.LineTo({longTick ? -500 : -200, y});
+            if (longTick) {
+                std::string text = std::to_string(k);
+                c.TextOut({mirrored ? TextWidth(c, text) - 500 : -500, y + 50}, text);
+            }
+        }
+    }
+    c.ResetClip();
+}
+
+}  // namespace pw

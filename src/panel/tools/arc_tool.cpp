@@ -1,0 +1,75 @@
+#include "panel/tools/arc_tool.h"
+
+#include "elements/bogen.h"
+#include "panel/platine.h"
+
+namespace pw {
+
+namespace {
+TBogen* ArcOf(TPlatine& p) {
+    return dynamic_cast<TBogen*>(p.State.underConstruction);
+}
+
+// The pending point follows the pointer. While the radius is dragged, the start and end
+// directions follow the rim, so that the feedback is the full circle through it. The feedback
+// is erased before the points change, so that it is erased exactly as it was drawn.
+void Follow(TPlatine& p, TBogen& arc, MPoint m) {
+    MPoint* pending = p.State.pendingPoint;
+    if (!pending || (*pending == m && arc.FeedbackShown)) return;
+    p.HidePendingFeedback();
+    if (pending == &arc.RimPoint)
+        arc.RimPoint = arc.StartPoint = arc.EndPoint = m;
+    else
+        *pending = m;
+    p.ShowPendingFeedback();
+}
+}  // namespace
+
+void ArcTool::Move(const MouseEvent& e) {
+    if (TBogen* arc = ArcOf(panel_)) Follow(panel_, *arc, panel_.SnapAt(e.pos));
+}
+
+void ArcTool::Release(const MouseEvent& e) {
+    TPlatine& p = panel_;
+    TBogen* arc = ArcOf(p);
+    if (e.Right()) {
+        if (arc) {
+            p.HidePendingFeedback();
+            p.DeleteElement(arc);
+        }
+        p.EndOperation();
+        return;
+    }
+    if (!e.Left()) return;
+    MPoint m = p.SnapAt(e.pos);
+    if (!arc) {
+        p.SaveUndo();
+        p.SelectAll(false);
+        auto created = std::make_unique<TBogen>();
+        p.GiveCurrentAttributes(*created, false);
+        created->Centre = created->RimPoint = created->StartPoint = created->EndPoint = m;
+        created->BuildArc();
+        arc = static_cast<TBogen*>(p.AppendNewElement(std::move(created)));
+        p.State.underConstruction = arc;
+        p.State.pendingPoint = &arc->RimPoint;
+        return;
+    }
+    Follow(p, *arc, m);
+    if (p.State.pendingPoint == &arc->RimPoint) {
+        if (Distance(arc->Centre, arc->RimPoint) <= kMinRadius) {
+            Beep();
+            return;
+        }
+        p.HidePendingFeedback();
+        p.State.pendingPoint = &arc->EndPoint;
+        p.ShowPendingFeedback();
+        return;
+    }
+    p.HidePendingFeedback();
+    p.InvalidateElement(arc);
+    arc->EndPoint = m;
+    arc->BuildArc();
+    p.EndOperation();
+}
+
+}  // namespace pw

@@ -1,0 +1,20 @@
+#pragma once
+// LineTool: lines (emLinie) and polygons (emPolygon), vertex by vertex. The first press fixes
+// the start, a temporary line follows the pointer, each further press adds a vertex, the right
+// button ends the line or closes the polygon.
+
+#include "panel/tools/panel_tool.h"
+
+namespace pw {
+
+class LineTool : public PanelTool {
+  public:
+    LineTool(TPlatine& panel, bool polygon) : PanelTool(panel), polygon_(polygon) {}
+    void Press(const MouseEvent& e) override;
+    void Move(const MouseEvent& e) override;
+
+  private:
+    bool polygon_;
+};
+
+}  // namespace pw

@@ -1,0 +1,59 @@
+#include "panel/tools/picture_tool.h"
+
+#include "elements/rechteck.h"
+#include "panel/platine.h"
+
+namespace pw {
+
+namespace {
+PictureTool::SizeQuery& Query() {
+    static PictureTool::SizeQuery query;
+    return query;
+}
+}  // namespace
+
+void PictureTool::SetSizeQuery(SizeQuery query) {
+    Query() = std::move(query);
+}
+
+MPoint PictureTool::BitmapSize(int32_t w, int32_t h, int32_t dpiX, int32_t dpiY) {
+    return {static_cast<Real>(w) / dpiX * kMmPerInch * kUnitsPerMm,
+            static_cast<Real>(h) / dpiY * kMmPerInch * kUnitsPerMm};
+}
+
+MPoint PictureTool::MetafileSize(int32_t w, int32_t h) {
+    return {static_cast<Real>(w) / 2, static_cast<Real>(h) / 2};
+}
+
+MPoint PictureTool::FitToPanel(MPoint size, Real panelWidth, Real panelHeight) {
+    // Halving an absurd size reaches the panel's in a bounded number of steps.
+    for (int i = 0; i < 200 && (size.x > panelWidth || size.y > panelHeight); ++i) size = size * 0.5L;
+    return size;
+}
+
+void PictureTool::Press(const MouseEvent& e) {
+    TPlatine& p = panel_;
+    TBauteil* last = p.ElementCount() ? p.Element(p.ElementCount() - 1) : nullptr;
+    if (e.Right()) {
+        if (last) p.DeleteElement(last);
+        p.EndOperation();
+        return;
+    }
+    if (!e.Left()) return;
+    auto* picture = dynamic_cast<TRechteck*>(last);
+    std::optional<MPoint> natural = picture && Query() ? Query()(*picture) : std::nullopt;
+    if (natural) {
+        MPoint size = FitToPanel(*natural, p.Width, p.Height);
+        MPoint m = p.SnapAt(e.pos);
+        p.InvalidateElement(picture);
+        picture->ClearPoints();
+        picture->AddPoint({m.x, m.y - size.y});
+        picture->AddPoint({m.x + size.x, m.y - size.y});
+        picture->AddPoint({m.x + size.x, m.y});
+        picture->AddPoint(m);
+    }
+    p.EndOperation();
+    if (picture) p.InvalidateElement(picture);
+}
+
+}  // namespace pw

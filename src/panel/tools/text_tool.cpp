@@ -1,0 +1,42 @@
+#include "panel/tools/text_tool.h"
+
+#include "core/language.h"
+#include "elements/textlabel.h"
+#include "panel/platine.h"
+
+namespace pw {
+
+void TextTool::Press(const MouseEvent& e) {
+    TPlatine& p = panel_;
+    if (!e.Left()) {
+        p.EndOperation();
+        return;
+    }
+    p.SaveUndo();
+    p.SelectAll(false);
+    auto text =
+        std::make_unique<TTextLabel>(p.CurrentFont, Tr("Beschriftung", "Inscription"), p.SnapAt(e.pos));
+    text->SetUmrissFlag(p.UmrissModus());
+    text->SetStiftFarbe(p.CurrentFontColor);
+    text->SetBrushFarbe(p.CurrentFontColor);
+    text->SetBrushStyle(bsSolid);
+    text->SetStiftBreite(0);
+    text->SetFuellenFlag(true);
+    // Shown selected while its dialog is open; it joins the panel only when confirmed.
+    text->SetSelected(true);
+    Canvas& c = p.GetCanvas();
+    p.PrepareCanvas(c);
+    text->Paint(c);
+    const MRect shown = text->GetBounds();
+    if (text->EditProperties()) {
+        text->SetLabelText(text->EditedText);
+        text->Measure();
+        text->SetSelected(false);
+        TBauteil* added = p.AppendNewElement(std::move(text));
+        p.State.underConstruction = added;
+    }
+    p.InvalidateModelRect(shown);
+    p.EndOperation();
+}
+
+}  // namespace pw
