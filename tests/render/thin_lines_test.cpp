@@ -7,11 +7,11 @@
 #include <QPdfWriter>
 
 #include "elements/pattern_line.h"
+#include "panel/scale_document.h"
 #include "render/image_probe.h"
 #include "render/panel_render.h"
 #include "render/pdf_readback.h"
 #include "render/render_targets.h"
-#include "scales/scale_document.h"
 
 using namespace pw;
 using namespace pw::test;
