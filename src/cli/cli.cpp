@@ -89,17 +89,18 @@ int Render(const Options& o, std::ostream& err) {
         CheckPanelSize(*p);
         if (o.outline) p->SetUmrissModus(true);
     }
+    const std::vector<const TPlatine*> shown(panels.begin(), panels.end());
     QByteArray bytes;
     switch (format) {
         case Format::Pdf:
-            bytes = RenderPanelsPdf(panels, o.background);
+            bytes = RenderPanelsPdf(shown, o.background);
             break;
         case Format::Svg:
-            bytes = RenderPanelSvg(*panels[0], o.background);
+            bytes = RenderPanelSvg(*shown[0], o.background);
             break;
         case Format::Png:
         case Format::Bmp: {
-            QImage image = RenderPanelImage(*panels[0], o.dpi, o.background);
+            QImage image = RenderPanelImage(*shown[0], o.dpi, o.background);
             if (image.isNull())
                 throw UsageError(Tr("Das Bild wäre zu groß; bitte eine kleinere Auflösung wählen",
                                     "The picture would be too large; choose a lower resolution"));

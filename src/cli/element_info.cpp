@@ -30,8 +30,8 @@ std::string ColorText(Color c) {
 namespace {
 
 // Lines, contours, rectangles and polygons: the vertices and whether the contour is closed.
-bool ContourInfo(TBauteil& e, Json& out) {
-    auto* l = dynamic_cast<TLinie*>(&e);
+bool ContourInfo(const TBauteil& e, Json& out) {
+    auto* l = dynamic_cast<const TLinie*>(&e);
     if (!l) return false;
     Json points = Json::array();
     for (const MPoint& p : l->Points()) points.push_back(PointJson(p));
@@ -40,8 +40,8 @@ bool ContourInfo(TBauteil& e, Json& out) {
     return true;
 }
 
-bool ArcInfo(TBauteil& e, Json& out) {
-    auto* a = dynamic_cast<TBogen*>(&e);
+bool ArcInfo(const TBauteil& e, Json& out) {
+    auto* a = dynamic_cast<const TBogen*>(&e);
     if (!a) return false;
     out["centre"] = PointJson(a->Centre);
     out["rimPoint"] = PointJson(a->RimPoint);
@@ -51,16 +51,16 @@ bool ArcInfo(TBauteil& e, Json& out) {
     return true;
 }
 
-bool CircleInfo(TBauteil& e, Json& out) {
-    auto* k = dynamic_cast<TKreis*>(&e);
+bool CircleInfo(const TBauteil& e, Json& out) {
+    auto* k = dynamic_cast<const TKreis*>(&e);
     if (!k) return false;
     out["centre"] = PointJson(k->Centre);
     out["rimPoint"] = PointJson(k->RimPoint);
     return true;
 }
 
-bool DrillInfo(TBauteil& e, Json& out) {
-    auto* d = dynamic_cast<TBohrung*>(&e);
+bool DrillInfo(const TBauteil& e, Json& out) {
+    auto* d = dynamic_cast<const TBohrung*>(&e);
     if (!d) return false;
     out["centre"] = PointJson(d->Centre);
     out["diameter"] = Round3(d->Diameter);
@@ -68,8 +68,8 @@ bool DrillInfo(TBauteil& e, Json& out) {
 }
 
 // Texts: the text, the font and the frame with its mirroring.
-bool TextInfo(TBauteil& e, Json& out) {
-    auto* t = dynamic_cast<TTextLabel*>(&e);
+bool TextInfo(const TBauteil& e, Json& out) {
+    auto* t = dynamic_cast<const TTextLabel*>(&e);
     if (!t) return false;
     out["text"] = t->LabelText();
     out["fontName"] = t->LabelFont().name;
@@ -86,12 +86,12 @@ bool TextInfo(TBauteil& e, Json& out) {
     return true;
 }
 
-bool GroupInfo(TBauteil& e, Json& out);
+bool GroupInfo(const TBauteil& e, Json& out);
 
 // Dimensions: the measured points A and B, the offset point C and the value as shown; the
 // members it built follow as for any group.
-bool DimensionInfo(TBauteil& e, Json& out) {
-    auto* d = dynamic_cast<TBemassung*>(&e);
+bool DimensionInfo(const TBauteil& e, Json& out) {
+    auto* d = dynamic_cast<const TBemassung*>(&e);
     if (!d) return false;
     out["pointA"] = PointJson(d->FirstPoint);
     out["pointB"] = PointJson(d->SecondPoint);
@@ -100,8 +100,8 @@ bool DimensionInfo(TBauteil& e, Json& out) {
     return GroupInfo(e, out);
 }
 
-bool GroupInfo(TBauteil& e, Json& out) {
-    auto* g = dynamic_cast<TGruppe*>(&e);
+bool GroupInfo(const TBauteil& e, Json& out) {
+    auto* g = dynamic_cast<const TGruppe*>(&e);
     if (!g) return false;
     out["name"] = g->GroupName.Text();
     Json members = Json::array();
@@ -117,7 +117,7 @@ constexpr KindWriter kKindWriters[] = {
 
 }  // namespace
 
-Json ElementJson(TBauteil& e) {
+Json ElementJson(const TBauteil& e) {
     MRect b = e.GetBounds();
     Json j;
     j["class"] = e.ClassName();
@@ -136,7 +136,7 @@ Json ElementJson(TBauteil& e) {
     return j;
 }
 
-Json PanelJson(TPlatine& p) {
+Json PanelJson(const TPlatine& p) {
     Json j;
     j["name"] = p.Name.Text();
     j["width"] = Round3(p.Width);

@@ -103,8 +103,8 @@ void Apply(PrintOptions& o, Parsed& p, const std::string& name, const std::strin
         p.copiesGiven = s.tilesX * s.tilesY > 1;
     } else if (name == "--gap") {
         auto [x, y] = Pair(name, value, ',', 0, kMaxGapMm);
-        s.gapX = static_cast<Real>(x) * 50;
-        s.gapY = static_cast<Real>(y) * 50;
+        s.gapX = static_cast<Real>(x) * kUnitsPerMm;
+        s.gapY = static_cast<Real>(y) * kUnitsPerMm;
     } else if (name == "--zoom") {
         auto v = Whole(value);
         if (!v || *v < 1 || *v > PrintSettings::kMaxMagnification) Bad(name, value);
@@ -116,8 +116,8 @@ void Apply(PrintOptions& o, Parsed& p, const std::string& name, const std::strin
         Hide(s, value);
     } else if (name == "--overlap") {
         auto v = Number(value);
-        if (!v || *v < 0 || *v * 50 > PrintSettings::kMaxOverlap) Bad(name, value);
-        s.overlap = static_cast<Real>(*v) * 50;
+        if (!v || *v < 0 || *v * kUnitsPerMm > PrintSettings::kMaxOverlap) Bad(name, value);
+        s.overlap = static_cast<Real>(*v) * kUnitsPerMm;
     } else if (name == "--printer") {
         o.printer = value;
     } else {
@@ -136,7 +136,7 @@ bool IsFlag(PrintOptions& o, const std::string& name) {
 // area's corner.
 void PlaceAt(PrintSettings& s, std::pair<double, double> mm) {
     const double f = s.Divisor();
-    const double x = -mm.first * 50 * f, y = -mm.second * 50 * f;
+    const double x = -mm.first * kUnitsPerMm * f, y = -mm.second * kUnitsPerMm * f;
     if (std::fabs(x) > PrintSettings::kMaxOffset || std::fabs(y) > PrintSettings::kMaxOffset)
         Bad("--offset", std::to_string(mm.first) + "," + std::to_string(mm.second));
     s.WillsteMittig = false;

@@ -20,29 +20,35 @@ void SetBeepHandler(std::function<void()> handler) { BeepHandler() = std::move(h
 TBauteil::TBauteil() = default;
 TBauteil::~TBauteil() = default;
 
-void TBauteil::Paint(Canvas&) {}
+void TBauteil::Paint(Canvas&) const {}
 
 void TBauteil::SetSelected(bool value) { Selected = value; }
 
 bool TBauteil::GetSelected() const { return Selected; }
 
-std::optional<Region> TBauteil::GetRegion(Canvas&) { return std::nullopt; }
+std::optional<Region> TBauteil::GetRegion(const Canvas&) const {
+    return std::nullopt;
+}
 
-bool TBauteil::HitTest(IPoint, Canvas&) { return false; }
+bool TBauteil::HitTest(IPoint, const Canvas&) const {
+    return false;
+}
 
 void TBauteil::Move(MPoint) {}
 
 void TBauteil::Scale(MPoint, Real, Real) {}
 
-MRect TBauteil::GetBounds() { return {0, 0, 0, 0}; }
+MRect TBauteil::GetBounds() const {
+    return {0, 0, 0, 0};
+}
 
-MRect TBauteil::GetShapeBounds() {
+MRect TBauteil::GetShapeBounds() const {
     MRect b = GetBounds();
     Real h = StiftBreite() / 2;
     return b.Expanded(-h).Normalised();
 }
 
-void TBauteil::Write(TWriter& w) {
+void TBauteil::Write(TWriter& w) const {
     w.WriteInteger(KindCode);
     w.WriteInteger(RoundToInt64(FStiftBreite));
     w.WriteRawColor(FStiftFarbe);
@@ -83,9 +89,15 @@ void TBauteil::Read(TReader& r) {
     InsertPoint.y = r.ReadFloat();
 }
 
-bool TBauteil::ReservedQueryA() { return false; }
-bool TBauteil::ReservedQueryB() { return false; }
-bool TBauteil::NoReservedQuery() { return !ReservedQueryA() && !ReservedQueryB(); }
+bool TBauteil::ReservedQueryA() const {
+    return false;
+}
+bool TBauteil::ReservedQueryB() const {
+    return false;
+}
+bool TBauteil::NoReservedQuery() const {
+    return !ReservedQueryA() && !ReservedQueryB();
+}
 
 void TBauteil::DrawFeedback(Canvas&, MPoint*) {}
 
@@ -108,25 +120,27 @@ void TBauteil::Resize(const MRect& o, const MRect& n) {
 
 bool TBauteil::EditProperties() { return false; }
 
-std::string TBauteil::KindName() { return {}; }
-
-std::string TBauteil::InfoText() { return {}; }
-
-void TBauteil::Invalidate(InvalidateSink* window, Canvas& canvas) {
-    if (!window) return;
-    IRect d = canvas.LPtoDP(RoundRect(GetBounds()));
-    d = NormaliseRect(d);
-    window->InvalidateRect({d.x1 - 2, d.y1 - 2, d.x2 + 2, d.y2 + 2});
+std::string TBauteil::KindName() const {
+    return {};
 }
 
-bool TBauteil::IntersectsRect(const IRect& r, Canvas& canvas) {
+std::string TBauteil::InfoText() const {
+    return {};
+}
+
+void TBauteil::Invalidate(InvalidateSink* window, const Canvas& canvas) const {
+    if (!window) return;
+    window->InvalidateRect(NormaliseRect(canvas.LPtoDP(RoundRect(GetBounds()))).Expanded(2));
+}
+
+bool TBauteil::IntersectsRect(const IRect& r, const Canvas& canvas) const {
     if (Hidden() && !GetSelected()) return false;
     std::optional<Region> region = GetRegion(canvas);
     if (!region) return false;
     return region->IntersectsRect(r);
 }
 
-MRect TBauteil::GetMoveRange() {
+MRect TBauteil::GetMoveRange() const {
     MRect b = GetBounds();
     return {b.x1 - kMaxPanelSide, b.y1 - kMaxPanelSide, kMaxPanelSide - b.x2, kMaxPanelSide - b.y2};
 }

@@ -57,34 +57,36 @@ public:
     virtual const char* ClassName() const { return "TBauteil"; }
 
     // --- Virtual operations ---
-    virtual void Paint(Canvas& canvas);
+    // Drawing leaves the element as it is; what it keeps for the next drawing is a cache.
+    virtual void Paint(Canvas& canvas) const;
     virtual void SetSelected(bool value);
     virtual bool GetSelected() const;
     // Device region covering the element; none when it has no area.
-    virtual std::optional<Region> GetRegion(Canvas& canvas);
+    virtual std::optional<Region> GetRegion(const Canvas& canvas) const;
     // Point in device pixels relative to the visible area.
-    virtual bool HitTest(IPoint p, Canvas& canvas);
+    virtual bool HitTest(IPoint p, const Canvas& canvas) const;
     virtual void Move(MPoint offset);
     virtual void Scale(MPoint origin, Real fx, Real fy);
-    virtual MRect GetBounds();
-    virtual MRect GetShapeBounds();
-    virtual void Write(TWriter& w);
+    virtual MRect GetBounds() const;
+    virtual MRect GetShapeBounds() const;
+    virtual void Write(TWriter& w) const;
     virtual void Read(TReader& r);
-    virtual bool ReservedQueryA();
-    virtual bool ReservedQueryB();
-    virtual bool NoReservedQuery();
-    // The dragged point is identified by its address (one of the element's own points).
+    virtual bool ReservedQueryA() const;
+    virtual bool ReservedQueryB() const;
+    virtual bool NoReservedQuery() const;
+    // The dragged point is identified by its address (one of the element's own points). Not a
+    // query: the circle and the arc build their shape from the dragged point as they draw it.
     virtual void DrawFeedback(Canvas& canvas, MPoint* dragged);
     virtual void Rotate(MPoint centre, double angle);
     virtual void Mirror(bool vertical, const MRect& r);
     virtual void Resize(const MRect& oldRect, const MRect& newRect);
     // Shows the element's dialog; true when the user confirmed it.
     virtual bool EditProperties();
-    virtual std::string KindName();
-    virtual std::string InfoText();
-    virtual void Invalidate(InvalidateSink* window, Canvas& canvas);
-    virtual bool IntersectsRect(const IRect& deviceRect, Canvas& canvas);
-    virtual MRect GetMoveRange();
+    virtual std::string KindName() const;
+    virtual std::string InfoText() const;
+    virtual void Invalidate(InvalidateSink* window, const Canvas& canvas) const;
+    virtual bool IntersectsRect(const IRect& deviceRect, const Canvas& canvas) const;
+    virtual MRect GetMoveRange() const;
 
     // --- Property setters (containers forward them to their members) ---
     virtual void SetFuellenFlag(bool v) { FFuellenFlag = v; }

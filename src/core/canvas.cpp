@@ -10,14 +10,6 @@
 namespace pw {
 
 namespace {
-// The platform rounds mapped coordinates half up.
-int32_t RoundHalfUp(double v) {
-    if (!std::isfinite(v)) return 0;
-    double r = std::floor(v + 0.5);
-    return static_cast<int32_t>(
-        std::clamp(r, -static_cast<double>(kCoordLimit), static_cast<double>(kCoordLimit)));
-}
-
 // LPtoDP for runs of points, giving exactly what LPtoDP gives for each, faster.
 //
 // With SSE2 both coordinates of a point go side by side. (x - windowOrg) * viewportExt is exact
@@ -334,8 +326,7 @@ void Canvas::StretchImage(const IRect& dest, const Image& image) {
 }
 
 void Canvas::IntersectClipRect(const IRect& logical) {
-    IRect d = LPtoDP(logical);
-    IRect n{std::min(d.x1, d.x2), std::min(d.y1, d.y2), std::max(d.x1, d.x2), std::max(d.y1, d.y2)};
+    IRect n = LPtoDP(logical).Ordered();
     if (clip_) {
         n = {std::max(n.x1, clip_->x1), std::max(n.y1, clip_->y1), std::min(n.x2, clip_->x2),
              std::min(n.y2, clip_->y2)};
@@ -353,8 +344,7 @@ void Canvas::ResetClip() {
 
 IRect Canvas::ClipBox() const {
     IRect d = clip_ ? *clip_ : DeviceBounds();
-    IRect l = DPtoLP(d);
-    return {std::min(l.x1, l.x2), std::min(l.y1, l.y2), std::max(l.x1, l.x2), std::max(l.y1, l.y2)};
+    return DPtoLP(d).Ordered();
 }
 
 }  // namespace pw

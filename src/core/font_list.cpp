@@ -67,7 +67,7 @@ void FontList::SelectLine(int i) {
 }
 
 void FontList::SetHeightText(std::string_view text) {
-    current_.font.height = ClampHeight(RoundToInt(TextToNumber(text) * 50));
+    current_.font.height = ClampHeight(RoundToInt(TextToNumber(text) * kUnitsPerMm));
 }
 
 void FontList::SetName(std::string name) {
@@ -101,9 +101,9 @@ void FontList::ShowText(const FontValues& font) {
 }
 
 FontList::AddResult FontList::Add(std::string_view heightText, const std::string& family) {
-    const std::optional<Real> mm = ReadNumberField(heightText, 50);
+    const std::optional<Real> mm = ReadNumberField(heightText, kUnitsPerMm);
     if (!mm) return {};
-    const int32_t typed = RoundToInt(*mm * 50);
+    const int32_t typed = RoundToInt(*mm * kUnitsPerMm);
     AddResult result;
     result.outcome = typed < 0 || typed > kMaxAddedHeight ? AddOutcome::Corrected : AddOutcome::Added;
     result.height = std::clamp(typed, kMinHeight, kMaxAddedHeight);
@@ -129,7 +129,7 @@ bool FontList::Rename(int i, std::string name) {
 }
 
 std::string FontList::HeightLabel(int32_t height) {
-    return std::to_string(height / 50) + " mm";
+    return std::to_string(height / kUnitsPerMm) + " mm";
 }
 
 std::vector<std::string> FontList::ChoosableFamilies(const std::vector<std::string>& installed) {

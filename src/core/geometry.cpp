@@ -61,8 +61,12 @@ MRect NormaliseRect(const MRect& r) {
     return r.Normalised();
 }
 
+IRect IRect::Ordered() const {
+    return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+}
+
 IRect NormaliseRect(const IRect& r) {
-    IRect n{std::min(r.x1, r.x2), std::min(r.y1, r.y2), std::max(r.x1, r.x2), std::max(r.y1, r.y2)};
+    IRect n = r.Ordered();
     if (n.x1 == n.x2) --n.x1, ++n.x2;
     if (n.y1 == n.y2) --n.y1, ++n.y2;
     return n;
@@ -73,6 +77,10 @@ IRect EnlargeAndRound(const MRect& r, Real m) {
 }
 
 MRect UnionRect(const MRect& a, const MRect& b) {
+    return {std::min(a.x1, b.x1), std::min(a.y1, b.y1), std::max(a.x2, b.x2), std::max(a.y2, b.y2)};
+}
+
+IRect UnionRect(const IRect& a, const IRect& b) {
     return {std::min(a.x1, b.x1), std::min(a.y1, b.y1), std::max(a.x2, b.x2), std::max(a.y2, b.y2)};
 }
 

@@ -41,6 +41,11 @@ struct IRect {
     bool Contains(IPoint p) const { return p.x >= x1 && p.x < x2 && p.y >= y1 && p.y < y2; }
     bool Intersects(const IRect& o) const { return x1 < o.x2 && o.x1 < x2 && y1 < o.y2 && o.y1 < y2; }
     bool IsEmpty() const { return x2 <= x1 || y2 <= y1; }
+    // The same rectangle with x1 <= x2 and y1 <= y2; an empty side stays empty (NormaliseRect
+    // grows it).
+    IRect Ordered() const;
+    // Grown by d on every side; a negative d shrinks it.
+    IRect Expanded(int32_t d) const { return {x1 - d, y1 - d, x2 + d, y2 + d}; }
 };
 
 Real Distance(MPoint a, MPoint b);
@@ -59,6 +64,7 @@ MRect NormaliseRect(const MRect& r);
 IRect NormaliseRect(const IRect& r);
 IRect EnlargeAndRound(const MRect& r, Real m);
 MRect UnionRect(const MRect& a, const MRect& b);
+IRect UnionRect(const IRect& a, const IRect& b);
 // The union of the rectangles gathered so far (none at first) and r.
 std::optional<MRect> UnionRect(const std::optional<MRect>& soFar, const MRect& r);
 MRect OffsetRect(const MRect& r, MPoint d);

@@ -65,7 +65,7 @@ std::optional<Real> ReadNumberField(std::string_view text, Real scale) {
 }
 
 std::string MillimetreText(Real units) {
-    return FormatGeneral(units / 50, 15, DecimalSeparator());
+    return FormatGeneral(units / kUnitsPerMm, 15, DecimalSeparator());
 }
 
 bool RewriteListFile(const std::string& path, const std::function<void(IniFile&)>& write) {

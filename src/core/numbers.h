@@ -2,6 +2,8 @@
 // Numbers of the model: extended lengths, rounding to nearest with ties to even, and the
 // reading of numbers typed by users.
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -33,6 +35,16 @@ int64_t RoundToInt64(Real v);
 
 // Truncates toward zero into a 32-bit integer, saturated at +-kCoordLimit (NaN gives 0).
 int32_t TruncToInt(Real v);
+
+// Rounds a mapped coordinate as the platform's mapping does: halves up, saturated at
+// +-kCoordLimit, and a value that is not finite gives 0. The canvas and the view mapping share
+// it, so that both give the same pixels.
+inline int32_t RoundHalfUp(double v) {
+    if (!std::isfinite(v)) return 0;
+    double r = std::floor(v + 0.5);
+    return static_cast<int32_t>(
+        std::clamp(r, -static_cast<double>(kCoordLimit), static_cast<double>(kCoordLimit)));
+}
 
 // Text to number: every ',' counts as '.', surrounding blanks are ignored, an empty text and a
 // text that does not begin like a number give 0; a number followed by other characters gives

@@ -57,7 +57,7 @@ void PenList::SelectLine(int i) {
 }
 
 void PenList::SetWidthText(std::string_view text) {
-    current_.width = std::max(0, RoundToInt(TextToNumber(text) * 50));
+    current_.width = std::max(0, RoundToInt(TextToNumber(text) * kUnitsPerMm));
 }
 
 void PenList::SetColour(Color colour) {
@@ -77,9 +77,9 @@ void PenList::ShowElement(const PenValues& pen) {
 }
 
 PenList::AddResult PenList::Add(std::string_view widthText, std::string name) {
-    const std::optional<Real> mm = ReadNumberField(widthText, 50);
+    const std::optional<Real> mm = ReadNumberField(widthText, kUnitsPerMm);
     if (!mm) return {};
-    const int32_t typed = RoundToInt(*mm * 50);
+    const int32_t typed = RoundToInt(*mm * kUnitsPerMm);
     AddResult result;
     result.width = std::clamp(typed, 0, kMaxAddedWidth);
     result.outcome = result.width == typed ? AddOutcome::Added : AddOutcome::Corrected;

@@ -31,8 +31,8 @@ struct SheetGeometry {
     double originX = 0;
     double originY = 0;
 
-    double PrintableWidthMm() const { return printableWidth / dpiX * 25.4; }
-    double PrintableHeightMm() const { return printableHeight / dpiY * 25.4; }
+    double PrintableWidthMm() const { return printableWidth / dpiX * static_cast<double>(kMmPerInch); }
+    double PrintableHeightMm() const { return printableHeight / dpiY * static_cast<double>(kMmPerInch); }
 };
 
 // Device pixels per model unit along x and y (positive).

@@ -7,10 +7,6 @@ namespace pw {
 
 namespace {
 
-IRect NormalisedBox(const IRect& r) {
-    return {std::min(r.x1, r.x2), std::min(r.y1, r.y2), std::max(r.x1, r.x2), std::max(r.y1, r.y2)};
-}
-
 // Winding number and crossing count of the closed polygon around (x, y).
 void Crossings(const std::vector<IPoint>& p, double x, double y, int& winding, int& crossings) {
     winding = crossings = 0;
@@ -73,7 +69,7 @@ Region Region::FromRect(const IRect& rect) {
     Region r;
     Shape s;
     s.kind = Kind::Rect;
-    s.box = NormalisedBox(rect);
+    s.box = rect.Ordered();
     r.shapes_.push_back(std::move(s));
     return r;
 }
@@ -82,7 +78,7 @@ Region Region::FromEllipse(const IRect& rect) {
     Region r;
     Shape s;
     s.kind = Kind::Ellipse;
-    s.box = NormalisedBox(rect);
+    s.box = rect.Ordered();
     r.shapes_.push_back(std::move(s));
     return r;
 }
@@ -158,7 +154,7 @@ bool Region::ContainsPoint(IPoint p) const {
 }
 
 bool Region::IntersectsRect(const IRect& r) const {
-    IRect n = NormalisedBox(r);
+    IRect n = r.Ordered();
     for (const Shape& s : shapes_)
         if (ShapeIntersects(s, n)) return true;
     return false;
@@ -167,12 +163,7 @@ bool Region::IntersectsRect(const IRect& r) const {
 IRect Region::Bounds() const {
     if (shapes_.empty()) return {};
     IRect b = shapes_[0].box;
-    for (const Shape& s : shapes_) {
-        b.x1 = std::min(b.x1, s.box.x1);
-        b.y1 = std::min(b.y1, s.box.y1);
-        b.x2 = std::max(b.x2, s.box.x2);
-        b.y2 = std::max(b.y2, s.box.y2);
-    }
+    for (const Shape& s : shapes_) b = UnionRect(b, s.box);
     return b;
 }
 

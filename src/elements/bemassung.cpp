@@ -166,7 +166,7 @@ void TBemassung::Resize(const MRect& oldRect, const MRect& newRect) {
     TBauteil::Resize(oldRect, newRect);
 }
 
-std::string TBemassung::KindName() {
+std::string TBemassung::KindName() const {
     return Tr("Bema\u00dfung ", "Measure ") +
            FormatFixed(MeasuredDistance() / kUnitsPerMm, 2, DecimalSeparator()) + " mm";
 }
@@ -196,7 +196,7 @@ void TBemassung::SetStiftFarbe(Color v) {
 
 // --- Storage ---
 
-void TBemassung::Write(TWriter& w) {
+void TBemassung::Write(TWriter& w) const {
     TGruppe::Write(w);
     w.WriteRawPoint(OffsetPoint);
     w.WriteRawPoint(FirstPoint);

@@ -44,11 +44,11 @@ class TBemassung : public TGruppe {
     // Maps the points from one rectangle onto another (move, scale, pen-width rule), rather
     // than resizing the members one by one.
     void Resize(const MRect& oldRect, const MRect& newRect) override;
-    std::string KindName() override;
+    std::string KindName() const override;
     // The parts of a dimension follow the dimension filter alone: the filter for other objects
     // leaves them as they are, so that it does not show the parts of a hidden dimension.
     void HideOthers(bool) override {}
-    void Write(TWriter& w) override;
+    void Write(TWriter& w) const override;
     void Read(TReader& r) override;
 
     // One colour, solid, thinnest pen: these ignore their arguments.

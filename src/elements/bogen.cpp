@@ -63,7 +63,7 @@ void TBogen::BuildArc() {
     }
 }
 
-void TBogen::BuildPolyline(std::vector<IPoint>& out, double step) {
+void TBogen::BuildPolyline(std::vector<IPoint>& out, double step) const {
     BuildOpen(out, step);
     closed_ = false;
     if (PointCount() == 0) return;
@@ -143,11 +143,11 @@ bool TBogen::EditProperties() {
     return true;
 }
 
-std::string TBogen::KindName() {
+std::string TBogen::KindName() const {
     return Tr("Bogen", "Arc");
 }
 
-void TBogen::Write(TWriter& w) {
+void TBogen::Write(TWriter& w) const {
     TLinie::Write(w);
     w.WriteRawPoint(Centre);
     w.WriteRawPoint(RimPoint);

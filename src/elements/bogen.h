@@ -30,7 +30,7 @@ class TBogen : public TLinie {
 
     // The open smoothed outline, ended by the centre and first vertex (pie) or the first vertex
     // (chord); Closed follows the style.
-    void BuildPolyline(std::vector<IPoint>& out, double curveStep) override;
+    void BuildPolyline(std::vector<IPoint>& out, double curveStep) const override;
     void Move(MPoint offset) override;
     void Scale(MPoint origin, Real fx, Real fy) override;
     void Rotate(MPoint centre, double angle) override;
@@ -38,9 +38,9 @@ class TBogen : public TLinie {
     // Exclusive-or circle or arc while the arc is constructed or one of its points dragged.
     void DrawFeedback(Canvas& canvas, MPoint* dragged) override;
     bool EditProperties() override;
-    std::string KindName() override;
-    std::string InfoText() override { return {}; }
-    void Write(TWriter& w) override;
+    std::string KindName() const override;
+    std::string InfoText() const override { return {}; }
+    void Write(TWriter& w) const override;
     void Read(TReader& r) override;
 
     // An arc stays a B-spline whatever it is given.

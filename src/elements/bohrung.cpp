@@ -25,7 +25,7 @@ TBohrung::TBohrung() {
     SetFraesen(true);
 }
 
-void TBohrung::Paint(Canvas& c) {
+void TBohrung::Paint(Canvas& c) const {
     if ((Hidden() && !GetSelected()) || (!Visible() && !XORFlag())) return;
     c.SetPenWidth(0);
     c.SetPenStyle(PenStyle::Solid);
@@ -47,17 +47,17 @@ void TBohrung::Paint(Canvas& c) {
     c.LineTo(RoundPoint({Centre.x + a, Centre.y}));
 }
 
-MRect TBohrung::GetBounds() {
+MRect TBohrung::GetBounds() const {
     Real r = Diameter / 2;
     return {Centre.x - r, Centre.y - r, Centre.x + r, Centre.y + r};
 }
 
-std::optional<Region> TBohrung::GetRegion(Canvas& c) {
+std::optional<Region> TBohrung::GetRegion(const Canvas& c) const {
     IRect d = c.LPtoDP(NormaliseRect(RoundRect(GetBounds())));
     return Region::FromEllipse(d);
 }
 
-bool TBohrung::HitTest(IPoint p, Canvas& c) {
+bool TBohrung::HitTest(IPoint p, const Canvas& c) const {
     if (Hidden() && !GetSelected()) return false;
     IRect d = NormaliseRect(c.LPtoDP(RoundRect(GetBounds())));
     if (!d.Contains(p)) return false;
@@ -65,7 +65,7 @@ bool TBohrung::HitTest(IPoint p, Canvas& c) {
     return Distance(Centre, m) <= Diameter / 2;
 }
 
-void TBohrung::Write(TWriter& w) {
+void TBohrung::Write(TWriter& w) const {
     TBauteil::Write(w);
     w.WriteFloat(Centre.x);
     w.WriteFloat(Centre.y);
@@ -79,9 +79,11 @@ void TBohrung::Read(TReader& r) {
     Diameter = r.ReadFloat();
 }
 
-std::string TBohrung::KindName() { return Tr("Bohrung", "Drilling"); }
+std::string TBohrung::KindName() const {
+    return Tr("Bohrung", "Drilling");
+}
 
-std::string TBohrung::InfoText() {
+std::string TBohrung::InfoText() const {
     return "DM = " + FormatFixed(Diameter / kUnitsPerMm, 2, DecimalSeparator()) + " mm";
 }
 

@@ -15,15 +15,15 @@ public:
     TBohrung();
     const char* ClassName() const override { return "TBohrung"; }
 
-    void Paint(Canvas& canvas) override;
-    std::optional<Region> GetRegion(Canvas& canvas) override;
-    bool HitTest(IPoint p, Canvas& canvas) override;
-    MRect GetBounds() override;
-    void Write(TWriter& w) override;
+    void Paint(Canvas& canvas) const override;
+    std::optional<Region> GetRegion(const Canvas& canvas) const override;
+    bool HitTest(IPoint p, const Canvas& canvas) const override;
+    MRect GetBounds() const override;
+    void Write(TWriter& w) const override;
     void Read(TReader& r) override;
     void DrawFeedback(Canvas&, MPoint*) override {}
-    std::string KindName() override;
-    std::string InfoText() override;
+    std::string KindName() const override;
+    std::string InfoText() const override;
     void Move(MPoint offset) override;
     void Scale(MPoint origin, Real fx, Real fy) override;
     void Mirror(bool vertical, const MRect& r) override;
@@ -51,7 +51,7 @@ public:
 private:
     // What the canvas derived from the hole's disc; the canvas checks its device box itself, so
     // Centre and Diameter may change freely.
-    ShapeCache holeShape_;
+  mutable ShapeCache holeShape_;
 };
 
 }  // namespace pw

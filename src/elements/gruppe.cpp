@@ -29,7 +29,7 @@ std::vector<std::unique_ptr<TBauteil>> TGruppe::TakeMembers() {
     return out;
 }
 
-void TGruppe::Paint(Canvas& canvas) {
+void TGruppe::Paint(Canvas& canvas) const {
     if (!Visible() && !XORFlag()) return;
     bool selected = GetSelected();
     for (auto& m : members_)
@@ -44,7 +44,7 @@ bool TGruppe::GetSelected() const {
     return std::any_of(members_.begin(), members_.end(), [](const auto& m) { return m->GetSelected(); });
 }
 
-std::optional<Region> TGruppe::GetRegion(Canvas& canvas) {
+std::optional<Region> TGruppe::GetRegion(const Canvas& canvas) const {
     std::optional<Region> result;
     for (auto& m : members_) {
         std::optional<Region> r = m->GetRegion(canvas);
@@ -55,7 +55,7 @@ std::optional<Region> TGruppe::GetRegion(Canvas& canvas) {
     return result;
 }
 
-bool TGruppe::HitTest(IPoint p, Canvas& canvas) {
+bool TGruppe::HitTest(IPoint p, const Canvas& canvas) const {
     if (Hidden() && !GetSelected()) return false;
     IRect d = NormaliseRect(canvas.LPtoDP(RoundRect(GetBounds())));
     if (!d.Contains(p)) return false;
@@ -68,20 +68,20 @@ void TGruppe::Move(MPoint offset) {
     for (auto& m : members_) m->Move(offset);
 }
 
-MRect TGruppe::GetBounds() {
+MRect TGruppe::GetBounds() const {
     // An empty group keeps what the caller started from; ours starts at (0, 0, 0, 0).
     std::optional<MRect> r;
     for (auto& m : members_) r = UnionRect(r, m->GetBounds().Normalised());
     return r.value_or(MRect{0, 0, 0, 0});
 }
 
-MRect TGruppe::GetShapeBounds() {
+MRect TGruppe::GetShapeBounds() const {
     std::optional<MRect> r;
     for (auto& m : members_) r = UnionRect(r, m->GetShapeBounds().Normalised());
     return r.value_or(MRect{0, 0, 0, 0});
 }
 
-void TGruppe::Write(TWriter& w) {
+void TGruppe::Write(TWriter& w) const {
     TBauteil::Write(w);
     w.WriteInteger(static_cast<int64_t>(members_.size()) - 1);
     w.WriteRaw(GroupName.bytes.data(), GroupName.bytes.size());
@@ -111,11 +111,11 @@ void TGruppe::Read(TReader& r) {
     if (r.IsOldFile()) Description.SetText(Utf8Left(GroupName.Text(), 40));
 }
 
-bool TGruppe::ReservedQueryA() {
+bool TGruppe::ReservedQueryA() const {
     return std::any_of(members_.begin(), members_.end(), [](const auto& m) { return m->ReservedQueryA(); });
 }
 
-bool TGruppe::ReservedQueryB() {
+bool TGruppe::ReservedQueryB() const {
     return std::any_of(members_.begin(), members_.end(), [](const auto& m) { return m->ReservedQueryB(); });
 }
 
@@ -131,24 +131,24 @@ void TGruppe::Resize(const MRect& o, const MRect& n) {
     for (auto& m : members_) m->Resize(o, n);
 }
 
-std::string TGruppe::KindName() {
+std::string TGruppe::KindName() const {
     std::string d = Description.Text();
     if (d == Tr("Gruppe", "Group")) return d;
     return "Symbol " + Utf8Left(d, 47);
 }
 
-std::string TGruppe::InfoText() {
+std::string TGruppe::InfoText() const {
     std::string n = std::to_string(members_.size());
     return IsEnglish() ? "of " + n + " objects." : "aus " + n + " Objekten.";
 }
 
-bool TGruppe::IntersectsRect(const IRect& r, Canvas& canvas) {
+bool TGruppe::IntersectsRect(const IRect& r, const Canvas& canvas) const {
     for (auto& m : members_)
         if (m->IntersectsRect(r, canvas)) return true;
     return false;
 }
 
-MRect TGruppe::GetMoveRange() {
+MRect TGruppe::GetMoveRange() const {
     MRect range{-kMaxPanelSide, -kMaxPanelSide, kMaxPanelSide, kMaxPanelSide};
     for (auto& m : members_) {
         MRect b = m->GetMoveRange();

@@ -25,26 +25,26 @@ public:
     TBauteil* Member(size_t i) const { return members_[i].get(); }
     void ClearMembers() { members_.clear(); }
 
-    void Paint(Canvas& canvas) override;
+    void Paint(Canvas& canvas) const override;
     void SetSelected(bool value) override;
     bool GetSelected() const override;
-    std::optional<Region> GetRegion(Canvas& canvas) override;
-    bool HitTest(IPoint p, Canvas& canvas) override;
+    std::optional<Region> GetRegion(const Canvas& canvas) const override;
+    bool HitTest(IPoint p, const Canvas& canvas) const override;
     void Move(MPoint offset) override;
-    MRect GetBounds() override;
-    MRect GetShapeBounds() override;
-    void Write(TWriter& w) override;
+    MRect GetBounds() const override;
+    MRect GetShapeBounds() const override;
+    void Write(TWriter& w) const override;
     void Read(TReader& r) override;
-    bool ReservedQueryA() override;
-    bool ReservedQueryB() override;
+    bool ReservedQueryA() const override;
+    bool ReservedQueryB() const override;
     void Rotate(MPoint centre, double angle) override;
     void Mirror(bool vertical, const MRect& r) override;
     void Resize(const MRect& oldRect, const MRect& newRect) override;
     bool EditProperties() override { return false; }
-    std::string KindName() override;
-    std::string InfoText() override;
-    bool IntersectsRect(const IRect& r, Canvas& canvas) override;
-    MRect GetMoveRange() override;
+    std::string KindName() const override;
+    std::string InfoText() const override;
+    bool IntersectsRect(const IRect& r, const Canvas& canvas) const override;
+    MRect GetMoveRange() const override;
 
     void SetFuellenFlag(bool v) override;
     void SetUmrissFlag(bool v) override;

@@ -38,10 +38,9 @@ void TKreis::CopyAttributesToContour() {
     inner_.SetUmrissFlag(UmrissFlag());
 }
 
-void TKreis::Paint(Canvas& c) {
+void TKreis::Paint(Canvas& c) const {
     if ((Hidden() && !GetSelected()) || (!Visible() && !XORFlag())) return;
-    CopyAttributesToContour();
-    inner_.Paint(c);
+    inner_.PaintWith(c, *this);
 }
 
 void TKreis::SetSelected(bool value) {
@@ -49,10 +48,10 @@ void TKreis::SetSelected(bool value) {
     inner_.SetSelected(value);
 }
 
-std::optional<Region> TKreis::GetRegion(Canvas& c) {
+std::optional<Region> TKreis::GetRegion(const Canvas& c) const {
     return inner_.GetRegion(c);
 }
-bool TKreis::HitTest(IPoint p, Canvas& c) {
+bool TKreis::HitTest(IPoint p, const Canvas& c) const {
     return inner_.HitTest(p, c);
 }
 void TKreis::Move(MPoint offset) {
@@ -61,7 +60,7 @@ void TKreis::Move(MPoint offset) {
 void TKreis::Scale(MPoint origin, Real fx, Real fy) {
     inner_.Scale(origin, fx, fy);
 }
-MRect TKreis::GetBounds() {
+MRect TKreis::GetBounds() const {
     return inner_.GetBounds();
 }
 void TKreis::Rotate(MPoint centre, double angle) {
@@ -83,11 +82,11 @@ void TKreis::DrawFeedback(Canvas& c, MPoint* dragged) {
     c.SetPenMode(PenMode::Copy);
 }
 
-std::string TKreis::KindName() {
+std::string TKreis::KindName() const {
     return "Ellipse";
 }
 
-void TKreis::Write(TWriter& w) {
+void TKreis::Write(TWriter& w) const {
     TBauteil::Write(w);
     w.WriteRawPoint(Centre);
     w.WriteRawPoint(RimPoint);
@@ -136,6 +135,31 @@ void TKreis::SetFuellenFlag(bool v) {
 void TKreis::SetUmrissFlag(bool v) {
     TBauteil::SetUmrissFlag(v);
     inner_.SetUmrissFlag(v);
+}
+
+void TKreis::SetStiftFarbe(Color v) {
+    TBauteil::SetStiftFarbe(v);
+    inner_.SetStiftFarbe(v);
+}
+
+void TKreis::SetBrushFarbe(Color v) {
+    TBauteil::SetBrushFarbe(v);
+    inner_.SetBrushFarbe(v);
+}
+
+void TKreis::SetBrushStyle(TBrushStyle v) {
+    TBauteil::SetBrushStyle(v);
+    inner_.SetBrushStyle(v);
+}
+
+void TKreis::SetXORFlag(bool v) {
+    TBauteil::SetXORFlag(v);
+    inner_.SetXORFlag(v);
+}
+
+void TKreis::SetVisible(bool v) {
+    TBauteil::SetVisible(v);
+    inner_.SetVisible(v);
 }
 
 }  // namespace pw

@@ -2,7 +2,9 @@
 // TKreis: the circle. It keeps a centre and a rim point and draws itself through an inner
 // closed contour of 16 vertices smoothed as a quadratic B-spline, so that a circle is drawn,
 // filled, milled and hit-tested exactly like any contour. Centre and rim point are only the
-// input of BuildContour; later transformations change the inner contour alone.
+// input of BuildContour; later transformations change the inner contour alone. The contour is
+// painted with the circle's drawing attributes, and every setter passes its value on to it; the
+// attributes of a stored contour stay as they were read until the circle's are set.
 
 #include "elements/rechteck.h"
 
@@ -21,19 +23,19 @@ class TKreis : public TBauteil {
     TRechteck& InnerContour() { return inner_; }
     const TRechteck& InnerContour() const { return inner_; }
 
-    void Paint(Canvas& canvas) override;
+    void Paint(Canvas& canvas) const override;
     void SetSelected(bool value) override;
-    std::optional<Region> GetRegion(Canvas& canvas) override;
-    bool HitTest(IPoint p, Canvas& canvas) override;
+    std::optional<Region> GetRegion(const Canvas& canvas) const override;
+    bool HitTest(IPoint p, const Canvas& canvas) const override;
     void Move(MPoint offset) override;
     void Scale(MPoint origin, Real fx, Real fy) override;
-    MRect GetBounds() override;
+    MRect GetBounds() const override;
     void Rotate(MPoint centre, double angle) override;
     void Mirror(bool vertical, const MRect& r) override;
     // Rubber band while the rim point is dragged: the circle through the dragged point.
     void DrawFeedback(Canvas& canvas, MPoint* dragged) override;
-    std::string KindName() override;
-    void Write(TWriter& w) override;
+    std::string KindName() const override;
+    void Write(TWriter& w) const override;
     void Read(TReader& r) override;
 
     void SetStiftBreite(Real v) override;
@@ -44,13 +46,18 @@ class TKreis : public TBauteil {
     // reach it at once rather than at the next paint.
     void SetFuellenFlag(bool v) override;
     void SetUmrissFlag(bool v) override;
+    void SetStiftFarbe(Color v) override;
+    void SetBrushFarbe(Color v) override;
+    void SetBrushStyle(TBrushStyle v) override;
+    void SetXORFlag(bool v) override;
+    void SetVisible(bool v) override;
 
     // The mouse tools hold the address of RimPoint as the pending point.
     MPoint Centre;
     MPoint RimPoint;
 
   private:
-    // The display attributes the inner contour takes from the circle before each paint.
+    // Gives the inner contour the circle's drawing attributes.
     void CopyAttributesToContour();
 
     TRechteck inner_;

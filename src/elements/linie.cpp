@@ -11,11 +11,6 @@ namespace pw {
 
 namespace {
 
-// Normalised device rectangle (no growth of empty sides).
-IRect Ordered(const IRect& r) {
-    return {std::min(r.x1, r.x2), std::min(r.y1, r.y2), std::max(r.x1, r.x2), std::max(r.y1, r.y2)};
-}
-
 MPoint ToModel(IPoint p) {
     return {static_cast<Real>(p.x), static_cast<Real>(p.y)};
 }
@@ -105,11 +100,11 @@ void TLinie::BuildClosed(std::vector<IPoint>& out, double step) const {
     BuildClosedPolyline(points_, CurrentSmoothing(), step, out);
 }
 
-void TLinie::BuildPolyline(std::vector<IPoint>& out, double step) {
+void TLinie::BuildPolyline(std::vector<IPoint>& out, double step) const {
     BuildOpen(out, step);
 }
 
-const std::vector<IPoint>& TLinie::PaintPolyline() {
+const std::vector<IPoint>& TLinie::PaintPolyline() const {
     if (!paintValid_) {
         BuildPolyline(paintPolyline_, kCurveStep);
         paintShape_.Clear();
@@ -119,7 +114,7 @@ const std::vector<IPoint>& TLinie::PaintPolyline() {
     return paintPolyline_;
 }
 
-const std::vector<IPoint>& TLinie::HitPolyline() {
+const std::vector<IPoint>& TLinie::HitPolyline() const {
     if (!hitValid_) {
         BuildPolyline(hitPolyline_, kHitCurveStep);
         hitValid_ = true;
@@ -127,7 +122,7 @@ const std::vector<IPoint>& TLinie::HitPolyline() {
     return hitPolyline_;
 }
 
-const std::optional<MRect>& TLinie::PointBox() {
+const std::optional<MRect>& TLinie::PointBox() const {
     if (pointBox_ || points_.empty()) return pointBox_;
     if (UsesSmoothedOutline()) {
         const std::vector<IPoint>& poly = PaintPolyline();
@@ -150,7 +145,7 @@ const std::optional<MRect>& TLinie::PointBox() {
     return pointBox_;
 }
 
-MRect TLinie::GetBounds() {
+MRect TLinie::GetBounds() const {
     if (bounds_ && boundsPenWidth_ == StiftBreite()) return *bounds_;
     // The box starts inverted at +-32000 and takes in every point widened by half the pen.
     MRect r{32000, 32000, -32000, -32000};
@@ -168,42 +163,47 @@ MRect TLinie::GetBounds() {
 
 // --- Painting ---
 
-void TLinie::PaintPatterned(Canvas& c) {
-    const int32_t period = RoundToInt(StiftBreite() * 10 + 100);
-    const TPattern pattern = StiftPattern();
+void TLinie::PaintPatterned(Canvas& c, const TBauteil& look) const {
+    const int32_t period = RoundToInt(look.StiftBreite() * 10 + 100);
+    const TPattern pattern = look.StiftPattern();
     const IPoint first = RoundPoint(points_[0]);
     c.MoveTo(first);
     for (size_t k = 1; k < points_.size(); ++k) DrawPatternLine(c, RoundPoint(points_[k]), period, pattern);
     if (Closed()) DrawPatternLine(c, first, period, pattern);
 }
 
-void TLinie::Paint(Canvas& c) {
-    if ((Hidden() && !GetSelected()) || (!Visible() && !XORFlag()) || points_.size() < 2) return;
-    c.SetPenWidth(RoundToInt(StiftBreite()));
-    c.SetPenColor(StiftFarbe());
+void TLinie::Paint(Canvas& c) const {
+    PaintWith(c, *this);
+}
+
+void TLinie::PaintWith(Canvas& c, const TBauteil& look) const {
+    const bool ghost = look.XORFlag(), outline = look.UmrissFlag();
+    if ((Hidden() && !GetSelected()) || (!look.Visible() && !ghost) || points_.size() < 2) return;
+    c.SetPenWidth(RoundToInt(look.StiftBreite()));
+    c.SetPenColor(look.StiftFarbe());
     c.SetPenStyle(PenStyle::Solid);
-    c.SetBrushStyle(BrushStyle());
-    c.SetBrushColor(BrushFarbe());
-    const TPattern pattern = StiftPattern();
+    c.SetBrushStyle(look.BrushStyle());
+    c.SetBrushColor(look.BrushFarbe());
+    const TPattern pattern = look.StiftPattern();
     const bool patterned = pattern == ptPunkt || pattern == ptStrich || pattern == ptPunktStrich;
-    if (!Fraesen() && !XORFlag() && !Glaetten() && patterned) {
-        PaintPatterned(c);
+    if (!Fraesen() && !ghost && !Glaetten() && patterned) {
+        PaintPatterned(c, look);
         return;
     }
     if (Fraesen()) {
         c.SetBrushColor(kGrey);
         c.SetPenColor(kGrey);
     }
-    if (UmrissFlag()) c.SetPenColor(kBlack);
-    if (pattern == ptClear && !UmrissFlag() && !Fraesen()) c.SetPenStyle(PenStyle::Clear);
-    if (XORFlag()) {
+    if (outline) c.SetPenColor(kBlack);
+    if (pattern == ptClear && !outline && !Fraesen()) c.SetPenStyle(PenStyle::Clear);
+    if (ghost) {
         c.SetBrushStyle(bsClear);
         c.SetPenColor(kGhostColor);
         c.SetPenStyle(PenStyle::Solid);
     }
     const std::vector<IPoint>& poly = PaintPolyline();
     c.SetPolyFillMode(FillMode::Alternate);
-    const bool filled = Closed() && IsArea();
+    const bool filled = Closed() && (look.FuellenFlag() || Fraesen()) && !outline;
     auto draw = [&](ShapeCache& shape) {
         if (filled)
             c.Polygon(poly, shape);
@@ -211,7 +211,7 @@ void TLinie::Paint(Canvas& c) {
             c.Polyline(poly, shape);
     };
     draw(paintShape_);
-    if (Fraesen() && !XORFlag() && pattern != ptClear) {
+    if (Fraesen() && !ghost && pattern != ptClear) {
         c.SetPenColor(kSilver);
         c.SetPenWidth(0);
         c.SetPenStyle(PenStyle::Solid);
@@ -233,7 +233,7 @@ void TLinie::DrawFeedback(Canvas& c, MPoint* dragged) {
 // --- Hit tests and regions ---
 
 template <class RegionTest>
-bool TLinie::TestLineShape(Canvas& c, RegionTest test) {
+bool TLinie::TestLineShape(const Canvas& c, RegionTest test) const {
     const Real w = StiftBreite();
     if (!UsesSmoothedOutline()) {
         for (size_t i = 0; i + 1 < points_.size(); ++i)
@@ -248,19 +248,19 @@ bool TLinie::TestLineShape(Canvas& c, RegionTest test) {
     return false;
 }
 
-bool TLinie::HitTest(IPoint p, Canvas& c) {
+bool TLinie::HitTest(IPoint p, const Canvas& c) const {
     if (Hidden() && !GetSelected()) return false;
-    const IRect box = Ordered(c.LPtoDP(EnlargeAndRound(GetBounds(), 20)));
+    const IRect box = c.LPtoDP(EnlargeAndRound(GetBounds(), 20)).Ordered();
     if (!box.Contains(p)) return false;
     return TestLineShape(c, [&](const Region& r) { return r.ContainsPoint(p); });
 }
 
-bool TLinie::IntersectsRect(const IRect& rect, Canvas& c) {
+bool TLinie::IntersectsRect(const IRect& rect, const Canvas& c) const {
     if (Hidden() && !GetSelected()) return false;
     return TestLineShape(c, [&](const Region& r) { return r.IntersectsRect(rect); });
 }
 
-std::optional<Region> TLinie::GetRegion(Canvas& c) {
+std::optional<Region> TLinie::GetRegion(const Canvas& c) const {
     if (points_.size() < 2) return std::nullopt;
     Region region;
     for (size_t i = 0; i + 1 < points_.size(); ++i)
@@ -293,7 +293,7 @@ void TLinie::Mirror(bool vertical, const MRect& r) {
 
 // --- Texts ---
 
-std::string TLinie::KindName() {
+std::string TLinie::KindName() const {
     return Tr("Linie", "Line");
 }
 
@@ -303,14 +303,14 @@ Real TLinie::Length() const {
     return sum;
 }
 
-std::string TLinie::InfoText() {
+std::string TLinie::InfoText() const {
     if (points_.size() < 2) return {};
     return "L = " + FormatFixed(Length() / kUnitsPerMm, 2, DecimalSeparator()) + " mm";
 }
 
 // --- Storage ---
 
-void TLinie::WritePoints(TWriter& w) {
+void TLinie::WritePoints(TWriter& w) const {
     w.WriteInteger(static_cast<int64_t>(points_.size()) - 1);
     for (const MPoint& p : points_) {
         w.WriteFloat(p.x);
@@ -331,7 +331,7 @@ void TLinie::ReadPoints(TReader& r) {
     }
 }
 
-void TLinie::Write(TWriter& w) {
+void TLinie::Write(TWriter& w) const {
     TBauteil::Write(w);
     WritePoints(w);
 }

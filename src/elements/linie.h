@@ -49,27 +49,31 @@ class TLinie : public TBauteil {
 
     // --- Flattening ---
     // Builds the flattened polyline at the given sampler step (kCurveStep or kHitCurveStep).
-    virtual void BuildPolyline(std::vector<IPoint>& out, double curveStep);
+    virtual void BuildPolyline(std::vector<IPoint>& out, double curveStep) const;
     // The cached polyline at the painting step and at the hit-test step.
-    const std::vector<IPoint>& PaintPolyline();
-    const std::vector<IPoint>& HitPolyline();
+    const std::vector<IPoint>& PaintPolyline() const;
+    const std::vector<IPoint>& HitPolyline() const;
     // Whether painting, bounds and hit tests use the smoothed outline rather than the vertices.
     bool UsesSmoothedOutline() const { return Glaetten() && points_.size() > 2; }
 
     // --- Element operations ---
-    void Paint(Canvas& canvas) override;
-    std::optional<Region> GetRegion(Canvas& canvas) override;
-    bool HitTest(IPoint p, Canvas& canvas) override;
-    bool IntersectsRect(const IRect& r, Canvas& canvas) override;
-    MRect GetBounds() override;
+    void Paint(Canvas& canvas) const override;
+    // Paints the line with the drawing attributes of `look`: pen, pattern, brush, filling,
+    // visibility, ghost and outline view. Hiding, selection, milling and smoothing stay the
+    // line's own. A circle paints its inner contour with its own attributes so.
+    void PaintWith(Canvas& canvas, const TBauteil& look) const;
+    std::optional<Region> GetRegion(const Canvas& canvas) const override;
+    bool HitTest(IPoint p, const Canvas& canvas) const override;
+    bool IntersectsRect(const IRect& r, const Canvas& canvas) const override;
+    MRect GetBounds() const override;
     void Move(MPoint offset) override;
     void Scale(MPoint origin, Real fx, Real fy) override;
     void Rotate(MPoint centre, double angle) override;
     void Mirror(bool vertical, const MRect& r) override;
     void DrawFeedback(Canvas& canvas, MPoint* dragged) override;
-    std::string KindName() override;
-    std::string InfoText() override;
-    void Write(TWriter& w) override;
+    std::string KindName() const override;
+    std::string InfoText() const override;
+    void Write(TWriter& w) const override;
     void Read(TReader& r) override;
 
     void SetGlaetten(bool v) override;
@@ -85,16 +89,17 @@ class TLinie : public TBauteil {
     void BuildOpen(std::vector<IPoint>& out, double step) const;
     void BuildClosed(std::vector<IPoint>& out, double step) const;
     // The vertex list part of the record.
-    void WritePoints(TWriter& w);
+    void WritePoints(TWriter& w) const;
     void ReadPoints(TReader& r);
     // The line part of the hit test: segments of the vertices, or of the smoothed outline, or
     // the area of a closed smoothed outline; `test` says whether a region counts.
     template <class RegionTest>
-    bool TestLineShape(Canvas& canvas, RegionTest test);
+    bool TestLineShape(const Canvas& canvas, RegionTest test) const;
     // Draws the pattern polyline (dots, dashes, dash-dots) through the vertices.
-    void PaintPatterned(Canvas& canvas);
+    void PaintPatterned(Canvas& canvas, const TBauteil& look) const;
 
-    bool closed_ = false;
+    // Mutable because an arc derives it from its style at every build of its polyline.
+    mutable bool closed_ = false;
 
     template <class F>
     void TransformPoints(F f) {
@@ -104,18 +109,19 @@ class TLinie : public TBauteil {
 
   private:
     // Smallest box around the points the bounds are taken from (empty without points).
-    const std::optional<MRect>& PointBox();
+    const std::optional<MRect>& PointBox() const;
 
     std::deque<MPoint> points_;
-    std::vector<IPoint> paintPolyline_, hitPolyline_;
-    bool paintValid_ = false, hitValid_ = false;
+    // Caches, derived from the vertices and attributes; the queries fill them.
+    mutable std::vector<IPoint> paintPolyline_, hitPolyline_;
+    mutable bool paintValid_ = false, hitValid_ = false;
     // What the canvas derived from the paint polyline, for the drawing and for the thin milling
     // line over it; emptied whenever the polyline is built anew.
-    ShapeCache paintShape_, millShape_;
-    std::optional<MRect> pointBox_;
+    mutable ShapeCache paintShape_, millShape_;
+    mutable std::optional<MRect> pointBox_;
     // The last bounds and the pen width they were taken with.
-    std::optional<MRect> bounds_;
-    Real boundsPenWidth_ = 0;
+    mutable std::optional<MRect> bounds_;
+    mutable Real boundsPenWidth_ = 0;
 };
 
 }  // namespace pw

@@ -4,11 +4,11 @@
 
 namespace pw {
 
-std::string TPolygon::KindName() {
+std::string TPolygon::KindName() const {
     return "Polygon";
 }
 
-std::string TPolygon::InfoText() {
+std::string TPolygon::InfoText() const {
     return std::to_string(PointCount()) + Tr(" Knoten", " Points");
 }
 

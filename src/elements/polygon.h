@@ -10,9 +10,9 @@ class TPolygon : public TRechteck {
   public:
     TPolygon() { closed_ = false; }
     const char* ClassName() const override { return "TPolygon"; }
-    std::string KindName() override;
+    std::string KindName() const override;
     // The vertex count ("6 Knoten").
-    std::string InfoText() override;
+    std::string InfoText() const override;
 };
 
 }  // namespace pw

@@ -9,14 +9,14 @@ TRechteck::TRechteck() {
     closed_ = true;
 }
 
-void TRechteck::BuildPolyline(std::vector<IPoint>& out, double step) {
+void TRechteck::BuildPolyline(std::vector<IPoint>& out, double step) const {
     if (Closed())
         BuildClosed(out, step);
     else
         BuildOpen(out, step);
 }
 
-std::optional<Region> TRechteck::GetRegion(Canvas& c) {
+std::optional<Region> TRechteck::GetRegion(const Canvas& c) const {
     if (!Closed()) return TLinie::GetRegion(c);
     if (PointCount() < 2) return std::nullopt;
     // The polygon of the vertices themselves, without smoothing, with every vertex.
@@ -25,7 +25,7 @@ std::optional<Region> TRechteck::GetRegion(Canvas& c) {
     return Region::FromPolygon(std::move(d), FillMode::Winding);
 }
 
-bool TRechteck::HitTest(IPoint p, Canvas& c) {
+bool TRechteck::HitTest(IPoint p, const Canvas& c) const {
     bool r = TLinie::HitTest(p, c);
     if ((Hidden() && !GetSelected()) || r) return r;
     const IRect box = NormaliseRect(c.LPtoDP(RoundRect(GetBounds())));
@@ -40,18 +40,18 @@ bool TRechteck::HitTest(IPoint p, Canvas& c) {
     return r;
 }
 
-std::string TRechteck::KindName() {
+std::string TRechteck::KindName() const {
     return Tr("Rechteck", "Rectangle");
 }
 
-std::string TRechteck::InfoText() {
+std::string TRechteck::InfoText() const {
     if (PointCount() < 4) return {};
     const char sep = DecimalSeparator();
     return FormatFixed(Distance(Point(0), Point(1)) / kUnitsPerMm, 2, sep) + " x " +
            FormatFixed(Distance(Point(1), Point(2)) / kUnitsPerMm, 2, sep);
 }
 
-void TRechteck::Write(TWriter& w) {
+void TRechteck::Write(TWriter& w) const {
     TLinie::Write(w);
     w.WriteBoolean(Closed());
 }

@@ -12,13 +12,13 @@ class TRechteck : public TLinie {
     TRechteck();
     const char* ClassName() const override { return "TRechteck"; }
 
-    void BuildPolyline(std::vector<IPoint>& out, double curveStep) override;
-    std::optional<Region> GetRegion(Canvas& canvas) override;
-    bool HitTest(IPoint p, Canvas& canvas) override;
-    std::string KindName() override;
+    void BuildPolyline(std::vector<IPoint>& out, double curveStep) const override;
+    std::optional<Region> GetRegion(const Canvas& canvas) const override;
+    bool HitTest(IPoint p, const Canvas& canvas) const override;
+    std::string KindName() const override;
     // The two side lengths in mm ("12,50 x 8,00"); empty with fewer than four vertices.
-    std::string InfoText() override;
-    void Write(TWriter& w) override;
+    std::string InfoText() const override;
+    void Write(TWriter& w) const override;
     void Read(TReader& r) override;
 };
 

@@ -135,13 +135,13 @@ void TTextLabel::ApplyEditedText() {
 
 // --- Element operations ---
 
-std::optional<Region> TTextLabel::GetRegion(Canvas& c) {
+std::optional<Region> TTextLabel::GetRegion(const Canvas& c) const {
     std::vector<IPoint> pts(4);
     for (size_t i = 0; i < 4; ++i) pts[i] = c.LPtoDP(RoundPoint(Corners[i]));
     return Region::FromPolygon(std::move(pts), FillMode::Winding);
 }
 
-bool TTextLabel::HitTest(IPoint p, Canvas& c) {
+bool TTextLabel::HitTest(IPoint p, const Canvas& c) const {
     if (Hidden() && !GetSelected()) return false;
     IRect d = NormaliseRect(c.LPtoDP(RoundRect(GetBounds())));
     if (!d.Contains(p)) return false;
@@ -163,7 +163,7 @@ void TTextLabel::Scale(MPoint origin, Real fx, Real fy) {
     labelFont_.height = RoundToInt(std::fabs(h));
 }
 
-MRect TTextLabel::GetBounds() {
+MRect TTextLabel::GetBounds() const {
     MRect r{Corners[0].x, Corners[0].y, Corners[0].x, Corners[0].y};
     for (const MPoint& p : Corners) {
         r.x1 = std::min(r.x1, p.x);
@@ -186,11 +186,11 @@ void TTextLabel::Mirror(bool vertical, const MRect& r) {
     for (MPoint& p : Corners) p = MirrorPoint(p, r, vertical);
 }
 
-std::string TTextLabel::KindName() {
+std::string TTextLabel::KindName() const {
     return "Text " + labelFont_.name;
 }
 
-std::string TTextLabel::InfoText() {
+std::string TTextLabel::InfoText() const {
     std::string text = "[";
     text += FormatGeneral(static_cast<Real>(labelFont_.height) / kUnitsPerMm, 15, DecimalSeparator());
     text += " mm]";
@@ -199,7 +199,7 @@ std::string TTextLabel::InfoText() {
 
 // --- Storage ---
 
-void TTextLabel::Write(TWriter& w) {
+void TTextLabel::Write(TWriter& w) const {
     TBauteil::Write(w);
     for (const MPoint& p : Corners) w.WriteRawPoint(p);
     w.WriteString(labelFont_.name);

@@ -62,23 +62,23 @@ class TTextLabel : public TBauteil {
     void ApplyEditedText();
 
     // --- Element operations ---
-    void Paint(Canvas& canvas) override;
-    std::optional<Region> GetRegion(Canvas& canvas) override;
-    bool HitTest(IPoint p, Canvas& canvas) override;
+    void Paint(Canvas& canvas) const override;
+    std::optional<Region> GetRegion(const Canvas& canvas) const override;
+    bool HitTest(IPoint p, const Canvas& canvas) const override;
     void Move(MPoint offset) override;
     void Scale(MPoint origin, Real fx, Real fy) override;
-    MRect GetBounds() override;
+    MRect GetBounds() const override;
     void Rotate(MPoint centre, double angle) override;
     void Mirror(bool vertical, const MRect& r) override;
-    std::string KindName() override;
-    std::string InfoText() override;
-    void Write(TWriter& w) override;
+    std::string KindName() const override;
+    std::string InfoText() const override;
+    void Write(TWriter& w) const override;
     void Read(TReader& r) override;
 
     // Baseline origins of the characters, as the last paint computed them.
     const std::vector<IPoint>& CharOrigins() const { return charOrigins_; }
     // Computes CharOrigins for the current frame (Paint does this before drawing).
-    void ComputeCharOrigins();
+    void ComputeCharOrigins() const;
     // Angle of the baseline (radians), reversed for a text mirrored left to right.
     Real TextAngle() const;
 
@@ -88,7 +88,8 @@ class TTextLabel : public TBauteil {
     std::array<MPoint, 4> Corners{};
     bool FlippedV = false;
     bool FlippedH = false;
-    GlyphMatrix Matrix{0x10000, 0, 0, -0x10000};
+    // The glyph matrix of the last paint, derived from the frame (stretch, shear, mirroring).
+    mutable GlyphMatrix Matrix{0x10000, 0, 0, -0x10000};
     double CurveStep = kCurveStep;
     int32_t SavedHeight = 0;
     int32_t SavedWidth = 0;
@@ -132,15 +133,16 @@ class TTextLabel : public TBauteil {
         std::vector<int32_t> counts;
     };
     bool GlyphCacheMatches(Real cosAngle, Real sinAngle) const;
-    void BuildGlyphCache(Real cosAngle, Real sinAngle);
+    void BuildGlyphCache(Real cosAngle, Real sinAngle) const;
 
     std::string labelText_;
     FontSpec labelFont_;
-    GlyphCache glyphCache_;
-    std::vector<IPoint> charOrigins_;
+    // What the last paint derived from the text, font and frame.
+    mutable GlyphCache glyphCache_;
+    mutable std::vector<IPoint> charOrigins_;
     // Prefix widths of the characters of the last paint: [k] = width of the first k characters.
-    std::vector<int64_t> prefixWidths_;
-    std::u32string chars_;
+    mutable std::vector<int64_t> prefixWidths_;
+    mutable std::u32string chars_;
 };
 
 }  // namespace pw

@@ -12,7 +12,7 @@ Real TTextLabel::TextAngle() const {
     return FlippedH ? Direction(Corners[1], Corners[0]) : Direction(Corners[0], Corners[1]);
 }
 
-void TTextLabel::ComputeCharOrigins() {
+void TTextLabel::ComputeCharOrigins() const {
     FontEngine& engine = FontEngine::Instance();
     chars_ = Utf8ToUtf32(labelText_);
     if (chars_.size() > kMaxTextLength) chars_.resize(kMaxTextLength);
@@ -53,7 +53,7 @@ GlyphMatrix TTextLabel::ComputeMatrix(int64_t textWidth) const {
     return m;
 }
 
-void TTextLabel::Paint(Canvas& c) {
+void TTextLabel::Paint(Canvas& c) const {
     if ((Hidden() && !GetSelected()) || (!Visible() && !XORFlag())) return;
     // Colour before style: a clear brush stays clear.
     c.SetBrushColor(BrushFarbe());
@@ -119,7 +119,7 @@ bool TTextLabel::GlyphCacheMatches(Real cosAngle, Real sinAngle) const {
            g.curveStep == CurveStep;
 }
 
-void TTextLabel::BuildGlyphCache(Real cosAngle, Real sinAngle) {
+void TTextLabel::BuildGlyphCache(Real cosAngle, Real sinAngle) const {
     GlyphCache& g = glyphCache_;
     g.font = labelFont_;
     g.chars = chars_;

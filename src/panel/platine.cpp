@@ -59,7 +59,7 @@ void TPlatine::InvalidateModelRect(const MRect& r) {
     if (!Window) return;
     PrepareCanvas(*canvas_);
     IRect d = NormaliseRect(canvas_->LPtoDP(RoundRect(r.Normalised())));
-    Window->InvalidateRect({d.x1 - 2, d.y1 - 2, d.x2 + 2, d.y2 + 2});
+    Window->InvalidateRect(d.Expanded(2));
 }
 
 // --- Selection ---
@@ -270,14 +270,14 @@ void TPlatine::ApplyAttribute(Attribute which) {
     UpdateSelectionFrame();
 }
 
-MRect TPlatine::SelectionBounds(bool selectedOnly) {
+MRect TPlatine::SelectionBounds(bool selectedOnly) const {
     std::optional<MRect> r;
     for (auto& e : elements_)
         if (!selectedOnly || e->GetSelected()) r = UnionRect(r, e->GetBounds().Normalised());
     return r.value_or(MRect{0, 0, 1, 1}).Normalised();
 }
 
-MRect TPlatine::SelectionShapeBounds(bool selectedOnly) {
+MRect TPlatine::SelectionShapeBounds(bool selectedOnly) const {
     std::optional<MRect> r;
     for (auto& e : elements_)
         if (!selectedOnly || e->GetSelected()) r = UnionRect(r, e->GetShapeBounds().Normalised());

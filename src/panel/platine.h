@@ -17,6 +17,7 @@
 #include "core/null_canvas.h"
 #include "core/short_string.h"
 #include "core/stream.h"
+#include "core/view_mapping.h"
 #include "panel/sizer.h"
 #include "panel/tools/fadenkreuz.h"
 #include "panel/tools/mouse_event.h"
@@ -128,8 +129,8 @@ class TPlatine {
     void SendToBack();
     void MirrorSelected(bool vertical);
     void ApplyAttribute(Attribute which);
-    MRect SelectionBounds(bool selectedOnly = true);
-    MRect SelectionShapeBounds(bool selectedOnly = true);
+    MRect SelectionBounds(bool selectedOnly = true) const;
+    MRect SelectionShapeBounds(bool selectedOnly = true) const;
     void SetUmrissModus(bool on);
     bool UmrissModus() const { return umrissModus_; }
     void SetMitBemassung(bool on);
@@ -142,10 +143,13 @@ class TPlatine {
     void ApplyDisplayFilters();
 
     // --- Coordinates, zoom, snapping ---
+    // The view's mapping at the current zoom and scroll position.
+    ViewMapping View() const { return ViewMapping(zoom_, {ScrollX, ScrollY}); }
+    // Maps a canvas as the view: model units to view pixels.
     void PrepareCanvas(Canvas& canvas) const;
-    MPoint PixelToModel(IPoint controlPixel);
-    IPoint ModelToPixel(MPoint p);
-    MPoint SnapPoint(int32_t x, int32_t y);
+    MPoint PixelToModel(IPoint controlPixel) const;
+    IPoint ModelToPixel(MPoint p) const;
+    MPoint SnapPoint(int32_t x, int32_t y) const;
     Real SnapValue(Real v, Real origin) const;
     void SetZoom(double z);
     double Zoom() const { return zoom_; }
@@ -167,15 +171,15 @@ class TPlatine {
     Real GridStep() const;
     Color GridColor() const;
     Color ContrastColor() const;
-    virtual void PaintPanel(Canvas& canvas);
-    void PaintGrid(Canvas& canvas);
-    void PaintTo(Canvas& canvas, bool selectedOnly, bool withBackground);
-    void PrintPaint(Canvas& canvas, const IRect& clip);
-    void PaintOriginMarker(Canvas& canvas);
-    void PaintMarkerPoint(Canvas& canvas);
+    virtual void PaintPanel(Canvas& canvas) const;
+    void PaintGrid(Canvas& canvas) const;
+    void PaintTo(Canvas& canvas, bool selectedOnly, bool withBackground) const;
+    void PrintPaint(Canvas& canvas, const IRect& clip) const;
+    void PaintOriginMarker(Canvas& canvas) const;
+    void PaintMarkerPoint(Canvas& canvas) const;
 
     // --- Streams ---
-    void WritePanel(std::vector<uint8_t>& out, bool selectedOnly);
+    void WritePanel(std::vector<uint8_t>& out, bool selectedOnly) const;
     virtual void ReadPanel(TReader& r);
     void SaveUndo();
     void Undo();
@@ -355,14 +359,14 @@ class TPlatine {
     IRect ViewRect() const { return {0, 0, ViewWidth, ViewHeight}; }
 
     // --- Operations the mouse tools share ---
-    MPoint SnapAt(IPoint view);
-    IPoint ModelToView(MPoint p);
+    MPoint SnapAt(IPoint view) const;
+    IPoint ModelToView(MPoint p) const;
     void SetStatus(const std::string& first, const std::string& second);
     // Whether the pointer lies within 4 mm of some element's bounds.
-    bool ElementNear(IPoint view);
+    bool ElementNear(IPoint view) const;
     static constexpr Real kNearDistance = 200;
     // The front-most element hit at the pointer (only selected ones when asked), or none.
-    TBauteil* HitElement(IPoint view, bool selectedOnly);
+    TBauteil* HitElement(IPoint view, bool selectedOnly) const;
     // Deselects everything but keep, without rebuilding the frame.
     void DeselectAllExcept(TBauteil* keep);
     // Appends a new element for a drawing tool: outline view applied, painted, at the front.

@@ -12,42 +12,46 @@ namespace pw {
 
 // --- Positions and elements under the pointer ---
 
-MPoint TPlatine::SnapAt(IPoint view) {
+MPoint TPlatine::SnapAt(IPoint view) const {
     return SnapPoint(view.x + ScrollX, view.y + ScrollY);
 }
 
-IPoint TPlatine::ModelToView(MPoint p) {
+IPoint TPlatine::ModelToView(MPoint p) const {
     IPoint c = ModelToPixel(p);
     return {c.x - ScrollX, c.y - ScrollY};
 }
 
-bool TPlatine::ElementNear(IPoint view) {
-    PrepareCanvas(*canvas_);
+bool TPlatine::ElementNear(IPoint view) const {
+    const ViewMapping mapping = View();
     // Elements clearly farther away are passed over without converting their bounds; a margin
     // of two pixels covers the rounding of the exact test.
-    const Real mx = canvas_->LogicalX(view.x), my = canvas_->LogicalY(view.y);
+    const Real mx = mapping.ModelX(view.x), my = mapping.ModelY(view.y);
     const Real margin = kNearDistance + 2 * kUnitsPerMm / zoom_;
     for (auto it = elements_.rbegin(); it != elements_.rend(); ++it) {
         MRect b = (*it)->GetBounds().Normalised();
         if (mx < b.x1 - margin || mx > b.x2 + margin || my < b.y1 - margin || my > b.y2 + margin) continue;
-        IRect d = NormaliseRect(canvas_->LPtoDP(RoundRect(b.Expanded(kNearDistance))));
+        IRect d = NormaliseRect(mapping.ToDevice(RoundRect(b.Expanded(kNearDistance))));
         if (d.Contains(view)) return true;
     }
     return false;
 }
 
-TBauteil* TPlatine::HitElement(IPoint view, bool selectedOnly) {
-    PrepareCanvas(*canvas_);
+TBauteil* TPlatine::HitElement(IPoint view, bool selectedOnly) const {
+    // The elements test in device pixels on a canvas mapped as the view; one that draws
+    // nothing will do.
+    const ViewMapping mapping = View();
+    NullCanvas mapped;
+    mapping.ApplyTo(mapped);
     // No element is hit 4 mm outside its bounds (each tests its bounds, widened by its hit
     // tolerance, first); elements farther away are passed over.
-    const Real mx = canvas_->LogicalX(view.x), my = canvas_->LogicalY(view.y);
+    const Real mx = mapping.ModelX(view.x), my = mapping.ModelY(view.y);
     const Real margin = kNearDistance + 2 * kUnitsPerMm / zoom_;
     for (auto it = elements_.rbegin(); it != elements_.rend(); ++it) {
         TBauteil* e = it->get();
         if (selectedOnly && !e->GetSelected()) continue;
         MRect b = e->GetBounds().Normalised();
         if (mx < b.x1 - margin || mx > b.x2 + margin || my < b.y1 - margin || my > b.y2 + margin) continue;
-        if (e->HitTest(view, *canvas_)) return e;
+        if (e->HitTest(view, mapped)) return e;
     }
     return nullptr;
 }

@@ -9,7 +9,7 @@
 
 namespace pw {
 
-void TPlatine::WritePanel(std::vector<uint8_t>& out, bool selectedOnly) {
+void TPlatine::WritePanel(std::vector<uint8_t>& out, bool selectedOnly) const {
     TWriter w(out);
     int64_t count = 0;
     for (auto& e : elements_)

@@ -11,23 +11,16 @@
 namespace pw {
 
 void TPlatine::PrepareCanvas(Canvas& c) const {
-    c.SetMapMode(MapMode::Isotropic);
-    c.SetWindowOrg(0, 0);
-    c.SetWindowExt(5000, 5000);
-    c.SetViewportOrg(-ScrollX, -ScrollY);
-    int32_t v = RoundToInt(zoom_ * 100);
-    c.SetViewportExt(v, v);
+    View().ApplyTo(c);
 }
 
-MPoint TPlatine::PixelToModel(IPoint p) {
-    PrepareCanvas(*canvas_);
-    IPoint l = canvas_->DPtoLP(IPoint{p.x - ScrollX, p.y - ScrollY});
+MPoint TPlatine::PixelToModel(IPoint p) const {
+    IPoint l = View().ToModel(IPoint{p.x - ScrollX, p.y - ScrollY});
     return {static_cast<Real>(l.x), static_cast<Real>(l.y)};
 }
 
-IPoint TPlatine::ModelToPixel(MPoint p) {
-    PrepareCanvas(*canvas_);
-    IPoint d = canvas_->LPtoDP(RoundPoint(p));
+IPoint TPlatine::ModelToPixel(MPoint p) const {
+    IPoint d = View().ToDevice(RoundPoint(p));
     return {d.x + ScrollX, d.y + ScrollY};
 }
 
@@ -43,7 +36,7 @@ Real TPlatine::SnapValue(Real v, Real o) const {
     return o + n * s;
 }
 
-MPoint TPlatine::SnapPoint(int32_t x, int32_t y) {
+MPoint TPlatine::SnapPoint(int32_t x, int32_t y) const {
     MPoint p = PixelToModel({x, y});
     if (State.snapping) {
         p.x = std::min(p.x, Width);
@@ -112,8 +105,7 @@ void TPlatine::ZoomToView(Real left, Real top, Real visibleWidth, Real visibleHe
 }
 
 void TPlatine::ZoomToBand(const IRect& band) {
-    IRect b = {std::min(band.x1, band.x2), std::min(band.y1, band.y2), std::max(band.x1, band.x2),
-               std::max(band.y1, band.y2)};
+    IRect b = band.Ordered();
     int32_t bw = b.x2 - b.x1, bh = b.y2 - b.y1;
     MPoint centre = PixelToModel({(b.x1 + b.x2) / 2 + ScrollX, (b.y1 + b.y2) / 2 + ScrollY});
     if (bw < 5 || bh < 5)
@@ -159,7 +151,7 @@ Color TPlatine::ContrastColor() const {
     return c & 0xFFFFFF;
 }
 
-void TPlatine::PaintGrid(Canvas& c) {
+void TPlatine::PaintGrid(Canvas& c) const {
     Real g = GridStep();
     if (g <= 0) return;
     c.SetPenStyle(PenStyle::Solid);
@@ -196,7 +188,7 @@ void TPlatine::PaintGrid(Canvas& c) {
     });
 }
 
-void TPlatine::PaintPanel(Canvas& c) {
+void TPlatine::PaintPanel(Canvas& c) const {
     c.SetBrushStyle(bsSolid);
     c.SetBrushColor(GetFrontplattenFarbe());
     c.SetPenColor(kBlack);
@@ -214,7 +206,7 @@ void TPlatine::PaintPanel(Canvas& c) {
     }
 }
 
-void TPlatine::PaintTo(Canvas& c, bool selectedOnly, bool withBackground) {
+void TPlatine::PaintTo(Canvas& c, bool selectedOnly, bool withBackground) const {
     if (withBackground) {
         c.SetBrushStyle(bsSolid);
         c.SetBrushColor(GetFrontplattenFarbe());
@@ -228,7 +220,7 @@ void TPlatine::PaintTo(Canvas& c, bool selectedOnly, bool withBackground) {
         if (!selectedOnly || e->GetSelected()) e->Paint(c);
 }
 
-void TPlatine::PaintOriginMarker(Canvas& c) {
+void TPlatine::PaintOriginMarker(Canvas& c) const {
     int32_t a = RoundToInt(400 / zoom_);
     IPoint o = RoundPoint(GridOrigin);
     c.SetPenWidth(0);
@@ -243,7 +235,7 @@ void TPlatine::PaintOriginMarker(Canvas& c) {
     c.Ellipse({o.x - a, o.y - a, o.x + a, o.y + a});
 }
 
-void TPlatine::PaintMarkerPoint(Canvas& c) {
+void TPlatine::PaintMarkerPoint(Canvas& c) const {
     int32_t a = RoundToInt(400 / zoom_) / 2;
     IPoint m = RoundPoint(MarkerPoint);
     c.SetPenWidth(0);
@@ -266,7 +258,7 @@ std::string NowText() {
 }
 }  // namespace
 
-void TPlatine::PrintPaint(Canvas& c, const IRect& clip) {
+void TPlatine::PrintPaint(Canvas& c, const IRect& clip) const {
     int32_t w = RoundToInt(Width), h = RoundToInt(Height);
     IRect panel{0, 0, w, h};
     c.IntersectClipRect({std::max(panel.x1, clip.x1), std::max(panel.y1, clip.y1),

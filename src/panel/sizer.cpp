@@ -24,7 +24,7 @@ void TSizer::Build(const MRect& shape, const MRect& pen, double zoom, Real panel
 
 IRect TSizer::HandleRect(int handle) const {
     int32_t s = handleSize;
-    IRect e{frame.x1 - halfPen, frame.y1 - halfPen, frame.x2 + halfPen, frame.y2 + halfPen};
+    IRect e = frame.Expanded(halfPen);
     int32_t mx = e.x1 + (e.x2 - e.x1) / 2, my = e.y1 + (e.y2 - e.y1) / 2;
     switch (handle) {
         case 1:
@@ -49,8 +49,7 @@ IRect TSizer::HandleRect(int handle) const {
 }
 
 IRect TSizer::HandleArea(int32_t size) const {
-    int32_t m = halfPen + std::max(size, handleSize);
-    return {frame.x1 - m, frame.y1 - m, frame.x2 + m, frame.y2 + m};
+    return frame.Expanded(halfPen + std::max(size, handleSize));
 }
 
 int TSizer::HandleAt(IPoint device, const Canvas& canvas) const {

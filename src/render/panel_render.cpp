@@ -2,36 +2,30 @@
 
 #include <cmath>
 
-#include "core/null_canvas.h"
+#include "core/view_mapping.h"
 #include "render/render_targets.h"
 
 namespace pw {
 
 void MapTrueSize(Canvas& c, double dotsPerInch) {
-    c.SetMapMode(MapMode::Isotropic);
-    c.SetWindowOrg(0, 0);
-    c.SetWindowExt(12700, 12700);
-    c.SetViewportOrg(0, 0);
-    int32_t v = std::max(1, static_cast<int32_t>(std::lround(dotsPerInch * 10)));
-    c.SetViewportExt(v, v);
+    ViewMapping::TrueSize(dotsPerInch).ApplyTo(c);
 }
 
 QSize PanelDeviceSize(const TPlatine& panel, double dotsPerInch) {
-    NullCanvas c;
-    MapTrueSize(c, dotsPerInch);
-    IPoint d = c.LPtoDP(IPoint{RoundToInt(panel.Width), RoundToInt(panel.Height)});
+    IPoint d = ViewMapping::TrueSize(dotsPerInch)
+                   .ToDevice(IPoint{RoundToInt(panel.Width), RoundToInt(panel.Height)});
     return QSize(std::max(d.x, 1), std::max(d.y, 1));
 }
 
 namespace {
 double MmOf(Real units) {
-    return static_cast<double>(units) / 50.0;
+    return static_cast<double>(units) / kUnitsPerMm;
 }
 
 // Without the panel's surface every output has a white ground, as pictures have from the start;
 // SVG and PDF would otherwise be transparent. Drawn on the painter, so the canvas state the
 // panel paints with stays as it was.
-void PaintPage(TPlatine& panel, QtCanvas& canvas, bool withBackground) {
+void PaintPage(const TPlatine& panel, QtCanvas& canvas, bool withBackground) {
     MapTrueSize(canvas, canvas.DotsPerInch());
     if (!withBackground) {
         IPoint end = canvas.LPtoDP(IPoint{RoundToInt(panel.Width), RoundToInt(panel.Height)});
@@ -41,7 +35,7 @@ void PaintPage(TPlatine& panel, QtCanvas& canvas, bool withBackground) {
 }
 }  // namespace
 
-QImage RenderPanelImage(TPlatine& panel, double dotsPerInch, bool withBackground) {
+QImage RenderPanelImage(const TPlatine& panel, double dotsPerInch, bool withBackground) {
     QSize size = PanelDeviceSize(panel, dotsPerInch);
     if (size.width() > kMaxImageSide || size.height() > kMaxImageSide ||
         static_cast<long long>(size.width()) * size.height() > kMaxImagePixels)
@@ -51,7 +45,7 @@ QImage RenderPanelImage(TPlatine& panel, double dotsPerInch, bool withBackground
     return target.Finish();
 }
 
-QByteArray RenderPanelsPdf(const std::vector<TPlatine*>& panels, bool withBackground) {
+QByteArray RenderPanelsPdf(const std::vector<const TPlatine*>& panels, bool withBackground) {
     if (panels.empty()) return {};
     PdfTarget target(MmOf(panels[0]->Width), MmOf(panels[0]->Height));
     for (size_t i = 0; i < panels.size(); ++i) {
@@ -61,7 +55,7 @@ QByteArray RenderPanelsPdf(const std::vector<TPlatine*>& panels, bool withBackgr
     return target.Finish();
 }
 
-QByteArray RenderPanelSvg(TPlatine& panel, bool withBackground) {
+QByteArray RenderPanelSvg(const TPlatine& panel, bool withBackground) {
     SvgTarget target(MmOf(panel.Width), MmOf(panel.Height));
     PaintPage(panel, target.Canvas(), withBackground);
     return target.Finish();

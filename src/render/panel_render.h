@@ -12,10 +12,9 @@
 
 namespace pw {
 
-// Isotropic mapping that draws model units (50 per millimetre) at true size on a device of the
-// given resolution, with the model origin at the device origin. The window extent is 254 mm
-// (12700 units) and the viewport extent ten inches of device dots, so the scale is exact for
-// every resolution given to a tenth of a dot per inch.
+// Maps the canvas so that model units (50 per millimetre) draw at true size on a device of the
+// given resolution, with the model origin at the device origin (ViewMapping::TrueSize: 254 mm
+// to ten inches of dots, exact for every resolution given to a tenth of a dot per inch).
 void MapTrueSize(Canvas& canvas, double dotsPerInch);
 
 // The panel's size in device units at that resolution (what its rectangle covers).
@@ -29,11 +28,11 @@ constexpr long long kMaxImagePixels = 250'000'000;
 
 // The panel as an image. Fails (returns a null image) when the picture would exceed the limits
 // above.
-QImage RenderPanelImage(TPlatine& panel, double dotsPerInch, bool withBackground);
+QImage RenderPanelImage(const TPlatine& panel, double dotsPerInch, bool withBackground);
 
 // One page per panel, each the size of its panel.
-QByteArray RenderPanelsPdf(const std::vector<TPlatine*>& panels, bool withBackground);
+QByteArray RenderPanelsPdf(const std::vector<const TPlatine*>& panels, bool withBackground);
 
-QByteArray RenderPanelSvg(TPlatine& panel, bool withBackground);
+QByteArray RenderPanelSvg(const TPlatine& panel, bool withBackground);
 
 }  // namespace pw

@@ -177,7 +177,7 @@ void PaintTestPage(Canvas& c, const SheetGeometry& device, const Calibration& ca
     c.SetFont(font);
     c.SetTextColor(kBlack);
     for (int32_t k = 0; k <= 100; ++k) {
-        const int32_t at = 50 * k, length = k % 10 == 0 ? 250 : k % 5 == 0 ? 150 : 75;
+        const int32_t at = kUnitsPerMm * k, length = k % 10 == 0 ? 250 : k % 5 == 0 ? 150 : 75;
         Line(c, {at, 0}, {at, length});
         Line(c, {at, side}, {at, side - length});
         Line(c, {0, at}, {length, at});

@@ -164,11 +164,11 @@ void TScale::Mirror(bool vertical, const MRect& r) {
         FlippedH = !FlippedH;
 }
 
-std::string TScale::KindName() {
+std::string TScale::KindName() const {
     return Tr("Skale (Gruppe)", "Scale (Group)");
 }
 
-void TScale::Write(TWriter& w) {
+void TScale::Write(TWriter& w) const {
     TGruppe::Write(w);
     w.WriteRawByte(style_);
     w.WriteFloat(LegacyReal1);

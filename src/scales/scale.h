@@ -64,8 +64,8 @@ class TScale : public TGruppe {
     void Move(MPoint offset) override;
     void Rotate(MPoint centre, double angle) override;
     void Mirror(bool vertical, const MRect& r) override;
-    std::string KindName() override;
-    void Write(TWriter& w) override;
+    std::string KindName() const override;
+    void Write(TWriter& w) const override;
     void Read(TReader& r) override;
 
     // --- Fields ---

@@ -50,7 +50,7 @@ void TSkaleBogen::BuildBand() {
     for (int k = 0; k <= kEdgeSteps; ++k) AddPoint(vertex(angleAt(k), q));
 }
 
-void TSkaleBogen::BuildPolyline(std::vector<IPoint>& out, double step) {
+void TSkaleBogen::BuildPolyline(std::vector<IPoint>& out, double step) const {
     if (PointCount() != kBandVertices) {
         BuildClosed(out, step);
         return;
@@ -74,7 +74,7 @@ void TSkaleBogen::BuildPolyline(std::vector<IPoint>& out, double step) {
     out.push_back(RoundPoint(p(0)));
 }
 
-void TSkaleBogen::Write(TWriter& w) {
+void TSkaleBogen::Write(TWriter& w) const {
     TRechteck::Write(w);
     w.WriteRawByte(bandKind_);
 }

@@ -139,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ArrangeCommands, AlignLeftUsesBoundsWithThePenAndSkipsReservedElements) {
     // Left edge of the current element at 10 mm, its pen 1 mm wide.
     struct Reserved : TRechteck {
-        bool ReservedQueryA() override { return true; }
+        bool ReservedQueryA() const override { return true; }
     };
     TRechteck* wide = AddBox(1000, 0, 1500, 100);
     wide->SetStiftBreite(40);  // bounds start at 980

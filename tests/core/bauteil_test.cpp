@@ -118,7 +118,7 @@ class Box : public TBauteil {
 public:
     MRect rect{0, 0, 100, 100};
     int feedbackDrawn = 0;
-    MRect GetBounds() override { return rect; }
+    MRect GetBounds() const override { return rect; }
     void Move(MPoint d) override { rect = OffsetRect(rect, d); }
     void Scale(MPoint o, Real fx, Real fy) override {
         MPoint a = ScalePoint({rect.x1, rect.y1}, o, fx, fy), b = ScalePoint({rect.x2, rect.y2}, o, fx, fy);

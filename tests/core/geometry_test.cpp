@@ -81,6 +81,15 @@ TEST(Geometry, RectangleHelpers) {
     EXPECT_EQ(RoundRect({0.5L, 1.5L, 2.5L, 3.5L}), (IRect{0, 2, 2, 4}));
 }
 
+TEST(Geometry, IntegerRectangleHelpers) {
+    // Ordered swaps the corners but, unlike NormaliseRect, leaves an empty side empty.
+    EXPECT_EQ((IRect{5, 9, 1, 2}).Ordered(), (IRect{1, 2, 5, 9}));
+    EXPECT_EQ((IRect{5, 5, 5, 9}).Ordered(), (IRect{5, 5, 5, 9}));
+    EXPECT_EQ((IRect{0, 0, 10, 4}).Expanded(2), (IRect{-2, -2, 12, 6}));
+    EXPECT_EQ((IRect{0, 0, 10, 4}).Expanded(-1), (IRect{1, 1, 9, 3}));
+    EXPECT_EQ(UnionRect(IRect{0, 5, 3, 6}, IRect{-4, 7, 1, 9}), (IRect{-4, 5, 3, 9}));
+}
+
 TEST(Geometry, Fixed16RoundTrip) {
     EXPECT_EQ(ToFixed16(1.0L), 0x10000);
     EXPECT_EQ(ToFixed16(-1.0L), static_cast<int32_t>(0xFFFF0000u));

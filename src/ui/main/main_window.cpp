@@ -69,7 +69,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     }
     if (options_.titlePicture) ShowTitlePicture();
 
-    lastZoom_ = -1.0;
+    lastView_.reset();
     if (!settings_.Load())
         prompts_->Error(this, msg::ReadErrorTitle(),
                         QString::fromStdString(CannotOpenMessage(settings_.Path())));

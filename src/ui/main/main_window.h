@@ -277,10 +277,8 @@ class MainWindow : public QMainWindow {
     Autosave autosave_;
     QTimer backupTimer_;
 
-    // Last ruler state: scroll position and zoom; the first change always repaints.
-    int lastScrollX_ = 0;
-    int lastScrollY_ = 0;
-    double lastZoom_ = -1.0;
+    // The view the rulers last showed; none at first, so that the first change repaints them.
+    std::optional<ViewMapping> lastView_;
 
     std::map<std::string, QAction*> actions_;
     QMenu* bauteilMenu_ = nullptr;

@@ -42,7 +42,7 @@ TPlatine& MainWindow::Panel(int i) const {
 void MainWindow::PreparePanel(TPlatine& panel) {
     panel.Width = panel.Height = 5000;
     panel.GridOrigin = {0, 0};
-    panel.SnapSpacing = 50;
+    panel.SnapSpacing = kUnitsPerMm;
     panel.SetMitBemassung(Action("MasseBtn")->isChecked());
     panel.SetMitSymbolen(Action("SymboleBtn")->isChecked());
     panel.SetMitBohren(Action("BohrenBtn")->isChecked());
@@ -140,24 +140,20 @@ void MainWindow::UpdateRulers(bool force) {
     if (tabs_.empty()) return;
     PanelView& view = CurrentView();
     TPlatine& panel = view.Panel();
-    const bool moved =
-        panel.ScrollX != lastScrollX_ || panel.ScrollY != lastScrollY_ || panel.Zoom() != lastZoom_;
-    if (!force && !moved && panel.EditMode() != emUrsprung) return;
-    lastScrollX_ = panel.ScrollX;
-    lastScrollY_ = panel.ScrollY;
-    lastZoom_ = panel.Zoom();
-    const double zoom = panel.Zoom();
-    hScale_->SetView(static_cast<double>(panel.GridOrigin.x / kUnitsPerMm), panel.ScrollX, zoom,
+    const ViewMapping mapping = panel.View();
+    if (!force && mapping == lastView_ && panel.EditMode() != emUrsprung) return;
+    lastView_ = mapping;
+    hScale_->SetView(mapping, static_cast<double>(panel.GridOrigin.x / kUnitsPerMm),
                      view.viewport()->width());
-    vScale_->SetView(static_cast<double>(panel.GridOrigin.y / kUnitsPerMm), panel.ScrollY, zoom,
+    vScale_->SetView(mapping, static_cast<double>(panel.GridOrigin.y / kUnitsPerMm),
                      view.viewport()->height());
 }
 
 void MainWindow::OnMouseMoved(int x, int y) {
-    TPlatine& panel = CurrentPanel();
-    const IPoint p = panel.ModelToPixel(panel.SnapPoint(x, y));
-    hScale_->SetMarker(p.x - panel.ScrollX - 1);
-    vScale_->SetMarker(p.y - panel.ScrollY - 1);
+    const TPlatine& panel = CurrentPanel();
+    const IPoint p = panel.View().ToDevice(RoundPoint(panel.SnapPoint(x, y)));
+    hScale_->SetMarker(p.x - 1);
+    vScale_->SetMarker(p.y - 1);
 }
 
 // --- Panel commands ---

@@ -25,10 +25,10 @@ QSize Ruler::sizeHint() const {
     return {kThickness, kThickness};
 }
 
-void Ruler::SetView(double originMm, int scroll, double zoom, int length) {
+void Ruler::SetView(const ViewMapping& view, double originMm, int length) {
     originMm_ = originMm;
-    scroll_ = scroll;
-    zoom_ = zoom;
+    scroll_ = orientation_ == Qt::Horizontal ? view.Scroll().x : view.Scroll().y;
+    zoom_ = view.Zoom();
     length_ = length;
     update();
 }

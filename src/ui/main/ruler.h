@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include "core/view_mapping.h"
+
 namespace pw {
 
 class Ruler : public QWidget {
@@ -14,9 +16,10 @@ class Ruler : public QWidget {
 
     Ruler(Qt::Orientation orientation, QWidget* parent = nullptr);
 
-    // What the ruler shows: the origin in millimetres along its direction, the scroll offset in
-    // pixels, the zoom in pixels per millimetre, and the length of the drawing area it covers.
-    void SetView(double originMm, int scroll, double zoom, int length);
+    // What the ruler shows: the panel's view (its zoom and its scroll position along the
+    // ruler's direction), the origin in millimetres along that direction, and the length of the
+    // drawing area it covers.
+    void SetView(const ViewMapping& view, double originMm, int length);
     // Moves the cursor marker: the position in pixels along the ruler (its left or top edge).
     void SetMarker(int position);
     int MarkerPosition() const { return marker_; }

@@ -30,7 +30,7 @@ QLineEdit* Gap(QWidget* parent, const char* name) {
 }
 
 Real GapOf(const QLineEdit* e) {
-    Real v = TextToNumber(e->text().toStdString()) * 50;
+    Real v = TextToNumber(e->text().toStdString()) * kUnitsPerMm;
     return std::clamp<Real>(v, 0, 30000);
 }
 
@@ -71,8 +71,8 @@ void TKachel_Dlg::SetValues(const PrintSettings& s) {
     KachelX->setValue(s.tilesX);
     KachelY->setValue(s.tilesY);
     const char sep = DecimalSeparator();
-    AbstandXEdit->setText(QString::fromStdString(FormatGeneral(s.gapX / 50, 8, sep)));
-    AbstandYEdit->setText(QString::fromStdString(FormatGeneral(s.gapY / 50, 8, sep)));
+    AbstandXEdit->setText(QString::fromStdString(FormatGeneral(s.gapX / kUnitsPerMm, 8, sep)));
+    AbstandYEdit->setText(QString::fromStdString(FormatGeneral(s.gapY / kUnitsPerMm, 8, sep)));
 }
 
 void TKachel_Dlg::Store(PrintSettings& s) const {

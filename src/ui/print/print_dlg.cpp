@@ -216,7 +216,8 @@ void TPrint_Dlg::Load() {
     S_Frei->setChecked(!s.oneToOne);
     S_Wert->setValue(s.magnification);
     Aufteilen->setChecked(s.split);
-    Ueberlappung->SetText(QString::fromStdString(FormatGeneral(s.overlap / 50, 8, DecimalSeparator())));
+    Ueberlappung->SetText(
+        QString::fromStdString(FormatGeneral(s.overlap / kUnitsPerMm, 8, DecimalSeparator())));
     loading_ = false;
     Refresh();
 }
@@ -236,7 +237,7 @@ void TPrint_Dlg::Store() {
     s.oneToOne = S_1zu1->isChecked();
     s.magnification = S_Wert->value();
     s.split = Aufteilen->isChecked();
-    s.overlap = std::clamp<Real>(Ueberlappung->Value() * 50, 0, PrintSettings::kMaxOverlap);
+    s.overlap = std::clamp<Real>(Ueberlappung->Value() * kUnitsPerMm, 0, PrintSettings::kMaxOverlap);
     Refresh();
 }
 
