@@ -14,6 +14,7 @@
 #include "cli/print_command.h"
 #include "cli/print_options.h"
 #include "core/language.h"
+#include "panel/dxf_export.h"
 #include "panel/scale_document.h"
 #include "render/panel_render.h"
 
@@ -21,7 +22,7 @@ namespace pw::cli {
 
 namespace {
 
-enum class Format { Png, Bmp, Pdf, Svg };
+enum class Format { Png, Bmp, Pdf, Svg, Dxf };
 
 Format FormatOf(const std::string& path) {
     size_t dot = path.find_last_of('.');
@@ -33,6 +34,7 @@ Format FormatOf(const std::string& path) {
     if (ext == ".bmp") return Format::Bmp;
     if (ext == ".pdf") return Format::Pdf;
     if (ext == ".svg") return Format::Svg;
+    if (ext == ".dxf") return Format::Dxf;
     throw UsageError(std::string(Tr("Unbekanntes Bildformat: ", "Unknown picture format: ")) + path);
 }
 
@@ -96,6 +98,9 @@ int Render(const Options& o, std::ostream& err) {
             break;
         case Format::Svg:
             bytes = RenderPanelSvg(*panels[0], o.background);
+            break;
+        case Format::Dxf:
+            bytes = QByteArray::fromStdString(PanelDxf(*panels[0]).text);
             break;
         case Format::Png:
         case Format::Bmp: {

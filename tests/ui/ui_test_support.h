@@ -160,6 +160,13 @@ class ScriptedDialogs : public WindowDialogs {
         ++progressWindows;
         return nullptr;
     }
+    // The export dialog's answer; without one it is cancelled.
+    std::optional<ExportChoice> exportChoice;
+    bool exportSelectionOffered = false;
+    std::optional<ExportChoice> Export(QWidget*, bool selectionPossible, const ExportChoice&) override {
+        exportSelectionOffered = selectionPossible;
+        return exportChoice;
+    }
 };
 
 }  // namespace pw::test

@@ -96,6 +96,8 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     setCentralWidget(central);
     CreateToolWindows();
     CreateSideWindows();
+    CreateViewWindow();
+    CreateExportCommand();
 
     connect(palette_, &ToolPalette::toolClicked, this, [this](int tag) {
         if (std::optional<TEditMode> mode = ModeOfToolTag(tag)) CurrentPanel().SetEditMode(*mode);

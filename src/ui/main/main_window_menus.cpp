@@ -22,10 +22,8 @@ namespace {
 
 // Commands whose windows come with later versions: they stay disabled.
 const char* const kNotYetAvailable[] = {
-    "Exportieren1",     "Importieren1",
-    "BitmapBtn",        "zurBibliothekhinzufgen1",
-    "neueRubrik1",      "aktuelleRubriklschen1",
-    "Seiteumbenennen1", "zurBibliothekhinzufgen2",
+    "Importieren1",          "BitmapBtn",        "zurBibliothekhinzufgen1", "neueRubrik1",
+    "aktuelleRubriklschen1", "Seiteumbenennen1", "zurBibliothekhinzufgen2",
 };
 
 bool NotYetAvailable(const std::string& name) {
@@ -309,8 +307,7 @@ void MainWindow::CreateMenus() {
     add(dateiMenu_, "Beenden1");
     connect(dateiMenu_, &QMenu::aboutToShow, this, [this] {
         UpdateRecentMenu();
-        // Export comes with a later version; it would be enabled with elements on the panel.
-        Action("Exportieren1")->setEnabled(false);
+        UpdateExportState();
     });
 
     QMenu* edit = menu("Bearbeiten1");
@@ -405,6 +402,7 @@ void MainWindow::RefreshCommandStates() {
     Action("RasterBtn")->setChecked(states.RasterBtnDown);
     infoTxt1_->setText(QString::fromStdString(panel.StatusText1));
     infoTxt2_->setText(QString::fromStdString(panel.StatusText2));
+    RefreshViewWindow();
     if (focusField_->isVisible() && isActiveWindow()) focusField_->setFocus();
 }
 
