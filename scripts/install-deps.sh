@@ -17,8 +17,8 @@ PACKAGES=(
   fonts-liberation2 fontconfig
   # headless runs of the window and screenshots
   xvfb xauth x11-utils imagemagick
-  # independent readers of our outputs in the tests (PDF, SVG, DXF)
-  poppler-utils librsvg2-bin python3-ezdxf
+  # independent readers of our outputs in the tests (PDF, SVG, EMF, DXF)
+  poppler-utils librsvg2-bin emf2svg python3-ezdxf
 )
 
 missing=()

@@ -22,7 +22,7 @@ namespace pw::cli {
 
 namespace {
 
-enum class Format { Png, Bmp, Pdf, Svg, Dxf };
+enum class Format { Png, Bmp, Pdf, Svg, Emf, Dxf };
 
 Format FormatOf(const std::string& path) {
     size_t dot = path.find_last_of('.');
@@ -34,6 +34,7 @@ Format FormatOf(const std::string& path) {
     if (ext == ".bmp") return Format::Bmp;
     if (ext == ".pdf") return Format::Pdf;
     if (ext == ".svg") return Format::Svg;
+    if (ext == ".emf") return Format::Emf;
     if (ext == ".dxf") return Format::Dxf;
     throw UsageError(std::string(Tr("Unbekanntes Bildformat: ", "Unknown picture format: ")) + path);
 }
@@ -99,6 +100,11 @@ int Render(const Options& o, std::ostream& err) {
         case Format::Svg:
             bytes = RenderPanelSvg(*panels[0], o.background);
             break;
+        case Format::Emf: {
+            std::vector<uint8_t> emf = RenderPanelEmf(*panels[0], o.background);
+            bytes = QByteArray(reinterpret_cast<const char*>(emf.data()), static_cast<qsizetype>(emf.size()));
+            break;
+        }
         case Format::Dxf:
             bytes = QByteArray::fromStdString(PanelDxf(*panels[0]).text);
             break;
@@ -114,7 +120,7 @@ int Render(const Options& o, std::ostream& err) {
     }
     if (bytes.isEmpty()) throw UsageError(CannotCreateMessage(o.files[1]));
     SaveOutput(o.files[1], bytes.constData(), static_cast<size_t>(bytes.size()));
-    if (o.dpiGiven && (format == Format::Pdf || format == Format::Svg))
+    if (o.dpiGiven && (format == Format::Pdf || format == Format::Svg || format == Format::Emf))
         err << Tr("Hinweis: --dpi gilt nur für PNG und BMP; PDF und SVG haben die wahre Größe der Platte",
                   "Note: --dpi applies to PNG and BMP only; PDF and SVG have the panel's true size")
             << '\n';
