@@ -5,6 +5,7 @@
 #include <cmath>
 #include <span>
 
+#include "core/emf_canvas.h"
 #include "core/language.h"
 #include "core/safe_save.h"
 #include "panel/document.h"
@@ -74,8 +75,8 @@ ExportResult Bitmap(TPlatine& panel, const ExportChoice& choice, const MRect& ar
 
 }  // namespace
 
-bool ExportFormatAvailable(ExportFormat format) {
-    return format != ExportFormat::Emf;
+bool ExportFormatAvailable(ExportFormat) {
+    return true;
 }
 
 const char* ExportSuffix(ExportFormat format) {
@@ -135,12 +136,22 @@ ExportResult RenderExport(TPlatine& panel, const ExportChoice& choice) {
             const DxfExportResult dxf = PanelDxf(panel, choice.selectedOnly, !choice.selectedOnly);
             return {QByteArray::fromStdString(dxf.text), {}};
         }
-        case ExportFormat::Emf:
-            break;
+        case ExportFormat::Emf: {
+            // The metafile's unit is 0.01 mm: two per model unit, the area's corner at its origin.
+            EmfCanvas emf(2 * Side(area.x2 - area.x1), 2 * Side(area.y2 - area.y1), panel.Name.Text());
+            emf.SetMapMode(MapMode::Isotropic);
+            emf.SetWindowOrg(RoundToInt(area.x1), RoundToInt(area.y1));
+            emf.SetWindowExt(kUnitsPerMm, kUnitsPerMm);
+            emf.SetViewportOrg(0, 0);
+            emf.SetViewportExt(100, 100);
+            panel.PaintTo(emf, choice.selectedOnly, choice.withBackground);
+            const std::vector<uint8_t> bytes = emf.Finish();
+            return {
+                QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())),
+                {}};
+        }
     }
-    return {{},
-            Tr("Dieses Format gibt es in dieser Version noch nicht.",
-               "This version cannot write this format yet.")};
+    return {{}, Tr("Unbekanntes Format.", "Unknown format.")};
 }
 
 std::string WriteExport(const std::string& path, TPlatine& panel, const ExportChoice& choice) {

@@ -29,7 +29,7 @@ constexpr double kBitmapExportDotsPerInch = 150;
 // Largest bitmap an export makes, in pixels.
 constexpr long long kMaxExportPixels = 100'000'000;
 
-// Whether the format can be written (EMF needs the metafile writer).
+// Whether this version can write the format.
 bool ExportFormatAvailable(ExportFormat format);
 // The usual file name ending of the format, with its dot.
 const char* ExportSuffix(ExportFormat format);

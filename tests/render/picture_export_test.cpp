@@ -6,6 +6,10 @@
 
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <cstring>
 #include <fstream>
 
 #include "elements/bohrung.h"
@@ -109,6 +113,41 @@ TEST_F(Export, TooLargeBitmapsAreRefusedAndFailuresLeaveTheFileAsItWas) {
     const test::PdfInfo info = test::ReadPdfInfo(pdf);
     EXPECT_EQ(info.pages, 1);
     EXPECT_NEAR(info.widthPt, 600 / 25.4 * 72, 0.1);
+}
+
+int32_t HeaderField(const QByteArray& emf, int offset) {
+    int32_t v = 0;
+    std::memcpy(&v, emf.constData() + offset, 4);
+    return v;
+}
+
+TEST_F(Export, MetafileOfTheSelectionIsExactlyItsBoundsAndOpensElsewhere) {
+    TBohrung* hole = AddDrill(panel, {1000, 700}, 500);
+    AddDrill(panel, {4000, 2000}, 500);
+    hole->SetSelected(true);
+    const MRect area = ExportArea(panel, true, false);
+    const QByteArray emf = RenderExport(panel, Choice(ExportFormat::Emf, true, false)).bytes;
+    ASSERT_GT(emf.size(), 108);
+    // The header's frame (0.01 mm) is the selection's bounds, pen width included; nBytes is all.
+    EXPECT_EQ(HeaderField(emf, 24), 0);
+    EXPECT_EQ(HeaderField(emf, 32), static_cast<int32_t>(2 * (area.x2 - area.x1)));
+    EXPECT_EQ(HeaderField(emf, 36), static_cast<int32_t>(2 * (area.y2 - area.y1)));
+    EXPECT_EQ(HeaderField(emf, 48), emf.size());
+
+    const char* converter = "/usr/bin/emf2svg-conv";
+    if (!std::ifstream(converter)) GTEST_SKIP() << "emf2svg-conv is not installed";
+    QTemporaryDir dir;
+    const std::string in = dir.filePath("sel.emf").toStdString(), out = dir.filePath("sel.svg").toStdString();
+    std::ofstream(in, std::ios::binary).write(emf.constData(), emf.size());
+    ASSERT_EQ(std::system((std::string(converter) + " -i '" + in + "' -o '" + out + "' 2>/dev/null").c_str()),
+              0);
+    std::ifstream file(out);
+    const QString svg = QString::fromStdString(std::string(std::istreambuf_iterator<char>(file), {}));
+    const auto m = QRegularExpression(R"re(<svg[^>]*width="([0-9.]+)")re").match(svg);
+    ASSERT_TRUE(m.hasMatch());
+    EXPECT_DOUBLE_EQ(m.captured(1).toDouble(), static_cast<double>(2 * (area.x2 - area.x1)));
+    // Only the selected hole: one disc.
+    EXPECT_EQ(svg.count(QStringLiteral("<ellipse")), 1) << svg.left(600).toStdString();
 }
 
 }  // namespace
