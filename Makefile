@@ -36,7 +36,7 @@ bench: deps
 fuzz: deps
 	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DPW_BUILD_FUZZ=ON -DPW_BUILD_TESTS=OFF -DPW_BUILD_GUI=ON
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_document make_fuzz_seeds
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_document fuzz_metafile make_fuzz_seeds
 	@scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 clean:
