@@ -21,7 +21,7 @@ PACKAGES=(
   poppler-utils librsvg2-bin
   # checks of the installed tree (desktop entry, metainfo, file types, manual pages) and the
   # Debian package (dpkg-shlibdeps)
-  desktop-file-utils appstream libxml2-utils shared-mime-info man-db groff-base dpkg-dev
+  desktop-file-utils appstream libxml2-utils shared-mime-info man-db groff-base dpkg-dev file
 )
 
 missing=()
