@@ -55,8 +55,13 @@ grep -q "^[0-9]*:application/x-plattenwerk-library:\*\.lib$" "$tmp/mime/globs2" 
 # Icons: the picture in three sizes, readable by an SVG reader and an image reader.
 icons=$usr/share/icons/hicolor
 rsvg-convert -w 32 -h 32 "$icons/scalable/apps/$id.svg" -o "$tmp/icon.png" || fail "the SVG icon does not render"
+# The pictures are the SVG's: rendered from it again they differ by little more than rounding.
 for size in 48 256; do
-  [ "$(identify -format '%wx%h' "$icons/${size}x${size}/apps/$id.png")" = "${size}x${size}" ] || fail "icon $size"
+  png=$icons/${size}x${size}/apps/$id.png
+  [ "$(identify -format '%wx%h' "$png")" = "${size}x${size}" ] || fail "icon $size"
+  rsvg-convert -w $size -h $size "$icons/scalable/apps/$id.svg" -o "$tmp/icon-$size.png"
+  error=$(compare -metric RMSE "$png" "$tmp/icon-$size.png" null: 2>&1 | sed 's/.*(\(.*\))/\1/') || true
+  awk -v e="$error" 'BEGIN { exit !(e < 0.02) }' || fail "icon $size is not the SVG's picture (RMSE $error)"
 done
 
 # Manual pages: no warnings from man, the version in their header.
