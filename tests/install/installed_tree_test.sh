@@ -66,10 +66,10 @@ done
 
 # Manual pages: no warnings from man, the version in their header.
 for page in plattenwerk plattenwerk-cli; do
-  file=$usr/share/man/man1/$page.1
+  file=$usr/share/man/man1/$page.1.gz
   warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' man --warnings -E UTF-8 -l -Tutf8 -Z "$file" 2>&1 > /dev/null)
   [ -z "$warnings" ] || fail "$page.1: $warnings"
-  grep -q "^\.TH .*\"Plattenwerk $version\"" "$file" || fail "$page.1 does not name version $version"
+  zcat "$file" | grep -q "^\.TH .*\"Plattenwerk $version\"" || fail "$page.1 does not name version $version"
 done
 
 # The installed programs: versions, and the data found beside the program.
@@ -85,7 +85,7 @@ env -u DISPLAY -u WAYLAND_DISPLAY "$build/src/cli/plattenwerk-cli" render \
 cmp -s "$tmp/installed.png" "$tmp/built.png" || fail "the installed tool renders the example differently"
 
 # Every command and option the tool names in its help is in its manual page and its completion.
-man_text=$(sed 's/\\-/-/g' "$usr/share/man/man1/plattenwerk-cli.1")
+man_text=$(zcat "$usr/share/man/man1/plattenwerk-cli.1.gz" | sed 's/\\-/-/g')
 completion=$usr/share/bash-completion/completions/plattenwerk-cli
 words=$( (
   "$cli" --help
