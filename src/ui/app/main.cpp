@@ -14,6 +14,7 @@
 #include "ui/app/program_dirs.h"
 #include "ui/app/program_info.h"
 #include "ui/main/main_window.h"
+#include "ui/main/texts.h"
 #include "ui/settings/werkbank_settings.h"
 
 namespace {
@@ -51,7 +52,7 @@ int main(int argc, char** argv) {
     options.dirs.home = pw::ResolveHomeDirectory(line.home);
     options.dirs.data = pw::FindDataDirectory(QCoreApplication::applicationFilePath().toStdString());
     if (!pw::SeedHomeDirectory(options.dirs.home, options.dirs.data))
-        QMessageBox::warning(nullptr, QStringLiteral("Plattenwerk 2.0"),
+        QMessageBox::warning(nullptr, pw::msg::AppTitle(),
                              QStringLiteral("Das Programmverzeichnis %1 kann nicht angelegt werden.\n"
                                             "The program directory %1 cannot be created.")
                                  .arg(QString::fromStdString(options.dirs.home)));
