@@ -15,9 +15,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     pw::PlayMetafile(emf, data, size, pw::IRect{0, 0, 20000, 15000});
     std::vector<uint8_t> written = emf.Finish();
     std::string error;
-    if (!pw::PlayMetafile(canvas, written.data(), written.size(), pw::IRect{0, 0, 640, 480}, &error)) std::abort();
+    if (!pw::PlayMetafile(canvas, written.data(), written.size(), pw::IRect{0, 0, 640, 480}, &error))
+        std::abort();
     if (auto converted = pw::ConvertWmfToEmf(data, size)) {
-        if (!pw::PlayMetafile(canvas, converted->data(), converted->size(), pw::IRect{0, 0, 640, 480}, &error))
+        if (!pw::PlayMetafile(canvas, converted->data(), converted->size(), pw::IRect{0, 0, 640, 480},
+                              &error))
             std::abort();
     }
     return 0;

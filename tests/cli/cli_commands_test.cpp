@@ -104,7 +104,9 @@ TEST_F(CliRender, EmfFrameIsThePanelInHundredthsOfMillimetres) {
     EXPECT_NE(r.err.find("EMF"), std::string::npos);  // --dpi does not apply
     std::vector<uint8_t> b = ReadFile(out);
     ASSERT_GT(b.size(), 108u);
-    auto i32 = [&](size_t at) { return static_cast<int32_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16 | b[at + 3] << 24); };
+    auto i32 = [&](size_t at) {
+        return static_cast<int32_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16 | b[at + 3] << 24);
+    };
     EXPECT_EQ(i32(0), 1);
     EXPECT_EQ(i32(32), 8000);
     EXPECT_EQ(i32(36), 4000);

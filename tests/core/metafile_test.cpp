@@ -1,11 +1,12 @@
 // The EMF writer read back record by record, the player repeating on a canvas what was painted
 // into the writer, a hand-written placeable WMF played and converted, and damaged pictures.
+#include "core/metafile.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "core/emf_canvas.h"
-#include "core/metafile.h"
 #include "support/hook_guards.h"
 #include "support/recording_canvas.h"
 
@@ -133,21 +134,21 @@ std::vector<uint8_t> HandWrittenWmf() {
         w16(fn);
         for (int v : words) w16(v);
     };
-    record(0x020B, {0, 0});                // window origin
-    record(0x020C, {500, 1000});           // window extent (y, x)
+    record(0x020B, {0, 0});                  // window origin
+    record(0x020C, {500, 1000});             // window extent (y, x)
     record(0x02FC, {0, 0x00FF, 0x0000, 0});  // solid red brush -> slot 0
     record(0x012D, {0});
-    record(0x02FA, {5, 0, 0, 0, 0});       // null pen -> slot 1
+    record(0x02FA, {5, 0, 0, 0, 0});  // null pen -> slot 1
     record(0x012D, {1});
     record(0x041B, {200, 300, 100, 100});  // rectangle: bottom, right, top, left
     record(0x02FA, {0, 0, 0, 0, 0});       // black hairline -> slot 2
     record(0x012D, {2});
-    record(0x01F0, {1});                   // delete the null pen: slot 1 is free again
+    record(0x01F0, {1});                     // delete the null pen: slot 1 is free again
     record(0x02FC, {0, 0x0000, 0x00FF, 0});  // solid blue brush -> slot 1
     record(0x012D, {1});
     record(0x0324, {3, 500, 100, 700, 100, 600, 300});
     record(0x02FC, {0, 0xFF00, 0x0000, 0});  // green, never selected
-    record(0x0418, {450, 950, 250, 750});  // ellipse with the blue brush still
+    record(0x0418, {450, 950, 250, 750});    // ellipse with the blue brush still
     record(0x0000, {});
     const uint32_t words = static_cast<uint32_t>((b.size() - header) / 2);
     for (int i = 0; i < 4; ++i) b[header + 6 + i] = static_cast<uint8_t>(words >> (8 * i));
@@ -171,7 +172,8 @@ TEST(EmfWriter, RecordsChainToTheEndAndTheHeaderCountsThem) {
     EXPECT_LE(I32(emf, 8), 0);
     EXPECT_GE(I32(emf, 16), 3600);
     // The header's description and the tiny picture's records are all there.
-    for (uint32_t type : {17u, 9u, 11u, 38u, 39u, 37u, 40u, 87u, 86u, 42u, 91u, 43u, 45u, 75u, 30u, 82u, 84u, 81u})
+    for (uint32_t type :
+         {17u, 9u, 11u, 38u, 39u, 37u, 40u, 87u, 86u, 42u, 91u, 43u, 45u, 75u, 30u, 82u, 84u, 81u})
         EXPECT_NE(Find(rs, type), nullptr) << type;
     MetafileInfo info = ReadMetafileInfo(emf.data(), emf.size());
     EXPECT_TRUE(info.valid && info.enhanced);
@@ -186,9 +188,11 @@ TEST(EmfWriter, RecordsByteForByte) {
     // The filled triangle in 16-bit points, twice its model coordinates.
     const Record* polygon = Find(rs, 86);
     ASSERT_NE(polygon, nullptr);
-    const std::vector<uint8_t> expected = {86, 0, 0, 0, 40, 0, 0, 0, 20, 0, 0, 0, 20, 0, 0, 0, 200, 0, 0, 0,
-                                           120, 0, 0, 0, 3, 0, 0, 0, 20, 0, 20, 0, 200, 0, 20, 0, 100, 0, 120, 0};
-    EXPECT_EQ(std::vector<uint8_t>(emf.begin() + polygon->at, emf.begin() + polygon->at + polygon->size), expected);
+    const std::vector<uint8_t> expected = {86, 0, 0,   0, 40,  0, 0,   0, 20,  0, 0,   0, 20, 0,
+                                           0,  0, 200, 0, 0,   0, 120, 0, 0,   0, 3,   0, 0,  0,
+                                           20, 0, 20,  0, 200, 0, 20,  0, 100, 0, 120, 0};
+    EXPECT_EQ(std::vector<uint8_t>(emf.begin() + polygon->at, emf.begin() + polygon->at + polygon->size),
+              expected);
     // The first pen: solid, 20 units (0.2 mm) wide, red; the hairline after it has width 0.
     const Record* pen = Find(rs, 38);
     EXPECT_EQ(U32(emf, pen->at + 12), 0u);
@@ -202,7 +206,8 @@ TEST(EmfWriter, RecordsByteForByte) {
     EXPECT_EQ(U32(emf, hatch->at + 20), 3u);
     // The clip after the arc: reset, then the rectangle in 0.01 mm.
     const Record* clip = Find(rs, 30);
-    EXPECT_EQ((IRect{I32(emf, clip->at + 8), I32(emf, clip->at + 12), I32(emf, clip->at + 16), I32(emf, clip->at + 20)}),
+    EXPECT_EQ((IRect{I32(emf, clip->at + 8), I32(emf, clip->at + 12), I32(emf, clip->at + 16),
+                     I32(emf, clip->at + 20)}),
               (IRect{0, 0, 3000, 800}));
     // The picture: a 40-byte 32-bit BI_RGB header, the one row of pixels.
     const Record* dib = Find(rs, 81);
@@ -213,7 +218,8 @@ TEST(EmfWriter, RecordsByteForByte) {
     EXPECT_EQ(U32(emf, bmi + 12), 32u << 16 | 1u);
     EXPECT_EQ(U32(emf, bits) & 0xFFFFFF, 0x102030u);
     EXPECT_EQ(U32(emf, bits + 4) & 0xFFFFFF, 0x405060u);
-    EXPECT_EQ((IRect{I32(emf, dib->at + 24), I32(emf, dib->at + 28), I32(emf, dib->at + 72), I32(emf, dib->at + 76)}),
+    EXPECT_EQ((IRect{I32(emf, dib->at + 24), I32(emf, dib->at + 28), I32(emf, dib->at + 72),
+                     I32(emf, dib->at + 76)}),
               (IRect{3000, 600, 400, 200}));
     // The text in UTF-16 after the 76 bytes of the record's fixed part.
     const Record* text = Find(rs, 84);

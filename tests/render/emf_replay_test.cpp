@@ -62,9 +62,11 @@ TEST(EmfReplay, ReadByEmf2svg) {
     auto panel = ExamplePanel();
     const std::vector<uint8_t> emf = RenderPanelEmf(*panel, true);
     QTemporaryDir dir;
-    const std::string in = dir.filePath("panel.emf").toStdString(), out = dir.filePath("panel.svg").toStdString();
+    const std::string in = dir.filePath("panel.emf").toStdString(),
+                      out = dir.filePath("panel.svg").toStdString();
     std::ofstream(in, std::ios::binary).write(reinterpret_cast<const char*>(emf.data()), emf.size());
-    ASSERT_EQ(std::system((std::string(converter) + " -i '" + in + "' -o '" + out + "' 2>/dev/null").c_str()), 0);
+    ASSERT_EQ(std::system((std::string(converter) + " -i '" + in + "' -o '" + out + "' 2>/dev/null").c_str()),
+              0);
     std::ifstream svgFile(out);
     const std::string svg((std::istreambuf_iterator<char>(svgFile)), std::istreambuf_iterator<char>());
     // The drawing is the panel in 0.01 mm (180 x 100 mm), its surface filled in the panel colour.
