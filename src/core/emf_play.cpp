@@ -61,6 +61,20 @@ std::optional<Image> RecordDib(const uint8_t* rec, size_t recSize, uint32_t offB
     return ReadDib(rec + offBmi, cbBmi, rec + offBits, cbBits);
 }
 
+// The part of a picture a transfer takes: x and y from its bottom-left corner, as DIB rows run
+// bottom-up; the whole picture when the part is not inside it.
+Image SourcePart(Image image, int32_t x, int32_t y, int32_t cx, int32_t cy) {
+    if (x < 0 || y < 0 || cx <= 0 || cy <= 0 || int64_t(x) + cx > image.width ||
+        int64_t(y) + cy > image.height || (cx == image.width && cy == image.height))
+        return image;
+    Image part{cx, cy, std::vector<uint32_t>(static_cast<size_t>(cx) * cy)};
+    const int32_t top = image.height - y - cy;
+    for (int32_t row = 0; row < cy; ++row)
+        std::copy_n(image.pixels.begin() + static_cast<size_t>(top + row) * image.width + x, cx,
+                    part.pixels.begin() + static_cast<size_t>(row) * cx);
+    return part;
+}
+
 std::u16string ReadUtf16(const uint8_t* p, size_t n) {
     std::u16string s(n, 0);
     for (size_t i = 0; i < n; ++i) s[i] = static_cast<char16_t>(p[2 * i] | (p[2 * i + 1] << 8));
@@ -419,7 +433,7 @@ bool PlayRecord(MetafilePlayer& pl, uint32_t type, const uint8_t* rec, size_t si
         case SETDIBITSTODEVICE: {
             ReadRect(r);
             int32_t x = r.I32(), y = r.I32();
-            r.Skip(8);
+            int32_t xSrc = r.I32(), ySrc = r.I32();
             int32_t cxSrc = r.I32(), cySrc = r.I32();
             const uint32_t offBmi = r.U32(), cbBmi = r.U32(), offBits = r.U32(), cbBits = r.U32();
             r.U32();
@@ -433,7 +447,7 @@ bool PlayRecord(MetafilePlayer& pl, uint32_t type, const uint8_t* rec, size_t si
             if (r.Overrun()) return false;
             if (rop != gdi::SRCCOPY) return true;
             if (auto image = RecordDib(rec, size, offBmi, cbBmi, offBits, cbBits))
-                pl.Picture(x, y, cx, cy, *image);
+                pl.Picture(x, y, cx, cy, SourcePart(std::move(*image), xSrc, ySrc, cxSrc, cySrc));
             return true;
         }
         default:

@@ -167,10 +167,12 @@ std::optional<std::vector<uint8_t>> ConvertWmfToEmf(const uint8_t* data, size_t 
     // The size in 0.01 mm: the placeable header says how many units make an inch; a plain
     // picture counts as drawn on a 96 dpi screen.
     const double perInch = h->placeable && h->inch > 0 ? h->inch : 96;
-    auto hundredths = [&](int32_t units) {
-        return static_cast<int32_t>(std::clamp(std::fabs(units * 2540.0 / perInch), 1.0, 1e8));
+    auto hundredths = [&](int64_t units) {
+        return static_cast<int32_t>(
+            std::clamp(std::fabs(static_cast<double>(units) * 2540.0 / perInch), 1.0, 1e8));
     };
-    const int32_t w = hundredths(frame->x2 - frame->x1), ht = hundredths(frame->y2 - frame->y1);
+    const int32_t w = hundredths(int64_t(frame->x2) - frame->x1),
+                  ht = hundredths(int64_t(frame->y2) - frame->y1);
     EmfCanvas emf(w, ht);
     PlayMetafile(emf, data, size, IRect{0, 0, w, ht}, &reason);
     if (error) *error = reason;

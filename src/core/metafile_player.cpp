@@ -47,8 +47,9 @@ MetafilePlayer::MetafilePlayer(Canvas& canvas, Flavour flavour, const DRect& fra
     }
     if (flavour == Flavour::Wmf) {
         // Until the picture sets a window of its own, its logical units are those of the frame.
-        s_.windowOrg = {static_cast<int32_t>(frame.x1), static_cast<int32_t>(frame.y1)};
-        s_.windowExt = {std::max(1, static_cast<int32_t>(fw)), std::max(1, static_cast<int32_t>(fh))};
+        auto whole = [](double v) { return static_cast<int32_t>(std::clamp(v, -2e9, 2e9)); };
+        s_.windowOrg = {whole(frame.x1), whole(frame.y1)};
+        s_.windowExt = {std::max(1, whole(fw)), std::max(1, whole(fh))};
     }
     canvas_.SetPenMode(PenMode::Copy);
     ApplyClip();
@@ -310,8 +311,12 @@ void MetafilePlayer::SetClipRegion(const IRect& deviceBox, uint32_t mode) {
 void MetafilePlayer::OffsetClip(int32_t dx, int32_t dy) {
     if (!s_.clip) return;
     const double ox = total_.m11 * dx + total_.m21 * dy, oy = total_.m12 * dx + total_.m22 * dy;
-    IPoint o = Round({ox, oy});
-    s_.clip = IRect{s_.clip->x1 + o.x, s_.clip->y1 + o.y, s_.clip->x2 + o.x, s_.clip->y2 + o.y};
+    const IPoint o = Round({ox, oy});
+    auto moved = [](int32_t v, int32_t d) {
+        return static_cast<int32_t>(std::clamp<int64_t>(int64_t(v) + d, -kCoordLimit, kCoordLimit));
+    };
+    s_.clip = IRect{moved(s_.clip->x1, o.x), moved(s_.clip->y1, o.y), moved(s_.clip->x2, o.x),
+                    moved(s_.clip->y2, o.y)};
     ApplyClip();
 }
 

@@ -158,7 +158,7 @@ std::vector<DPoint> MetafilePlayer::FlattenBezier(DPoint p0, const DPoint* c) co
         len += std::hypot(d.x - prev.x, d.y - prev.y);
         prev = d;
     }
-    const int steps = std::clamp(static_cast<int>(std::isfinite(len) ? len / 2 : 1), 1, 256);
+    const int steps = static_cast<int>(std::clamp(std::isfinite(len) ? len / 2 : 1.0, 1.0, 256.0));
     std::vector<DPoint> out;
     for (int i = 1; i <= steps; ++i) {
         const double t = static_cast<double>(i) / steps, u = 1 - t;
@@ -201,8 +201,9 @@ void MetafilePlayer::Rectangle(const IRect& box) {
 }
 
 std::vector<DPoint> MetafilePlayer::ArcPoints(const IRect& box, DPoint start, DPoint end, bool full) const {
-    const double cx = (box.x1 + box.x2) / 2.0, cy = (box.y1 + box.y2) / 2.0;
-    const double a = std::fabs(box.x2 - box.x1) / 2.0, b = std::fabs(box.y2 - box.y1) / 2.0;
+    const double x1 = box.x1, y1 = box.y1, x2 = box.x2, y2 = box.y2;
+    const double cx = (x1 + x2) / 2, cy = (y1 + y2) / 2, a = std::fabs(x2 - x1) / 2,
+                 b = std::fabs(y2 - y1) / 2;
     std::vector<DPoint> out;
     if (a == 0 || b == 0) return out;
     // Angles as seen with y downward, counter-clockwise growing.
@@ -286,7 +287,7 @@ void MetafilePlayer::ArcShape(ArcKind kind, const IRect& box, DPoint start, DPoi
             ShapeFromLogical(pts, true);
             break;
         case ArcKind::Pie:
-            pts.push_back({(box.x1 + box.x2) / 2.0, (box.y1 + box.y2) / 2.0});
+            pts.push_back({(double(box.x1) + box.x2) / 2, (double(box.y1) + box.y2) / 2});
             ShapeFromLogical(pts, true);
             break;
     }

@@ -317,7 +317,7 @@ bool PlayRecord(MetafilePlayer& pl, uint16_t fn, const uint8_t* rec, size_t size
 
 // Size of a record in bytes, checked against what remains; 0 when it does not fit.
 size_t RecordSize(const uint8_t* data, size_t remaining) {
-    if (remaining < 6) return 0;
+    if (remaining < 6 || remaining > (size_t(1) << 62)) return 0;
     LeReader r(data, remaining);
     const uint64_t bytes = uint64_t(r.U32()) * 2;
     return bytes < 6 || bytes > remaining ? 0 : static_cast<size_t>(bytes);
@@ -336,6 +336,10 @@ std::optional<WmfHeader> ReadWmfHeader(const uint8_t* data, size_t size, std::st
         h.box.y2 = r.I16();
         h.inch = r.U16();
         h.recordsAt = kPlaceableSize;
+    }
+    if (size < h.recordsAt + kHeaderSize) {
+        if (error) *error = NotAMetafileText();
+        return std::nullopt;
     }
     r.Seek(h.recordsAt);
     const uint16_t type = r.U16(), headerWords = r.U16(), version = r.U16();

@@ -321,6 +321,8 @@ TEST(MetafileDamage, TruncatedOversizedAndEmptyRecordsFailCleanly) {
     EXPECT_FALSE(PlayMetafile(canvas, longer.data(), longer.size(), IRect{0, 0, 100, 100}, &error));
 
     const std::vector<uint8_t> wmf = HandWrittenWmf();
+    for (size_t n = 0; n < wmf.size(); ++n)
+        EXPECT_FALSE(PlayMetafile(canvas, wmf.data(), n, IRect{0, 0, 100, 100}, &error)) << n;
     std::vector<uint8_t> wzero = wmf;
     std::memset(&wzero[22 + 18], 0, 4);  // the first record's size
     EXPECT_FALSE(PlayMetafile(canvas, wzero.data(), wzero.size(), IRect{0, 0, 100, 100}, &error));

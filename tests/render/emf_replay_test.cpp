@@ -70,8 +70,8 @@ TEST(EmfReplay, ReadByEmf2svg) {
     std::ifstream svgFile(out);
     const std::string svg((std::istreambuf_iterator<char>(svgFile)), std::istreambuf_iterator<char>());
     // The drawing is the panel in 0.01 mm (180 x 100 mm), its surface filled in the panel colour.
-    QRegularExpression size(R"(<svg[^>]*width="([0-9.]+)"[^ > ]* height = "([0-9.]+)") ");
-        auto m = size.match(QString::fromStdString(svg));
+    QRegularExpression size(R"re(<svg[^>]*width="([0-9.]+)"[^>]*height="([0-9.]+)")re");
+    auto m = size.match(QString::fromStdString(svg));
     ASSERT_TRUE(m.hasMatch());
     EXPECT_DOUBLE_EQ(m.captured(1).toDouble(), panel->Width * 2);
     EXPECT_DOUBLE_EQ(m.captured(2).toDouble(), panel->Height * 2);
