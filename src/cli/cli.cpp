@@ -120,10 +120,14 @@ int Render(const Options& o, std::ostream& err) {
     }
     if (bytes.isEmpty()) throw UsageError(CannotCreateMessage(o.files[1]));
     SaveOutput(o.files[1], bytes.constData(), static_cast<size_t>(bytes.size()));
-    if (o.dpiGiven && (format == Format::Pdf || format == Format::Svg || format == Format::Emf))
-        err << Tr("Hinweis: --dpi gilt nur für PNG und BMP; PDF und SVG haben die wahre Größe der Platte",
-                  "Note: --dpi applies to PNG and BMP only; PDF and SVG have the panel's true size")
-            << '\n';
+    if (o.dpiGiven && format != Format::Png && format != Format::Bmp) {
+        // The note names the kind of output it is about.
+        const char* what = format == Format::Emf   ? Tr("EMF hat", "EMF has")
+                           : format == Format::Dxf ? Tr("DXF hat", "DXF has")
+                                                   : Tr("PDF und SVG haben", "PDF and SVG have");
+        err << Tr("Hinweis: --dpi gilt nur für PNG und BMP; ", "Note: --dpi applies to PNG and BMP only; ") << what
+            << Tr(" die wahre Größe der Platte", " the panel's true size") << '\n';
+    }
     return kExitOk;
 }
 
