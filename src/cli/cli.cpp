@@ -125,8 +125,8 @@ int Render(const Options& o, std::ostream& err) {
         const char* what = format == Format::Emf   ? Tr("EMF hat", "EMF has")
                            : format == Format::Dxf ? Tr("DXF hat", "DXF has")
                                                    : Tr("PDF und SVG haben", "PDF and SVG have");
-        err << Tr("Hinweis: --dpi gilt nur für PNG und BMP; ", "Note: --dpi applies to PNG and BMP only; ") << what
-            << Tr(" die wahre Größe der Platte", " the panel's true size") << '\n';
+        err << Tr("Hinweis: --dpi gilt nur für PNG und BMP; ", "Note: --dpi applies to PNG and BMP only; ")
+            << what << Tr(" die wahre Größe der Platte", " the panel's true size") << '\n';
     }
     return kExitOk;
 }
