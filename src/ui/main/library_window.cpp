@@ -115,8 +115,9 @@ int LibraryWindow::PositionOf(const std::string& path) const {
 
 std::vector<std::string> LibraryWindow::ReadPageList(int position) {
     LibraryListing listing = ListLibraryPages(directory_);
-    if (listing.pages.empty() && listing.skipped.empty()) {
-        // An empty library gets a first page to add symbols to.
+    if (listing.pages.empty()) {
+        // A library without a readable page gets a first page to add symbols to; unreadable
+        // files are left as they are.
         std::error_code ec;
         std::filesystem::create_directories(directory_, ec);
         TBibo first;
@@ -126,7 +127,9 @@ std::vector<std::string> LibraryWindow::ReadPageList(int position) {
         } catch (const std::exception& e) {
             listing.skipped.push_back(e.what());
         }
+        std::vector<std::string> skipped = std::move(listing.skipped);
         listing = ListLibraryPages(directory_);
+        listing.skipped = std::move(skipped);
     }
     pages_ = std::move(listing.pages);
     filling_ = true;
