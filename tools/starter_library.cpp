@@ -15,6 +15,9 @@ constexpr Real kMm = 50;
 // Where the symbols' insertion points lie on their page, in millimetres.
 constexpr Real kPlaceX = 100;
 constexpr Real kPlaceY = 100;
+// The panel outline: a 0.2 mm grey line.
+constexpr Real kOutlinePen = 10;
+constexpr Color kOutlineColour = 0x808080;
 
 // EIA-310-D rack panels: mounting hole centres 465.1 mm apart horizontally; the outermost rail
 // holes of n units lie n * 44.45 - 12.7 mm apart vertically (rail pattern 15.875, 15.875,
@@ -25,10 +28,14 @@ StarterSymbol RackPanel(int units, const char* name, const char* dimensions) {
             name,
             {{-232.55, -dy, 6.6}, {232.55, -dy, 6.6}, {-232.55, dy, 6.6}, {232.55, dy, 6.6}},
             {},
+            482.6,
+            units * 44.45,
             dimensions,
             "EIA-310-D rack standard as published at audiorax.com/rack-rail-hole-spacing-explained "
             "(rail holes 15.875 / 15.875 / 12.7 mm, 1 U = 44.45 mm) and in EIA-310-D summaries "
-            "(465.1 mm centre to centre); hole diameter: ISO 273 medium clearance for M6 rack screws"};
+            "(465.1 mm centre to centre), panel outline 482.6 mm by n x 44.45 mm (interfacebus.com, rack "
+            "mounting rail dimensions; nominal, real panels are a little lower); hole diameter: ISO 273 "
+            "medium clearance for M6 rack screws"};
 }
 
 // Eurorack 3U panels: two hole rows 122.5 mm apart, holes 7.5 mm in from each side edge.
@@ -40,9 +47,12 @@ StarterSymbol Eurorack(int hp, const char* name, const char* dimensions) {
             name,
             {{left, -61.25, 3.2}, {right, -61.25, 3.2}, {left, 61.25, 3.2}, {right, 61.25, 3.2}},
             {},
+            width,
+            128.5,
             dimensions,
             "Doepfer A-100 construction details (doepfer.de/a100_man/a100m_e.htm: 1 HP = 5.08 mm, "
-            "3 U panels), rail hole distance 122.5 mm (sdiy.info/wiki/Eurorack_panel_components), "
+            "3 U panels 128.5 mm high; the nominal width n x 5.08 mm, real panels a few tenths less), "
+            "rail hole distance 122.5 mm (sdiy.info/wiki/Eurorack_panel_components), "
             "holes 7.5 mm from the panel edges as in Doepfer's diagram (discussed at "
             "muffwiggler.com/forum/viewtopic.php?t=5107); hole diameter: ISO 273 fine clearance for "
             "M3, not from these sources"};
@@ -65,6 +75,8 @@ const std::vector<StarterSymbol>& StarterSymbols() {
          "D-Sub 9 (DE-9), Befestigungsbohrungen",
          {{-12.495, 0, 3.05}, {12.495, 0, 3.05}},
          {},
+         0,
+         0,
          "two holes 3.05 mm, centres 24.99 mm apart",
          "industrialmonitordirect.com, DB9 panel mount connectors selection guide (standard D-sub "
          "panel mount DE-9: two 3.05 mm mounting holes on 24.99 mm centres)"},
@@ -72,6 +84,8 @@ const std::vector<StarterSymbol>& StarterSymbols() {
          "LED-Fassung für Bohrung 6,35 mm",
          {{0, 0, 6.35}},
          {},
+         0,
+         0,
          "one hole 6.35 mm",
          "thehobbyshed.co.uk, control panel indicator kit (the bezel requires a 6.35 mm hole)"},
         RackPanel(1, "19 Zoll, 1 HE, Befestigungsbohrungen",
@@ -117,6 +131,16 @@ std::unique_ptr<TBibo> BuildStarterPage(int page) {
             contour->GroupMember = true;
             group->AddMember(std::move(contour));
         }
+        if (s.outlineWidth > 0) {
+            const Real w = s.outlineWidth * kMm / 2, h = s.outlineHeight * kMm / 2;
+            auto outline = std::make_unique<TRechteck>();
+            for (MPoint p : {MPoint{-w, -h}, MPoint{w, -h}, MPoint{w, h}, MPoint{-w, h}})
+                outline->AddPoint(at + p);
+            outline->SetStiftBreite(kOutlinePen);
+            outline->SetStiftFarbe(kOutlineColour);
+            outline->GroupMember = true;
+            group->AddMember(std::move(outline));
+        }
         group->Description.SetText(s.name);
         group->GroupName.SetText(s.name);
         group->InsertPoint = at;
@@ -143,7 +167,14 @@ std::string StarterSourcesText() {
         bool any = false;
         for (const StarterSymbol& s : StarterSymbols()) {
             if (s.page != static_cast<int>(p)) continue;
-            text += "- **" + std::string(s.name) + "**: " + s.dimensions + ". Source: " + s.source + ".\n";
+            text += "- **" + std::string(s.name) + "**: " + s.dimensions;
+            if (s.outlineWidth > 0) {
+                char outline[96];
+                std::snprintf(outline, sizeof outline, "; panel outline %.2f x %.2f mm (a line, not milled)",
+                              s.outlineWidth, s.outlineHeight);
+                text += outline;
+            }
+            text += ". Source: " + std::string(s.source) + ".\n";
             any = true;
         }
         if (!any) text += "No symbol yet: no part of this page could be sourced (see below).\n";

@@ -28,8 +28,11 @@ struct StarterSymbol {
     const char* name;  // the symbol's description: the part it is for
     std::vector<StarterHole> holes;
     std::vector<StarterContour> contours;
-    const char* dimensions;  // the dimensions as SOURCES.md lists them
-    const char* source;      // where they come from
+    // The panel's nominal outline (width, height; zero when none), centred on the insertion
+    // point: a thin line to see the symbol by, neither milled nor drilled.
+    double outlineWidth = 0, outlineHeight = 0;
+    const char* dimensions = "";  // the dimensions as SOURCES.md lists them
+    const char* source = "";      // where they come from
 };
 
 struct StarterPage {

@@ -49,7 +49,8 @@ TEST(StarterLibrary, EverySymbolIsANamedGroupOfItsHolesAndContours) {
             ASSERT_NE(group, nullptr) << s.name;
             EXPECT_EQ(group->Description.Text(), s.name);
             const MPoint at = group->InsertPoint;
-            ASSERT_EQ(group->MemberCount(), s.holes.size() + s.contours.size()) << s.name;
+            const size_t outline = s.outlineWidth > 0 ? 1 : 0;
+            ASSERT_EQ(group->MemberCount(), s.holes.size() + s.contours.size() + outline) << s.name;
             for (size_t h = 0; h < s.holes.size(); ++h) {
                 auto* hole = dynamic_cast<TBohrung*>(group->Member(h));
                 ASSERT_NE(hole, nullptr) << s.name;
@@ -62,6 +63,14 @@ TEST(StarterLibrary, EverySymbolIsANamedGroupOfItsHolesAndContours) {
                 ASSERT_NE(contour, nullptr) << s.name;
                 EXPECT_TRUE(contour->Fraesen()) << s.name;
                 ASSERT_EQ(contour->Points().size(), s.contours[c].corners.size()) << s.name;
+            }
+            if (outline) {
+                auto* line = dynamic_cast<TRechteck*>(group->Member(group->MemberCount() - 1));
+                ASSERT_NE(line, nullptr) << s.name;
+                EXPECT_FALSE(line->Fraesen()) << s.name;
+                const MRect b = line->GetShapeBounds().Normalised();
+                EXPECT_NEAR(static_cast<double>(b.x2 - b.x1), s.outlineWidth * 50, 1e-6) << s.name;
+                EXPECT_NEAR(static_cast<double>(b.y2 - b.y1), s.outlineHeight * 50, 1e-6) << s.name;
             }
             // The insertion point is the centre of the hole pattern.
             MRect b = group->GetShapeBounds().Normalised();

@@ -236,8 +236,11 @@ void LibraryPageView::paintEvent(QPaintEvent* event) {
             font.setPixelSize(14);
             p.setFont(font);
             p.setPen(s.symbol == page_.ChosenSymbol() ? QColor(0, 0, 255) : QColor(0, 0, 0));
-            p.drawText(QRect(0, line - 18, width(), 17), Qt::AlignHCenter | Qt::AlignBottom,
-                       QString::fromStdString(s.symbol->Description.Text()));
+            // A name wider than the area ends in an ellipsis; the tool tip of the search list
+            // and the symbol dialog show it whole.
+            const QString name = p.fontMetrics().elidedText(
+                QString::fromStdString(s.symbol->Description.Text()), Qt::ElideRight, width() - 6);
+            p.drawText(QRect(0, line - 18, width(), 17), Qt::AlignHCenter | Qt::AlignBottom, name);
         }
     }
     QPainter screen(this);
