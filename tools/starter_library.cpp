@@ -88,6 +88,16 @@ const std::vector<StarterSymbol>& StarterSymbols() {
          0,
          "one hole 6.35 mm",
          "thehobbyshed.co.uk, control panel indicator kit (the bezel requires a 6.35 mm hole)"},
+        {2,
+         "Drehgeber Bourns PEC11R (M7 x 0,75)",
+         {{0, 0, 7.4}},
+         {},
+         0,
+         0,
+         "one hole 7.4 mm for the M7 x 0.75 bushing; no hole for the anti-rotation lug",
+         "Bourns PEC11R series datasheet, product dimensions (bushing thread M7 x 0.75), as published "
+         "at manualshelf.com/manual/bourns/pec11r-4220f-s0024; hole diameter: ISO 273 fine clearance "
+         "for M7; the lug's position was not at hand, so the symbol leaves it out"},
         RackPanel(1, "19 Zoll, 1 HE, Befestigungsbohrungen",
                   "four holes 6.6 mm at x = ±232.55 mm, y = ±15.875 mm"),
         RackPanel(2, "19 Zoll, 2 HE, Befestigungsbohrungen",
@@ -186,8 +196,8 @@ std::string StarterSourcesText() {
         "mounting holes of sizes 15/25/37, XLR D-size, BNC bulkhead, RCA, 6.35 mm and 3.5 mm jacks,\n"
         "4 mm banana socket, DC barrel jack, USB-B, RJ45, IEC C14 inlets (snap-in and screw),\n"
         "5 x 20 mm fuse holder, rocker switch, toggle switches, push buttons, 3 mm and 5 mm LEDs\n"
-        "without bezel, potentiometers with anti-rotation pin hole, rotary encoder, 16 x 2 LCD window\n"
-        "and panel meter.\n";
+        "without bezel, potentiometers with 7, 9.5 and 10 mm bushings and their anti-rotation pin\n"
+        "holes, the rotary encoder's anti-rotation lug, 16 x 2 LCD window and panel meter.\n";
     return text;
 }
 
