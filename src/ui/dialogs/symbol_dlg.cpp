@@ -116,6 +116,14 @@ void TSymbolDlg::Fill(const std::string& name, const MemoryStream& symbol, bool 
     view_->SyncScrollBars();
 }
 
+void TSymbolDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    panel_.ViewWidth = view_->viewport()->width();
+    panel_.ViewHeight = view_->viewport()->height();
+    panel_.ZoomToContent(false);
+    view_->SyncScrollBars();
+}
+
 std::string TSymbolDlg::Name() const {
     return BeschreibungEdit->text().left(static_cast<int>(ShortString40::kCapacity)).toStdString();
 }

@@ -37,6 +37,10 @@ class TSymbolDlg : public QDialog {
 
     QLineEdit* BeschreibungEdit;
 
+  protected:
+    // The preview fits the symbol once the view has its size.
+    void showEvent(QShowEvent* event) override;
+
   private:
     TPlatine panel_;
     SymbolPreview preview_{panel_};

@@ -72,6 +72,9 @@ LibraryWindow::LibraryWindow(const std::string& directory, QWidget* parent)
     scroll_->setToolTip(Hint("LibScrollBox"));
     scroll_->setWidget(view_);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The strip is laid out for the viewport's width, which a scroll bar coming and going would
+    // change under it.
+    scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     layout->addWidget(search_);
     layout->addWidget(combo_);
     layout->addWidget(results_, 1);
@@ -179,6 +182,11 @@ void LibraryWindow::Refresh() {
     view_->update();
 }
 
+void LibraryWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Refresh();
+}
+
 void LibraryWindow::ApplySearch(const QString& text) {
     results_->clear();
     const bool searching = !text.trimmed().isEmpty();
@@ -192,6 +200,7 @@ void LibraryWindow::ApplySearch(const QString& text) {
         auto* item = new QListWidgetItem(f.name + QStringLiteral(" \u2014 ") + f.page, results_);
         item->setData(Qt::UserRole, QString::fromStdString(f.path));
         item->setData(Qt::UserRole + 1, f.index);
+        item->setToolTip(item->text());
     }
 }
 

@@ -53,6 +53,9 @@ class LibraryWindow : public QWidget {
     // A failure the window met (a page that could not be read or saved), for a message box.
     void failure(const QString& text);
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     void ApplySearch(const QString& text);
 
