@@ -54,8 +54,12 @@ StarterSymbol Eurorack(int hp, const char* name, const char* dimensions) {
             "3 U panels 128.5 mm high; the nominal width n x 5.08 mm, real panels a few tenths less), "
             "rail hole distance 122.5 mm (sdiy.info/wiki/Eurorack_panel_components), "
             "holes 7.5 mm from the panel edges as in Doepfer's diagram (discussed at "
-            "muffwiggler.com/forum/viewtopic.php?t=5107); hole diameter: ISO 273 fine clearance for "
-            "M3, not from these sources"};
+            "muffwiggler.com/forum/viewtopic.php?t=5107), hole diameter 3.2 mm as in the SN-L00 panel "
+            "specification (git.sub-net.at/submodular/SN-L00, hardware/panel/PANEL_SPEC.md: holes 3.2 mm, "
+            "7.5 mm from the edges, 3.0 mm from the top, 122.5 mm apart). The right column lies 7.5 mm "
+            "inside the nominal width; on panels a few tenths narrower (SN-L00: 6 HP = 30.00 mm, holes at "
+            "7.5 and 22.5 mm) it is up to 0.5 mm further left, which the 3.2 x 4 mm slots SN-L00 "
+            "allows take up"};
 }
 
 }  // namespace
@@ -80,6 +84,24 @@ const std::vector<StarterSymbol>& StarterSymbols() {
          "two holes 3.05 mm, centres 24.99 mm apart",
          "industrialmonitordirect.com, DB9 panel mount connectors selection guide (standard D-sub "
          "panel mount DE-9: two 3.05 mm mounting holes on 24.99 mm centres)"},
+        {0,
+         "Klinkenbuchse 3,5 mm Thonkiconn PJ398SM",
+         {{0, 0, 6.0}},
+         {},
+         0,
+         0,
+         "one hole 6.0 mm",
+         "SN-L00 Eurorack panel specification (git.sub-net.at/submodular/SN-L00, "
+         "hardware/panel/PANEL_SPEC.md: jack holes 6.0 mm for Thonkiconn PJ398SM)"},
+        {3,
+         "LED 3 mm, ohne Fassung",
+         {{0, 0, 3.0}},
+         {},
+         0,
+         0,
+         "one hole 3.0 mm",
+         "SN-L00 Eurorack panel specification (git.sub-net.at/submodular/SN-L00, "
+         "hardware/panel/PANEL_SPEC.md: 3.0 mm hole for a 3 mm LED)"},
         {3,
          "LED-Fassung für Bohrung 6,35 mm",
          {{0, 0, 6.35}},
@@ -193,10 +215,10 @@ std::string StarterSourcesText() {
         "\n## Not shipped\n\n"
         "No datasheet or published standard cut-out was at hand for these parts, so they are left out\n"
         "rather than drawn from guessed dimensions: the D-shaped cut-outs of D-sub 9/15/25/37 and the\n"
-        "mounting holes of sizes 15/25/37, XLR D-size, BNC bulkhead, RCA, 6.35 mm and 3.5 mm jacks,\n"
+        "mounting holes of sizes 15/25/37, XLR D-size, BNC bulkhead, RCA, 6.35 mm jacks,\n"
         "4 mm banana socket, DC barrel jack, USB-B, RJ45, IEC C14 inlets (snap-in and screw),\n"
-        "5 x 20 mm fuse holder, rocker switch, toggle switches, push buttons, 3 mm and 5 mm LEDs\n"
-        "without bezel, potentiometers with 7, 9.5 and 10 mm bushings and their anti-rotation pin\n"
+        "5 x 20 mm fuse holder, rocker switch, toggle switches, push buttons, 5 mm LEDs without\n"
+        "bezel, potentiometers with 7, 9.5 and 10 mm bushings and their anti-rotation pin\n"
         "holes, the rotary encoder's anti-rotation lug, 16 x 2 LCD window and panel meter.\n";
     return text;
 }
