@@ -40,6 +40,7 @@ namespace pw {
 class AboutBox;
 class PrintCommand;
 class HelpWindow;
+class LibraryWindow;
 class PanelView;
 class Ruler;
 class SideArea;
@@ -105,6 +106,8 @@ class MainWindow : public QMainWindow {
     TFontbox* FontWindow() const { return fontbox_; }
     TAnsichtbox* ViewWindow() const { return ansichtbox_; }
     ToolPalette* Palette() const { return palette_; }
+    LibraryWindow* Library() const { return library_; }
+    MemoryStream& LibraryClipboard() { return libClipboard_; }
     Ruler* HorizontalRuler() const { return hScale_; }
     Ruler* VerticalRuler() const { return vScale_; }
 
@@ -169,6 +172,19 @@ class MainWindow : public QMainWindow {
     void ExportCommand();
     // The zoom buttons of the view window, by tag (1 panel, 2 all, 3 selected, 4 in, 5 out).
     void ZoomSlot(int tag);
+    // --- Bibliothek (main_window_library.cpp) ---
+    void AddToLibraryCommand();
+    void NewPageCommand();
+    void DeletePageCommand();
+    void RenamePageCommand();
+    void SymbolUpCommand();
+    void SymbolDownCommand();
+    void DeleteSymbolCommand();
+    void SymbolPropertiesCommand();
+    // The chosen symbol of the library page follows the mouse over the current panel.
+    void PlaceLibrarySymbol();
+    // Saves the library page when it changed; a failure is reported.
+    void SaveLibraryPage();
     // --- Hilfe ---
     void ManualCommand();
     void InfoCommand();
@@ -212,6 +228,10 @@ class MainWindow : public QMainWindow {
     void UpdateToolMenu();
     void ShowTitlePicture();
     void CheckColourDepth();
+
+    // --- The library window and its menu ---
+    void CreateLibrary();
+    void ReadLibraryPages(int position);
 
     // --- The pen, brush and font windows ---
     void CreateSideWindows();
@@ -305,6 +325,9 @@ class MainWindow : public QMainWindow {
     std::map<std::string, QAction*> actions_;
     QMenu* bauteilMenu_ = nullptr;
     QMenu* bordPopup_ = nullptr;
+    QMenu* libMenu_ = nullptr;
+    LibraryWindow* library_ = nullptr;
+    MemoryStream libClipboard_;
     QMenu* toolMenu_ = nullptr;
     QMenu* dateiMenu_ = nullptr;
     QMenu* platineMenu_ = nullptr;
