@@ -7,7 +7,7 @@ JOBS       ?= $(shell nproc)
 # The document make run opens; empty: the program directory's copy of the example.
 DOCUMENT   ?=
 
-.PHONY: all deps configure build test run bench fuzz clean
+.PHONY: all deps configure build test run bench fuzz fuzz-bmp clean
 
 all: build
 
@@ -38,6 +38,13 @@ fuzz: deps
 	  -DPW_BUILD_FUZZ=ON -DPW_BUILD_TESTS=OFF -DPW_BUILD_GUI=ON
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_document make_fuzz_seeds
 	@scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+# The bitmap codec's fuzzer (same build directory as make fuzz).
+fuzz-bmp: deps
+	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DPW_BUILD_FUZZ=ON -DPW_BUILD_TESTS=OFF -DPW_BUILD_GUI=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_bmp
+	@scripts/fuzz-bmp.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD) $(BENCH_DIR) $(FUZZ_DIR)

@@ -161,6 +161,11 @@ class MainWindow : public QMainWindow {
     void RegularPolygonCommand();
     // "&Skalen-Assistent...", SkaleBtn: the assistant; on OK its scale is placed like a paste.
     void ScaleAssistantCommand();
+    // --- Picture import (main_window_import.cpp) ---
+    // Connects "&Importieren..." and BitmapBtn to the import.
+    void SetUpPictureImport();
+    // "&Importieren...", Ctrl+I, BitmapBtn: the chosen picture waits in the panel's placing mode.
+    void ImportPictureCommand();
     // --- Hilfe ---
     void ManualCommand();
     void InfoCommand();
