@@ -17,8 +17,8 @@ PACKAGES=(
   fonts-liberation2 fontconfig
   # headless runs of the window and screenshots
   xvfb xauth x11-utils imagemagick
-  # independent readers of our outputs in the tests (PDF, SVG)
-  poppler-utils librsvg2-bin
+  # independent readers of our outputs in the tests (PDF, SVG, EMF)
+  poppler-utils librsvg2-bin emf2svg
 )
 
 missing=()

@@ -360,6 +360,31 @@ void Canvas::ResetClip() {
     DevClipChanged();
 }
 
+Canvas::State Canvas::SaveState() const {
+    return {mapMode_, windowOrg_, windowExt_, viewportOrg_, viewportExt_, requestedViewportExt_,
+            pen_,     brush_,     fillMode_,  font_,        textColor_,   position_,
+            clip_};
+}
+
+void Canvas::RestoreState(const State& s) {
+    mapMode_ = s.mapMode;
+    windowOrg_ = s.windowOrg;
+    windowExt_ = s.windowExt;
+    viewportOrg_ = s.viewportOrg;
+    viewportExt_ = s.viewportExt;
+    requestedViewportExt_ = s.requestedViewportExt;
+    pen_ = s.pen;
+    brush_ = s.brush;
+    fillMode_ = s.fillMode;
+    font_ = s.font;
+    textColor_ = s.textColor;
+    position_ = s.position;
+    if (clip_ != s.clip) {
+        clip_ = s.clip;
+        DevClipChanged();
+    }
+}
+
 IRect Canvas::ClipBox() const {
     IRect d = clip_ ? *clip_ : DeviceBounds();
     IRect l = DPtoLP(d);

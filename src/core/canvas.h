@@ -143,7 +143,24 @@ public:
     // The clip area in logical coordinates; without a clip, the whole device area.
     IRect ClipBox() const;
 
-protected:
+    // --- The whole drawing state, for code that draws with a state of its own ---
+    // Mapping, pen, brush, fill rule, font, text colour, current position and clip; put back
+    // exactly, the isotropic request included.
+    struct State {
+        MapMode mapMode;
+        IPoint windowOrg, windowExt, viewportOrg, viewportExt, requestedViewportExt;
+        PenState pen;
+        BrushState brush;
+        FillMode fillMode;
+        FontSpec font;
+        Color textColor;
+        IPoint position;
+        std::optional<IRect> clip;
+    };
+    State SaveState() const;
+    void RestoreState(const State& s);
+
+  protected:
     // Device area used by ClipBox when no clip is set.
     virtual IRect DeviceBounds() const = 0;
 
