@@ -74,9 +74,12 @@ bool MetafileInfoJson(TBauteil& e, Json& out) {
     if (!m) return false;
     Json pic;
     pic["bytes"] = m->FileBytes().size();
-    if (std::optional<EmfHeader> h = m->Header()) {
-        pic["frame"] = RectJson(h->frame);
-        pic["records"] = h->records;
+    const MetafileInfo h = m->Header();
+    if (h.valid) {
+        pic["frame"] = RectJson(h.frame);
+        pic["records"] = h.records;
+    } else {
+        pic["error"] = h.error;
     }
     out["metafile"] = std::move(pic);
     return ContourInfo(e, out);

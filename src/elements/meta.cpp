@@ -9,37 +9,21 @@
 namespace pw {
 
 namespace {
-constexpr uint32_t kEmrHeader = 1;
-constexpr uint32_t kEmfSignature = 0x464D4520;  // " EMF"
-constexpr size_t kMinHeader = 88;
-
-uint32_t Le32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
-IRect RectAt(const uint8_t* p) {
-    return {static_cast<int32_t>(Le32(p)), static_cast<int32_t>(Le32(p + 4)),
-            static_cast<int32_t>(Le32(p + 8)), static_cast<int32_t>(Le32(p + 12))};
+// The length of the EMF at the start of data: its header's, checked against the bytes there.
+std::optional<size_t> EmfLength(const uint8_t* data, size_t size, std::string* error) {
+    const MetafileInfo info = ReadMetafileInfo(data, size);
+    if (!info.valid || !info.enhanced) {
+        if (error)
+            *error = info.valid ? Tr("Keine erweiterte Metadatei", "Not an enhanced metafile") : info.error;
+        return std::nullopt;
+    }
+    if (info.bytes > size) {
+        if (error) *error = Tr("Metadatei unvollständig", "Metafile is truncated");
+        return std::nullopt;
+    }
+    return info.bytes;
 }
 }  // namespace
-
-std::optional<EmfHeader> ReadEmfHeader(const uint8_t* d, size_t size, std::string* error) {
-    auto fail = [&](const char* german, const char* english) {
-        if (error) *error = Tr(german, english);
-        return std::nullopt;
-    };
-    if (size < kMinHeader || Le32(d) != kEmrHeader || Le32(d + 40) != kEmfSignature)
-        return fail("Keine erweiterte Metadatei", "Not an enhanced metafile");
-    EmfHeader h;
-    h.bounds = RectAt(d + 8);
-    h.frame = RectAt(d + 24);
-    h.bytes = Le32(d + 48);
-    h.records = Le32(d + 52);
-    const uint32_t headerSize = Le32(d + 4);
-    if (headerSize < kMinHeader || h.bytes < headerSize || h.bytes > size)
-        return fail("Metadatei unvollständig", "Metafile is truncated");
-    return h;
-}
 
 TMeta::TMeta() {
     KindCode = kcMetafile;
@@ -47,12 +31,12 @@ TMeta::TMeta() {
 }
 
 bool TMeta::LoadFile(const std::vector<uint8_t>& file, std::string* error) {
-    if (std::optional<EmfHeader> h = ReadEmfHeader(file.data(), file.size())) {
-        emf_.assign(file.begin(), file.begin() + h->bytes);
+    if (std::optional<size_t> n = EmfLength(file.data(), file.size(), nullptr)) {
+        emf_.assign(file.begin(), file.begin() + static_cast<ptrdiff_t>(*n));
         return true;
     }
     std::optional<std::vector<uint8_t>> emf = ConvertWmfToEmf(file.data(), file.size(), error);
-    if (!emf || !ReadEmfHeader(emf->data(), emf->size(), error)) return false;
+    if (!emf || !EmfLength(emf->data(), emf->size(), error)) return false;
     emf_ = std::move(*emf);
     return true;
 }
@@ -78,11 +62,11 @@ void TMeta::Read(TReader& r) {
     TRechteck::Read(r);
     std::span<const uint8_t> rest = r.Rest();
     std::string error;
-    std::optional<EmfHeader> h = ReadEmfHeader(rest.data(), rest.size(), &error);
+    std::optional<size_t> n = EmfLength(rest.data(), rest.size(), &error);
     // Without a length the records after the picture cannot be found.
-    if (!h) throw StreamError("Metafile: " + error);
-    emf_.assign(rest.begin(), rest.begin() + h->bytes);
-    r.Seek(r.Position() + h->bytes);
+    if (!n) throw StreamError("Metafile: " + error);
+    emf_.assign(rest.begin(), rest.begin() + static_cast<ptrdiff_t>(*n));
+    r.Seek(r.Position() + *n);
     KindCode = kcMetafile;
 }
 

@@ -9,21 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "core/metafile.h"
 #include "elements/rechteck.h"
 
 namespace pw {
-
-// The header fields of an EMF that documents and the picture's size need.
-struct EmfHeader {
-    IRect bounds;  // device pixels of the recording device
-    IRect frame;   // 0.01 mm
-    uint32_t bytes = 0;
-    uint32_t records = 0;
-};
-
-// Reads the header of the EMF at the start of data; nothing, with the reason in error, when it
-// is none or its length runs past size.
-std::optional<EmfHeader> ReadEmfHeader(const uint8_t* data, size_t size, std::string* error = nullptr);
 
 class TMeta : public TRechteck {
   public:
@@ -41,7 +30,8 @@ class TMeta : public TRechteck {
     bool LoadFile(const std::vector<uint8_t>& file, std::string* error = nullptr);
 
     const std::vector<uint8_t>& FileBytes() const { return emf_; }
-    std::optional<EmfHeader> Header() const { return ReadEmfHeader(emf_.data(), emf_.size()); }
+    // What the metafile's header says (frame, records, length).
+    MetafileInfo Header() const { return ReadMetafileInfo(emf_.data(), emf_.size()); }
 
   private:
     std::vector<uint8_t> emf_;

@@ -67,10 +67,11 @@ TEST(BmpCodec, RunLengthEncodings) {
               (std::vector<uint32_t>{0x000000, 0x000000, 0x0000FF, 0x000000,  // top row
                                      0x00FF00, 0x0000FF, 0xFF0000, 0x000000,  //
                                      0xFF0000, 0xFF0000, 0xFF0000, 0xFF0000}));
-    // RLE4, 5 x 1: a run of three alternating nibbles, absolute mode of two, end of bitmap.
-    const PictureBytes rle4 = {3, 0x12, 0, 2, 0x30, 0, 0, 1};
-    EXPECT_EQ(Decoded(BmpFile(5, 1, 4, 2, kTable, rle4)),
-              (std::vector<uint32_t>{0xFF0000, 0x00FF00, 0xFF0000, 0x0000FF, 0x000000}));
+    // RLE4, 6 x 1: a run of three alternating nibbles, absolute mode of three nibbles (two
+    // bytes), end of bitmap.
+    const PictureBytes rle4 = {3, 0x12, 0, 3, 0x30, 0x10, 0, 1};
+    EXPECT_EQ(Decoded(BmpFile(6, 1, 4, 2, kTable, rle4)),
+              (std::vector<uint32_t>{0xFF0000, 0x00FF00, 0xFF0000, 0x0000FF, 0x000000, 0xFF0000}));
     // Runs beyond the right edge or past the top row are clipped, not written elsewhere.
     EXPECT_EQ(Decoded(BmpFile(2, 1, 8, 1, kTable, {9, 2, 0, 0, 5, 3, 0, 1})),
               (std::vector<uint32_t>{0x00FF00, 0x00FF00}));

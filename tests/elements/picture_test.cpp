@@ -178,6 +178,31 @@ TEST(PictureShape, UprightAfterRoundingAndTurnedBack) {
     EXPECT_EQ(b.InfoText(), "2,00 x 1,00");
 }
 
+TEST(MetaPaint, TurnedByAnEighthIsThePlaceholderAndTurnedBackThePictureAgain) {
+    TMeta m;
+    ASSERT_TRUE(m.LoadFile(EmfRectangle(100, 50, 2540, 1270, 0x00FFFF)));
+    Corners(m, {1000, 1000}, {3000, 2000});
+    auto yellowFills = [](const PanelCanvas& c) {
+        size_t n = 0;
+        for (const RecordedCall& call : c.calls)
+            n += call.brush.color == 0x00FFFF && call.brush.style == bsSolid &&
+                 (call.kind == RecordedCall::Kind::Rectangle || call.kind == RecordedCall::Kind::PolyPolygon);
+        return n;
+    };
+    const double eighth = std::acos(-1.0) / 4;
+    for (double turn : {0.0, eighth, -eighth}) {
+        m.Rotate({2000, 1500}, turn);
+        PanelCanvas c;
+        m.Paint(c);
+        const bool upright = turn <= 0;
+        EXPECT_EQ(yellowFills(c) > 0, upright) << turn;
+        EXPECT_EQ(c.calls.back().brush.style == bsBDiagonal &&
+                      c.calls.back().kind == RecordedCall::Kind::PolyPolygon,
+                  !upright)
+            << turn;
+    }
+}
+
 TEST(MetaRecord, RectangleThenTheMetafile) {
     const Bytes emf = EmfRectangle(100, 50, 2540, 1270, 0x00FFFF);
     TMeta m;
@@ -195,9 +220,9 @@ TEST(MetaRecord, RectangleThenTheMetafile) {
     EXPECT_EQ(r.Remaining(), 0u);
     EXPECT_EQ(back.KindCode, 11);
     EXPECT_EQ(back.FileBytes(), emf);
-    ASSERT_TRUE(back.Header());
-    EXPECT_EQ(back.Header()->frame, (IRect{0, 0, 2540, 1270}));
-    EXPECT_EQ(back.Header()->records, 6u);
+    ASSERT_TRUE(back.Header().valid);
+    EXPECT_EQ(back.Header().frame, (IRect{0, 0, 2540, 1270}));
+    EXPECT_EQ(back.Header().records, 6u);
     // A metafile that claims more bytes than there are, or none at all, ends the read.
     Bytes longer = emf;
     Set32(longer, 48, 100000);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cmath>
 #include <cstring>
 
 #include "elements/btmap.h"
@@ -127,10 +128,26 @@ TEST(PictureDocument, PicturesAreStretchedIntoTheirRectanglesAndTheKeyNeverShows
     for (int y = 50; y < 150; ++y)
         for (int x = 170; x < 270; ++x)
             ASSERT_NE(PixelColor(img, x, y), RGBColor(255, 0, 255)) << x << "," << y;
+    // The metafile's one rectangle fills its frame: yellow.
+    EXPECT_EQ(PixelColor(img, 55, 125), RGBColor(255, 255, 0));
+    EXPECT_EQ(PixelColor(img, 145, 175), RGBColor(255, 255, 0));
     // On paper the see-through parts leave the paper white.
     const QImage paper = RenderPanelImage(doc.panel, 127, false);
     EXPECT_EQ(PixelColor(paper, 245, 75), kWhite);
     EXPECT_EQ(PixelColor(paper, 195, 75), RGBColor(0, 255, 0));
+}
+
+TEST(PictureDocument, TurnedPicturesAreDrawnOntoTheirParallelogramOrAsPlaceholder) {
+    Loaded doc(PictureDocument());
+    // A quarter turn counter-clockwise: the picture's top edge now runs upward, so its left
+    // (red) half lies below its right (blue) half.
+    for (size_t i : {0u, 2u}) doc.panel.Element(i)->Rotate({1000, 750}, std::acos(-1.0) / 2);
+    const QImage img = RenderPanelImage(doc.panel, 127, true);
+    EXPECT_EQ(PixelColor(img, 100, 110), RGBColor(255, 0, 0));
+    EXPECT_EQ(PixelColor(img, 100, 40), RGBColor(0, 0, 255));
+    // The turned metafile shows as the grey hatch, no yellow left.
+    EXPECT_EQ(test::CountColor(img, RGBColor(255, 255, 0)), 0);
+    EXPECT_GT(test::CountColor(img, kGrey), 0);
 }
 
 }  // namespace

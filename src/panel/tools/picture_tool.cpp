@@ -24,9 +24,9 @@ std::optional<MPoint> PictureSize(TBauteil& e) {
         return PictureTool::BitmapSize(info->width, info->height, b->ResolutionX, b->ResolutionY);
     }
     if (auto* m = dynamic_cast<TMeta*>(&e)) {
-        std::optional<EmfHeader> h = m->Header();
-        if (!h) return std::nullopt;
-        return PictureTool::MetafileSize(Extent(h->frame.x1, h->frame.x2), Extent(h->frame.y1, h->frame.y2));
+        const MetafileInfo h = m->Header();
+        if (!h.valid) return std::nullopt;
+        return PictureTool::MetafileSize(Extent(h.frame.x1, h.frame.x2), Extent(h.frame.y1, h.frame.y2));
     }
     return std::nullopt;
 }
