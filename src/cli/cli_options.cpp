@@ -66,7 +66,8 @@ std::string UsageText() {
            "plattenwerk-cli convert IN.fpl OUT.fpl\n"
            "plattenwerk-cli check FILE.fpl\n"
            "plattenwerk-cli scale STYLE OUT.fpl [--set INDEX=VALUE]... [--labels TEXT,TEXT,...] [--lang "
-           "de|en]\n";
+           "de|en]\n"
+           "plattenwerk-cli --version\n";
 }
 
 Options ParseOptions(const std::vector<std::string>& args) {
