@@ -46,7 +46,7 @@ fuzz: deps
 # The bitmap codec's fuzzer (same build directory as make fuzz).
 fuzz-bmp: deps
 	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DPW_BUILD_FUZZ=ON -DPW_BUILD_TESTS=OFF -DPW_BUILD_GUI=ON
+	  -DPW_BUILD_FUZZ=ON -DPW_BUILD_TESTS=OFF -DPW_BUILD_GUI=ON $(WERROR)
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_bmp
 	@scripts/fuzz-bmp.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
