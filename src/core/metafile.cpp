@@ -11,8 +11,7 @@
 namespace pw {
 
 std::string DamagedRecordText(size_t offset) {
-    return std::string(
-               Tr("Beschädigter Datensatz in der Metadatei bei Byte ", "Damaged metafile record at byte ")) +
+    return std::string(Tr("Beschädigter Datensatz in der Metadatei bei Byte ", "Damaged metafile record at byte ")) +
            std::to_string(offset);
 }
 
@@ -59,8 +58,8 @@ class BoundsCanvas : public Canvas {
     }
     void AddBox(const IRect& r) {
         IRect n{std::min(r.x1, r.x2), std::min(r.y1, r.y2), std::max(r.x1, r.x2), std::max(r.y1, r.y2)};
-        bounds = bounds ? IRect{std::min(bounds->x1, n.x1), std::min(bounds->y1, n.y1),
-                                std::max(bounds->x2, n.x2), std::max(bounds->y2, n.y2)}
+        bounds = bounds ? IRect{std::min(bounds->x1, n.x1), std::min(bounds->y1, n.y1), std::max(bounds->x2, n.x2),
+                                std::max(bounds->y2, n.y2)}
                         : n;
     }
 };
@@ -74,8 +73,7 @@ std::optional<IRect> WmfFrame(const WmfHeader& h, const uint8_t* data, size_t si
     if (h.placeable && !Empty(h.box)) return h.box;
     if (h.window) return h.window;
     BoundsCanvas probe;
-    MetafilePlayer player(probe, MetafilePlayer::Flavour::Wmf, DRect{0, 0, 1, 1}, DRect{0, 0, 1, 1}, 0, 0,
-                          h.objects);
+    MetafilePlayer player(probe, MetafilePlayer::Flavour::Wmf, DRect{0, 0, 1, 1}, DRect{0, 0, 1, 1}, 0, 0, h.objects);
     PlayWmfRecords(player, h, data, size, nullptr);
     if (!probe.bounds || Empty(*probe.bounds)) return std::nullopt;
     return probe.bounds;
@@ -109,16 +107,14 @@ MetafileInfo ReadMetafileInfo(const uint8_t* data, size_t size) {
     info.valid = true;
     info.frame = info.bounds = *frame;
     info.records = h->records;
-    info.bytes = static_cast<uint32_t>(
-        std::min<uint64_t>(uint64_t(h->words) * 2 + (h->placeable ? 22 : 0), UINT32_MAX));
+    info.bytes = static_cast<uint32_t>(std::min<uint64_t>(uint64_t(h->words) * 2 + (h->placeable ? 22 : 0), UINT32_MAX));
     return info;
 }
 
 bool PlayMetafile(Canvas& canvas, const uint8_t* data, size_t size, const IRect& dest, std::string* error) {
     std::string reason;
-    const DRect destDevice{
-        static_cast<double>(canvas.DeviceX(dest.x1)), static_cast<double>(canvas.DeviceY(dest.y1)),
-        static_cast<double>(canvas.DeviceX(dest.x2)), static_cast<double>(canvas.DeviceY(dest.y2))};
+    const DRect destDevice{static_cast<double>(canvas.DeviceX(dest.x1)), static_cast<double>(canvas.DeviceY(dest.y1)),
+                           static_cast<double>(canvas.DeviceX(dest.x2)), static_cast<double>(canvas.DeviceY(dest.y2))};
     const Canvas::State saved = canvas.SaveState();
     // The picture is played in device units: each point is rounded once, on its way from the
     // picture's logical units to the device.
@@ -129,16 +125,12 @@ bool PlayMetafile(Canvas& canvas, const uint8_t* data, size_t size, const IRect&
     if (IsEmf(data, size)) {
         if (std::optional<EmfHeader> h = ReadEmfHeader(data, size, &reason)) {
             const double px = PixelsPerMm(h->deviceX, h->mmX), py = PixelsPerMm(h->deviceY, h->mmY);
-            DRect frame{h->frame.x1 * px / 100, h->frame.y1 * py / 100, h->frame.x2 * px / 100,
-                        h->frame.y2 * py / 100};
-            if (Empty(h->frame))
-                frame = {double(h->bounds.x1), double(h->bounds.y1), double(h->bounds.x2),
-                         double(h->bounds.y2)};
+            DRect frame{h->frame.x1 * px / 100, h->frame.y1 * py / 100, h->frame.x2 * px / 100, h->frame.y2 * py / 100};
+            if (Empty(h->frame)) frame = {double(h->bounds.x1), double(h->bounds.y1), double(h->bounds.x2), double(h->bounds.y2)};
             if (frame.x2 == frame.x1 || frame.y2 == frame.y1) {
                 reason = EmptyText();
             } else {
-                MetafilePlayer player(canvas, MetafilePlayer::Flavour::Emf, frame, destDevice, px, py,
-                                      h->handles);
+                MetafilePlayer player(canvas, MetafilePlayer::Flavour::Emf, frame, destDevice, px, py, h->handles);
                 ok = PlayEmfRecords(player, *h, data, size, &reason);
             }
         }
