@@ -40,7 +40,7 @@ bench: deps
 fuzz: deps
 	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DPW_BUILD_FUZZ=ON -DPW_BUILD_TESTS=OFF -DPW_BUILD_GUI=ON $(WERROR)
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_document make_fuzz_seeds
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_document fuzz_metafile make_fuzz_seeds
 	@scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 # The bitmap codec's fuzzer (same build directory as make fuzz).

@@ -21,7 +21,7 @@ namespace pw::cli {
 
 namespace {
 
-enum class Format { Png, Bmp, Pdf, Svg };
+enum class Format { Png, Bmp, Pdf, Svg, Emf };
 
 Format FormatOf(const std::string& path) {
     size_t dot = path.find_last_of('.');
@@ -33,6 +33,7 @@ Format FormatOf(const std::string& path) {
     if (ext == ".bmp") return Format::Bmp;
     if (ext == ".pdf") return Format::Pdf;
     if (ext == ".svg") return Format::Svg;
+    if (ext == ".emf") return Format::Emf;
     throw UsageError(std::string(Tr("Unbekanntes Bildformat: ", "Unknown picture format: ")) + path);
 }
 
@@ -97,6 +98,11 @@ int Render(const Options& o, std::ostream& err) {
         case Format::Svg:
             bytes = RenderPanelSvg(*panels[0], o.background);
             break;
+        case Format::Emf: {
+            std::vector<uint8_t> emf = RenderPanelEmf(*panels[0], o.background);
+            bytes = QByteArray(reinterpret_cast<const char*>(emf.data()), static_cast<qsizetype>(emf.size()));
+            break;
+        }
         case Format::Png:
         case Format::Bmp: {
             QImage image = RenderPanelImage(*panels[0], o.dpi, o.background);
@@ -109,9 +115,10 @@ int Render(const Options& o, std::ostream& err) {
     }
     if (bytes.isEmpty()) throw UsageError(CannotCreateMessage(o.files[1]));
     SaveOutput(o.files[1], bytes.constData(), static_cast<size_t>(bytes.size()));
-    if (o.dpiGiven && (format == Format::Pdf || format == Format::Svg))
-        err << Tr("Hinweis: --dpi gilt nur für PNG und BMP; PDF und SVG haben die wahre Größe der Platte",
-                  "Note: --dpi applies to PNG and BMP only; PDF and SVG have the panel's true size")
+    if (o.dpiGiven && (format == Format::Pdf || format == Format::Svg || format == Format::Emf))
+        err << Tr("Hinweis: --dpi gilt nur für PNG und BMP; PDF, SVG und EMF haben die wahre Größe der "
+                  "Platte",
+                  "Note: --dpi applies to PNG and BMP only; PDF, SVG and EMF have the panel's true size")
             << '\n';
     return kExitOk;
 }

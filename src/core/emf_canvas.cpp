@@ -186,6 +186,11 @@ void EmfCanvas::SelectPen() {
 }
 
 void EmfCanvas::SelectBrush(bool filled) {
+    if (fillMode_ != PolyFillMode()) {
+        fillMode_ = PolyFillMode();
+        Simple(emr::SETPOLYFILLMODE,
+               {static_cast<int32_t>(*fillMode_ == FillMode::Winding ? gdi::WINDING : gdi::ALTERNATE)});
+    }
     BrushKey key{filled ? Brush().style : bsClear, Brush().color};
     if (key.style == bsClear) key.color = 0;
     if (brush_ == key) return;
@@ -199,11 +204,6 @@ void EmfCanvas::SelectBrush(bool filled) {
     w.U32(key.style == bsSolid || key.style == bsClear ? 0 : HatchOf(key.style));
     End();
     Replace(brushSlot_, kBrushSlot);
-    if (fillMode_ != PolyFillMode()) {
-        fillMode_ = PolyFillMode();
-        Simple(emr::SETPOLYFILLMODE,
-               {static_cast<int32_t>(*fillMode_ == FillMode::Winding ? gdi::WINDING : gdi::ALTERNATE)});
-    }
 }
 
 void EmfCanvas::SelectFont(int32_t deviceHeight) {

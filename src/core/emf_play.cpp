@@ -54,10 +54,25 @@ std::optional<std::vector<DPoint>> ReadPoints(LeReader& r, uint64_t count, bool 
 }
 
 // A DIB inside a record: header and bits at offsets from the record's start.
-std::optional<Image> RecordDib(const uint8_t* rec, size_t recSize, uint32_t offBmi, uint32_t cbBmi, uint32_t offBits,
-                               uint32_t cbBits) {
-    if (cbBmi == 0 || uint64_t(offBmi) + cbBmi > recSize || uint64_t(offBits) + cbBits > recSize) return std::nullopt;
+std::optional<Image> RecordDib(const uint8_t* rec, size_t recSize, uint32_t offBmi, uint32_t cbBmi,
+                               uint32_t offBits, uint32_t cbBits) {
+    if (cbBmi == 0 || uint64_t(offBmi) + cbBmi > recSize || uint64_t(offBits) + cbBits > recSize)
+        return std::nullopt;
     return ReadDib(rec + offBmi, cbBmi, rec + offBits, cbBits);
+}
+
+// The part of a picture a transfer takes: x and y from its bottom-left corner, as DIB rows run
+// bottom-up; the whole picture when the part is not inside it.
+Image SourcePart(Image image, int32_t x, int32_t y, int32_t cx, int32_t cy) {
+    if (x < 0 || y < 0 || cx <= 0 || cy <= 0 || int64_t(x) + cx > image.width ||
+        int64_t(y) + cy > image.height || (cx == image.width && cy == image.height))
+        return image;
+    Image part{cx, cy, std::vector<uint32_t>(static_cast<size_t>(cx) * cy)};
+    const int32_t top = image.height - y - cy;
+    for (int32_t row = 0; row < cy; ++row)
+        std::copy_n(image.pixels.begin() + static_cast<size_t>(top + row) * image.width + x, cx,
+                    part.pixels.begin() + static_cast<size_t>(row) * cx);
+    return part;
 }
 
 std::u16string ReadUtf16(const uint8_t* p, size_t n) {
@@ -86,22 +101,43 @@ bool PlayRecord(MetafilePlayer& pl, uint32_t type, const uint8_t* rec, size_t si
     LeReader r(rec + 8, size - 8);
     using namespace emr;
     switch (type) {
-        case POLYBEZIER: case POLYGON: case POLYLINE: case POLYBEZIERTO: case POLYLINETO:
-        case POLYBEZIER16: case POLYGON16: case POLYLINE16: case POLYBEZIERTO16: case POLYLINETO16: {
+        case POLYBEZIER:
+        case POLYGON:
+        case POLYLINE:
+        case POLYBEZIERTO:
+        case POLYLINETO:
+        case POLYBEZIER16:
+        case POLYGON16:
+        case POLYLINE16:
+        case POLYBEZIERTO16:
+        case POLYLINETO16: {
             const bool small = type >= POLYBEZIER16;
             ReadRect(r);
             auto pts = ReadPoints(r, r.U32(), small);
             if (!pts || r.Overrun()) return false;
             switch (small ? type - POLYBEZIER16 + POLYBEZIER : type) {
-                case POLYBEZIER: pl.PolyBezier(*pts); break;
-                case POLYGON: pl.Polygon(*pts); break;
-                case POLYLINE: pl.Polyline(*pts); break;
-                case POLYBEZIERTO: pl.PolyBezierTo(*pts); break;
-                default: pl.PolylineTo(*pts); break;
+                case POLYBEZIER:
+                    pl.PolyBezier(*pts);
+                    break;
+                case POLYGON:
+                    pl.Polygon(*pts);
+                    break;
+                case POLYLINE:
+                    pl.Polyline(*pts);
+                    break;
+                case POLYBEZIERTO:
+                    pl.PolyBezierTo(*pts);
+                    break;
+                default:
+                    pl.PolylineTo(*pts);
+                    break;
             }
             return true;
         }
-        case POLYPOLYLINE: case POLYPOLYGON: case POLYPOLYLINE16: case POLYPOLYGON16: {
+        case POLYPOLYLINE:
+        case POLYPOLYGON:
+        case POLYPOLYLINE16:
+        case POLYPOLYGON16: {
             const bool small = type == POLYPOLYLINE16 || type == POLYPOLYGON16;
             ReadRect(r);
             const uint32_t polys = r.U32(), total = r.U32();
@@ -118,35 +154,105 @@ bool PlayRecord(MetafilePlayer& pl, uint32_t type, const uint8_t* rec, size_t si
                 pl.PolyPolyline(*pts, counts);
             return true;
         }
-        case SETWINDOWEXTEX: { int32_t x = r.I32(); pl.SetWindowExt(x, r.I32()); break; }
-        case SETWINDOWORGEX: { int32_t x = r.I32(); pl.SetWindowOrg(x, r.I32()); break; }
-        case SETVIEWPORTEXTEX: { int32_t x = r.I32(); pl.SetViewportExt(x, r.I32()); break; }
-        case SETVIEWPORTORGEX: { int32_t x = r.I32(); pl.SetViewportOrg(x, r.I32()); break; }
-        case SCALEVIEWPORTEXTEX: case SCALEWINDOWEXTEX: {
-            int32_t a = r.I32(), b = r.I32(), c = r.I32(), d = r.I32();
-            if (type == SCALEWINDOWEXTEX) pl.ScaleWindowExt(a, b, c, d); else pl.ScaleViewportExt(a, b, c, d);
+        case SETWINDOWEXTEX: {
+            int32_t x = r.I32();
+            pl.SetWindowExt(x, r.I32());
             break;
         }
-        case SETMAPMODE: pl.SetMapMode(r.U32()); break;
-        case SETBKMODE: pl.SetBkMode(r.U32()); break;
-        case SETPOLYFILLMODE: pl.SetPolyFillMode(r.U32()); break;
-        case SETROP2: pl.SetRop2(r.U32()); break;
-        case SETTEXTALIGN: pl.SetTextAlign(r.U32()); break;
-        case SETTEXTCOLOR: pl.SetTextColor(r.U32()); break;
-        case SETBKCOLOR: pl.SetBkColor(r.U32()); break;
-        case SETARCDIRECTION: pl.SetArcDirection(r.U32()); break;
-        case OFFSETCLIPRGN: { int32_t x = r.I32(); pl.OffsetClip(x, r.I32()); break; }
-        case MOVETOEX: { int32_t x = r.I32(); pl.MoveTo(P(x, r.I32())); break; }
-        case LINETO: { int32_t x = r.I32(); pl.LineTo(P(x, r.I32())); break; }
-        case SETPIXELV: { int32_t x = r.I32(); int32_t y = r.I32(); pl.SetPixel(P(x, y), r.U32()); break; }
-        case INTERSECTCLIPRECT: pl.IntersectClipRect(ReadRect(r)); break;
-        case EXCLUDECLIPRECT: break;  // a hole in the clip is beyond a rectangle
-        case SAVEDC: pl.SaveDC(); break;
-        case RESTOREDC: pl.RestoreDC(r.I32()); break;
-        case SETWORLDTRANSFORM: pl.SetWorldTransform(ReadXForm(r)); break;
-        case MODIFYWORLDTRANSFORM: { XForm x = ReadXForm(r); pl.ModifyWorldTransform(x, r.U32()); break; }
-        case SELECTOBJECT: pl.SelectObject(r.U32()); break;
-        case DELETEOBJECT: pl.DeleteObject(r.U32()); break;
+        case SETWINDOWORGEX: {
+            int32_t x = r.I32();
+            pl.SetWindowOrg(x, r.I32());
+            break;
+        }
+        case SETVIEWPORTEXTEX: {
+            int32_t x = r.I32();
+            pl.SetViewportExt(x, r.I32());
+            break;
+        }
+        case SETVIEWPORTORGEX: {
+            int32_t x = r.I32();
+            pl.SetViewportOrg(x, r.I32());
+            break;
+        }
+        case SCALEVIEWPORTEXTEX:
+        case SCALEWINDOWEXTEX: {
+            int32_t a = r.I32(), b = r.I32(), c = r.I32(), d = r.I32();
+            if (type == SCALEWINDOWEXTEX)
+                pl.ScaleWindowExt(a, b, c, d);
+            else
+                pl.ScaleViewportExt(a, b, c, d);
+            break;
+        }
+        case SETMAPMODE:
+            pl.SetMapMode(r.U32());
+            break;
+        case SETBKMODE:
+            pl.SetBkMode(r.U32());
+            break;
+        case SETPOLYFILLMODE:
+            pl.SetPolyFillMode(r.U32());
+            break;
+        case SETROP2:
+            pl.SetRop2(r.U32());
+            break;
+        case SETTEXTALIGN:
+            pl.SetTextAlign(r.U32());
+            break;
+        case SETTEXTCOLOR:
+            pl.SetTextColor(r.U32());
+            break;
+        case SETBKCOLOR:
+            pl.SetBkColor(r.U32());
+            break;
+        case SETARCDIRECTION:
+            pl.SetArcDirection(r.U32());
+            break;
+        case OFFSETCLIPRGN: {
+            int32_t x = r.I32();
+            pl.OffsetClip(x, r.I32());
+            break;
+        }
+        case MOVETOEX: {
+            int32_t x = r.I32();
+            pl.MoveTo(P(x, r.I32()));
+            break;
+        }
+        case LINETO: {
+            int32_t x = r.I32();
+            pl.LineTo(P(x, r.I32()));
+            break;
+        }
+        case SETPIXELV: {
+            int32_t x = r.I32();
+            int32_t y = r.I32();
+            pl.SetPixel(P(x, y), r.U32());
+            break;
+        }
+        case INTERSECTCLIPRECT:
+            pl.IntersectClipRect(ReadRect(r));
+            break;
+        case EXCLUDECLIPRECT:
+            break;  // a hole in the clip is beyond a rectangle
+        case SAVEDC:
+            pl.SaveDC();
+            break;
+        case RESTOREDC:
+            pl.RestoreDC(r.I32());
+            break;
+        case SETWORLDTRANSFORM:
+            pl.SetWorldTransform(ReadXForm(r));
+            break;
+        case MODIFYWORLDTRANSFORM: {
+            XForm x = ReadXForm(r);
+            pl.ModifyWorldTransform(x, r.U32());
+            break;
+        }
+        case SELECTOBJECT:
+            pl.SelectObject(r.U32());
+            break;
+        case DELETEOBJECT:
+            pl.DeleteObject(r.U32());
+            break;
         case CREATEPEN: {
             MfObject o;
             o.kind = MfObject::Kind::Pen;
@@ -212,10 +318,22 @@ bool PlayRecord(MetafilePlayer& pl, uint32_t type, const uint8_t* rec, size_t si
             pl.CreateObject(index, o);
             return true;
         }
-        case ELLIPSE: pl.Ellipse(ReadRect(r)); break;
-        case RECTANGLE: pl.Rectangle(ReadRect(r)); break;
-        case ROUNDRECT: { IRect b = ReadRect(r); int32_t w = r.I32(); pl.RoundRect(b, w, r.I32()); break; }
-        case ARC: case ARCTO: case CHORD: case PIE: {
+        case ELLIPSE:
+            pl.Ellipse(ReadRect(r));
+            break;
+        case RECTANGLE:
+            pl.Rectangle(ReadRect(r));
+            break;
+        case ROUNDRECT: {
+            IRect b = ReadRect(r);
+            int32_t w = r.I32();
+            pl.RoundRect(b, w, r.I32());
+            break;
+        }
+        case ARC:
+        case ARCTO:
+        case CHORD:
+        case PIE: {
             IRect b = ReadRect(r);
             int32_t sx = r.I32(), sy = r.I32(), ex = r.I32(), ey = r.I32();
             if (r.Overrun()) return false;
@@ -232,14 +350,30 @@ bool PlayRecord(MetafilePlayer& pl, uint32_t type, const uint8_t* rec, size_t si
             pl.AngleArc(P(x, y), radius, start, sweep);
             return true;
         }
-        case BEGINPATH: pl.BeginPath(); break;
-        case ENDPATH: pl.EndPath(); break;
-        case CLOSEFIGURE: pl.CloseFigure(); break;
-        case FILLPATH: pl.FillPath(); break;
-        case STROKEPATH: pl.StrokePath(); break;
-        case STROKEANDFILLPATH: pl.StrokeAndFillPath(); break;
-        case ABORTPATH: pl.AbortPath(); break;
-        case SELECTCLIPPATH: pl.SelectClipPath(); break;
+        case BEGINPATH:
+            pl.BeginPath();
+            break;
+        case ENDPATH:
+            pl.EndPath();
+            break;
+        case CLOSEFIGURE:
+            pl.CloseFigure();
+            break;
+        case FILLPATH:
+            pl.FillPath();
+            break;
+        case STROKEPATH:
+            pl.StrokePath();
+            break;
+        case STROKEANDFILLPATH:
+            pl.StrokeAndFillPath();
+            break;
+        case ABORTPATH:
+            pl.AbortPath();
+            break;
+        case SELECTCLIPPATH:
+            pl.SelectClipPath();
+            break;
         case EXTSELECTCLIPRGN: {
             const uint32_t cb = r.U32(), mode = r.U32();
             if (cb == 0) {
@@ -252,7 +386,8 @@ bool PlayRecord(MetafilePlayer& pl, uint32_t type, const uint8_t* rec, size_t si
             pl.SetClipRegion(box, mode);
             break;
         }
-        case EXTTEXTOUTW: case EXTTEXTOUTA: {
+        case EXTTEXTOUTW:
+        case EXTTEXTOUTA: {
             ReadRect(r);
             r.Skip(12);
             int32_t x = r.I32(), y = r.I32();
@@ -261,15 +396,17 @@ bool PlayRecord(MetafilePlayer& pl, uint32_t type, const uint8_t* rec, size_t si
             if (r.Overrun()) return false;
             const uint64_t bytes = uint64_t(chars) * (type == EXTTEXTOUTW ? 2 : 1);
             if (off < 8 || uint64_t(off) + bytes > size) return false;
-            std::string text = type == EXTTEXTOUTW
-                                   ? Utf8Of(ReadUtf16(rec + off, chars))
-                                   : Cp1252ToUtf8(std::string_view(reinterpret_cast<const char*>(rec + off), chars));
+            std::string text =
+                type == EXTTEXTOUTW
+                    ? Utf8Of(ReadUtf16(rec + off, chars))
+                    : Cp1252ToUtf8(std::string_view(reinterpret_cast<const char*>(rec + off), chars));
             std::optional<IRect> opaque;
             if (options & gdi::ETO_OPAQUE) opaque = box;
             pl.Text(P(x, y), text, opaque);
             return true;
         }
-        case BITBLT: case STRETCHBLT: {
+        case BITBLT:
+        case STRETCHBLT: {
             IRect bounds = ReadRect(r);
             (void)bounds;
             int32_t x = r.I32(), y = r.I32(), cx = r.I32(), cy = r.I32();
@@ -279,19 +416,24 @@ bool PlayRecord(MetafilePlayer& pl, uint32_t type, const uint8_t* rec, size_t si
             if (r.Overrun()) return false;
             if (cbBmi == 0) {
                 // No source: a pattern fill, or black or white.
-                if (rop == 0x00000042) pl.FillBox(x, y, cx, cy, kBlack);
-                else if (rop == 0x00FF0062) pl.FillBox(x, y, cx, cy, kWhite);
-                else if (rop == 0x00F00021) pl.FillBox(x, y, cx, cy, std::nullopt);
+                if (rop == 0x00000042)
+                    pl.FillBox(x, y, cx, cy, kBlack);
+                else if (rop == 0x00FF0062)
+                    pl.FillBox(x, y, cx, cy, kWhite);
+                else if (rop == 0x00F00021)
+                    pl.FillBox(x, y, cx, cy, std::nullopt);
                 return true;
             }
             if (rop != gdi::SRCCOPY) return true;
-            if (auto image = RecordDib(rec, size, offBmi, cbBmi, offBits, cbBits)) pl.Picture(x, y, cx, cy, *image);
+            if (auto image = RecordDib(rec, size, offBmi, cbBmi, offBits, cbBits))
+                pl.Picture(x, y, cx, cy, *image);
             return true;
         }
-        case STRETCHDIBITS: case SETDIBITSTODEVICE: {
+        case STRETCHDIBITS:
+        case SETDIBITSTODEVICE: {
             ReadRect(r);
             int32_t x = r.I32(), y = r.I32();
-            r.Skip(8);
+            int32_t xSrc = r.I32(), ySrc = r.I32();
             int32_t cxSrc = r.I32(), cySrc = r.I32();
             const uint32_t offBmi = r.U32(), cbBmi = r.U32(), offBits = r.U32(), cbBits = r.U32();
             r.U32();
@@ -304,10 +446,12 @@ bool PlayRecord(MetafilePlayer& pl, uint32_t type, const uint8_t* rec, size_t si
             }
             if (r.Overrun()) return false;
             if (rop != gdi::SRCCOPY) return true;
-            if (auto image = RecordDib(rec, size, offBmi, cbBmi, offBits, cbBits)) pl.Picture(x, y, cx, cy, *image);
+            if (auto image = RecordDib(rec, size, offBmi, cbBmi, offBits, cbBits))
+                pl.Picture(x, y, cx, cy, SourcePart(std::move(*image), xSrc, ySrc, cxSrc, cySrc));
             return true;
         }
-        default: break;  // records without effect on the picture, and those not played
+        default:
+            break;  // records without effect on the picture, and those not played
     }
     return !r.Overrun();
 }
@@ -355,7 +499,9 @@ bool PlayEmfRecords(MetafilePlayer& player, const EmfHeader& header, const uint8
         LeReader r(data + pos, end - pos);
         const uint32_t type = r.U32(), recordSize = r.U32();
         if (recordSize < 8 || recordSize % 4 || recordSize > end - pos) {
-            if (error) *error = recordSize > end - pos && recordSize % 4 == 0 ? TruncatedText() : DamagedRecordText(pos);
+            if (error)
+                *error =
+                    recordSize > end - pos && recordSize % 4 == 0 ? TruncatedText() : DamagedRecordText(pos);
             return false;
         }
         if (type == emr::EOF_) break;

@@ -11,7 +11,8 @@
 namespace pw {
 
 std::string DamagedRecordText(size_t offset) {
-    return std::string(Tr("Beschädigter Datensatz in der Metadatei bei Byte ", "Damaged metafile record at byte ")) +
+    return std::string(
+               Tr("Beschädigter Datensatz in der Metadatei bei Byte ", "Damaged metafile record at byte ")) +
            std::to_string(offset);
 }
 
@@ -58,8 +59,8 @@ class BoundsCanvas : public Canvas {
     }
     void AddBox(const IRect& r) {
         IRect n{std::min(r.x1, r.x2), std::min(r.y1, r.y2), std::max(r.x1, r.x2), std::max(r.y1, r.y2)};
-        bounds = bounds ? IRect{std::min(bounds->x1, n.x1), std::min(bounds->y1, n.y1), std::max(bounds->x2, n.x2),
-                                std::max(bounds->y2, n.y2)}
+        bounds = bounds ? IRect{std::min(bounds->x1, n.x1), std::min(bounds->y1, n.y1),
+                                std::max(bounds->x2, n.x2), std::max(bounds->y2, n.y2)}
                         : n;
     }
 };
@@ -73,7 +74,8 @@ std::optional<IRect> WmfFrame(const WmfHeader& h, const uint8_t* data, size_t si
     if (h.placeable && !Empty(h.box)) return h.box;
     if (h.window) return h.window;
     BoundsCanvas probe;
-    MetafilePlayer player(probe, MetafilePlayer::Flavour::Wmf, DRect{0, 0, 1, 1}, DRect{0, 0, 1, 1}, 0, 0, h.objects);
+    MetafilePlayer player(probe, MetafilePlayer::Flavour::Wmf, DRect{0, 0, 1, 1}, DRect{0, 0, 1, 1}, 0, 0,
+                          h.objects);
     PlayWmfRecords(player, h, data, size, nullptr);
     if (!probe.bounds || Empty(*probe.bounds)) return std::nullopt;
     return probe.bounds;
@@ -107,14 +109,16 @@ MetafileInfo ReadMetafileInfo(const uint8_t* data, size_t size) {
     info.valid = true;
     info.frame = info.bounds = *frame;
     info.records = h->records;
-    info.bytes = static_cast<uint32_t>(std::min<uint64_t>(uint64_t(h->words) * 2 + (h->placeable ? 22 : 0), UINT32_MAX));
+    info.bytes = static_cast<uint32_t>(
+        std::min<uint64_t>(uint64_t(h->words) * 2 + (h->placeable ? 22 : 0), UINT32_MAX));
     return info;
 }
 
 bool PlayMetafile(Canvas& canvas, const uint8_t* data, size_t size, const IRect& dest, std::string* error) {
     std::string reason;
-    const DRect destDevice{static_cast<double>(canvas.DeviceX(dest.x1)), static_cast<double>(canvas.DeviceY(dest.y1)),
-                           static_cast<double>(canvas.DeviceX(dest.x2)), static_cast<double>(canvas.DeviceY(dest.y2))};
+    const DRect destDevice{
+        static_cast<double>(canvas.DeviceX(dest.x1)), static_cast<double>(canvas.DeviceY(dest.y1)),
+        static_cast<double>(canvas.DeviceX(dest.x2)), static_cast<double>(canvas.DeviceY(dest.y2))};
     const Canvas::State saved = canvas.SaveState();
     // The picture is played in device units: each point is rounded once, on its way from the
     // picture's logical units to the device.
@@ -125,12 +129,16 @@ bool PlayMetafile(Canvas& canvas, const uint8_t* data, size_t size, const IRect&
     if (IsEmf(data, size)) {
         if (std::optional<EmfHeader> h = ReadEmfHeader(data, size, &reason)) {
             const double px = PixelsPerMm(h->deviceX, h->mmX), py = PixelsPerMm(h->deviceY, h->mmY);
-            DRect frame{h->frame.x1 * px / 100, h->frame.y1 * py / 100, h->frame.x2 * px / 100, h->frame.y2 * py / 100};
-            if (Empty(h->frame)) frame = {double(h->bounds.x1), double(h->bounds.y1), double(h->bounds.x2), double(h->bounds.y2)};
+            DRect frame{h->frame.x1 * px / 100, h->frame.y1 * py / 100, h->frame.x2 * px / 100,
+                        h->frame.y2 * py / 100};
+            if (Empty(h->frame))
+                frame = {double(h->bounds.x1), double(h->bounds.y1), double(h->bounds.x2),
+                         double(h->bounds.y2)};
             if (frame.x2 == frame.x1 || frame.y2 == frame.y1) {
                 reason = EmptyText();
             } else {
-                MetafilePlayer player(canvas, MetafilePlayer::Flavour::Emf, frame, destDevice, px, py, h->handles);
+                MetafilePlayer player(canvas, MetafilePlayer::Flavour::Emf, frame, destDevice, px, py,
+                                      h->handles);
                 ok = PlayEmfRecords(player, *h, data, size, &reason);
             }
         }
@@ -159,10 +167,12 @@ std::optional<std::vector<uint8_t>> ConvertWmfToEmf(const uint8_t* data, size_t 
     // The size in 0.01 mm: the placeable header says how many units make an inch; a plain
     // picture counts as drawn on a 96 dpi screen.
     const double perInch = h->placeable && h->inch > 0 ? h->inch : 96;
-    auto hundredths = [&](int32_t units) {
-        return static_cast<int32_t>(std::clamp(std::fabs(units * 2540.0 / perInch), 1.0, 1e8));
+    auto hundredths = [&](int64_t units) {
+        return static_cast<int32_t>(
+            std::clamp(std::fabs(static_cast<double>(units) * 2540.0 / perInch), 1.0, 1e8));
     };
-    const int32_t w = hundredths(frame->x2 - frame->x1), ht = hundredths(frame->y2 - frame->y1);
+    const int32_t w = hundredths(int64_t(frame->x2) - frame->x1),
+                  ht = hundredths(int64_t(frame->y2) - frame->y1);
     EmfCanvas emf(w, ht);
     PlayMetafile(emf, data, size, IRect{0, 0, w, ht}, &reason);
     if (error) *error = reason;

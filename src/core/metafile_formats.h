@@ -27,12 +27,12 @@ bool PlayEmfRecords(MetafilePlayer& player, const EmfHeader& header, const uint8
 
 struct WmfHeader {
     bool placeable = false;
-    IRect box;            // placeable: the bounding box in logical units
-    uint16_t inch = 0;    // placeable: logical units per inch
+    IRect box;             // placeable: the bounding box in logical units
+    uint16_t inch = 0;     // placeable: logical units per inch
     size_t recordsAt = 0;  // where the first record starts
     uint16_t objects = 0;
-    uint32_t words = 0;   // size the header gives, in 16-bit words
-    uint32_t records = 0;  // counted while checking the chain
+    uint32_t words = 0;           // size the header gives, in 16-bit words
+    uint32_t records = 0;         // counted while checking the chain
     std::optional<IRect> window;  // the first window origin and extent the records set
 };
 

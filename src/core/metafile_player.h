@@ -71,7 +71,9 @@ class MetafilePlayer {
     void SetViewportOrg(int32_t x, int32_t y);
     void SetViewportExt(int32_t x, int32_t y);
     void OffsetWindowOrg(int32_t x, int32_t y) { SetWindowOrg(s_.windowOrg.x + x, s_.windowOrg.y + y); }
-    void OffsetViewportOrg(int32_t x, int32_t y) { SetViewportOrg(s_.viewportOrg.x + x, s_.viewportOrg.y + y); }
+    void OffsetViewportOrg(int32_t x, int32_t y) {
+        SetViewportOrg(s_.viewportOrg.x + x, s_.viewportOrg.y + y);
+    }
     void ScaleWindowExt(int32_t xn, int32_t xd, int32_t yn, int32_t yd);
     void ScaleViewportExt(int32_t xn, int32_t xd, int32_t yn, int32_t yd);
     void SetWorldTransform(const XForm& x);

@@ -16,12 +16,18 @@ TBrushStyle BrushStyleOf(const MfBrush& b) {
     if (b.style == gdi::BS_NULL) return bsClear;
     if (b.style != gdi::BS_HATCHED) return bsSolid;
     switch (b.hatch) {
-        case gdi::HS_HORIZONTAL: return bsHorizontal;
-        case gdi::HS_VERTICAL: return bsVertical;
-        case gdi::HS_FDIAGONAL: return bsFDiagonal;
-        case gdi::HS_BDIAGONAL: return bsBDiagonal;
-        case gdi::HS_CROSS: return bsCross;
-        default: return bsDiagCross;
+        case gdi::HS_HORIZONTAL:
+            return bsHorizontal;
+        case gdi::HS_VERTICAL:
+            return bsVertical;
+        case gdi::HS_FDIAGONAL:
+            return bsFDiagonal;
+        case gdi::HS_BDIAGONAL:
+            return bsBDiagonal;
+        case gdi::HS_CROSS:
+            return bsCross;
+        default:
+            return bsDiagCross;
     }
 }
 
@@ -45,7 +51,7 @@ bool MetafilePlayer::Prepare(bool pen, bool brush) {
     int32_t width = 0;
     if (!s_.pen.cosmetic && s_.pen.width > 0) width = std::max(1, DeviceLength(s_.pen.width));
     canvas_.SetPenWidth(width);
-    canvas_.SetPenMode(s_.rop2 == gdi::R2_XORPEN     ? PenMode::Xor
+    canvas_.SetPenMode(s_.rop2 == gdi::R2_XORPEN      ? PenMode::Xor
                        : s_.rop2 == gdi::R2_NOTXORPEN ? PenMode::NotXor
                                                       : PenMode::Copy);
     canvas_.SetBrushColor(s_.brush.color);
@@ -152,12 +158,13 @@ std::vector<DPoint> MetafilePlayer::FlattenBezier(DPoint p0, const DPoint* c) co
         len += std::hypot(d.x - prev.x, d.y - prev.y);
         prev = d;
     }
-    const int steps = std::clamp(static_cast<int>(std::isfinite(len) ? len / 2 : 1), 1, 256);
+    const int steps = static_cast<int>(std::clamp(std::isfinite(len) ? len / 2 : 1.0, 1.0, 256.0));
     std::vector<DPoint> out;
     for (int i = 1; i <= steps; ++i) {
         const double t = static_cast<double>(i) / steps, u = 1 - t;
         const double a = u * u * u, b = 3 * u * u * t, cc = 3 * u * t * t, d = t * t * t;
-        out.push_back({a * p0.x + b * c[0].x + cc * c[1].x + d * c[2].x, a * p0.y + b * c[0].y + cc * c[1].y + d * c[2].y});
+        out.push_back({a * p0.x + b * c[0].x + cc * c[1].x + d * c[2].x,
+                       a * p0.y + b * c[0].y + cc * c[1].y + d * c[2].y});
     }
     return out;
 }
@@ -194,8 +201,9 @@ void MetafilePlayer::Rectangle(const IRect& box) {
 }
 
 std::vector<DPoint> MetafilePlayer::ArcPoints(const IRect& box, DPoint start, DPoint end, bool full) const {
-    const double cx = (box.x1 + box.x2) / 2.0, cy = (box.y1 + box.y2) / 2.0;
-    const double a = std::fabs(box.x2 - box.x1) / 2.0, b = std::fabs(box.y2 - box.y1) / 2.0;
+    const double x1 = box.x1, y1 = box.y1, x2 = box.x2, y2 = box.y2;
+    const double cx = (x1 + x2) / 2, cy = (y1 + y2) / 2, a = std::fabs(x2 - x1) / 2,
+                 b = std::fabs(y2 - y1) / 2;
     std::vector<DPoint> out;
     if (a == 0 || b == 0) return out;
     // Angles as seen with y downward, counter-clockwise growing.
@@ -207,7 +215,8 @@ std::vector<DPoint> MetafilePlayer::ArcPoints(const IRect& box, DPoint start, DP
         if (sweep <= 1e-12) sweep = kTwoPi;
     }
     const double dir = s_.arcClockwise ? -1 : 1;
-    const int n = std::clamp(static_cast<int>(DeviceLength(std::max(a, b)) * sweep / 2), kMinSegments, kMaxSegments);
+    const int n =
+        std::clamp(static_cast<int>(DeviceLength(std::max(a, b)) * sweep / 2), kMinSegments, kMaxSegments);
     for (int i = 0; i <= n; ++i) {
         const double t = from + dir * sweep * i / n;
         out.push_back({cx + a * std::cos(t), cy - b * std::sin(t)});
@@ -234,14 +243,16 @@ void MetafilePlayer::Ellipse(const IRect& box) {
 void MetafilePlayer::RoundRect(const IRect& box, int32_t cw, int32_t ch) {
     const double x1 = std::min(box.x1, box.x2), x2 = std::max(box.x1, box.x2);
     const double y1 = std::min(box.y1, box.y2), y2 = std::max(box.y1, box.y2);
-    const double rx = std::min(std::fabs(cw) / 2.0, (x2 - x1) / 2), ry = std::min(std::fabs(ch) / 2.0, (y2 - y1) / 2);
+    const double rx = std::min(std::fabs(cw) / 2.0, (x2 - x1) / 2),
+                 ry = std::min(std::fabs(ch) / 2.0, (y2 - y1) / 2);
     if (rx <= 0 || ry <= 0) {
         Rectangle(box);
         return;
     }
     std::vector<DPoint> pts;
     const int n = std::clamp(DeviceLength(std::max(rx, ry)), 2, 64);
-    const DPoint centres[4] = {{x2 - rx, y1 + ry}, {x1 + rx, y1 + ry}, {x1 + rx, y2 - ry}, {x2 - rx, y2 - ry}};
+    const DPoint centres[4] = {
+        {x2 - rx, y1 + ry}, {x1 + rx, y1 + ry}, {x1 + rx, y2 - ry}, {x2 - rx, y2 - ry}};
     for (int corner = 0; corner < 4; ++corner)
         for (int i = 0; i <= n; ++i) {
             const double t = (corner + static_cast<double>(i) / n) * kTwoPi / 4;
@@ -265,22 +276,29 @@ void MetafilePlayer::ArcShape(ArcKind kind, const IRect& box, DPoint start, DPoi
     std::vector<DPoint> pts = ArcPoints(box, start, end, false);
     if (pts.empty()) return;
     switch (kind) {
-        case ArcKind::Arc: ShapeFromLogical(pts, false); break;
+        case ArcKind::Arc:
+            ShapeFromLogical(pts, false);
+            break;
         case ArcKind::ArcTo:
             LineTo(pts.front());
             PolylineTo(pts);
             break;
-        case ArcKind::Chord: ShapeFromLogical(pts, true); break;
+        case ArcKind::Chord:
+            ShapeFromLogical(pts, true);
+            break;
         case ArcKind::Pie:
-            pts.push_back({(box.x1 + box.x2) / 2.0, (box.y1 + box.y2) / 2.0});
+            pts.push_back({(double(box.x1) + box.x2) / 2, (double(box.y1) + box.y2) / 2});
             ShapeFromLogical(pts, true);
             break;
     }
 }
 
 void MetafilePlayer::AngleArc(DPoint c, double r, double startDeg, double sweepDeg) {
-    if (!std::isfinite(r) || !std::isfinite(startDeg) || !std::isfinite(sweepDeg) || std::fabs(sweepDeg) > 36000) return;
-    const int n = std::clamp(static_cast<int>(DeviceLength(r) * std::fabs(sweepDeg) / 90), kMinSegments, kMaxSegments);
+    if (!std::isfinite(r) || !std::isfinite(startDeg) || !std::isfinite(sweepDeg) ||
+        std::fabs(sweepDeg) > 36000)
+        return;
+    const int n =
+        std::clamp(static_cast<int>(DeviceLength(r) * std::fabs(sweepDeg) / 90), kMinSegments, kMaxSegments);
     std::vector<DPoint> pts;
     for (int i = 0; i <= n; ++i) {
         const double t = (startDeg + sweepDeg * i / n) * kTwoPi / 360;
@@ -390,10 +408,14 @@ void MetafilePlayer::Text(DPoint p, const std::string& utf8, const std::optional
     const double width = 0.5 * height * static_cast<double>(chars);
     DPoint d = ToDevice(p);
     const uint32_t h = s_.textAlign & gdi::TA_CENTER, v = s_.textAlign & gdi::TA_BASELINE;
-    if (h == gdi::TA_CENTER) d.x -= width / 2;
-    else if (h == gdi::TA_RIGHT) d.x -= width;
-    if (v == gdi::TA_BASELINE) d.y -= 0.8 * height;
-    else if (v == gdi::TA_BOTTOM) d.y -= height;
+    if (h == gdi::TA_CENTER)
+        d.x -= width / 2;
+    else if (h == gdi::TA_RIGHT)
+        d.x -= width;
+    if (v == gdi::TA_BASELINE)
+        d.y -= 0.8 * height;
+    else if (v == gdi::TA_BOTTOM)
+        d.y -= height;
     if (useCp) {
         const double sx = total_.m11 != 0 ? total_.m11 : 1;
         s_.position.x += (h == gdi::TA_RIGHT ? -width : width) / sx;
@@ -401,8 +423,9 @@ void MetafilePlayer::Text(DPoint p, const std::string& utf8, const std::optional
     FontSpec font;
     font.name = s_.font.face.empty() ? "Arial" : s_.font.face;
     font.height = height;
-    font.style = static_cast<uint8_t>((s_.font.weight >= 600 ? fsBold : 0) | (s_.font.italic ? fsItalic : 0) |
-                                      (s_.font.underline ? fsUnderline : 0) | (s_.font.strikeOut ? fsStrikeOut : 0));
+    font.style =
+        static_cast<uint8_t>((s_.font.weight >= 600 ? fsBold : 0) | (s_.font.italic ? fsItalic : 0) |
+                             (s_.font.underline ? fsUnderline : 0) | (s_.font.strikeOut ? fsStrikeOut : 0));
     canvas_.SetFont(font);
     canvas_.SetTextColor(s_.textColor);
     canvas_.SetPenMode(PenMode::Copy);
@@ -415,7 +438,8 @@ void MetafilePlayer::Picture(int32_t x, int32_t y, int32_t cx, int32_t cy, const
     if (!total_.AxisAligned()) return;
     DPoint a = ToDevice(D(x, y)), b = ToDevice({static_cast<double>(x) + cx, static_cast<double>(y) + cy});
     const bool flipX = b.x < a.x, flipY = b.y < a.y;
-    IPoint p = Round({std::min(a.x, b.x), std::min(a.y, b.y)}), q = Round({std::max(a.x, b.x), std::max(a.y, b.y)});
+    IPoint p = Round({std::min(a.x, b.x), std::min(a.y, b.y)}),
+           q = Round({std::max(a.x, b.x), std::max(a.y, b.y)});
     if (q.x <= p.x || q.y <= p.y) return;
     canvas_.SetPenMode(PenMode::Copy);
     if (!flipX && !flipY) {
@@ -426,7 +450,8 @@ void MetafilePlayer::Picture(int32_t x, int32_t y, int32_t cx, int32_t cy, const
     for (int32_t row = 0; row < image.height; ++row)
         for (int32_t col = 0; col < image.width; ++col) {
             const int32_t sr = flipY ? image.height - 1 - row : row, sc = flipX ? image.width - 1 - col : col;
-            turned.pixels[static_cast<size_t>(row) * image.width + col] = image.pixels[static_cast<size_t>(sr) * image.width + sc];
+            turned.pixels[static_cast<size_t>(row) * image.width + col] =
+                image.pixels[static_cast<size_t>(sr) * image.width + sc];
         }
     canvas_.StretchImage(IRect{p.x, p.y, q.x, q.y}, turned);
 }

@@ -46,34 +46,102 @@ bool PlayRecord(MetafilePlayer& pl, uint16_t fn, const uint8_t* rec, size_t size
     LeReader r(rec + 6, size - 6);
     using namespace wmf;
     switch (fn) {
-        case SETBKMODE: pl.SetBkMode(r.U16()); break;
-        case SETMAPMODE: pl.SetMapMode(r.U16()); break;
-        case SETROP2: pl.SetRop2(r.U16()); break;
-        case SETPOLYFILLMODE: pl.SetPolyFillMode(r.U16()); break;
-        case SETTEXTALIGN: pl.SetTextAlign(r.U16()); break;
-        case SETTEXTCOLOR: pl.SetTextColor(r.U32()); break;
-        case SETBKCOLOR: pl.SetBkColor(r.U32()); break;
-        case SETWINDOWORG: { int16_t y = r.I16(); pl.SetWindowOrg(r.I16(), y); break; }
-        case SETWINDOWEXT: { int16_t y = r.I16(); pl.SetWindowExt(r.I16(), y); break; }
-        case SETVIEWPORTORG: { int16_t y = r.I16(); pl.SetViewportOrg(r.I16(), y); break; }
-        case SETVIEWPORTEXT: { int16_t y = r.I16(); pl.SetViewportExt(r.I16(), y); break; }
-        case OFFSETWINDOWORG: { int16_t y = r.I16(); pl.OffsetWindowOrg(r.I16(), y); break; }
-        case OFFSETVIEWPORTORG: { int16_t y = r.I16(); pl.OffsetViewportOrg(r.I16(), y); break; }
-        case SCALEWINDOWEXT: case SCALEVIEWPORTEXT: {
-            int16_t yd = r.I16(), yn = r.I16(), xd = r.I16(), xn = r.I16();
-            if (fn == SCALEWINDOWEXT) pl.ScaleWindowExt(xn, xd, yn, yd); else pl.ScaleViewportExt(xn, xd, yn, yd);
+        case SETBKMODE:
+            pl.SetBkMode(r.U16());
+            break;
+        case SETMAPMODE:
+            pl.SetMapMode(r.U16());
+            break;
+        case SETROP2:
+            pl.SetRop2(r.U16());
+            break;
+        case SETPOLYFILLMODE:
+            pl.SetPolyFillMode(r.U16());
+            break;
+        case SETTEXTALIGN:
+            pl.SetTextAlign(r.U16());
+            break;
+        case SETTEXTCOLOR:
+            pl.SetTextColor(r.U32());
+            break;
+        case SETBKCOLOR:
+            pl.SetBkColor(r.U32());
+            break;
+        case SETWINDOWORG: {
+            int16_t y = r.I16();
+            pl.SetWindowOrg(r.I16(), y);
             break;
         }
-        case MOVETO: { int16_t y = r.I16(); pl.MoveTo(P(r.I16(), y)); break; }
-        case LINETO: { int16_t y = r.I16(); pl.LineTo(P(r.I16(), y)); break; }
-        case SETPIXEL: { Color c = r.U32(); int16_t y = r.I16(); pl.SetPixel(P(r.I16(), y), c); break; }
-        case INTERSECTCLIPRECT: pl.IntersectClipRect(ReverseRect(r)); break;
-        case EXCLUDECLIPRECT: break;
-        case SELECTCLIPREGION: pl.ResetClip(); break;
-        case SAVEDC: pl.SaveDC(); break;
-        case RESTOREDC: pl.RestoreDC(r.I16()); break;
-        case SELECTOBJECT: pl.SelectObject(r.U16()); break;
-        case DELETEOBJECT: pl.DeleteObject(r.U16()); break;
+        case SETWINDOWEXT: {
+            int16_t y = r.I16();
+            pl.SetWindowExt(r.I16(), y);
+            break;
+        }
+        case SETVIEWPORTORG: {
+            int16_t y = r.I16();
+            pl.SetViewportOrg(r.I16(), y);
+            break;
+        }
+        case SETVIEWPORTEXT: {
+            int16_t y = r.I16();
+            pl.SetViewportExt(r.I16(), y);
+            break;
+        }
+        case OFFSETWINDOWORG: {
+            int16_t y = r.I16();
+            pl.OffsetWindowOrg(r.I16(), y);
+            break;
+        }
+        case OFFSETVIEWPORTORG: {
+            int16_t y = r.I16();
+            pl.OffsetViewportOrg(r.I16(), y);
+            break;
+        }
+        case SCALEWINDOWEXT:
+        case SCALEVIEWPORTEXT: {
+            int16_t yd = r.I16(), yn = r.I16(), xd = r.I16(), xn = r.I16();
+            if (fn == SCALEWINDOWEXT)
+                pl.ScaleWindowExt(xn, xd, yn, yd);
+            else
+                pl.ScaleViewportExt(xn, xd, yn, yd);
+            break;
+        }
+        case MOVETO: {
+            int16_t y = r.I16();
+            pl.MoveTo(P(r.I16(), y));
+            break;
+        }
+        case LINETO: {
+            int16_t y = r.I16();
+            pl.LineTo(P(r.I16(), y));
+            break;
+        }
+        case SETPIXEL: {
+            Color c = r.U32();
+            int16_t y = r.I16();
+            pl.SetPixel(P(r.I16(), y), c);
+            break;
+        }
+        case INTERSECTCLIPRECT:
+            pl.IntersectClipRect(ReverseRect(r));
+            break;
+        case EXCLUDECLIPRECT:
+            break;
+        case SELECTCLIPREGION:
+            pl.ResetClip();
+            break;
+        case SAVEDC:
+            pl.SaveDC();
+            break;
+        case RESTOREDC:
+            pl.RestoreDC(r.I16());
+            break;
+        case SELECTOBJECT:
+            pl.SelectObject(r.U16());
+            break;
+        case DELETEOBJECT:
+            pl.DeleteObject(r.U16());
+            break;
         case CREATEPENINDIRECT: {
             MfObject o;
             o.kind = MfObject::Kind::Pen;
@@ -110,7 +178,9 @@ bool PlayRecord(MetafilePlayer& pl, uint16_t fn, const uint8_t* rec, size_t size
             pl.CreateObjectInFreeSlot(o);
             return true;
         }
-        case DIBCREATEPATTERNBRUSH: case CREATEPALETTE: case CREATEREGION: {
+        case DIBCREATEPATTERNBRUSH:
+        case CREATEPALETTE:
+        case CREATEREGION: {
             // Every object takes a slot, also those drawn otherwise or not at all.
             MfObject o;
             o.kind = fn == DIBCREATEPATTERNBRUSH ? MfObject::Kind::Brush : MfObject::Kind::Other;
@@ -118,14 +188,20 @@ bool PlayRecord(MetafilePlayer& pl, uint16_t fn, const uint8_t* rec, size_t size
             pl.CreateObjectInFreeSlot(o);
             break;
         }
-        case RECTANGLE: pl.Rectangle(ReverseRect(r)); break;
-        case ELLIPSE: pl.Ellipse(ReverseRect(r)); break;
+        case RECTANGLE:
+            pl.Rectangle(ReverseRect(r));
+            break;
+        case ELLIPSE:
+            pl.Ellipse(ReverseRect(r));
+            break;
         case ROUNDRECT: {
             int16_t h = r.I16(), w = r.I16();
             pl.RoundRect(ReverseRect(r), w, h);
             break;
         }
-        case ARC: case PIE: case CHORD: {
+        case ARC:
+        case PIE:
+        case CHORD: {
             int16_t ey = r.I16(), ex = r.I16(), sy = r.I16(), sx = r.I16();
             IRect b = ReverseRect(r);
             if (r.Overrun()) return false;
@@ -133,11 +209,15 @@ bool PlayRecord(MetafilePlayer& pl, uint16_t fn, const uint8_t* rec, size_t size
             pl.ArcShape(fn == ARC ? K::Arc : fn == PIE ? K::Pie : K::Chord, b, P(sx, sy), P(ex, ey));
             return true;
         }
-        case POLYGON: case POLYLINE: {
+        case POLYGON:
+        case POLYLINE: {
             int16_t n = r.I16();
             auto pts = ReadPoints(r, n < 0 ? 0 : static_cast<size_t>(n));
             if (!pts || r.Overrun()) return false;
-            if (fn == POLYGON) pl.Polygon(*pts); else pl.Polyline(*pts);
+            if (fn == POLYGON)
+                pl.Polygon(*pts);
+            else
+                pl.Polyline(*pts);
             return true;
         }
         case POLYPOLYGON: {
@@ -176,7 +256,9 @@ bool PlayRecord(MetafilePlayer& pl, uint16_t fn, const uint8_t* rec, size_t size
             pl.Text(P(x, y), AnsiText(rec + 6 + r.Position(), static_cast<size_t>(n)), box);
             return true;
         }
-        case DIBBITBLT: case DIBSTRETCHBLT: case STRETCHDIB: {
+        case DIBBITBLT:
+        case DIBSTRETCHBLT:
+        case STRETCHDIB: {
             const uint32_t rop = r.U32();
             if (fn == STRETCHDIB) r.U16();  // colour usage
             int16_t sh = 0, sw = 0;
@@ -194,9 +276,12 @@ bool PlayRecord(MetafilePlayer& pl, uint16_t fn, const uint8_t* rec, size_t size
             if (r.Overrun()) return false;
             if (r.Remaining() < 40) {
                 // Without a picture: a fill of the area.
-                if (rop == 0x00000042) pl.FillBox(x, y, w, h, kBlack);
-                else if (rop == 0x00FF0062) pl.FillBox(x, y, w, h, kWhite);
-                else if (rop == 0x00F00021) pl.FillBox(x, y, w, h, std::nullopt);
+                if (rop == 0x00000042)
+                    pl.FillBox(x, y, w, h, kBlack);
+                else if (rop == 0x00FF0062)
+                    pl.FillBox(x, y, w, h, kWhite);
+                else if (rop == 0x00F00021)
+                    pl.FillBox(x, y, w, h, std::nullopt);
                 return true;
             }
             if (rop != gdi::SRCCOPY) return true;
@@ -220,17 +305,19 @@ bool PlayRecord(MetafilePlayer& pl, uint16_t fn, const uint8_t* rec, size_t size
                 if (bits <= 8) infoSize += 3 * (size_t(1) << bits);
             }
             if (infoSize > dibSize) return false;
-            if (auto image = ReadDib(dib, infoSize, dib + infoSize, dibSize - infoSize)) pl.Picture(x, y, w, h, *image);
+            if (auto image = ReadDib(dib, infoSize, dib + infoSize, dibSize - infoSize))
+                pl.Picture(x, y, w, h, *image);
             return true;
         }
-        default: break;
+        default:
+            break;
     }
     return !r.Overrun();
 }
 
 // Size of a record in bytes, checked against what remains; 0 when it does not fit.
 size_t RecordSize(const uint8_t* data, size_t remaining) {
-    if (remaining < 6) return 0;
+    if (remaining < 6 || remaining > (size_t(1) << 62)) return 0;
     LeReader r(data, remaining);
     const uint64_t bytes = uint64_t(r.U32()) * 2;
     return bytes < 6 || bytes > remaining ? 0 : static_cast<size_t>(bytes);
@@ -250,11 +337,16 @@ std::optional<WmfHeader> ReadWmfHeader(const uint8_t* data, size_t size, std::st
         h.inch = r.U16();
         h.recordsAt = kPlaceableSize;
     }
+    if (size < h.recordsAt + kHeaderSize) {
+        if (error) *error = NotAMetafileText();
+        return std::nullopt;
+    }
     r.Seek(h.recordsAt);
     const uint16_t type = r.U16(), headerWords = r.U16(), version = r.U16();
     h.words = r.U32();
     h.objects = r.U16();
-    if (r.Overrun() || (type != 1 && type != 2) || headerWords != 9 || (version != 0x300 && version != 0x100)) {
+    if (r.Overrun() || (type != 1 && type != 2) || headerWords != 9 ||
+        (version != 0x300 && version != 0x100)) {
         if (error) *error = NotAMetafileText();
         return std::nullopt;
     }

@@ -36,4 +36,8 @@ QByteArray RenderPanelsPdf(const std::vector<TPlatine*>& panels, bool withBackgr
 
 QByteArray RenderPanelSvg(TPlatine& panel, bool withBackground);
 
+// The panel as an enhanced metafile of its true size: logical units of 0.01 mm, the header's
+// frame the panel's rectangle.
+std::vector<uint8_t> RenderPanelEmf(TPlatine& panel, bool withBackground);
+
 }  // namespace pw

@@ -97,6 +97,22 @@ TEST_F(CliRender, SvgInMillimetres) {
     EXPECT_NE(svg.find(R"(viewBox="0 0 8000 4000")"), std::string::npos);
 }
 
+TEST_F(CliRender, EmfFrameIsThePanelInHundredthsOfMillimetres) {
+    std::string out = dir.File("back.emf");
+    CliResult r = RunCli({"render", doc, out, "--panel", "1", "--dpi", "300"});
+    ASSERT_EQ(r.code, 0);
+    EXPECT_NE(r.err.find("EMF"), std::string::npos);  // --dpi does not apply
+    std::vector<uint8_t> b = ReadFile(out);
+    ASSERT_GT(b.size(), 108u);
+    auto i32 = [&](size_t at) {
+        return static_cast<int32_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16 | b[at + 3] << 24);
+    };
+    EXPECT_EQ(i32(0), 1);
+    EXPECT_EQ(i32(32), 8000);
+    EXPECT_EQ(i32(36), 4000);
+    EXPECT_EQ(static_cast<size_t>(i32(48)), b.size());
+}
+
 TEST(CliConvert, WritesTheSameBytesTheProgramWrote) {
     TempDir dir;
     std::vector<uint8_t> original = SampleDocument();
