@@ -2,6 +2,8 @@
 // transparency on; the preview shows the backdrop through the keyed pixels.
 #include "ui/dialogs/bmp_dlg.h"
 
+#include <gtest/gtest.h>
+
 #include <QCheckBox>
 #include <QTest>
 
