@@ -294,8 +294,7 @@ TEST_F(Editing, TheRulerMarkersShowTheSnappedPointerPosition) {
 }
 
 TEST_F(Editing, CommandsOfLaterVersionsAreDisabled) {
-    for (const char* name : {"Exportieren1", "neueRubrik1"})
-        EXPECT_FALSE(Action(name)->isEnabled()) << name;
+    for (const char* name : {"Exportieren1", "neueRubrik1"}) EXPECT_FALSE(Action(name)->isEnabled()) << name;
 }
 
 TEST_F(Editing, TheDisplaySwitchesActOnTheCurrentPanelAndShowItsState) {
