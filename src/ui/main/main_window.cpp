@@ -106,8 +106,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
         palette_->ShowPressed(tag);
         RefreshCommandStates();
     });
-    // Picture import comes with a later version.
-    palette_->Button("BitmapBtn")->setEnabled(false);
+    SetUpPictureImport();
     connect(palette_, &ToolPalette::scaleAssistantClicked, this, &MainWindow::ScaleAssistantCommand);
     connect(palette_, &ToolPalette::regularPolygonClicked, this, &MainWindow::RegularPolygonCommand);
     connect(palette_, &ToolPalette::gridDialogRequested, this, &MainWindow::GridDialogCommand);

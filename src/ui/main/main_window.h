@@ -185,6 +185,11 @@ class MainWindow : public QMainWindow {
     void PlaceLibrarySymbol();
     // Saves the library page when it changed; a failure is reported.
     void SaveLibraryPage();
+    // --- Picture import (main_window_import.cpp) ---
+    // Connects "&Importieren..." and BitmapBtn to the import.
+    void SetUpPictureImport();
+    // "&Importieren...", Ctrl+I, BitmapBtn: the chosen picture waits in the panel's placing mode.
+    void ImportPictureCommand();
     // --- Hilfe ---
     void ManualCommand();
     void InfoCommand();
