@@ -14,6 +14,7 @@
 #include "cli/print_command.h"
 #include "cli/print_options.h"
 #include "core/language.h"
+#include "panel/dxf_export.h"
 #include "panel/scale_document.h"
 #include "render/panel_render.h"
 
@@ -21,7 +22,7 @@ namespace pw::cli {
 
 namespace {
 
-enum class Format { Png, Bmp, Pdf, Svg };
+enum class Format { Png, Bmp, Pdf, Svg, Emf, Dxf };
 
 Format FormatOf(const std::string& path) {
     size_t dot = path.find_last_of('.');
@@ -33,6 +34,8 @@ Format FormatOf(const std::string& path) {
     if (ext == ".bmp") return Format::Bmp;
     if (ext == ".pdf") return Format::Pdf;
     if (ext == ".svg") return Format::Svg;
+    if (ext == ".emf") return Format::Emf;
+    if (ext == ".dxf") return Format::Dxf;
     throw UsageError(std::string(Tr("Unbekanntes Bildformat: ", "Unknown picture format: ")) + path);
 }
 
@@ -98,6 +101,14 @@ int Render(const Options& o, std::ostream& err) {
         case Format::Svg:
             bytes = RenderPanelSvg(*shown[0], o.background);
             break;
+        case Format::Emf: {
+            std::vector<uint8_t> emf = RenderPanelEmf(*panels[0], o.background);
+            bytes = QByteArray(reinterpret_cast<const char*>(emf.data()), static_cast<qsizetype>(emf.size()));
+            break;
+        }
+        case Format::Dxf:
+            bytes = QByteArray::fromStdString(PanelDxf(*panels[0]).text);
+            break;
         case Format::Png:
         case Format::Bmp: {
             QImage image = RenderPanelImage(*shown[0], o.dpi, o.background);
@@ -110,16 +121,24 @@ int Render(const Options& o, std::ostream& err) {
     }
     if (bytes.isEmpty()) throw UsageError(CannotCreateMessage(o.files[1]));
     SaveOutput(o.files[1], bytes.constData(), static_cast<size_t>(bytes.size()));
-    if (o.dpiGiven && (format == Format::Pdf || format == Format::Svg))
-        err << Tr("Hinweis: --dpi gilt nur für PNG und BMP; PDF und SVG haben die wahre Größe der Platte",
-                  "Note: --dpi applies to PNG and BMP only; PDF and SVG have the panel's true size")
-            << '\n';
+    if (o.dpiGiven && format != Format::Png && format != Format::Bmp) {
+        // The note names the kind of output it is about.
+        const char* what = format == Format::Emf   ? Tr("EMF hat", "EMF has")
+                           : format == Format::Dxf ? Tr("DXF hat", "DXF has")
+                                                   : Tr("PDF und SVG haben", "PDF and SVG have");
+        err << Tr("Hinweis: --dpi gilt nur für PNG und BMP; ", "Note: --dpi applies to PNG and BMP only; ")
+            << what << Tr(" die wahre Größe der Platte", " the panel's true size") << '\n';
+    }
     return kExitOk;
 }
 
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() == 1 && args[0] == "--version") {
+        out << "plattenwerk-cli " << PW_VERSION << '\n';
+        return kExitOk;
+    }
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "help")) {
         out << UsageText() << PrintUsageText();
         return kExitOk;

@@ -60,12 +60,14 @@ Language LanguageFromLocale(const char* lcAll, const char* lcMessages, const cha
 
 std::string UsageText() {
     return "plattenwerk-cli info FILE.fpl\n"
-           "plattenwerk-cli render FILE.fpl OUT.png|.bmp|.pdf|.svg [--panel N|all] [--dpi D] "
+           "plattenwerk-cli render FILE.fpl OUT.png|.bmp|.pdf|.svg|.emf|.dxf [--panel N|all] [--dpi D] "
            "[--no-background] "
            "[--outline]\n"
            "plattenwerk-cli convert IN.fpl OUT.fpl\n"
            "plattenwerk-cli check FILE.fpl\n"
-           "plattenwerk-cli scale STYLE OUT.fpl [--set INDEX=VALUE]... [--labels TEXT,TEXT,...] [--lang de|en]\n";
+           "plattenwerk-cli scale STYLE OUT.fpl [--set INDEX=VALUE]... [--labels TEXT,TEXT,...] [--lang "
+           "de|en]\n"
+           "plattenwerk-cli --version\n";
 }
 
 Options ParseOptions(const std::vector<std::string>& args) {

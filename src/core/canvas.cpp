@@ -325,6 +325,15 @@ void Canvas::StretchImage(const IRect& dest, const Image& image) {
     DevImage(LPtoDP(dest), image);
 }
 
+bool Canvas::ParallelogramImage(IPoint p0, IPoint p1, IPoint p3, const Image& image) {
+    if (image.IsNull()) return false;
+    return DevParallelogramImage(LPtoDP(p0), LPtoDP(p1), LPtoDP(p3), image);
+}
+
+bool Canvas::DevParallelogramImage(IPoint, IPoint, IPoint, const Image&) {
+    return false;
+}
+
 void Canvas::IntersectClipRect(const IRect& logical) {
     IRect n = LPtoDP(logical).Ordered();
     if (clip_) {
@@ -340,6 +349,31 @@ void Canvas::IntersectClipRect(const IRect& logical) {
 void Canvas::ResetClip() {
     clip_.reset();
     DevClipChanged();
+}
+
+Canvas::State Canvas::SaveState() const {
+    return {mapMode_, windowOrg_, windowExt_, viewportOrg_, viewportExt_, requestedViewportExt_,
+            pen_,     brush_,     fillMode_,  font_,        textColor_,   position_,
+            clip_};
+}
+
+void Canvas::RestoreState(const State& s) {
+    mapMode_ = s.mapMode;
+    windowOrg_ = s.windowOrg;
+    windowExt_ = s.windowExt;
+    viewportOrg_ = s.viewportOrg;
+    viewportExt_ = s.viewportExt;
+    requestedViewportExt_ = s.requestedViewportExt;
+    pen_ = s.pen;
+    brush_ = s.brush;
+    fillMode_ = s.fillMode;
+    font_ = s.font;
+    textColor_ = s.textColor;
+    position_ = s.position;
+    if (clip_ != s.clip) {
+        clip_ = s.clip;
+        DevClipChanged();
+    }
 }
 
 IRect Canvas::ClipBox() const {

@@ -123,6 +123,10 @@ public:
     // Text with its top-left cell corner at p, in the current font and text colour.
     void TextOut(IPoint p, std::string_view utf8);
     void StretchImage(const IRect& dest, const Image& image);
+    // The whole image onto the parallelogram with its top-left corner at p0, its top-right at
+    // p1 and its bottom-left at p3; whether the canvas could draw it (a canvas that cannot
+    // draws nothing).
+    bool ParallelogramImage(IPoint p0, IPoint p1, IPoint p3, const Image& image);
 
     // The same drawing calls for an element's own, unchanging points, drawing exactly what the
     // plain calls draw; the canvas may keep what it derives from them in the element's cache
@@ -139,7 +143,24 @@ public:
     // The clip area in logical coordinates; without a clip, the whole device area.
     IRect ClipBox() const;
 
-protected:
+    // --- The whole drawing state, for code that draws with a state of its own ---
+    // Mapping, pen, brush, fill rule, font, text colour, current position and clip; put back
+    // exactly, the isotropic request included.
+    struct State {
+        MapMode mapMode;
+        IPoint windowOrg, windowExt, viewportOrg, viewportExt, requestedViewportExt;
+        PenState pen;
+        BrushState brush;
+        FillMode fillMode;
+        FontSpec font;
+        Color textColor;
+        IPoint position;
+        std::optional<IRect> clip;
+    };
+    State SaveState() const;
+    void RestoreState(const State& s);
+
+  protected:
     // Device area used by ClipBox when no clip is set.
     virtual IRect DeviceBounds() const = 0;
 
@@ -150,6 +171,7 @@ protected:
     virtual void DevArc(const IRect& box, IPoint start, IPoint end) = 0;
     virtual void DevText(IPoint p, std::string_view utf8, int32_t deviceHeight) = 0;
     virtual void DevImage(const IRect& dest, const Image& image) = 0;
+    virtual bool DevParallelogramImage(IPoint p0, IPoint p1, IPoint p3, const Image& image);
     virtual void DevClipChanged() = 0;
 
     // Canvases that keep shapes override these. DevRedraw draws what the cache holds from a call

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/emf_canvas.h"
 #include "core/view_mapping.h"
 #include "render/render_targets.h"
 
@@ -59,6 +60,27 @@ QByteArray RenderPanelSvg(const TPlatine& panel, bool withBackground) {
     SvgTarget target(MmOf(panel.Width), MmOf(panel.Height));
     PaintPage(panel, target.Canvas(), withBackground);
     return target.Finish();
+}
+
+std::vector<uint8_t> RenderPanelEmf(const TPlatine& panel, bool withBackground) {
+    // 2540 dots per inch: one device unit of the metafile is 0.01 mm, two per model unit.
+    constexpr double kHundredthsOfMmPerInch = 2540;
+    NullCanvas probe;
+    MapTrueSize(probe, kHundredthsOfMmPerInch);
+    const IPoint size = probe.LPtoDP(IPoint{RoundToInt(panel.Width), RoundToInt(panel.Height)});
+    EmfCanvas canvas(size.x, size.y, panel.Name.Text());
+    MapTrueSize(canvas, kHundredthsOfMmPerInch);
+    if (!withBackground) {
+        // The white ground, through the canvas with a state of its own.
+        const Canvas::State state = canvas.SaveState();
+        canvas.SetPenStyle(PenStyle::Clear);
+        canvas.SetBrushColor(kWhite);
+        canvas.SetBrushStyle(bsSolid);
+        canvas.Rectangle(IRect{0, 0, RoundToInt(panel.Width) + 1, RoundToInt(panel.Height) + 1});
+        canvas.RestoreState(state);
+    }
+    panel.PaintTo(canvas, false, withBackground);
+    return canvas.Finish();
 }
 
 }  // namespace pw

@@ -35,4 +35,8 @@ QByteArray RenderPanelsPdf(const std::vector<const TPlatine*>& panels, bool with
 
 QByteArray RenderPanelSvg(const TPlatine& panel, bool withBackground);
 
+// The panel as an enhanced metafile of its true size: logical units of 0.01 mm, the header's
+// frame the panel's rectangle.
+std::vector<uint8_t> RenderPanelEmf(const TPlatine& panel, bool withBackground);
+
 }  // namespace pw

@@ -1,5 +1,6 @@
 // "render", "convert" and the usage errors of the command-line tool, called as functions and
 // as the installed program.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -96,6 +97,33 @@ TEST_F(CliRender, SvgInMillimetres) {
     EXPECT_NE(svg.find(R"(viewBox="0 0 8000 4000")"), std::string::npos);
 }
 
+TEST_F(CliRender, DxfHasThePanelOutlineInMillimetres) {
+    std::string out = dir.File("back.dxf");
+    CliResult r = RunCli({"render", doc, out, "--panel", "1", "--dpi", "300"});
+    ASSERT_EQ(r.code, 0);
+    EXPECT_EQ(r.err, "Hinweis: --dpi gilt nur für PNG und BMP; DXF hat die wahre Größe der Platte\n");
+    std::vector<uint8_t> bytes = ReadFile(out);
+    std::string dxf(bytes.begin(), bytes.end());
+    EXPECT_NE(dxf.find("$INSUNITS\n70\n4\n"), std::string::npos);
+    EXPECT_NE(dxf.find("VERTEX\n8\nPANEL\n10\n80\n20\n40\n"), std::string::npos);
+}
+
+TEST_F(CliRender, EmfFrameIsThePanelInHundredthsOfMillimetres) {
+    std::string out = dir.File("back.emf");
+    CliResult r = RunCli({"render", doc, out, "--panel", "1", "--dpi", "300"});
+    ASSERT_EQ(r.code, 0);
+    EXPECT_NE(r.err.find("EMF"), std::string::npos);  // --dpi does not apply
+    std::vector<uint8_t> b = ReadFile(out);
+    ASSERT_GT(b.size(), 108u);
+    auto i32 = [&](size_t at) {
+        return static_cast<int32_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16 | b[at + 3] << 24);
+    };
+    EXPECT_EQ(i32(0), 1);
+    EXPECT_EQ(i32(32), 8000);
+    EXPECT_EQ(i32(36), 4000);
+    EXPECT_EQ(static_cast<size_t>(i32(48)), b.size());
+}
+
 TEST(CliConvert, WritesTheSameBytesTheProgramWrote) {
     TempDir dir;
     std::vector<uint8_t> original = SampleDocument();
@@ -161,6 +189,17 @@ TEST(CliUsage, MissingFilesUnknownOptionsAndBadValuesExitWithTwo) {
     ExpectUsageError(dir, {"render", doc});
     ExpectUsageError(dir, {"frobnicate", doc});
     ExpectUsageError(dir, {});
+}
+
+TEST(CliUsage, VersionIsTheOnlyWordAndNamesTheTool) {
+    CliResult version = RunCli({"--version"});
+    EXPECT_EQ(version.code, 0);
+    EXPECT_THAT(version.out, testing::MatchesRegex("plattenwerk-cli [0-9]+\\.[0-9]+(\\.[0-9]+)?\n"));
+    EXPECT_EQ(version.err, "");
+    // As an option of a command it is unknown, as any other option there.
+    TempDir dir;
+    WriteFile(dir.File("doc.fpl"), SampleDocument());
+    ExpectUsageError(dir, {"info", dir.File("doc.fpl"), "--version"});
 }
 
 TEST(CliUsage, UnwritableOutputsLeaveNothingBehind) {

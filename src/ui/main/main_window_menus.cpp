@@ -20,20 +20,6 @@ namespace pw {
 
 namespace {
 
-// Commands whose windows come with later versions: they stay disabled.
-const char* const kNotYetAvailable[] = {
-    "Exportieren1",     "Importieren1",
-    "BitmapBtn",        "zurBibliothekhinzufgen1",
-    "neueRubrik1",      "aktuelleRubriklschen1",
-    "Seiteumbenennen1", "zurBibliothekhinzufgen2",
-};
-
-bool NotYetAvailable(const std::string& name) {
-    for (const char* n : kNotYetAvailable)
-        if (name == n) return true;
-    return false;
-}
-
 // Menu items and buttons enabled by a field of the command states.
 struct StateItem {
     const char* name;
@@ -110,7 +96,6 @@ QAction* MainWindow::MakeAction(const char* name, const QKeySequence& shortcut) 
     auto* a = new QAction(Caption(name), this);
     a->setObjectName(QString::fromLatin1(name));
     if (!shortcut.isEmpty()) a->setShortcut(shortcut);
-    if (NotYetAvailable(name)) a->setEnabled(false);
     actions_[name] = a;
     return a;
 }
@@ -119,7 +104,6 @@ QAction* MainWindow::MakeToolAction(const char* name) {
     auto* a = new QAction(ToolIcon(name), Hint(name), this);
     a->setObjectName(QString::fromLatin1(name));
     a->setToolTip(Hint(name));
-    if (NotYetAvailable(name)) a->setEnabled(false);
     actions_[name] = a;
     return a;
 }
@@ -179,10 +163,15 @@ void MainWindow::CreateActions() {
     connect(MakeAction("Gruppierungaufheben1", QKeySequence(Qt::CTRL | Qt::Key_U)), &QAction::triggered, this,
             &MainWindow::UngroupSlot);
 
-    // Bibliothek (its commands come with the library).
-    for (const char* name :
-         {"zurBibliothekhinzufgen1", "neueRubrik1", "aktuelleRubriklschen1", "Seiteumbenennen1"})
-        MakeAction(name);
+    // Bibliothek.
+    connect(MakeAction("zurBibliothekhinzufgen1", QKeySequence(Qt::CTRL | Qt::Key_Y)), &QAction::triggered,
+            this, &MainWindow::AddToLibraryCommand);
+    connect(MakeAction("neueRubrik1", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S)), &QAction::triggered,
+            this, &MainWindow::NewPageCommand);
+    connect(MakeAction("aktuelleRubriklschen1", QKeySequence(Qt::CTRL | Qt::Key_Delete)), &QAction::triggered,
+            this, &MainWindow::DeletePageCommand);
+    connect(MakeAction("Seiteumbenennen1", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_N)), &QAction::triggered,
+            this, &MainWindow::RenamePageCommand);
 
     // Frontplatte.
     connect(MakeAction("Eigenschaften1", QKeySequence(Qt::CTRL | Qt::Key_F)), &QAction::triggered, this,
@@ -235,7 +224,8 @@ void MainWindow::CreateActions() {
     connect(MakeAction("NachVorne"), &QAction::triggered, this, &MainWindow::ToFrontSlot);
     connect(MakeAction("nachhinten"), &QAction::triggered, this, &MainWindow::ToBackSlot);
     connect(MakeAction("Eigenschften"), &QAction::triggered, this, &MainWindow::ElementPropertiesSlot);
-    MakeAction("zurBibliothekhinzufgen2");
+    connect(MakeAction("zurBibliothekhinzufgen2"), &QAction::triggered, this,
+            &MainWindow::AddToLibraryCommand);
 
     // BordPopup.
     connect(MakeAction("Platinehinzufgen1"), &QAction::triggered, this, &MainWindow::AddPanelCommand);
@@ -309,8 +299,7 @@ void MainWindow::CreateMenus() {
     add(dateiMenu_, "Beenden1");
     connect(dateiMenu_, &QMenu::aboutToShow, this, [this] {
         UpdateRecentMenu();
-        // Export comes with a later version; it would be enabled with elements on the panel.
-        Action("Exportieren1")->setEnabled(false);
+        UpdateExportState();
     });
 
     QMenu* edit = menu("Bearbeiten1");
@@ -399,12 +388,13 @@ void MainWindow::RefreshCommandStates() {
     const WindowState window{clipboard_.filled, side_->LibraryVisible()};
     const CommandStates states = ComputeCommandStates(panel, window);
     for (const StateItem& item : kStateItems)
-        Action(item.name)->setEnabled(states.*item.field && !NotYetAvailable(item.name));
+        Action(item.name)->setEnabled(states.*item.field);
     if (QMenu* library = menuBar()->findChild<QMenu*>(QStringLiteral("Bibliothek1")))
         library->menuAction()->setEnabled(states.Bibliothek1);
     Action("RasterBtn")->setChecked(states.RasterBtnDown);
     infoTxt1_->setText(QString::fromStdString(panel.StatusText1));
     infoTxt2_->setText(QString::fromStdString(panel.StatusText2));
+    RefreshViewWindow();
     if (focusField_->isVisible() && isActiveWindow()) focusField_->setFocus();
 }
 
@@ -412,7 +402,7 @@ void MainWindow::OnPopupRequest(const QPoint& global) {
     const WindowState window{clipboard_.filled, side_->LibraryVisible()};
     const PopupStates states = ComputePopupStates(CurrentPanel(), window);
     for (const PopupItem& item : kPopupItems)
-        Action(item.name)->setEnabled(states.*item.field && !NotYetAvailable(item.name));
+        Action(item.name)->setEnabled(states.*item.field);
     bauteilMenu_->popup(global);
 }
 

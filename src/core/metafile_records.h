@@ -1,0 +1,198 @@
+#pragma once
+// Record kinds and constants of the Windows metafile formats: EMF records (EMR_...) and WMF
+// functions (META_...), with the object, mapping and text constants they carry.
+
+#include <cstdint>
+
+namespace pw::emr {
+
+enum : uint32_t {
+    HEADER = 1,
+    POLYBEZIER = 2,
+    POLYGON = 3,
+    POLYLINE = 4,
+    POLYBEZIERTO = 5,
+    POLYLINETO = 6,
+    POLYPOLYLINE = 7,
+    POLYPOLYGON = 8,
+    SETWINDOWEXTEX = 9,
+    SETWINDOWORGEX = 10,
+    SETVIEWPORTEXTEX = 11,
+    SETVIEWPORTORGEX = 12,
+    SETBRUSHORGEX = 13,
+    EOF_ = 14,
+    SETPIXELV = 15,
+    SETMAPMODE = 17,
+    SETBKMODE = 18,
+    SETPOLYFILLMODE = 19,
+    SETROP2 = 20,
+    SETSTRETCHBLTMODE = 21,
+    SETTEXTALIGN = 22,
+    SETTEXTCOLOR = 24,
+    SETBKCOLOR = 25,
+    OFFSETCLIPRGN = 26,
+    MOVETOEX = 27,
+    EXCLUDECLIPRECT = 29,
+    INTERSECTCLIPRECT = 30,
+    SCALEVIEWPORTEXTEX = 31,
+    SCALEWINDOWEXTEX = 32,
+    SAVEDC = 33,
+    RESTOREDC = 34,
+    SETWORLDTRANSFORM = 35,
+    MODIFYWORLDTRANSFORM = 36,
+    SELECTOBJECT = 37,
+    CREATEPEN = 38,
+    CREATEBRUSHINDIRECT = 39,
+    DELETEOBJECT = 40,
+    ANGLEARC = 41,
+    ELLIPSE = 42,
+    RECTANGLE = 43,
+    ROUNDRECT = 44,
+    ARC = 45,
+    CHORD = 46,
+    PIE = 47,
+    LINETO = 54,
+    ARCTO = 55,
+    SETARCDIRECTION = 57,
+    BEGINPATH = 59,
+    ENDPATH = 60,
+    CLOSEFIGURE = 61,
+    FILLPATH = 62,
+    STROKEANDFILLPATH = 63,
+    STROKEPATH = 64,
+    FLATTENPATH = 65,
+    WIDENPATH = 66,
+    SELECTCLIPPATH = 67,
+    ABORTPATH = 68,
+    GDICOMMENT = 70,
+    EXTSELECTCLIPRGN = 75,
+    BITBLT = 76,
+    STRETCHBLT = 77,
+    SETDIBITSTODEVICE = 80,
+    STRETCHDIBITS = 81,
+    EXTCREATEFONTINDIRECTW = 82,
+    EXTTEXTOUTA = 83,
+    EXTTEXTOUTW = 84,
+    POLYBEZIER16 = 85,
+    POLYGON16 = 86,
+    POLYLINE16 = 87,
+    POLYBEZIERTO16 = 88,
+    POLYLINETO16 = 89,
+    POLYPOLYLINE16 = 90,
+    POLYPOLYGON16 = 91,
+    CREATEDIBPATTERNBRUSHPT = 94,
+    EXTCREATEPEN = 95,
+};
+
+constexpr uint32_t kSignature = 0x464D4520;       // " EMF"
+constexpr uint32_t kEmfPlusComment = 0x2B464D45;  // "EMF+"
+constexpr uint32_t kStockObject = 0x80000000;
+
+}  // namespace pw::emr
+
+namespace pw::wmf {
+
+enum : uint16_t {
+    EOF_ = 0x0000,
+    SAVEDC = 0x001E,
+    REALIZEPALETTE = 0x0035,
+    SETBKMODE = 0x0102,
+    SETMAPMODE = 0x0103,
+    SETROP2 = 0x0104,
+    SETPOLYFILLMODE = 0x0106,
+    SETSTRETCHBLTMODE = 0x0107,
+    RESTOREDC = 0x0127,
+    SELECTCLIPREGION = 0x012C,
+    SELECTOBJECT = 0x012D,
+    SETTEXTALIGN = 0x012E,
+    DELETEOBJECT = 0x01F0,
+    SETBKCOLOR = 0x0201,
+    SETTEXTCOLOR = 0x0209,
+    SETWINDOWORG = 0x020B,
+    SETWINDOWEXT = 0x020C,
+    SETVIEWPORTORG = 0x020D,
+    SETVIEWPORTEXT = 0x020E,
+    OFFSETWINDOWORG = 0x020F,
+    OFFSETVIEWPORTORG = 0x0211,
+    LINETO = 0x0213,
+    MOVETO = 0x0214,
+    SELECTPALETTE = 0x0234,
+    CREATEPENINDIRECT = 0x02FA,
+    CREATEFONTINDIRECT = 0x02FB,
+    CREATEBRUSHINDIRECT = 0x02FC,
+    POLYGON = 0x0324,
+    POLYLINE = 0x0325,
+    SCALEWINDOWEXT = 0x0410,
+    SCALEVIEWPORTEXT = 0x0412,
+    EXCLUDECLIPRECT = 0x0415,
+    INTERSECTCLIPRECT = 0x0416,
+    ELLIPSE = 0x0418,
+    RECTANGLE = 0x041B,
+    SETPIXEL = 0x041F,
+    TEXTOUT = 0x0521,
+    POLYPOLYGON = 0x0538,
+    ROUNDRECT = 0x061C,
+    ESCAPE = 0x0626,
+    CREATEREGION = 0x06FF,
+    ARC = 0x0817,
+    PIE = 0x081A,
+    CHORD = 0x0830,
+    DIBBITBLT = 0x0940,
+    EXTTEXTOUT = 0x0A32,
+    DIBSTRETCHBLT = 0x0B41,
+    STRETCHDIB = 0x0F43,
+    DIBCREATEPATTERNBRUSH = 0x0142,
+    CREATEPALETTE = 0x00F7,
+};
+
+constexpr uint32_t kPlaceableKey = 0x9AC6CDD7;
+
+}  // namespace pw::wmf
+
+namespace pw::gdi {
+
+// Map modes.
+enum : uint32_t {
+    MM_TEXT = 1,
+    MM_LOMETRIC,
+    MM_HIMETRIC,
+    MM_LOENGLISH,
+    MM_HIENGLISH,
+    MM_TWIPS,
+    MM_ISOTROPIC,
+    MM_ANISOTROPIC
+};
+// Pen styles (low nibble), brush styles and hatches.
+enum : uint32_t { PS_SOLID = 0, PS_NULL = 5, PS_STYLE_MASK = 0xF };
+enum : uint32_t { BS_SOLID = 0, BS_NULL = 1, BS_HATCHED = 2 };
+enum : uint32_t { HS_HORIZONTAL = 0, HS_VERTICAL, HS_FDIAGONAL, HS_BDIAGONAL, HS_CROSS, HS_DIAGCROSS };
+// Raster operations of lines and fills.
+enum : uint32_t { R2_XORPEN = 7, R2_NOTXORPEN = 10, R2_COPYPEN = 13 };
+enum : uint32_t { ALTERNATE = 1, WINDING = 2 };
+enum : uint32_t { TRANSPARENT = 1, OPAQUE = 2 };
+enum : uint32_t { AD_COUNTERCLOCKWISE = 1, AD_CLOCKWISE = 2 };
+// Text alignment bits.
+enum : uint32_t { TA_UPDATECP = 1, TA_RIGHT = 2, TA_CENTER = 6, TA_BOTTOM = 8, TA_BASELINE = 24 };
+enum : uint32_t { RGN_AND = 1, RGN_COPY = 5 };
+enum : uint32_t { MWT_IDENTITY = 1, MWT_LEFTMULTIPLY = 2, MWT_RIGHTMULTIPLY = 3, MWT_SET = 4 };
+constexpr uint32_t SRCCOPY = 0x00CC0020;
+constexpr uint32_t DIB_RGB_COLORS = 0;
+constexpr uint32_t ETO_OPAQUE = 2, ETO_CLIPPED = 4;
+// Stock objects.
+enum : uint32_t {
+    WHITE_BRUSH = 0,
+    LTGRAY_BRUSH,
+    GRAY_BRUSH,
+    DKGRAY_BRUSH,
+    BLACK_BRUSH,
+    NULL_BRUSH,
+    WHITE_PEN,
+    BLACK_PEN,
+    NULL_PEN,
+    SYSTEM_FONT = 13,
+    DEFAULT_GUI_FONT = 17,
+    DC_BRUSH = 18,
+    DC_PEN = 19,
+};
+
+}  // namespace pw::gdi
