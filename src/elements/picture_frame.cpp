@@ -19,12 +19,19 @@ IRect PictureTarget(const TRechteck& e) {
     return RoundRect(MRect{a.x, a.y, b.x, b.y});
 }
 
-void PaintPictureFrame(TRechteck& e, Canvas& canvas, bool drawn) {
-    e.SetBrushStyle(bsBDiagonal);
-    e.SetBrushFarbe(kGrey);
-    e.SetFuellenFlag(!drawn || e.Fraesen());
-    e.TLinie::Paint(canvas);
-    e.SetFuellenFlag(true);
+void PaintPictureFrame(const TRechteck& e, Canvas& canvas, bool drawn) {
+    // The picture's own pen and display state with the grey hatched brush.
+    TBauteil look;
+    look.SetStiftBreite(e.StiftBreite());
+    look.SetStiftFarbe(e.StiftFarbe());
+    look.SetStiftPattern(e.StiftPattern());
+    look.SetBrushStyle(bsBDiagonal);
+    look.SetBrushFarbe(kGrey);
+    look.SetFuellenFlag(!drawn || e.Fraesen());
+    look.SetXORFlag(e.XORFlag());
+    look.SetVisible(e.Visible());
+    look.SetUmrissFlag(e.UmrissFlag());
+    e.PaintWith(canvas, look);
 }
 
 void SetPictureDefaults(TRechteck& e) {

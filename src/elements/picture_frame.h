@@ -19,7 +19,7 @@ IRect PictureTarget(const TRechteck& e);
 
 // Paints the element's contour after its picture: only the outline where the picture was drawn
 // and the element is not milled, else the grey hatched area.
-void PaintPictureFrame(TRechteck& e, Canvas& canvas, bool drawn);
+void PaintPictureFrame(const TRechteck& e, Canvas& canvas, bool drawn);
 
 // The defaults both picture elements start with: fill on, grey back-diagonal hatch, clear pen.
 void SetPictureDefaults(TRechteck& e);
