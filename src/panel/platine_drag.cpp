@@ -113,6 +113,11 @@ bool TPlatine::StepSelectionTo(IPoint view) {
     return true;
 }
 
+void TPlatine::BeginMove(IPoint controlAnchor) {
+    SaveUndo(StepKind::Move);
+    BeginSelectionDrag(controlAnchor);
+}
+
 void TPlatine::DragSelectionTo(IPoint view) {
     if (SelectionDragging()) StepSelectionTo(view);
 }
@@ -140,7 +145,7 @@ bool TPlatine::BeginFrameDrag(const MouseEvent& e) {
     PrepareCanvas(*canvas_);
     int handle = Sizer->HandleAt(e.pos, *canvas_);
     if (!handle) return false;
-    SaveUndo();
+    SaveUndo(Sizer->mode == 0 ? StepKind::Resize : StepKind::Rotate);
     // The handles go; the frame's geometry is taken afresh from the selection.
     RemoveFrame();
     Sizer = MakeFrame();

@@ -10,8 +10,8 @@ namespace pw {
 class LineTool : public PanelTool {
   public:
     LineTool(TPlatine& panel, bool polygon) : PanelTool(panel), polygon_(polygon) {}
-    void Press(const MouseEvent& e) override;
-    void Move(const MouseEvent& e) override;
+    ToolResult Press(const MouseEvent& e) override;
+    ToolResult Move(const MouseEvent& e) override;
 
   private:
     bool polygon_;

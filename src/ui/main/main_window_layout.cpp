@@ -70,7 +70,8 @@ void MainWindow::CreateToolBars() {
     QToolBar* ausrichten = Bar("ToolBar_ausrichten", this);
     AddButtons(ausrichten, this, {"ar_links", "ar_hMitte", "ar_rechts", "ar_oben", "ar_vMitte", "ar_unten"});
     QToolBar* bearbeiten = Bar("Toolbar_Bearbeiten", this);
-    AddButtons(bearbeiten, this, {"sb_copy", "sb_Cut", "sb_insert", "sb_Dub", "SB_Del"});
+    AddButtons(bearbeiten, this,
+               {"sb_undo", "sb_redo", "sb_copy", "sb_Cut", "sb_insert", "sb_Dub", "SB_Del"});
     QToolBar* datei = Bar("ToolBar_Datei", this);
     AddButtons(datei, this, {"sb_neu", "sb_load", "sb_save", "sb_Print"});
     QToolBar* fraesen = Bar("ToolBar_Fraesen", this);
