@@ -1,8 +1,9 @@
-// Undo on the crowded panel of 10 000 elements: the snapshot a command takes, and one undo with
-// its redo (each reads a whole panel back and writes the one it leaves).
+// Undo on the crowded panel of 10 000 elements: the snapshot a command takes, one undo with its
+// redo (each reads a whole panel back and writes the one it leaves), and the changed state.
 #include <benchmark/benchmark.h>
 
 #include "bench_elements_grid.h"
+#include "panel/document_state.h"
 #include "panel/platine.h"
 #include "panel/register_elements.h"
 
@@ -44,6 +45,18 @@ void BM_UndoAndRedoOf10000Elements(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 2);
 }
 BENCHMARK(BM_UndoAndRedoOf10000Elements)->Unit(benchmark::kMillisecond);
+
+// The changed state after an input: the record of the panel that moved is fingerprinted again.
+void BM_ChangedStateOf10000Elements(benchmark::State& state) {
+    CrowdedPanel p;
+    pw::DocumentState document;
+    document.MarkSaved({&p.panel}, {});
+    for (auto _ : state) {
+        p.panel.NoteContentChange();
+        benchmark::DoNotOptimize(document.Changed({&p.panel}, {}));
+    }
+}
+BENCHMARK(BM_ChangedStateOf10000Elements)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
