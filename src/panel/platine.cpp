@@ -26,6 +26,7 @@ std::string VersionError::Text() const {
 }
 
 TPlatine::TPlatine() {
+    NoteContentChange();
     Name.SetText(Tr("neu", "new"));
 }
 

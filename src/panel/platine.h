@@ -204,10 +204,11 @@ class TPlatine {
     void SettleSelection();
     StepSelection CurrentSelection() const;
     void RestoreSelection(const StepSelection& selection);
-    // Counts every change that may have touched the panel's record: a step, an undo, an input
-    // event, a read. Equal counts mean an unchanged record; a changed count means nothing.
+    // Moves on with every change that may have touched the panel's record: a step, an undo,
+    // an input event, a read. An equal version means an unchanged record; a new one means
+    // nothing. Versions are unique among all panels of the run.
     uint64_t ContentVersion() const { return contentVersion_; }
-    void NoteContentChange() { ++contentVersion_; }
+    void NoteContentChange();
     std::function<void()> OnStepFailed;
 
     // Clears every reference the panel and its tools hold to an element that leaves the panel.
@@ -494,7 +495,7 @@ class TPlatine {
     UndoHistory history_;
     // The selection of the current state, once noted (SettleSelection).
     std::optional<StepSelection> settled_ = StepSelection{};
-    uint64_t contentVersion_ = 0;
+    uint64_t contentVersion_;
     NullCanvas nullCanvas_{{0, 0, 100000, 100000}};
     Canvas* canvas_ = &nullCanvas_;
     std::array<std::unique_ptr<PanelTool>, 16> tools_;

@@ -129,6 +129,14 @@ void TPlatine::EndSelectionDrag(IPoint view, bool cancel) {
     EraseGhost();
     ShowDragged();
     dragged_.clear();
+    // A click that moved nothing leaves no undo step behind, and the redo steps stay.
+    const bool unmoved = State.dragOffset == MPoint{0, 0} && editMode_ != emPaste;
+    if (unmoved && operationStart_ && operationStart_->stepPushed && UndoStream) {
+        UndoStep step = history_.RevokePush(std::move(operationStart_->droppedRedo));
+        operationStart_->stepPushed = false;
+        settled_ = std::move(step.selection);
+        MirrorUndoStream();
+    }
     if (cancel) DeleteSelected();
     EndOperation();
     UpdateSelectionFrame();

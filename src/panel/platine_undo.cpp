@@ -1,6 +1,7 @@
 // Undo and redo of the panel: the steps of its history, the selection each state keeps, reading
 // a state back without losing the panel when that fails, and forgetting removed elements.
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <new>
 
@@ -20,7 +21,13 @@ struct StoredProperties {
     bool gridVisible;
 };
 
+std::atomic<uint64_t> lastContentVersion{0};
+
 }  // namespace
+
+void TPlatine::NoteContentChange() {
+    contentVersion_ = ++lastContentVersion;
+}
 
 StepSelection TPlatine::CurrentSelection() const {
     StepSelection s;

@@ -60,7 +60,9 @@ TEST_F(UndoWindow, EachTabKeepsItsOwnHistory) {
     TRechteck* second = AddBox(100, 100, 500, 500);
     Select({second});
     Trigger("Lschen1");
-    EXPECT_EQ(Panel().History().UndoCount(), 1u);
+    // The new panel's properties were a step of their own.
+    EXPECT_EQ(Panel().History().UndoCount(), 2u);
+    EXPECT_EQ(Panel().History().UndoKind(), StepKind::Delete);
     window->TabStrip()->setCurrentIndex(0);
     EXPECT_EQ(Action("Rckgngig1")->text(), QString::fromUtf8("&Rückgängig: Löschen"));
     Trigger("Rckgngig1");
@@ -105,7 +107,8 @@ TEST_F(UndoWindow, TitleAndSavePromptFollowTheChangedState) {
     prompts.answers = {};
     Trigger("DateiNeuBtn");  // unchanged again: no question, and a fresh history
     EXPECT_EQ(prompts.Count("YesNoCancel"), 1);
-    EXPECT_FALSE(Panel().UndoAvailable());
+    EXPECT_EQ(Panel().History().UndoCount(), 1u);  // only the new panel's properties
+    EXPECT_EQ(Panel().History().UndoKind(), StepKind::PanelProperties);
     EXPECT_FALSE(Panel().RedoAvailable());
 
     // Autosave writes only a changed document.
@@ -124,6 +127,7 @@ TEST_F(UndoWindow, OpeningStartsAFreshHistoryAndAnUnchangedOpenAsksNothing) {
     TPlatine saved;
     WriteDocumentFile(home.File("Zwei.fpl"), {&saved});
     TRechteck* a = AddBox(100, 100, 500, 500);
+    AddBox(600, 600, 900, 900);
     Select({a});
     Trigger("Lschen1");
     prompts.answers = {UserPrompts::Answer::No};

@@ -17,17 +17,16 @@ ToolResult LineTool::Press(const MouseEvent& e) {
     }
     if (!e.Left()) return ToolResult::Continue;
     MPoint m = p.SnapAt(e.pos);
-    if (!p.State.dragging) {
+    if (!anchor_) {
         p.SelectAll(false);
         p.SwitchCrosshair(false);
-        p.State.dragAnchor = RoundPoint(m);
-        p.StartTempline(p.State.dragAnchor);
-        p.State.dragging = true;
+        anchor_ = RoundPoint(m);
+        p.StartTempline(*anchor_);
         return ToolResult::Continue;
     }
     auto* line = dynamic_cast<TLinie*>(p.State.underConstruction);
     if (!line) {
-        const IPoint a = p.State.dragAnchor;
+        const IPoint a = *anchor_;
         auto start = [&](TLinie& made) {
             p.GiveCurrentAttributes(made, true);
             made.AddPoint({static_cast<Real>(a.x), static_cast<Real>(a.y)});
@@ -40,8 +39,8 @@ ToolResult LineTool::Press(const MouseEvent& e) {
     p.InvalidateElement(line);
     line->AddPoint(m);
     p.InvalidateElement(line);
-    p.State.dragAnchor = RoundPoint(m);
-    p.MoveTempline(p.State.dragAnchor, std::nullopt);
+    anchor_ = RoundPoint(m);
+    p.MoveTempline(*anchor_, std::nullopt);
     return ToolResult::Continue;
 }
 

@@ -271,6 +271,13 @@ void MainWindow::SaveToolWindowPlacement() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The focus field would take the undo and redo keys for its own text; they belong to the
+    // window's undo and redo.
+    if (watched == focusField_ && event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool altBackspace = key->key() == Qt::Key_Backspace && (key->modifiers() & Qt::AltModifier);
+        if (altBackspace || key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) return true;
+    }
     if (watched == focusField_ && event->type() == QEvent::KeyPress && !tabs_.empty()) {
         auto* key = static_cast<QKeyEvent*>(event);
         switch (key->key()) {

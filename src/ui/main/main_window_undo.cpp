@@ -1,6 +1,7 @@
 // Undo and redo in the main window: the menu entries and tool-bar buttons that name their step,
 // their shortcuts, and the document's changed state in the title.
 #include <QAction>
+#include <QFileInfo>
 #include <QTabBar>
 
 #include "ui/main/icons.h"
@@ -9,6 +10,7 @@
 #include "ui/main/undo_texts.h"
 #include "ui/main/user_prompts.h"
 #include "ui/panel/panel_view.h"
+#include "ui/settings/recent_files.h"
 
 namespace pw {
 
@@ -49,7 +51,11 @@ std::vector<TPlatine*> MainWindow::DocumentPanels() const {
 }
 
 bool MainWindow::DocumentChanged() {
-    return !tabs_.empty() && documentState_.Changed(DocumentPanels(), views_);
+    if (tabs_.empty()) return false;
+    // A named document whose file has gone is kept nowhere else any more.
+    if (FileNameOf(currentFile_) != "NONAME.FPL" && !QFileInfo::exists(QString::fromStdString(currentFile_)))
+        return true;
+    return documentState_.Changed(DocumentPanels(), views_);
 }
 
 void MainWindow::MarkDocumentSaved() {
@@ -81,15 +87,17 @@ void MainWindow::AfterStep() {
 }
 
 void MainWindow::UndoSlot() {
-    bool stepped = false;
-    Edit([&stepped](TPlatine& p) { stepped = UndoCommand(p); });
-    if (stepped) AfterStep();
+    if (tabs_.empty()) return;
+    if (UndoCommand(CurrentPanel())) AfterStep();
+    CurrentPanel().RefreshStatus();
+    RefreshCommandStates();
 }
 
 void MainWindow::RedoSlot() {
-    bool stepped = false;
-    Edit([&stepped](TPlatine& p) { stepped = RedoCommand(p); });
-    if (stepped) AfterStep();
+    if (tabs_.empty()) return;
+    if (RedoCommand(CurrentPanel())) AfterStep();
+    CurrentPanel().RefreshStatus();
+    RefreshCommandStates();
 }
 
 }  // namespace pw
