@@ -6,6 +6,7 @@
 #include "command_test_support.h"
 #include "core/registry.h"
 #include "panel/attribute_commands.h"
+#include "panel/document.h"
 #include "panel/register_elements.h"
 
 namespace pw::test {
@@ -200,6 +201,36 @@ TEST(UndoBudget, TheOldestStepsOfTheDocumentGoFirstAndTheNewestOfEachPanelStays)
     EXPECT_EQ(counted.UndoCount(), UndoHistory::kMaxSteps);
     EXPECT_EQ(counted.NextUndo().record[0], UndoHistory::kMaxSteps + 19);
     EXPECT_EQ(counted.Bytes(), UndoHistory::kMaxSteps);
+}
+
+}  // namespace
+}  // namespace pw::test
+
+namespace pw::test {
+namespace {
+
+TEST(UndoOfADocument, EveryPanelOfTheExampleComesBackByteForByte) {
+    RegisterBuiltinElementClasses();
+    const std::vector<uint8_t> file = ReadWholeFile(std::string(PW_DATA_DIR) + "/Beispiele/Beispiel.fpl");
+    TPlatine first;
+    std::vector<std::unique_ptr<TPlatine>> more;
+    std::vector<TView> views;
+    ReadDocument(
+        file, first, [&]() -> TPlatine& { return *more.emplace_back(new TPlatine); }, views);
+    std::vector<TPlatine*> panels{&first};
+    for (auto& p : more) panels.push_back(p.get());
+    for (TPlatine* p : panels) {
+        TBackupStream undo;
+        p->UndoStream = &undo;
+        std::vector<uint8_t> before, after;
+        p->WritePanel(before, false);
+        p->SelectAll(true);
+        p->SaveUndo(StepKind::Delete);
+        p->DeleteSelected();
+        ASSERT_TRUE(p->Undo());
+        p->WritePanel(after, false);
+        EXPECT_EQ(after, before);
+    }
 }
 
 }  // namespace

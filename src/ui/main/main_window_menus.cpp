@@ -22,10 +22,8 @@ namespace {
 
 // Commands whose windows come with later versions: they stay disabled.
 const char* const kNotYetAvailable[] = {
-    "Exportieren1",     "Importieren1",
-    "BitmapBtn",        "zurBibliothekhinzufgen1",
-    "neueRubrik1",      "aktuelleRubriklschen1",
-    "Seiteumbenennen1", "zurBibliothekhinzufgen2",
+    "Exportieren1", "Importieren1",          "BitmapBtn",        "zurBibliothekhinzufgen1",
+    "neueRubrik1",  "aktuelleRubriklschen1", "Seiteumbenennen1", "zurBibliothekhinzufgen2",
 };
 
 bool NotYetAvailable(const std::string& name) {
