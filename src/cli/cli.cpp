@@ -115,10 +115,13 @@ int Render(const Options& o, std::ostream& err) {
     }
     if (bytes.isEmpty()) throw UsageError(CannotCreateMessage(o.files[1]));
     SaveOutput(o.files[1], bytes.constData(), static_cast<size_t>(bytes.size()));
-    if (o.dpiGiven && (format == Format::Pdf || format == Format::Svg || format == Format::Emf))
-        err << Tr("Hinweis: --dpi gilt nur für PNG und BMP; PDF, SVG und EMF haben die wahre Größe der "
-                  "Platte",
-                  "Note: --dpi applies to PNG and BMP only; PDF, SVG and EMF have the panel's true size")
+    if (o.dpiGiven && (format == Format::Pdf || format == Format::Svg))
+        err << Tr("Hinweis: --dpi gilt nur für PNG und BMP; PDF und SVG haben die wahre Größe der Platte",
+                  "Note: --dpi applies to PNG and BMP only; PDF and SVG have the panel's true size")
+            << '\n';
+    if (o.dpiGiven && format == Format::Emf)
+        err << Tr("Hinweis: --dpi gilt nur für PNG und BMP; EMF hat die wahre Größe der Platte",
+                  "Note: --dpi applies to PNG and BMP only; EMF has the panel's true size")
             << '\n';
     return kExitOk;
 }
