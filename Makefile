@@ -10,7 +10,7 @@ DOCUMENT   ?=
 # Developers' builds treat warnings as errors; a user's plain cmake build does not.
 WERROR     ?= -DPW_WERROR=ON
 
-.PHONY: all deps configure build test run bench fuzz package clean
+.PHONY: all deps configure build test run bench fuzz fuzz-bmp package clean
 
 all: build
 
@@ -42,6 +42,13 @@ fuzz: deps
 	  -DPW_BUILD_FUZZ=ON -DPW_BUILD_TESTS=OFF -DPW_BUILD_GUI=ON $(WERROR)
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_document fuzz_metafile make_fuzz_seeds
 	@scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+# The bitmap codec's fuzzer (same build directory as make fuzz).
+fuzz-bmp: deps
+	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DPW_BUILD_FUZZ=ON -DPW_BUILD_TESTS=OFF -DPW_BUILD_GUI=ON $(WERROR)
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_bmp
+	@scripts/fuzz-bmp.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 # The Debian package (plattenwerk_VERSION_ARCH.deb in the build directory).
 package: build

@@ -17,8 +17,8 @@ PACKAGES=(
   fonts-liberation2 fontconfig
   # headless runs of the window and screenshots
   xvfb xauth x11-utils imagemagick
-  # independent readers of our outputs in the tests (PDF, SVG, EMF)
-  poppler-utils librsvg2-bin emf2svg
+  # independent readers of our outputs in the tests (PDF, SVG, EMF, DXF)
+  poppler-utils librsvg2-bin emf2svg python3-ezdxf
   # checks of the installed tree (desktop entry, metainfo, file types, manual pages) and the
   # Debian package (dpkg-shlibdeps)
   desktop-file-utils appstream libxml2-utils shared-mime-info man-db groff-base dpkg-dev file

@@ -14,6 +14,7 @@
 #include "cli/print_command.h"
 #include "cli/print_options.h"
 #include "core/language.h"
+#include "panel/dxf_export.h"
 #include "panel/scale_document.h"
 #include "render/panel_render.h"
 
@@ -21,7 +22,7 @@ namespace pw::cli {
 
 namespace {
 
-enum class Format { Png, Bmp, Pdf, Svg, Emf };
+enum class Format { Png, Bmp, Pdf, Svg, Emf, Dxf };
 
 Format FormatOf(const std::string& path) {
     size_t dot = path.find_last_of('.');
@@ -34,6 +35,7 @@ Format FormatOf(const std::string& path) {
     if (ext == ".pdf") return Format::Pdf;
     if (ext == ".svg") return Format::Svg;
     if (ext == ".emf") return Format::Emf;
+    if (ext == ".dxf") return Format::Dxf;
     throw UsageError(std::string(Tr("Unbekanntes Bildformat: ", "Unknown picture format: ")) + path);
 }
 
@@ -103,6 +105,9 @@ int Render(const Options& o, std::ostream& err) {
             bytes = QByteArray(reinterpret_cast<const char*>(emf.data()), static_cast<qsizetype>(emf.size()));
             break;
         }
+        case Format::Dxf:
+            bytes = QByteArray::fromStdString(PanelDxf(*panels[0]).text);
+            break;
         case Format::Png:
         case Format::Bmp: {
             QImage image = RenderPanelImage(*panels[0], o.dpi, o.background);
@@ -115,14 +120,14 @@ int Render(const Options& o, std::ostream& err) {
     }
     if (bytes.isEmpty()) throw UsageError(CannotCreateMessage(o.files[1]));
     SaveOutput(o.files[1], bytes.constData(), static_cast<size_t>(bytes.size()));
-    if (o.dpiGiven && (format == Format::Pdf || format == Format::Svg))
-        err << Tr("Hinweis: --dpi gilt nur für PNG und BMP; PDF und SVG haben die wahre Größe der Platte",
-                  "Note: --dpi applies to PNG and BMP only; PDF and SVG have the panel's true size")
-            << '\n';
-    if (o.dpiGiven && format == Format::Emf)
-        err << Tr("Hinweis: --dpi gilt nur für PNG und BMP; EMF hat die wahre Größe der Platte",
-                  "Note: --dpi applies to PNG and BMP only; EMF has the panel's true size")
-            << '\n';
+    if (o.dpiGiven && format != Format::Png && format != Format::Bmp) {
+        // The note names the kind of output it is about.
+        const char* what = format == Format::Emf   ? Tr("EMF hat", "EMF has")
+                           : format == Format::Dxf ? Tr("DXF hat", "DXF has")
+                                                   : Tr("PDF und SVG haben", "PDF and SVG have");
+        err << Tr("Hinweis: --dpi gilt nur für PNG und BMP; ", "Note: --dpi applies to PNG and BMP only; ")
+            << what << Tr(" die wahre Größe der Platte", " the panel's true size") << '\n';
+    }
     return kExitOk;
 }
 

@@ -60,7 +60,7 @@ Language LanguageFromLocale(const char* lcAll, const char* lcMessages, const cha
 
 std::string UsageText() {
     return "plattenwerk-cli info FILE.fpl\n"
-           "plattenwerk-cli render FILE.fpl OUT.png|.bmp|.pdf|.svg|.emf [--panel N|all] [--dpi D] "
+           "plattenwerk-cli render FILE.fpl OUT.png|.bmp|.pdf|.svg|.emf|.dxf [--panel N|all] [--dpi D] "
            "[--no-background] "
            "[--outline]\n"
            "plattenwerk-cli convert IN.fpl OUT.fpl\n"

@@ -2,12 +2,15 @@
 
 #include <cstdio>
 
+#include "core/bmp_codec.h"
 #include "elements/bemassung.h"
 #include "elements/bogen.h"
 #include "elements/bohrung.h"
+#include "elements/btmap.h"
 #include "elements/gruppe.h"
 #include "elements/kreis.h"
 #include "elements/linie.h"
+#include "elements/meta.h"
 #include "elements/textlabel.h"
 #include "text/font_engine.h"
 
@@ -38,6 +41,48 @@ bool ContourInfo(TBauteil& e, Json& out) {
     out["points"] = std::move(points);
     out["closed"] = l->Closed();
     return true;
+}
+
+Json RectJson(const IRect& r) {
+    return Json::array({r.x1, r.y1, r.x2, r.y2});
+}
+
+// Bitmaps: pixel size, resolution, key colour and switch, then the contour; a picture that
+// cannot be shown says why.
+bool BitmapInfo(TBauteil& e, Json& out) {
+    auto* b = dynamic_cast<TBtmap*>(&e);
+    if (!b) return false;
+    Json pic;
+    pic["bytes"] = b->FileBytes().size();
+    if (std::optional<BmpInfo> info = ReadBmpInfo(b->FileBytes().data(), b->FileBytes().size())) {
+        pic["width"] = info->width;
+        pic["height"] = info->height;
+        pic["bitCount"] = info->bitCount;
+    }
+    pic["dpiX"] = b->ResolutionX;
+    pic["dpiY"] = b->ResolutionY;
+    pic["transparentColor"] = ColorText(b->TransparentColor());
+    pic["transparent"] = b->Transparent();
+    if (!b->Picture()) pic["error"] = b->PictureError();
+    out["bitmap"] = std::move(pic);
+    return ContourInfo(e, out);
+}
+
+// Metafiles: the frame in 0.01 mm and the number of records, then the contour.
+bool MetafileInfoJson(TBauteil& e, Json& out) {
+    auto* m = dynamic_cast<TMeta*>(&e);
+    if (!m) return false;
+    Json pic;
+    pic["bytes"] = m->FileBytes().size();
+    const MetafileInfo h = m->Header();
+    if (h.valid) {
+        pic["frame"] = RectJson(h.frame);
+        pic["records"] = h.records;
+    } else {
+        pic["error"] = h.error;
+    }
+    out["metafile"] = std::move(pic);
+    return ContourInfo(e, out);
 }
 
 bool ArcInfo(TBauteil& e, Json& out) {
@@ -112,7 +157,8 @@ bool GroupInfo(TBauteil& e, Json& out) {
 
 // Derived kinds stand before their bases: the first writer that takes an element wins.
 constexpr KindWriter kKindWriters[] = {
-    &ArcInfo, &ContourInfo, &CircleInfo, &DrillInfo, &TextInfo, &DimensionInfo, &GroupInfo,
+    &BitmapInfo, &MetafileInfoJson, &ArcInfo,       &ContourInfo, &CircleInfo,
+    &DrillInfo,  &TextInfo,         &DimensionInfo, &GroupInfo,
 };
 
 }  // namespace

@@ -333,6 +333,15 @@ void Canvas::StretchImage(const IRect& dest, const Image& image) {
     DevImage(LPtoDP(dest), image);
 }
 
+bool Canvas::ParallelogramImage(IPoint p0, IPoint p1, IPoint p3, const Image& image) {
+    if (image.IsNull()) return false;
+    return DevParallelogramImage(LPtoDP(p0), LPtoDP(p1), LPtoDP(p3), image);
+}
+
+bool Canvas::DevParallelogramImage(IPoint, IPoint, IPoint, const Image&) {
+    return false;
+}
+
 void Canvas::IntersectClipRect(const IRect& logical) {
     IRect d = LPtoDP(logical);
     IRect n{std::min(d.x1, d.x2), std::min(d.y1, d.y2), std::max(d.x1, d.x2), std::max(d.y1, d.y2)};

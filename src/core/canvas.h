@@ -123,6 +123,10 @@ public:
     // Text with its top-left cell corner at p, in the current font and text colour.
     void TextOut(IPoint p, std::string_view utf8);
     void StretchImage(const IRect& dest, const Image& image);
+    // The whole image onto the parallelogram with its top-left corner at p0, its top-right at
+    // p1 and its bottom-left at p3; whether the canvas could draw it (a canvas that cannot
+    // draws nothing).
+    bool ParallelogramImage(IPoint p0, IPoint p1, IPoint p3, const Image& image);
 
     // The same drawing calls for an element's own, unchanging points, drawing exactly what the
     // plain calls draw; the canvas may keep what it derives from them in the element's cache
@@ -167,6 +171,7 @@ public:
     virtual void DevArc(const IRect& box, IPoint start, IPoint end) = 0;
     virtual void DevText(IPoint p, std::string_view utf8, int32_t deviceHeight) = 0;
     virtual void DevImage(const IRect& dest, const Image& image) = 0;
+    virtual bool DevParallelogramImage(IPoint p0, IPoint p1, IPoint p3, const Image& image);
     virtual void DevClipChanged() = 0;
 
     // Canvases that keep shapes override these. DevRedraw draws what the cache holds from a call

@@ -105,6 +105,8 @@ public:
     size_t Remaining() const { return data_.size() - pos_; }
     size_t Size() const { return data_.size(); }
     void Seek(size_t pos);
+    // The bytes from the current position to the end, for data embedded whole (pictures).
+    std::span<const uint8_t> Rest() const { return data_.subspan(pos_); }
 
     StreamSource Source() const { return source_; }
     bool IsFile() const { return source_ == StreamSource::File; }

@@ -4,9 +4,11 @@
 #include "elements/bemassung.h"
 #include "elements/bogen.h"
 #include "elements/bohrung.h"
+#include "elements/btmap.h"
 #include "elements/gruppe.h"
 #include "elements/kreis.h"
 #include "elements/linie.h"
+#include "elements/meta.h"
 #include "elements/polygon.h"
 #include "elements/rechteck.h"
 #include "elements/textlabel.h"
@@ -29,6 +31,8 @@ void RegisterEveryClass() {
     RegisterElementClass("TSkaleBogen", &MakeElement<TSkaleBogen>);
     RegisterElementClass("TTextLabel", &MakeElement<TTextLabel>);
     RegisterElementClass("TBemassung", &MakeElement<TBemassung>);
+    RegisterElementClass("TBtmap", &MakeElement<TBtmap>);
+    RegisterElementClass("TMeta", &MakeElement<TMeta>);
 }
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPolygon>
+#include <QTransform>
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -547,6 +548,25 @@ void QtCanvas::DevImage(const IRect& dest, const Image& image) {
     ApplyState(false, false);
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, antialiasing_);
     painter_.drawImage(target, oriented);
+}
+
+bool QtCanvas::DevParallelogramImage(IPoint p0, IPoint p1, IPoint p3, const Image& image) {
+    if (image.IsNull() || image.pixels.size() < static_cast<size_t>(image.width) * image.height) return false;
+    const QImage source(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
+                        image.width * 4, QImage::Format_ARGB32);
+    // The image's unit square goes to the parallelogram: its top edge along p0 to p1, its left
+    // edge along p0 to p3.
+    const double w = image.width, h = image.height;
+    const QTransform map((p1.x - p0.x) / w, (p1.y - p0.y) / w, (p3.x - p0.x) / h, (p3.y - p0.y) / h, p0.x,
+                         p0.y);
+    if (!map.isInvertible()) return false;
+    ApplyState(false, false);
+    painter_.save();
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, antialiasing_);
+    painter_.setTransform(map, true);
+    painter_.drawImage(QPointF(0, 0), source);
+    painter_.restore();
+    return true;
 }
 
 void QtCanvas::DevClipChanged() {

@@ -85,6 +85,7 @@ class QtCanvas : public Canvas {
     void DevArc(const IRect& box, IPoint start, IPoint end) override;
     void DevText(IPoint p, std::string_view utf8, int32_t deviceHeight) override;
     void DevImage(const IRect& dest, const Image& image) override;
+    bool DevParallelogramImage(IPoint p0, IPoint p1, IPoint p3, const Image& image) override;
     void DevClipChanged() override;
     bool DevRedraw(ShapeCall call, const IRect& box, ShapeCache& cache) override;
     void DevPolylineKeep(const IPoint* pts, size_t n, ShapeCache& cache) override;

@@ -97,6 +97,17 @@ TEST_F(CliRender, SvgInMillimetres) {
     EXPECT_NE(svg.find(R"(viewBox="0 0 8000 4000")"), std::string::npos);
 }
 
+TEST_F(CliRender, DxfHasThePanelOutlineInMillimetres) {
+    std::string out = dir.File("back.dxf");
+    CliResult r = RunCli({"render", doc, out, "--panel", "1", "--dpi", "300"});
+    ASSERT_EQ(r.code, 0);
+    EXPECT_EQ(r.err, "Hinweis: --dpi gilt nur für PNG und BMP; DXF hat die wahre Größe der Platte\n");
+    std::vector<uint8_t> bytes = ReadFile(out);
+    std::string dxf(bytes.begin(), bytes.end());
+    EXPECT_NE(dxf.find("$INSUNITS\n70\n4\n"), std::string::npos);
+    EXPECT_NE(dxf.find("VERTEX\n8\nPANEL\n10\n80\n20\n40\n"), std::string::npos);
+}
+
 TEST_F(CliRender, EmfFrameIsThePanelInHundredthsOfMillimetres) {
     std::string out = dir.File("back.emf");
     CliResult r = RunCli({"render", doc, out, "--panel", "1", "--dpi", "300"});

@@ -65,6 +65,10 @@ class ScriptedPrompts : public UserPrompts {
     std::deque<QString> savePaths;
     QString lastSaveProposal;
     QString lastOpenDirectory;
+    // The picture-open dialog: the file and the filter chosen; none cancels. What it was shown.
+    std::deque<PickedFile> pictures;
+    QStringList lastPictureFilters;
+    int lastPicturePreselected = -1;
 
     int Count(const QString& kind) const {
         int n = 0;
@@ -97,6 +101,17 @@ class ScriptedPrompts : public UserPrompts {
         asked.push_back({"Save", title, proposed});
         lastSaveProposal = proposed;
         return Chosen(Take(savePaths, QString()));
+    }
+
+    std::optional<PickedFile> OpenPicture(QWidget*, const QString& title, const QString& directory,
+                                          const QStringList& filters, int preselected) override {
+        asked.push_back({"OpenPicture", title, directory});
+        lastPictureFilters = filters;
+        lastPicturePreselected = preselected;
+        if (pictures.empty()) return std::nullopt;
+        PickedFile f = pictures.front();
+        pictures.pop_front();
+        return f;
     }
 
   private:
@@ -159,6 +174,13 @@ class ScriptedDialogs : public WindowDialogs {
     std::unique_ptr<LoadProgress> LoadProgressWindow(QWidget*) override {
         ++progressWindows;
         return nullptr;
+    }
+    // The export dialog's answer; without one it is cancelled.
+    std::optional<ExportChoice> exportChoice;
+    bool exportSelectionOffered = false;
+    std::optional<ExportChoice> Export(QWidget*, bool selectionPossible, const ExportChoice&) override {
+        exportSelectionOffered = selectionPossible;
+        return exportChoice;
     }
 };
 

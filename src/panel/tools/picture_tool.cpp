@@ -1,11 +1,36 @@
 #include "panel/tools/picture_tool.h"
 
-#include "elements/rechteck.h"
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+
+#include "core/bmp_codec.h"
+#include "elements/btmap.h"
+#include "elements/meta.h"
 #include "panel/platine.h"
 
 namespace pw {
 
 namespace {
+int32_t Extent(int32_t from, int32_t to) {
+    return static_cast<int32_t>(std::min<int64_t>(std::abs(static_cast<int64_t>(to) - from), INT32_MAX));
+}
+
+// The size a picture is placed at: a bitmap's pixels at its resolution, a metafile's frame.
+std::optional<MPoint> PictureSize(TBauteil& e) {
+    if (auto* b = dynamic_cast<TBtmap*>(&e)) {
+        std::optional<BmpInfo> info = ReadBmpInfo(b->FileBytes().data(), b->FileBytes().size());
+        if (!info) return std::nullopt;
+        return PictureTool::BitmapSize(info->width, info->height, b->ResolutionX, b->ResolutionY);
+    }
+    if (auto* m = dynamic_cast<TMeta*>(&e)) {
+        const MetafileInfo h = m->Header();
+        if (!h.valid) return std::nullopt;
+        return PictureTool::MetafileSize(Extent(h.frame.x1, h.frame.x2), Extent(h.frame.y1, h.frame.y2));
+    }
+    return std::nullopt;
+}
+
 PictureTool::SizeQuery& Query() {
     static PictureTool::SizeQuery query;
     return query;
@@ -41,7 +66,8 @@ void PictureTool::Press(const MouseEvent& e) {
     }
     if (!e.Left()) return;
     auto* picture = dynamic_cast<TRechteck*>(last);
-    std::optional<MPoint> natural = picture && Query() ? Query()(*picture) : std::nullopt;
+    std::optional<MPoint> natural;
+    if (picture) natural = Query() ? Query()(*picture) : PictureSize(*picture);
     if (natural) {
         MPoint size = FitToPanel(*natural, p.Width, p.Height);
         MPoint m = p.SnapAt(e.pos);

@@ -3,9 +3,8 @@
 // press puts the picture's lower-left corner on the snapped point at the picture's own size,
 // halved until it fits the panel; the right button takes the picture back.
 //
-// The picture elements answer their own size through a query the program installs (the
-// element classes register it); without one, or for an element that is no picture, the press
-// only leaves the tool.
+// A bitmap is placed at its pixels at its resolution, a metafile at its frame; tests may install
+// a query of their own. For an element that is no picture the press only leaves the tool.
 
 #include <functional>
 #include <optional>
@@ -22,7 +21,8 @@ class PictureTool : public PanelTool {
     using PanelTool::PanelTool;
     void Press(const MouseEvent& e) override;
 
-    // The natural size of a picture element in model units, or nothing for other elements.
+    // The natural size of a picture element in model units, or nothing for other elements;
+    // nullptr restores the pictures' own.
     using SizeQuery = std::function<std::optional<MPoint>(TBauteil& element)>;
     static void SetSizeQuery(SizeQuery query);
 

@@ -2,7 +2,9 @@
 
 #include "elements/bogen.h"
 #include "elements/bohrung.h"
+#include "elements/btmap.h"
 #include "elements/textlabel.h"
+#include "ui/dialogs/bmp_dlg.h"
 #include "ui/dialogs/bogen_dlg.h"
 #include "ui/dialogs/bohr_dlg.h"
 #include "ui/dialogs/txt_dlg.h"
@@ -35,12 +37,16 @@ void InstallElementDialogs(std::function<QWidget*()> parent, std::function<void(
     TTextLabel::SetDialog([parentNow, around](const std::string& text) {
         return Around(around, [&] { return ShowTextDlg(parentNow(), text); });
     });
+    TBtmap::SetDialog([parentNow, around](const TBtmap& element) {
+        return Around(around, [&] { return ShowBmpDlg(parentNow(), element); });
+    });
 }
 
 void RemoveElementDialogs() {
     TBohrung::SetDialog(nullptr);
     TBogen::SetDialog(nullptr);
     TTextLabel::SetDialog(nullptr);
+    TBtmap::SetDialog(nullptr);
 }
 
 }  // namespace pw

@@ -6,6 +6,7 @@
 #include <QMimeData>
 
 #include "panel/platine.h"
+#include "render/picture_export.h"
 #include "render/render_targets.h"
 
 namespace pw {
@@ -43,6 +44,13 @@ void CopySelectionPicture(TPlatine& panel) {
     const MRect b = panel.SelectionBounds(true).Normalised();
     auto* data = new QMimeData;
     data->setData(QStringLiteral("image/svg+xml"), SelectionSvg(panel));
+    ExportChoice emf;
+    emf.format = ExportFormat::Emf;
+    emf.selectedOnly = true;
+    emf.withBackground = false;
+    const QByteArray metafile = RenderExport(panel, emf).bytes;
+    data->setData(QStringLiteral("image/emf"), metafile);
+    data->setData(QStringLiteral("image/x-emf"), metafile);
     const double pixelsPerUnit = kBitmapDotsPerInch / static_cast<double>(kMmPerInch) / kUnitsPerMm;
     const int w =
         std::max(1, static_cast<int>(std::lround(static_cast<double>(b.x2 - b.x1) * pixelsPerUnit)));

@@ -98,14 +98,15 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     CreateToolWindows();
     CreateSideWindows();
     CreateLibrary();
+    CreateViewWindow();
+    CreateExportCommand();
 
     connect(palette_, &ToolPalette::toolClicked, this, [this](int tag) {
         if (std::optional<TEditMode> mode = ModeOfToolTag(tag)) CurrentPanel().SetEditMode(*mode);
         palette_->ShowPressed(tag);
         RefreshCommandStates();
     });
-    // Picture import comes with a later version.
-    palette_->Button("BitmapBtn")->setEnabled(false);
+    SetUpPictureImport();
     connect(palette_, &ToolPalette::scaleAssistantClicked, this, &MainWindow::ScaleAssistantCommand);
     connect(palette_, &ToolPalette::regularPolygonClicked, this, &MainWindow::RegularPolygonCommand);
     connect(palette_, &ToolPalette::gridDialogRequested, this, &MainWindow::GridDialogCommand);

@@ -19,6 +19,8 @@
 #include "panel/document.h"
 #include "panel/edit_commands.h"
 #include "panel/scale_assistant.h"
+#include "panel/view_list.h"
+#include "render/picture_export.h"
 #include "ui/app/program_dirs.h"
 #include "ui/settings/autosave.h"
 #include "ui/settings/recent_files.h"
@@ -42,6 +44,7 @@ class LibraryWindow;
 class PanelView;
 class Ruler;
 class SideArea;
+class TAnsichtbox;
 class TFontbox;
 class TFuellDlg;
 class TStiftbox;
@@ -85,7 +88,7 @@ class MainWindow : public QMainWindow {
     PanelView& CurrentView() const { return View(CurrentIndex()); }
     TPlatine& CurrentPanel() const { return Panel(CurrentIndex()); }
     QTabBar* TabStrip() const { return tabBar_; }
-    const std::vector<TView>& Views() const { return views_; }
+    const std::vector<TView>& Views() const { return views_.Items(); }
     const std::string& CurrentFile() const { return currentFile_; }
     const std::string& EditFile() const { return editFile_; }
     bool Cancelled() const { return cancelled_; }
@@ -101,6 +104,7 @@ class MainWindow : public QMainWindow {
     TStiftbox* PenWindow() const { return stiftbox_; }
     TFuellDlg* BrushWindow() const { return fuellDlg_; }
     TFontbox* FontWindow() const { return fontbox_; }
+    TAnsichtbox* ViewWindow() const { return ansichtbox_; }
     ToolPalette* Palette() const { return palette_; }
     LibraryWindow* Library() const { return library_; }
     MemoryStream& LibraryClipboard() { return libClipboard_; }
@@ -164,6 +168,10 @@ class MainWindow : public QMainWindow {
     void RegularPolygonCommand();
     // "&Skalen-Assistent...", SkaleBtn: the assistant; on OK its scale is placed like a paste.
     void ScaleAssistantCommand();
+    // "&Exportieren..." (Ctrl+E): the export dialog, then the file.
+    void ExportCommand();
+    // The zoom buttons of the view window, by tag (1 panel, 2 all, 3 selected, 4 in, 5 out).
+    void ZoomSlot(int tag);
     // --- Bibliothek (main_window_library.cpp) ---
     void AddToLibraryCommand();
     void NewPageCommand();
@@ -177,6 +185,11 @@ class MainWindow : public QMainWindow {
     void PlaceLibrarySymbol();
     // Saves the library page when it changed; a failure is reported.
     void SaveLibraryPage();
+    // --- Picture import (main_window_import.cpp) ---
+    // Connects "&Importieren..." and BitmapBtn to the import.
+    void SetUpPictureImport();
+    // "&Importieren...", Ctrl+I, BitmapBtn: the chosen picture waits in the panel's placing mode.
+    void ImportPictureCommand();
     // --- Hilfe ---
     void ManualCommand();
     void InfoCommand();
@@ -231,6 +244,17 @@ class MainWindow : public QMainWindow {
     void TakeSideWindowValues(TPlatine& panel);
     // OnBtMarkieren: the side windows show the current element's attributes.
     void OnElementMarked();
+
+    // --- The view window and export ---
+    void CreateViewWindow();
+    void CreateExportCommand();
+    // OnAnsichtRequest: the current panel's visible area and its tab.
+    TView CurrentViewRecord();
+    // OnAnsichtZuweisen: selects the view's tab and zooms to the view.
+    void ApplyView(const TView& view);
+    void RefreshViewWindow();
+    // "&Exportieren..." is enabled when the "&Datei" menu opens and the panel has elements.
+    void UpdateExportState();
 
     // --- Panels and tabs ---
     // A new tab for the panel (a new, empty one when none is given); it becomes current.
@@ -288,7 +312,8 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<PrintCommand> print_;
 
     std::vector<std::unique_ptr<Tab>> tabs_;
-    std::vector<TView> views_;
+    ViewList views_;
+    ExportChoice lastExport_;
     ElementClipboard clipboard_;
     std::string currentFile_;
     std::string editFile_;
@@ -316,6 +341,7 @@ class MainWindow : public QMainWindow {
     TStiftbox* stiftbox_ = nullptr;
     TFuellDlg* fuellDlg_ = nullptr;
     TFontbox* fontbox_ = nullptr;
+    TAnsichtbox* ansichtbox_ = nullptr;
     Ruler* hScale_ = nullptr;
     Ruler* vScale_ = nullptr;
     QStackedWidget* scrollBox_ = nullptr;

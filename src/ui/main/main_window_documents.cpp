@@ -69,7 +69,7 @@ void MainWindow::InstallPanels(ReadResult& read, bool replace) {
     const int firstIndex = replace ? 0 : PanelCount();
     if (replace) {
         ClearDocument();
-        views_.clear();
+        views_.Clear();
     }
     for (size_t i = 0; i < read.panels.size(); ++i) {
         PanelView& view = CreatePanel(std::move(read.panels[i]));
@@ -83,7 +83,7 @@ void MainWindow::InstallPanels(ReadResult& read, bool replace) {
     // Imported views keep pointing at their own panels, now behind the ones already open.
     for (TView& v : read.views) {
         v.panel += firstIndex;
-        views_.push_back(std::move(v));
+        views_.Append(std::move(v));
     }
     read.panels.clear();
     CurrentView().RepaintPanel();
@@ -106,7 +106,7 @@ bool MainWindow::WriteDocument(const std::string& path, bool backup) {
     std::vector<TPlatine*> panels;
     for (int i = 0; i < PanelCount(); ++i) panels.push_back(&Panel(i));
     std::vector<uint8_t> bytes;
-    pw::WriteDocument(bytes, panels, views_);
+    pw::WriteDocument(bytes, panels, views_.Items());
     // The library page is saved with the document (and with its backup).
     SaveLibraryPage();
     try {
@@ -209,7 +209,7 @@ bool MainWindow::SavePrompt() {
 }
 
 void MainWindow::StartNewDocument() {
-    views_.clear();
+    views_.Clear();
     ClearDocument();
     PanelView& view = CreatePanel();
     currentFile_ = DirectoryOfFile(currentFile_).toStdString() + "/" + kUnnamed;

@@ -20,19 +20,6 @@ namespace pw {
 
 namespace {
 
-// Commands whose windows come with later versions: they stay disabled.
-const char* const kNotYetAvailable[] = {
-    "Exportieren1",
-    "Importieren1",
-    "BitmapBtn",
-};
-
-bool NotYetAvailable(const std::string& name) {
-    for (const char* n : kNotYetAvailable)
-        if (name == n) return true;
-    return false;
-}
-
 // Menu items and buttons enabled by a field of the command states.
 struct StateItem {
     const char* name;
@@ -109,7 +96,6 @@ QAction* MainWindow::MakeAction(const char* name, const QKeySequence& shortcut) 
     auto* a = new QAction(Caption(name), this);
     a->setObjectName(QString::fromLatin1(name));
     if (!shortcut.isEmpty()) a->setShortcut(shortcut);
-    if (NotYetAvailable(name)) a->setEnabled(false);
     actions_[name] = a;
     return a;
 }
@@ -118,7 +104,6 @@ QAction* MainWindow::MakeToolAction(const char* name) {
     auto* a = new QAction(ToolIcon(name), Hint(name), this);
     a->setObjectName(QString::fromLatin1(name));
     a->setToolTip(Hint(name));
-    if (NotYetAvailable(name)) a->setEnabled(false);
     actions_[name] = a;
     return a;
 }
@@ -314,8 +299,7 @@ void MainWindow::CreateMenus() {
     add(dateiMenu_, "Beenden1");
     connect(dateiMenu_, &QMenu::aboutToShow, this, [this] {
         UpdateRecentMenu();
-        // Export comes with a later version; it would be enabled with elements on the panel.
-        Action("Exportieren1")->setEnabled(false);
+        UpdateExportState();
     });
 
     QMenu* edit = menu("Bearbeiten1");
@@ -404,12 +388,13 @@ void MainWindow::RefreshCommandStates() {
     const WindowState window{clipboard_.filled, side_->LibraryVisible()};
     const CommandStates states = ComputeCommandStates(panel, window);
     for (const StateItem& item : kStateItems)
-        Action(item.name)->setEnabled(states.*item.field && !NotYetAvailable(item.name));
+        Action(item.name)->setEnabled(states.*item.field);
     if (QMenu* library = menuBar()->findChild<QMenu*>(QStringLiteral("Bibliothek1")))
         library->menuAction()->setEnabled(states.Bibliothek1);
     Action("RasterBtn")->setChecked(states.RasterBtnDown);
     infoTxt1_->setText(QString::fromStdString(panel.StatusText1));
     infoTxt2_->setText(QString::fromStdString(panel.StatusText2));
+    RefreshViewWindow();
     if (focusField_->isVisible() && isActiveWindow()) focusField_->setFocus();
 }
 
@@ -417,7 +402,7 @@ void MainWindow::OnPopupRequest(const QPoint& global) {
     const WindowState window{clipboard_.filled, side_->LibraryVisible()};
     const PopupStates states = ComputePopupStates(CurrentPanel(), window);
     for (const PopupItem& item : kPopupItems)
-        Action(item.name)->setEnabled(states.*item.field && !NotYetAvailable(item.name));
+        Action(item.name)->setEnabled(states.*item.field);
     bauteilMenu_->popup(global);
 }
 

@@ -254,16 +254,7 @@ void MainWindow::MovePanel(int from, int to) {
 }
 
 void MainWindow::RenumberViews(const std::vector<int>& newIndexOfOld) {
-    std::vector<TView> kept;
-    for (TView v : views_) {
-        if (v.panel >= 0 && v.panel < static_cast<int32_t>(newIndexOfOld.size())) {
-            const int n = newIndexOfOld[static_cast<size_t>(v.panel)];
-            if (n < 0) continue;
-            v.panel = n;
-        }
-        kept.push_back(std::move(v));
-    }
-    views_ = std::move(kept);
+    views_.Renumber(newIndexOfOld);
 }
 
 void MainWindow::PanelToFrontCommand() {

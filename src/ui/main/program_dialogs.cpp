@@ -1,5 +1,6 @@
 #include "ui/main/program_dialogs.h"
 
+#include "ui/dialogs/export_dlg.h"
 #include "ui/dialogs/laden_dlg.h"
 #include "ui/dialogs/platinen_dlg.h"
 #include "ui/dialogs/raster_dlg.h"
@@ -55,6 +56,11 @@ class ProgramDialogs : public WindowDialogs {
         window->show();
         window->repaint();
         return window;
+    }
+
+    std::optional<ExportChoice> Export(QWidget* parent, bool selectionPossible,
+                                       const ExportChoice& last) override {
+        return ShowExportDlg(parent, selectionPossible, last);
     }
 
   private:

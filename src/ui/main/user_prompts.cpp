@@ -58,6 +58,18 @@ std::optional<QString> QtUserPrompts::OpenFile(QWidget* parent, const QString& t
     return path;
 }
 
+std::optional<UserPrompts::PickedFile> UserPrompts::OpenPicture(QWidget* parent, const QString& title,
+                                                                const QString& directory,
+                                                                const QStringList& filters, int preselected) {
+    QFileDialog dialog(parent, title, directory);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    if (preselected >= 0 && preselected < filters.size()) dialog.selectNameFilter(filters[preselected]);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return PickedFile{dialog.selectedFiles().front(),
+                      static_cast<int>(filters.indexOf(dialog.selectedNameFilter()))};
+}
+
 std::optional<QString> QtUserPrompts::SaveFile(QWidget* parent, const QString& title,
                                                const QString& proposedPath, const QString& filter,
                                                const QString& defaultSuffix) {

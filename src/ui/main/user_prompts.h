@@ -3,6 +3,7 @@
 // uses the Qt ones; tests put in their own answers.
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -25,6 +26,16 @@ class UserPrompts {
     virtual std::optional<QString> SaveFile(QWidget* parent, const QString& title,
                                             const QString& proposedPath, const QString& filter,
                                             const QString& defaultSuffix) = 0;
+    // The picture-open dialog with the given filters, one preselected: the path of an existing
+    // file and the number of the filter chosen (0 the first), nothing when cancelled. The Qt
+    // dialog unless a caller puts in its own answer.
+    struct PickedFile {
+        QString path;
+        int filter = 0;
+    };
+    virtual std::optional<PickedFile> OpenPicture(QWidget* parent, const QString& title,
+                                                  const QString& directory, const QStringList& filters,
+                                                  int preselected);
 };
 
 // The platform's message boxes and file dialogs.

@@ -13,6 +13,7 @@
 #include "panel/platine.h"
 #include "panel/regular_polygon.h"
 #include "panel/scale_assistant.h"
+#include "render/picture_export.h"
 
 class QWidget;
 
@@ -58,6 +59,10 @@ class WindowDialogs {
     virtual bool Print(QWidget* parent, PrintSession& session) = 0;
     // TLaden_Dlg: a progress window shown while the returned object lives.
     virtual std::unique_ptr<LoadProgress> LoadProgressWindow(QWidget* parent) = 0;
+    // TExport_Dlg, showing the last choice: the confirmed choice, nothing when cancelled.
+    // "nur gewählte Objekte" is offered only when selectionPossible.
+    virtual std::optional<ExportChoice> Export(QWidget* parent, bool selectionPossible,
+                                               const ExportChoice& last) = 0;
 };
 
 }  // namespace pw
