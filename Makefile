@@ -1,4 +1,4 @@
-# Plattenwerk: make run | make test | make bench | make fuzz
+# Plattenwerk: make run | make test | make bench | make fuzz | make package
 BUILD      ?= build
 BENCH_DIR  ?= build-bench
 FUZZ_DIR   ?= build-fuzz
@@ -7,7 +7,10 @@ JOBS       ?= $(shell nproc)
 # The document make run opens; empty: the program directory's copy of the example.
 DOCUMENT   ?=
 
-.PHONY: all deps configure build test run bench fuzz clean
+# Developers' builds treat warnings as errors; a user's plain cmake build does not.
+WERROR     ?= -DPW_WERROR=ON
+
+.PHONY: all deps configure build test run bench fuzz package clean
 
 all: build
 
@@ -15,11 +18,12 @@ deps:
 	@scripts/install-deps.sh
 
 $(BUILD)/build.ninja: | deps
-	cmake -S . -B $(BUILD) -G Ninja
+	cmake -S . -B $(BUILD) -G Ninja $(WERROR)
 
 configure: $(BUILD)/build.ninja
 
 build: deps configure
+	@[ -z "$(WERROR)" ] || grep -q '^PW_WERROR:BOOL=ON' $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) $(WERROR)
 	cmake --build $(BUILD) -j $(JOBS)
 
 test: build
@@ -29,15 +33,19 @@ run: build
 	@scripts/run.sh $(BUILD) $(DOCUMENT)
 
 bench: deps
-	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DPW_BUILD_BENCH=ON -DPW_BUILD_TESTS=OFF
+	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DPW_BUILD_BENCH=ON -DPW_BUILD_TESTS=OFF $(WERROR)
 	cmake --build $(BENCH_DIR) -j $(JOBS)
 	@for b in $(BENCH_DIR)/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
 
 fuzz: deps
 	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DPW_BUILD_FUZZ=ON -DPW_BUILD_TESTS=OFF -DPW_BUILD_GUI=ON
+	  -DPW_BUILD_FUZZ=ON -DPW_BUILD_TESTS=OFF -DPW_BUILD_GUI=ON $(WERROR)
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_document make_fuzz_seeds
 	@scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+# The Debian package (plattenwerk_VERSION_ARCH.deb in the build directory).
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(BENCH_DIR) $(FUZZ_DIR)

@@ -19,6 +19,9 @@ PACKAGES=(
   xvfb xauth x11-utils imagemagick
   # independent readers of our outputs in the tests (PDF, SVG)
   poppler-utils librsvg2-bin
+  # checks of the installed tree (desktop entry, metainfo, file types, manual pages) and the
+  # Debian package (dpkg-shlibdeps)
+  desktop-file-utils appstream libxml2-utils shared-mime-info man-db groff-base dpkg-dev file
 )
 
 missing=()

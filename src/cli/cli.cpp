@@ -119,6 +119,10 @@ int Render(const Options& o, std::ostream& err) {
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() == 1 && args[0] == "--version") {
+        out << "plattenwerk-cli " << PW_VERSION << '\n';
+        return kExitOk;
+    }
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "help")) {
         out << UsageText() << PrintUsageText();
         return kExitOk;

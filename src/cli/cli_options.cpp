@@ -65,7 +65,9 @@ std::string UsageText() {
            "[--outline]\n"
            "plattenwerk-cli convert IN.fpl OUT.fpl\n"
            "plattenwerk-cli check FILE.fpl\n"
-           "plattenwerk-cli scale STYLE OUT.fpl [--set INDEX=VALUE]... [--labels TEXT,TEXT,...] [--lang de|en]\n";
+           "plattenwerk-cli scale STYLE OUT.fpl [--set INDEX=VALUE]... [--labels TEXT,TEXT,...] [--lang "
+           "de|en]\n"
+           "plattenwerk-cli --version\n";
 }
 
 Options ParseOptions(const std::vector<std::string>& args) {

@@ -7,32 +7,20 @@
 #include <string>
 
 #include "core/drawing_values.h"
-#include "core/named_list.h"
+#include "core/stored_list.h"
 
 namespace pw {
 
-class IniFile;
-
-class BrushList {
+class BrushList : public StoredList<BrushList, BrushValues> {
   public:
-    using Lines = NamedList<BrushValues>;
+    static constexpr const char* kCountSection = "Fuellung";
+    static constexpr const char* kEntryPrefix = "Fuellung";
 
-    explicit BrushList(std::string path = {}) : path_(std::move(path)) {}
+    explicit BrushList(std::string path = {}) : StoredList(std::move(path)) {}
 
-    // Reads the file (a missing one gives an empty list), selects the first line and makes it
-    // current. False when the file exists but cannot be read.
-    bool Load();
-    bool Store() const;
-    void Read(const IniFile& ini);
-    void Write(IniFile& ini) const;
-    const std::string& Path() const { return path_; }
+    static BrushValues ReadEntry(const IniFile& ini, const std::string& section, std::string& name);
+    static void WriteEntry(IniFile& ini, const std::string& section, const Lines::Entry& line);
 
-    const Lines& Entries() const { return lines_; }
-    const BrushValues& Current() const { return current_; }
-
-    // A click on a line: its brush becomes current.
-    void SelectLine(int i);
-    void Deselect() { lines_.Deselect(); }
     // Choosing a colour or a style: no line is selected any more.
     void SetColour(Color colour);
     void SetStyle(TBrushStyle style);
@@ -40,20 +28,7 @@ class BrushList {
     void ShowElement(const BrushValues& brush);
 
     // The current brush as the selected first line.
-    void Add(std::string name);
-    // The buttons and the name editor; each writes the file when the list changed.
-    bool DeleteSelected();
-    bool MoveSelected(int step);
-    bool Rename(int i, std::string name);
-    bool WriteFailed() const { return writeFailed_; }
-
-  private:
-    bool Changed(bool changed);
-
-    std::string path_;
-    Lines lines_;
-    BrushValues current_;
-    bool writeFailed_ = false;
+    void Add(std::string name) { AddCurrent(std::move(name)); }
 };
 
 }  // namespace pw

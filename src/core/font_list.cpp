@@ -2,16 +2,11 @@
 
 #include <algorithm>
 
-#include "core/ini_file.h"
-#include "core/list_file.h"
 #include "core/storable_text.h"
 
 namespace pw {
 
 namespace {
-
-constexpr const char* kCountSection = "Fonts";
-constexpr const char* kEntryPrefix = "Font";
 
 int32_t ClampHeight(int32_t height) {
     return std::clamp(height, FontList::kMinHeight, FontList::kMaxHeight);
@@ -19,55 +14,29 @@ int32_t ClampHeight(int32_t height) {
 
 }  // namespace
 
-bool FontList::Load() {
-    IniFile ini(path_);
-    const bool read = ini.Load();
-    Read(ini);
-    return read;
+FontValues FontList::ReadEntry(const IniFile& ini, const std::string& s, std::string& name) {
+    FontValues f;
+    f.font.name = ini.ReadString(s, "Name", "Arial");
+    if (f.font.name.empty()) f.font.name = "Arial";
+    f.font.height = ReadClamped(ini, s, "Hoehe", 200, kMinHeight, kMaxHeight);
+    f.font.style = static_cast<uint8_t>((ini.ReadBool(s, "Italic", false) ? fsItalic : 0) |
+                                        (ini.ReadBool(s, "Bold", false) ? fsBold : 0));
+    f.color = ReadColour(ini, s, "Farbe");
+    name = ini.ReadString(s, "Beschreibung", "Font");
+    return f;
 }
 
-bool FontList::Store() const {
-    return RewriteListFile(path_, [this](IniFile& ini) { Write(ini); });
-}
-
-void FontList::Read(const IniFile& ini) {
-    lines_.Clear();
-    const int n = StoredCount(ini, kCountSection, kEntryPrefix);
-    for (int i = 0; i < n; ++i) {
-        const std::string s = EntrySection(kEntryPrefix, i);
-        FontValues f;
-        f.font.name = ini.ReadString(s, "Name", "Arial");
-        if (f.font.name.empty()) f.font.name = "Arial";
-        f.font.height = ReadClamped(ini, s, "Hoehe", 200, kMinHeight, kMaxHeight);
-        f.font.style = static_cast<uint8_t>((ini.ReadBool(s, "Italic", false) ? fsItalic : 0) |
-                                            (ini.ReadBool(s, "Bold", false) ? fsBold : 0));
-        f.color = ReadColour(ini, s, "Farbe");
-        lines_.Append(ini.ReadString(s, "Beschreibung", "Font"), f);
-    }
-    if (!lines_.Empty()) SelectLine(0);
-}
-
-void FontList::Write(IniFile& ini) const {
-    ini.WriteInteger(kCountSection, "Anzahl", lines_.Count());
-    for (int i = 0; i < lines_.Count(); ++i) {
-        const std::string s = EntrySection(kEntryPrefix, i);
-        const auto& line = lines_.At(i);
-        ini.WriteString(s, "Name", line.value.font.name);
-        ini.WriteInteger(s, "Hoehe", line.value.font.height);
-        ini.WriteString(s, "Italic", (line.value.font.style & fsItalic) ? "1" : "0");
-        ini.WriteString(s, "Bold", (line.value.font.style & fsBold) ? "1" : "0");
-        ini.WriteString(s, "Beschreibung", line.name);
-        ini.WriteInteger(s, "Farbe", static_cast<int>(line.value.color));
-    }
-}
-
-void FontList::SelectLine(int i) {
-    lines_.Select(i);
-    if (lines_.HasSelection()) current_ = lines_.At(i).value;
+void FontList::WriteEntry(IniFile& ini, const std::string& s, const Lines::Entry& line) {
+    ini.WriteString(s, "Name", line.value.font.name);
+    ini.WriteInteger(s, "Hoehe", line.value.font.height);
+    ini.WriteString(s, "Italic", (line.value.font.style & fsItalic) ? "1" : "0");
+    ini.WriteString(s, "Bold", (line.value.font.style & fsBold) ? "1" : "0");
+    ini.WriteString(s, "Beschreibung", line.name);
+    ini.WriteInteger(s, "Farbe", static_cast<int>(line.value.color));
 }
 
 void FontList::SetHeightText(std::string_view text) {
-    current_.font.height = ClampHeight(RoundToInt(TextToNumber(text) * 50));
+    current_.font.height = ClampHeight(RoundToInt(TextToNumber(text) * kUnitsPerMm));
 }
 
 void FontList::SetName(std::string name) {
@@ -101,35 +70,20 @@ void FontList::ShowText(const FontValues& font) {
 }
 
 FontList::AddResult FontList::Add(std::string_view heightText, const std::string& family) {
-    const std::optional<Real> mm = ReadNumberField(heightText, 50);
+    const std::optional<Real> mm = ReadNumberField(heightText, kUnitsPerMm);
     if (!mm) return {};
-    const int32_t typed = RoundToInt(*mm * 50);
+    const int32_t typed = RoundToInt(*mm * kUnitsPerMm);
     AddResult result;
     result.outcome = typed < 0 || typed > kMaxAddedHeight ? AddOutcome::Corrected : AddOutcome::Added;
     result.height = std::clamp(typed, kMinHeight, kMaxAddedHeight);
     current_.font.height = result.height;
     if (!family.empty()) current_.font.name = family;
-    lines_.InsertFirst(current_.font.name, current_);
-    Changed(true);
+    AddCurrent(current_.font.name);
     return result;
 }
 
-bool FontList::DeleteSelected() {
-    if (!Changed(lines_.DeleteSelected())) return false;
-    if (lines_.HasSelection()) current_ = lines_.At(lines_.Selected()).value;
-    return true;
-}
-
-bool FontList::MoveSelected(int step) {
-    return Changed(lines_.MoveSelected(step));
-}
-
-bool FontList::Rename(int i, std::string name) {
-    return Changed(lines_.Rename(i, std::move(name)));
-}
-
 std::string FontList::HeightLabel(int32_t height) {
-    return std::to_string(height / 50) + " mm";
+    return std::to_string(height / kUnitsPerMm) + " mm";
 }
 
 std::vector<std::string> FontList::ChoosableFamilies(const std::vector<std::string>& installed) {
@@ -137,11 +91,6 @@ std::vector<std::string> FontList::ChoosableFamilies(const std::vector<std::stri
     for (const std::string& family : installed)
         if (!family.empty() && StorableText(family) == family) out.push_back(family);
     return out;
-}
-
-bool FontList::Changed(bool changed) {
-    if (changed && !path_.empty()) writeFailed_ = !Store();
-    return changed;
 }
 
 }  // namespace pw

@@ -10,39 +10,28 @@
 #include <vector>
 
 #include "core/drawing_values.h"
-#include "core/named_list.h"
+#include "core/stored_list.h"
 
 namespace pw {
 
-class IniFile;
-
-class FontList {
+class FontList : public StoredList<FontList, FontValues> {
   public:
-    using Lines = NamedList<FontValues>;
+    static constexpr const char* kCountSection = "Fonts";
+    static constexpr const char* kEntryPrefix = "Font";
     // Heights lie within one model unit and 10 cm; a font added through the window within
     // 0 .. 5 cm, as its warning tells the user (and at least one unit).
     static constexpr int32_t kMinHeight = 1;
     static constexpr int32_t kMaxHeight = 5000;
     static constexpr int32_t kMaxAddedHeight = 2500;
 
-    explicit FontList(std::string path = {}) : path_(std::move(path)) {}
+    // A missing or empty list keeps the current font ("Arial", 4 mm, black) and selects
+    // nothing.
+    explicit FontList(std::string path = {}) : StoredList(std::move(path)) {}
 
-    // Reads the file, selects the first line and makes it current. A missing or empty list
-    // keeps the current font ("Arial", 4 mm, black) and selects nothing. False when the file
-    // exists but cannot be read.
-    bool Load();
-    bool Store() const;
-    void Read(const IniFile& ini);
-    void Write(IniFile& ini) const;
-    const std::string& Path() const { return path_; }
+    static FontValues ReadEntry(const IniFile& ini, const std::string& section, std::string& name);
+    static void WriteEntry(IniFile& ini, const std::string& section, const Lines::Entry& line);
 
-    const Lines& Entries() const { return lines_; }
-    const FontValues& Current() const { return current_; }
-
-    // A click on a line: its font becomes current.
-    void SelectLine(int i);
-    // Entering the height field: no line is selected any more.
-    void Deselect() { lines_.Deselect(); }
+    // Entering the height field (Deselect): no line is selected any more.
     // The controls; each leaves no line selected, as the current font is then none of them.
     // The height field's text is read as millimetres and kept within the height range.
     void SetHeightText(std::string_view text);
@@ -62,12 +51,6 @@ class FontList {
     // name chosen as the selected first line, described by its family name; nothing when the
     // text is no number.
     AddResult Add(std::string_view heightText, const std::string& family);
-    // The buttons and the name editor; each writes the file when the list changed. Deleting
-    // makes the font of the line then selected current.
-    bool DeleteSelected();
-    bool MoveSelected(int step);
-    bool Rename(int i, std::string name);
-    bool WriteFailed() const { return writeFailed_; }
 
     // The height at the right of a line: whole millimetres, truncated ("3 mm").
     static std::string HeightLabel(int32_t height);
@@ -76,13 +59,7 @@ class FontList {
     static std::vector<std::string> ChoosableFamilies(const std::vector<std::string>& installed);
 
   private:
-    bool Changed(bool changed);
     void SetStyleBit(uint8_t bit, bool on);
-
-    std::string path_;
-    Lines lines_;
-    FontValues current_;
-    bool writeFailed_ = false;
 };
 
 }  // namespace pw

@@ -8,38 +8,27 @@
 #include <string_view>
 
 #include "core/drawing_values.h"
-#include "core/named_list.h"
+#include "core/stored_list.h"
 
 namespace pw {
 
-class IniFile;
-
-class PenList {
+class PenList : public StoredList<PenList, PenValues> {
   public:
-    using Lines = NamedList<PenValues>;
     // A pen added through the window lies within 0 .. 5 mm, as its warning tells the user; pens
     // read from the file within 0 .. 10 mm, the range of the width field.
     static constexpr int32_t kMaxAddedWidth = 250;
     static constexpr int32_t kMaxWidth = 500;
 
-    explicit PenList(std::string path = {}) : path_(std::move(path)) {}
+    static constexpr const char* kCountSection = "Stifte";
+    static constexpr const char* kEntryPrefix = "Stift";
 
-    // Reads the file (a missing one gives an empty list), selects the first line and makes it
-    // current. False when the file exists but cannot be read.
-    bool Load();
-    // Writes the list; false when the file could not be written.
-    bool Store() const;
-    void Read(const IniFile& ini);
-    void Write(IniFile& ini) const;
-    const std::string& Path() const { return path_; }
+    // The width field starts at 0.5 mm, the pen width of a new panel.
+    explicit PenList(std::string path = {}) : StoredList(std::move(path)) {}
 
-    const Lines& Entries() const { return lines_; }
-    const PenValues& Current() const { return current_; }
+    static PenValues ReadEntry(const IniFile& ini, const std::string& section, std::string& name);
+    static void WriteEntry(IniFile& ini, const std::string& section, const Lines::Entry& line);
 
-    // A click on a line: its pen becomes current.
-    void SelectLine(int i);
     // Entering the width field, choosing a colour or a style: no line is selected any more.
-    void Deselect() { lines_.Deselect(); }
     // The width field's text, read as millimetres (text that is no number reads as 0); the
     // current width is never negative.
     void SetWidthText(std::string_view text);
@@ -56,26 +45,9 @@ class PenList {
     // Adds the current colour and pattern with the width typed (clamped to 0 .. 5 mm) as the
     // selected first line; nothing when the text is no number.
     AddResult Add(std::string_view widthText, std::string name);
-    // The buttons and the name editor; each writes the file when the list changed.
-    bool DeleteSelected();
-    bool MoveSelected(int step);
-    bool Rename(int i, std::string name);
-
-    // False when the last change could not be written to the file.
-    bool WriteFailed() const { return writeFailed_; }
 
     // The pen width of a line's sample, in pixels.
     static int32_t SampleWidth(int32_t width) { return width / 12; }
-
-  private:
-    // Writes the list after a change; returns the change.
-    bool Changed(bool changed);
-
-    std::string path_;
-    Lines lines_;
-    // The width field starts at 0.5 mm, the pen width of a new panel.
-    PenValues current_;
-    bool writeFailed_ = false;
 };
 
 }  // namespace pw

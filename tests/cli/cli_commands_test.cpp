@@ -1,5 +1,6 @@
 // "render", "convert" and the usage errors of the command-line tool, called as functions and
 // as the installed program.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -161,6 +162,17 @@ TEST(CliUsage, MissingFilesUnknownOptionsAndBadValuesExitWithTwo) {
     ExpectUsageError(dir, {"render", doc});
     ExpectUsageError(dir, {"frobnicate", doc});
     ExpectUsageError(dir, {});
+}
+
+TEST(CliUsage, VersionIsTheOnlyWordAndNamesTheTool) {
+    CliResult version = RunCli({"--version"});
+    EXPECT_EQ(version.code, 0);
+    EXPECT_THAT(version.out, testing::MatchesRegex("plattenwerk-cli [0-9]+\\.[0-9]+(\\.[0-9]+)?\n"));
+    EXPECT_EQ(version.err, "");
+    // As an option of a command it is unknown, as any other option there.
+    TempDir dir;
+    WriteFile(dir.File("doc.fpl"), SampleDocument());
+    ExpectUsageError(dir, {"info", dir.File("doc.fpl"), "--version"});
 }
 
 TEST(CliUsage, UnwritableOutputsLeaveNothingBehind) {

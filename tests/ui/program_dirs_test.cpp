@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "ui/app/program_info.h"
 #include "ui_test_support.h"
 
 namespace pw {
@@ -82,10 +83,47 @@ TEST(ProgramDirs, CommandLine) {
     CommandLine c = ParseCommandLine(5, a);
     EXPECT_EQ(c.home, "/tmp/h");
     EXPECT_EQ(c.document, "doc.fpl");
+    EXPECT_FALSE(c.version);
+    EXPECT_FALSE(c.help);
     const char* b[] = {"plattenwerk", "--home=/x"};
     c = ParseCommandLine(2, b);
     EXPECT_EQ(c.home, "/x");
     EXPECT_FALSE(c.document);
+    const char* d[] = {"plattenwerk", "--version", "--help", "doc.fpl"};
+    c = ParseCommandLine(4, d);
+    EXPECT_TRUE(c.version);
+    EXPECT_TRUE(c.help);
+    EXPECT_EQ(c.document, "doc.fpl");
+}
+
+// An installed tree: PREFIX/bin/plattenwerk finds PREFIX/share/plattenwerk, also through a
+// symbolic link to the program; PLATTENWERK_DATA comes first.
+TEST(ProgramDirs, DataIsFoundBesideTheInstalledProgram) {
+    test::TempDir prefix;
+    namespace fs = std::filesystem;
+    fs::create_directories(prefix.File("usr/bin"));
+    fs::create_directories(prefix.File("usr/share/plattenwerk"));
+    fs::create_directories(prefix.File("elsewhere"));
+    prefix.Write("usr/bin/plattenwerk", "program");
+    fs::create_symlink(prefix.File("usr/bin/plattenwerk"), prefix.File("elsewhere/pw"));
+    const std::string installed = fs::canonical(prefix.File("usr/share/plattenwerk")).string() + "/";
+
+    EnvScope noData("PLATTENWERK_DATA", nullptr);
+    EXPECT_EQ(FindDataDirectory(prefix.File("usr/bin/plattenwerk")), installed);
+    EXPECT_EQ(FindDataDirectory(prefix.File("elsewhere/pw")), installed);
+    EnvScope data("PLATTENWERK_DATA", prefix.File("elsewhere").c_str());
+    EXPECT_EQ(FindDataDirectory(prefix.File("usr/bin/plattenwerk")), prefix.File("elsewhere/"));
+}
+
+TEST(ProgramDirs, HelpNamesTheDirectoriesInUse) {
+    const std::string english =
+        ProgramUsageText(false, "/home/u/.config/plattenwerk/", "/usr/share/plattenwerk/");
+    EXPECT_NE(english.find("Usage: plattenwerk [--home DIR] [DOCUMENT.fpl]"), std::string::npos);
+    EXPECT_NE(english.find("\nProgram directory: /home/u/.config/plattenwerk/\n"), std::string::npos);
+    EXPECT_NE(english.find("\nData directory: /usr/share/plattenwerk/\n"), std::string::npos);
+    const std::string german = ProgramUsageText(true, "/h/", "");
+    EXPECT_NE(german.find("\nDatenverzeichnis: (keins gefunden)\n"), std::string::npos);
+    EXPECT_NE(german.find("--version"), std::string::npos);
 }
 
 }  // namespace

@@ -4,6 +4,10 @@
 #include <filesystem>
 #include <string_view>
 
+#ifndef PW_INSTALLED_DATA_DIR
+#define PW_INSTALLED_DATA_DIR "../share/plattenwerk"
+#endif
+
 namespace fs = std::filesystem;
 
 namespace pw {
@@ -45,7 +49,7 @@ std::string FindDataDirectory(const std::string& executablePath) {
     std::error_code ec;
     fs::path exe = fs::weakly_canonical(executablePath, ec);
     if (!ec) {
-        fs::path installed = exe.parent_path().parent_path() / "share" / "plattenwerk";
+        fs::path installed = (exe.parent_path() / PW_INSTALLED_DATA_DIR).lexically_normal();
         if (IsDirectory(installed)) return WithSlash(installed.string());
     }
 #ifdef PW_SOURCE_DATA_DIR
@@ -77,6 +81,10 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
             c.home = argv[++i];
         } else if (a.starts_with("--home=")) {
             c.home = std::string(a.substr(7));
+        } else if (a == "--version") {
+            c.version = true;
+        } else if (a == "--help") {
+            c.help = true;
         } else if (!a.starts_with("--") && !c.document) {
             c.document = std::string(a);
         }

@@ -18,8 +18,9 @@ struct ProgramDirs {
 // The writable program directory from the option, the environment and the defaults.
 std::string ResolveHomeDirectory(const std::optional<std::string>& homeOption);
 
-// The data directory: PLATTENWERK_DATA, then share/plattenwerk beside the executable's bin
-// directory, then the source tree's data directory the program was built from.
+// The data directory: PLATTENWERK_DATA, then the installed data relative to the executable's bin
+// directory (share/plattenwerk beside it), then the source tree's data directory the program
+// was built from.
 std::string FindDataDirectory(const std::string& executablePath);
 
 // Creates the program directory and copies into it what it does not hold yet: the files of
@@ -27,11 +28,13 @@ std::string FindDataDirectory(const std::string& executablePath);
 // directory cannot be created.
 bool SeedHomeDirectory(const std::string& home, const std::string& data);
 
-// The command line: [--home DIR] [DOCUMENT]. The first argument that is not an option is
-// the document to open.
+// The command line: [--home DIR] [--version] [--help] [DOCUMENT]. The first argument that is
+// not an option is the document to open.
 struct CommandLine {
     std::optional<std::string> home;
     std::optional<std::string> document;
+    bool version = false;
+    bool help = false;
 };
 CommandLine ParseCommandLine(int argc, const char* const* argv);
 

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "core/language.h"
+#include "ui/app/program_info.h"
 #include "ui/main/texts.h"
 
 namespace pw {
@@ -34,10 +36,20 @@ AboutBox::AboutBox(const QString& dataDirectory, QWidget* parent)
     auto* label = new QLabel(this);
     label->setPixmap(picture);
     label->setStyleSheet(QStringLiteral("border: 1px solid #8a96a8;"));
+    auto* licence = new QLabel(
+        QStringLiteral("Plattenwerk %1 \u00b7 %2")
+            .arg(QString::fromLatin1(ProgramVersion()), QString::fromStdString(LicenceNote(!IsEnglish()))),
+        this);
+    licence->setObjectName(QStringLiteral("LicenceLabel"));
+    licence->setWordWrap(true);
+    licence->setContentsMargins(8, 4, 8, 6);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     layout->addWidget(label);
-    setFixedSize(picture.size() + QSize(2, 2));
+    layout->addWidget(licence);
+    setFixedSize(picture.size().width() + 2,
+                 picture.size().height() + 2 + licence->heightForWidth(picture.width()));
 }
 
 void AboutBox::mousePressEvent(QMouseEvent*) {

@@ -1,6 +1,7 @@
 #pragma once
 // TInfoDlg: the title picture TITEL.BMP without a border, shown at start-up and as the about
-// box. A click or a key closes the about box.
+// box, with a line naming the version and the licence under it. A click or a key closes the
+// about box.
 
 #include <QDialog>
 #include <QPixmap>

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/language.h"
+#include "ui/app/program_info.h"
 
 namespace pw {
 
@@ -203,7 +204,7 @@ QString ToolWindowMenuEntry(int number) {
 namespace msg {
 
 QString AppTitle() {
-    return QStringLiteral("Plattenwerk 2.0");
+    return QStringLiteral("Plattenwerk ") + QString::fromLatin1(ProgramVersion());
 }
 
 QString SaveChanges() {

@@ -22,7 +22,7 @@ QString ToolWindowCaption(int number);
 QString ToolWindowMenuEntry(int number);
 
 namespace msg {
-QString AppTitle();     // "Plattenwerk 2.0"
+QString AppTitle();     // "Plattenwerk 2.0": the name and the version
 QString SaveChanges();  // the save prompt's question
 QString DeletePanel(const QString& name);
 QString DeletePanelTitle();
