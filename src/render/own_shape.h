@@ -41,10 +41,19 @@ struct OwnShapeKey {
     friend bool operator==(const OwnShapeKey&, const OwnShapeKey&) = default;
 };
 
-// The pixels of a shape kept in an element's cache, with what they were derived under.
+// The pixels of a shape kept in an element's cache, with what they were derived under and the
+// box they cover (pixels, inclusive; empty: x2 < x1).
 struct KeptShape final : ShapeCache::Entry {
     OwnShapeKey key;
     OwnShape shape;
+    IRect pixels{0, 0, -1, -1};
+
+    // Keeps a packed shape derived under the key.
+    void Keep(const OwnShapeKey& derivedUnder, OwnShape&& packed);
+    // Whether the pixels are those a shape derived under the key gives. The drawable area is
+    // not their business where they lie well inside it and inside the one they were derived
+    // under: then nothing of the shape was cut by either.
+    bool AppliesUnder(const OwnShapeKey& current) const;
 };
 
 // The kept shape in a cache, or null.

@@ -96,8 +96,8 @@ class QtCanvas : public Canvas {
     void DevPolyPolygonKeep(const IPoint* pts, const int32_t* counts, size_t polygons,
                             ShapeCache& cache) override;
     void DevEllipseKeep(const IRect& r, ShapeCache& cache) override;
-    // On an image, the first pass of a paint over most of it at a mapping or clip other than the
-    // last one's records what each kept shape needs, and EndDerivePass derives them on worker
+    // On an image, the first pass of a paint over most of it at a mapping other than the last
+    // one's records what each kept shape needs, and EndDerivePass derives them on worker
     // threads (qt_canvas_ahead.cpp).
     bool BeginDerivePass() override;
     void EndDerivePass() override;

@@ -28,11 +28,10 @@ struct QtCanvas::DeriveJob {
 };
 
 struct QtCanvas::DerivePass {
-    // The mapping and drawable area of the last derive pass: painting again under them finds the
-    // shapes kept, and needs none.
+    // The mapping of the last derive pass: painting again under it finds the shapes kept (those
+    // cut by another drawable area are derived as they are drawn), and needs none.
     struct View {
         IPoint windowOrg, windowExt, viewportOrg, viewportExt;
-        IRect area;
         friend bool operator==(const View&, const View&) = default;
     };
     std::optional<View> last;
@@ -78,7 +77,7 @@ bool QtCanvas::BeginDerivePass() {
         int64_t{std::max(bounds_.x2 - bounds_.x1, 0)} * std::max(bounds_.y2 - bounds_.y1, 0);
     if (covered * 4 < whole) return false;
     if (!pass_) pass_.reset(new DerivePass);
-    const DerivePass::View view{WindowOrg(), WindowExt(), ViewportOrg(), ViewportExt(), area};
+    const DerivePass::View view{WindowOrg(), WindowExt(), ViewportOrg(), ViewportExt()};
     if (pass_->last == view) return false;
     pass_->last = view;
     pass_->jobs.reserve(pass_->lastJobs);
@@ -238,8 +237,7 @@ void QtCanvas::EndDerivePass() {
             kept = made.get();
             job.cache->Keep(std::move(made));
         }
-        kept->key = job.key;
-        kept->shape = std::move(job.shape);
+        kept->Keep(job.key, std::move(job.shape));
     }
     // The records are as large as the picture's shapes; they are not held between paints.
     pass.lastJobs = pass.jobs.size();

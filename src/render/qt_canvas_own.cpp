@@ -19,6 +19,44 @@ KeptShape* KeptIn(const ShapeCache& cache) {
 }
 
 namespace {
+// Pixels between a shape and the edge of its drawable area, for the shape to count as uncut.
+constexpr int32_t kUncutMargin = 2;
+
+bool WellInside(const IRect& pixels, const IRect& area) {
+    return pixels.x1 >= area.x1 + kUncutMargin && pixels.x2 < area.x2 - kUncutMargin &&
+           pixels.y1 >= area.y1 + kUncutMargin && pixels.y2 < area.y2 - kUncutMargin;
+}
+}  // namespace
+
+void KeptShape::Keep(const OwnShapeKey& derivedUnder, OwnShape&& packed) {
+    key = derivedUnder;
+    if (&packed != &shape) shape = std::move(packed);
+    pixels = IRect{0, 0, -1, -1};
+    bool any = false;
+    for (const std::vector<PixelRun>* runs : {&shape.fill, &shape.outlineRuns}) {
+        for (const PixelRun& r : *runs) {
+            if (!any) {
+                pixels = IRect{r.x1, r.y, r.x2, r.y};
+                any = true;
+            }
+            pixels.x1 = std::min(pixels.x1, r.x1);
+            pixels.x2 = std::max(pixels.x2, r.x2);
+            pixels.y1 = std::min(pixels.y1, r.y);
+            pixels.y2 = std::max(pixels.y2, r.y);
+        }
+    }
+}
+
+bool KeptShape::AppliesUnder(const OwnShapeKey& current) const {
+    if (key == current) return true;
+    if (pixels.x2 < pixels.x1 || !WellInside(pixels, key.area) || !WellInside(pixels, current.area))
+        return false;
+    OwnShapeKey elsewhere = current;
+    elsewhere.area = key.area;
+    return key == elsewhere;
+}
+
+namespace {
 // Copies runs into a kept buffer, reusing it unless it is far larger than they need (a shape
 // kept at a high zoom and painted again at a low one).
 void CopyRuns(const std::vector<PixelRun>& from, std::vector<PixelRun>& to) {
@@ -231,7 +269,7 @@ void QtCanvas::DrawDerived(ShapeCache* cache, ShapeCall call, const IRect& box) 
         cache->Keep(std::move(made));
     }
     PackShape(scratchShape_, kept->shape);
-    kept->key = CurrentKey(call, box);
+    kept->Keep(CurrentKey(call, box), std::move(kept->shape));
     DrawOwnShape(kept->shape);
 }
 
@@ -256,7 +294,7 @@ OwnShapeKey QtCanvas::CurrentKey(ShapeCall call, const IRect& box) const {
 
 bool QtCanvas::KeptApplies(ShapeCall call, const IRect& box, const ShapeCache& cache) const {
     const KeptShape* kept = KeptIn(cache);
-    return kept && CanKeep() && kept->key == CurrentKey(call, box);
+    return kept && CanKeep() && kept->AppliesUnder(CurrentKey(call, box));
 }
 
 bool QtCanvas::DevRedraw(ShapeCall call, const IRect& box, ShapeCache& cache) {

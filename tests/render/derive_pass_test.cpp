@@ -1,7 +1,8 @@
 // The derive pass of the Qt canvas: the shapes of a paint derived ahead on worker threads give
 // the picture that deriving each one while drawing gives, through a run of zooms, scroll
-// positions and clips, with elements cut by the picture's edge; and the first pass draws nothing
-// and leaves the drawing state as it found it.
+// positions and clips, with elements cut by the picture's edge; shapes kept under one clip serve
+// under another exactly where neither cuts them; and the first pass draws nothing and leaves the
+// drawing state as it found it.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -123,6 +124,23 @@ TEST(DerivePass, GivesThePictureOfDerivingWhileDrawing) {
         const QImage& single = one.Paint(s.clip);
         EXPECT_EQ(two.Paint(s.clip), single);
         EXPECT_NE(single, white);  // painted at all
+    }
+}
+
+// Shapes kept under one clip are drawn again under another where neither cut them; those cut by
+// either are derived anew: a run of clips, about a pixel apart (23 units at this zoom) and far apart, each
+// against a paint of the same clip with nothing kept.
+TEST(DerivePass, ShapesKeptUnderAnotherClip) {
+    Screen kept(2);
+    kept.panel->SetZoom(2.2);
+    kept.Paint();
+    const IRect clips[] = {{1000, 800, 3000, 2400}, {1023, 800, 3000, 2423}, {1046, 777, 2977, 2400},
+                           {0, 0, 6000, 4000},      {1500, 100, 5200, 3900}, {1069, 800, 3000, 2446}};
+    for (const IRect& clip : clips) {
+        SCOPED_TRACE(clip.x1);
+        Screen fresh(1);
+        fresh.panel->SetZoom(2.2);
+        EXPECT_EQ(kept.Paint(clip), fresh.Paint(clip));
     }
 }
 
