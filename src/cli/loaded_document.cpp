@@ -3,6 +3,7 @@
 #include "cli/cli_options.h"
 #include "core/stream.h"
 #include "panel/document_file.h"
+#include "panel/library_directory.h"
 
 namespace pw::cli {
 
@@ -32,9 +33,16 @@ LoadedDocument LoadDocument(const std::string& path) {
     LoadedDocument doc;
     doc.panels.push_back(std::make_unique<TPlatine>());
     try {
-        ReadDocument(
-            data, *doc.panels[0],
-            [&]() -> TPlatine& { return *doc.panels.emplace_back(std::make_unique<TPlatine>()); }, doc.views);
+        if (IsLibraryPageName(path)) {
+            // A library page is one panel record: the page and its symbols.
+            TReader r(data, StreamSource::File);
+            doc.panels[0]->ReadPanel(r);
+        } else {
+            ReadDocument(
+                data, *doc.panels[0],
+                [&]() -> TPlatine& { return *doc.panels.emplace_back(std::make_unique<TPlatine>()); },
+                doc.views);
+        }
         // The reader has judged the header by now: its version is one this program knows.
         if (data.size() >= kPanelHeaderBytes)
             doc.version = FormatVersion::FromHeader(data.data() + kPanelHeaderBytes - 4).text;

@@ -25,7 +25,8 @@ struct LoadedDocument {
     std::vector<TPlatine*> PanelPointers() const;
 };
 
-// Reads the file through the bounded document file reader; a file that is missing, unreadable,
+// Reads the file through the bounded document file reader; a library page (.Lib in any letter
+// case) is read as its one panel record, without views; a file that is missing, unreadable,
 // not a regular file or too large fails with UsageError, bad contents with ReadFailure. Every
 // element ends up deselected.
 LoadedDocument LoadDocument(const std::string& path);

@@ -144,6 +144,9 @@ void TPlatine::PlaceSymbol(const MemoryStream& stream) {
     IPoint px = ModelToPixel(e->InsertPoint);
     MPoint p = SnapPoint(px.x, px.y);
     State.dragOffset = e->InsertPoint - p;
+    // The symbol hangs on the pointer by its insertion point (not by its centre, as a paste
+    // does), so that the insertion point lands on the grid point nearest the pointer.
+    State.dragAnchor = ModelToPixel(p);
     SelectElement(e, true);
 }
 

@@ -9,9 +9,11 @@
 #include "elements/bemassung.h"
 #include "elements/bogen.h"
 #include "elements/bohrung.h"
+#include "elements/gruppe.h"
 #include "elements/kreis.h"
 #include "elements/polygon.h"
 #include "elements/textlabel.h"
+#include "panel/register_elements.h"
 #include "support/hook_guards.h"
 
 using namespace pw::test;
@@ -268,3 +270,35 @@ TEST(CliCheck, UnknownClassesAndNewerVersionsFail) {
 }
 
 }  // namespace
+
+TEST(CliInfo, ReadsALibraryPageAsItsOneRecord) {
+    pw::RegisterBuiltinElementClasses();
+    pw::TPlatine page;
+    page.Name.SetText("Anzeigen");
+    auto hole = std::make_unique<pw::TBohrung>();
+    hole->Centre = {500, 500};
+    hole->Diameter = 300;
+    auto group = std::make_unique<pw::TGruppe>();
+    group->AddMember(std::move(hole));
+    group->Description.SetText("LED 5 mm");
+    group->InsertPoint = {500, 500};
+    page.AddElement(std::move(group));
+    std::vector<uint8_t> bytes;
+    page.WritePanel(bytes, false);
+
+    TempDir dir;
+    for (const char* name : {"page.Lib", "PAGE.lib"}) {
+        WriteFile(dir.File(name), bytes);
+        CliResult r = RunCli({"info", dir.File(name)});
+        ASSERT_EQ(r.code, 0) << r.err;
+        Json j = Json::parse(r.out);
+        ASSERT_EQ(j["panels"].size(), 1u);
+        EXPECT_EQ(j["panels"][0]["name"], "Anzeigen");
+        EXPECT_EQ(j["views"].size(), 0u);
+        ASSERT_EQ(j["panels"][0]["elements"].size(), 1u);
+        EXPECT_EQ(j["panels"][0]["elements"][0]["description"], "LED 5 mm");
+    }
+    // The same record is no document: its view list is missing.
+    WriteFile(dir.File("page.fpl"), bytes);
+    EXPECT_NE(RunCli({"info", dir.File("page.fpl")}).code, 0);
+}

@@ -68,6 +68,36 @@ TEST(ProgramDirs, SeedingCopiesWhatIsMissingAndKeepsWhatIsThere) {
     EXPECT_FALSE(std::filesystem::exists(home + "TITEL.BMP"));
 }
 
+TEST(ProgramDirs, AFileSeededOnceIsNotSeededAgain) {
+    test::TempDir data, parent;
+    std::filesystem::create_directories(data.File("home"));
+    std::filesystem::create_directories(data.File("LIB"));
+    data.Write("home/Stifte.ini", "pens");
+    data.Write("LIB/LIB1.Lib", "page one");
+    data.Write("LIB/SOURCES.md", "notes");
+    const std::string home = parent.File("plattenwerk") + "/";
+    ASSERT_TRUE(SeedHomeDirectory(home, data.Path() + "/"));
+    EXPECT_TRUE(std::filesystem::exists(home + "LIB/LIB1.Lib"));
+    EXPECT_TRUE(std::filesystem::exists(home + "Stifte.ini"));
+    EXPECT_FALSE(std::filesystem::exists(home + "LIB/SOURCES.md"));
+
+    // What the user deleted stays deleted; what a newer version ships arrives once.
+    std::filesystem::remove(home + "LIB/LIB1.Lib");
+    std::filesystem::remove(home + "Stifte.ini");
+    data.Write("LIB/LIB2.Lib", "page two");
+    ASSERT_TRUE(SeedHomeDirectory(home, data.Path() + "/"));
+    EXPECT_FALSE(std::filesystem::exists(home + "LIB/LIB1.Lib"));
+    EXPECT_FALSE(std::filesystem::exists(home + "Stifte.ini"));
+    EXPECT_TRUE(std::filesystem::exists(home + "LIB/LIB2.Lib"));
+
+    // A library directory the user named in small letters is the one seeded into.
+    test::TempDir other;
+    std::filesystem::create_directories(other.File("lib"));
+    ASSERT_TRUE(SeedHomeDirectory(other.Path() + "/", data.Path() + "/"));
+    EXPECT_TRUE(std::filesystem::exists(other.File("lib/LIB2.Lib")));
+    EXPECT_FALSE(std::filesystem::exists(other.File("LIB")));
+}
+
 TEST(ProgramDirs, SeedingCreatesTheDirectory) {
     test::TempDir parent;
     const std::string home = parent.File("a/b/plattenwerk/");

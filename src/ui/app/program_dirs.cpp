@@ -2,7 +2,11 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <set>
 #include <string_view>
+
+#include "panel/library_directory.h"
 
 #ifndef PW_INSTALLED_DATA_DIR
 #define PW_INSTALLED_DATA_DIR "../share/plattenwerk"
@@ -58,17 +62,68 @@ std::string FindDataDirectory(const std::string& executablePath) {
     return {};
 }
 
+namespace {
+
+// The record of what was seeded, one path relative to the program directory per line.
+constexpr const char* kSeedRecord = ".seeded";
+
+std::set<std::string> ReadSeedRecord(const fs::path& home) {
+    std::set<std::string> seeded;
+    std::ifstream in(home / kSeedRecord);
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty()) seeded.insert(line);
+    return seeded;
+}
+
+// Seeds the files of one shipped tree that were never seeded; a file the user deleted after
+// it was seeded stays deleted. Files already there are recorded as seeded and kept.
+void SeedTree(const fs::path& from, const fs::path& to, const std::string& prefix,
+              std::set<std::string>& seeded, bool& changed, bool (*wanted)(const fs::path&)) {
+    std::error_code ec;
+    if (!IsDirectory(from)) return;
+    for (auto it = fs::recursive_directory_iterator(from, ec);
+         !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+        if (!it->is_regular_file(ec) || !wanted(it->path())) continue;
+        const fs::path relative = it->path().lexically_relative(from);
+        const std::string key = prefix + relative.generic_string();
+        if (seeded.count(key)) continue;
+        const fs::path target = to / relative;
+        if (!fs::exists(target, ec)) {
+            fs::create_directories(target.parent_path(), ec);
+            fs::copy_file(it->path(), target, ec);
+            if (ec) continue;
+        }
+        seeded.insert(key);
+        changed = true;
+    }
+}
+
+bool AnyFile(const fs::path&) {
+    return true;
+}
+
+bool PageFile(const fs::path& p) {
+    return IsLibraryPageName(p.filename().string());
+}
+
+}  // namespace
+
 bool SeedHomeDirectory(const std::string& home, const std::string& data) {
     std::error_code ec;
     fs::create_directories(home, ec);
     if (!IsDirectory(home)) return false;
     if (data.empty()) return true;
-    const auto copyOptions = fs::copy_options::skip_existing | fs::copy_options::recursive;
-    if (IsDirectory(fs::path(data) / "home")) fs::copy(fs::path(data) / "home", home, copyOptions, ec);
-    for (const char* examples : {"Beispiele", "Examples"}) {
-        fs::path from = fs::path(data) / examples;
-        if (IsDirectory(from) && !fs::exists(fs::path(home) / examples, ec))
-            fs::copy(from, fs::path(home) / examples, copyOptions, ec);
+    std::set<std::string> seeded = ReadSeedRecord(home);
+    bool changed = false;
+    const fs::path d(data);
+    SeedTree(d / "home", home, "", seeded, changed, &AnyFile);
+    SeedTree(d / "LIB", LibraryDirectoryOf(WithSlash(home)), "LIB/", seeded, changed, &PageFile);
+    for (const char* examples : {"Beispiele", "Examples"})
+        SeedTree(d / examples, fs::path(home) / examples, std::string(examples) + "/", seeded, changed,
+                 &AnyFile);
+    if (changed) {
+        std::ofstream out(fs::path(home) / kSeedRecord, std::ios::trunc);
+        for (const std::string& s : seeded) out << s << '\n';
     }
     return true;
 }

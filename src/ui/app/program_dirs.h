@@ -23,8 +23,10 @@ std::string ResolveHomeDirectory(const std::optional<std::string>& homeOption);
 // was built from.
 std::string FindDataDirectory(const std::string& executablePath);
 
-// Creates the program directory and copies into it what it does not hold yet: the files of
-// data/home (default settings) and the example folders Beispiele and Examples. False when the
+// Creates the program directory and copies into it the shipped files it was never given: the
+// files of data/home (default settings), the library pages of data/LIB and the example folders
+// Beispiele and Examples. A record in the directory (.seeded) lists what was seeded, so that a
+// file the user deleted does not come back; a file already there is kept. False when the
 // directory cannot be created.
 bool SeedHomeDirectory(const std::string& home, const std::string& data);
 

@@ -20,6 +20,7 @@
 #include "ui/dialogs/element_dialogs.h"
 #include "ui/main/about_box.h"
 #include "ui/main/help_window.h"
+#include "ui/main/library_window.h"
 #include "ui/main/main_window_tab.h"
 #include "ui/main/program_dialogs.h"
 #include "ui/main/side_area.h"
@@ -96,6 +97,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     setCentralWidget(central);
     CreateToolWindows();
     CreateSideWindows();
+    CreateLibrary();
 
     connect(palette_, &ToolPalette::toolClicked, this, [this](int tag) {
         if (std::optional<TEditMode> mode = ModeOfToolTag(tag)) CurrentPanel().SetEditMode(*mode);
@@ -149,6 +151,7 @@ void MainWindow::Start() {
     RestoreToolWindowPlacement();
     CheckColourDepth();
     side_->Select(SideArea::kSymbol);
+    ReadLibraryPages(settings_.LibraryIndex());
     RefreshCommandStates();
     if (titleBox_) titleBox_->close();
     OpenStartupDocument();
@@ -217,7 +220,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::WriteSettings() {
     settings_.SetEditFile(editFile_);
     settings_.WriteAutosave(autosave_);
-    settings_.SetLibraryIndex(settings_.LibraryIndex());
+    SaveLibraryPage();
+    settings_.SetLibraryIndex(library_ && started_ ? std::max(0, library_->CurrentIndex())
+                                                   : settings_.LibraryIndex());
     SaveToolWindowPlacement();
     if (!settings_.Flush())
         prompts_->Error(nullptr, msg::WriteErrorTitle(),

@@ -38,6 +38,7 @@ namespace pw {
 class AboutBox;
 class PrintCommand;
 class HelpWindow;
+class LibraryWindow;
 class PanelView;
 class Ruler;
 class SideArea;
@@ -101,6 +102,8 @@ class MainWindow : public QMainWindow {
     TFuellDlg* BrushWindow() const { return fuellDlg_; }
     TFontbox* FontWindow() const { return fontbox_; }
     ToolPalette* Palette() const { return palette_; }
+    LibraryWindow* Library() const { return library_; }
+    MemoryStream& LibraryClipboard() { return libClipboard_; }
     Ruler* HorizontalRuler() const { return hScale_; }
     Ruler* VerticalRuler() const { return vScale_; }
 
@@ -161,6 +164,19 @@ class MainWindow : public QMainWindow {
     void RegularPolygonCommand();
     // "&Skalen-Assistent...", SkaleBtn: the assistant; on OK its scale is placed like a paste.
     void ScaleAssistantCommand();
+    // --- Bibliothek (main_window_library.cpp) ---
+    void AddToLibraryCommand();
+    void NewPageCommand();
+    void DeletePageCommand();
+    void RenamePageCommand();
+    void SymbolUpCommand();
+    void SymbolDownCommand();
+    void DeleteSymbolCommand();
+    void SymbolPropertiesCommand();
+    // The chosen symbol of the library page follows the mouse over the current panel.
+    void PlaceLibrarySymbol();
+    // Saves the library page when it changed; a failure is reported.
+    void SaveLibraryPage();
     // --- Hilfe ---
     void ManualCommand();
     void InfoCommand();
@@ -204,6 +220,10 @@ class MainWindow : public QMainWindow {
     void UpdateToolMenu();
     void ShowTitlePicture();
     void CheckColourDepth();
+
+    // --- The library window and its menu ---
+    void CreateLibrary();
+    void ReadLibraryPages(int position);
 
     // --- The pen, brush and font windows ---
     void CreateSideWindows();
@@ -285,6 +305,9 @@ class MainWindow : public QMainWindow {
     std::map<std::string, QAction*> actions_;
     QMenu* bauteilMenu_ = nullptr;
     QMenu* bordPopup_ = nullptr;
+    QMenu* libMenu_ = nullptr;
+    LibraryWindow* library_ = nullptr;
+    MemoryStream libClipboard_;
     QMenu* toolMenu_ = nullptr;
     QMenu* dateiMenu_ = nullptr;
     QMenu* platineMenu_ = nullptr;

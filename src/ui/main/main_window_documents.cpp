@@ -107,6 +107,8 @@ bool MainWindow::WriteDocument(const std::string& path, bool backup) {
     for (int i = 0; i < PanelCount(); ++i) panels.push_back(&Panel(i));
     std::vector<uint8_t> bytes;
     pw::WriteDocument(bytes, panels, views_);
+    // The library page is saved with the document (and with its backup).
+    SaveLibraryPage();
     try {
         WriteWholeFile(path, bytes);
     } catch (const FileError& e) {

@@ -22,10 +22,9 @@ namespace {
 
 // Commands whose windows come with later versions: they stay disabled.
 const char* const kNotYetAvailable[] = {
-    "Exportieren1",     "Importieren1",
-    "BitmapBtn",        "zurBibliothekhinzufgen1",
-    "neueRubrik1",      "aktuelleRubriklschen1",
-    "Seiteumbenennen1", "zurBibliothekhinzufgen2",
+    "Exportieren1",
+    "Importieren1",
+    "BitmapBtn",
 };
 
 bool NotYetAvailable(const std::string& name) {
@@ -179,10 +178,15 @@ void MainWindow::CreateActions() {
     connect(MakeAction("Gruppierungaufheben1", QKeySequence(Qt::CTRL | Qt::Key_U)), &QAction::triggered, this,
             &MainWindow::UngroupSlot);
 
-    // Bibliothek (its commands come with the library).
-    for (const char* name :
-         {"zurBibliothekhinzufgen1", "neueRubrik1", "aktuelleRubriklschen1", "Seiteumbenennen1"})
-        MakeAction(name);
+    // Bibliothek.
+    connect(MakeAction("zurBibliothekhinzufgen1", QKeySequence(Qt::CTRL | Qt::Key_Y)), &QAction::triggered,
+            this, &MainWindow::AddToLibraryCommand);
+    connect(MakeAction("neueRubrik1", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S)), &QAction::triggered,
+            this, &MainWindow::NewPageCommand);
+    connect(MakeAction("aktuelleRubriklschen1", QKeySequence(Qt::CTRL | Qt::Key_Delete)), &QAction::triggered,
+            this, &MainWindow::DeletePageCommand);
+    connect(MakeAction("Seiteumbenennen1", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_N)), &QAction::triggered,
+            this, &MainWindow::RenamePageCommand);
 
     // Frontplatte.
     connect(MakeAction("Eigenschaften1", QKeySequence(Qt::CTRL | Qt::Key_F)), &QAction::triggered, this,
@@ -235,7 +239,8 @@ void MainWindow::CreateActions() {
     connect(MakeAction("NachVorne"), &QAction::triggered, this, &MainWindow::ToFrontSlot);
     connect(MakeAction("nachhinten"), &QAction::triggered, this, &MainWindow::ToBackSlot);
     connect(MakeAction("Eigenschften"), &QAction::triggered, this, &MainWindow::ElementPropertiesSlot);
-    MakeAction("zurBibliothekhinzufgen2");
+    connect(MakeAction("zurBibliothekhinzufgen2"), &QAction::triggered, this,
+            &MainWindow::AddToLibraryCommand);
 
     // BordPopup.
     connect(MakeAction("Platinehinzufgen1"), &QAction::triggered, this, &MainWindow::AddPanelCommand);

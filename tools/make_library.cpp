@@ -1,0 +1,32 @@
+// make_library: writes the starter library pages LIB/LIB1.Lib ... and LIB/SOURCES.md into the
+// data directory given as its argument. The files are committed; run it again after a change
+// of the table in starter_library.cpp:
+//   build/tools/make_library data
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "panel/document.h"
+#include "starter_library.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_library DATA-DIRECTORY\n");
+        return 2;
+    }
+    const std::filesystem::path lib = std::filesystem::path(argv[1]) / "LIB";
+    std::error_code ec;
+    std::filesystem::create_directories(lib, ec);
+    try {
+        for (size_t p = 0; p < pw::StarterPages().size(); ++p)
+            pw::WriteWholeFile((lib / pw::StarterPages()[p].file).string(),
+                               pw::StarterPageBytes(static_cast<int>(p)));
+        const std::string sources = pw::StarterSourcesText();
+        pw::WriteWholeFile((lib / "SOURCES.md").string(),
+                           {reinterpret_cast<const uint8_t*>(sources.data()), sources.size()});
+    } catch (const pw::FileError& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
