@@ -110,7 +110,7 @@ TEST(DerivePass, GivesThePictureOfDerivingWhileDrawing) {
     const Step steps[] = {{1.2, 0, 0, {}},   {1.2, 0, 0, {}},
                           {1.236, 0, 0, {}}, {2.5, 90, 40, {}},
                           {2.5, 91, 40, {}}, {0.5, 0, 0, {}},
-                          {7, 600, 300, {}}, {7, 600, 300, IRect{2000, 1000, 4000, 3000}},
+                          {7, 600, 300, {}}, {7, 600, 300, IRect{4500, 2300, 5800, 3900}},
                           {1.2, 0, 0, {}},   {3.3, 20, 170, IRect{0, 0, 6000, 4000}}};
     QImage white(kWidth, kHeight, QImage::Format_RGB32);
     white.fill(Qt::white);
