@@ -97,7 +97,8 @@ struct Screen {
     std::unique_ptr<TPlatine> panel = Crowd();
     QImage image;
     QPainter painter;
-    QtCanvas canvas{painter, QtCanvas::DeviceKind::Raster, {0, 0, kWidth, kHeight}, 96};
+    const IRect bounds{0, 0, kWidth, kHeight};
+    QtCanvas canvas{painter, QtCanvas::DeviceKind::Raster, bounds, 96};
 };
 
 TEST(DerivePass, GivesThePictureOfDerivingWhileDrawing) {
