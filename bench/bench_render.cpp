@@ -6,17 +6,13 @@
 
 #include <QImage>
 #include <QPainter>
-#include <cstdio>
-#include <random>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
 
 #include "core/null_canvas.h"
-#include "elements/bohrung.h"
-#include "elements/kreis.h"
-#include "elements/linie.h"
-#include "elements/polygon.h"
-#include "elements/rechteck.h"
-#include "elements/textlabel.h"
-#include "panel/platine.h"
+#include "crowded_panel.h"
 #include "render/panel_render.h"
 #include "render/qt_canvas.h"
 
@@ -24,90 +20,7 @@ using namespace pw;
 
 namespace {
 
-constexpr int kElements = 10000;
-constexpr int kWidth = 1920, kHeight = 1080;
-
-// The element kinds of the crowded panel; kAll keeps every one of them.
-enum Kind { kAll = -1, kLines, kContours, kCircles, kDrills, kTexts };
-
-// Element i of the crowded panel, of kind KindOf(i), drawn from the generator.
-Kind KindOf(int i) {
-    return i % 10 == 9 ? kTexts : static_cast<Kind>(i % 4);
-}
-
-std::unique_ptr<TBauteil> MakeElement(int i, std::mt19937& rng) {
-    std::uniform_real_distribution<double> x(200, 14800), y(200, 9800), size(100, 500);
-    std::uniform_int_distribution<int> brush(0, 7), colour(0, 0xFFFFFF);
-    MPoint at{x(rng), y(rng)};
-    Real s = size(rng);
-    switch (KindOf(i)) {
-        case kLines: {
-            auto line = std::make_unique<TLinie>();
-            line->AddPoint(at);
-            line->AddPoint({at.x + s, at.y + s / 3});
-            line->AddPoint({at.x + s / 2, at.y + s});
-            line->SetStiftBreite(i % 8 == 0 ? 0 : 25);
-            line->SetStiftFarbe(static_cast<Color>(colour(rng)));
-            return line;
-        }
-        case kContours: {
-            std::unique_ptr<TRechteck> contour =
-                i % 8 == 1 ? std::make_unique<TRechteck>() : std::make_unique<TPolygon>();
-            contour->AddPoint(at);
-            contour->AddPoint({at.x + s, at.y});
-            contour->AddPoint({at.x + s, at.y + s / 2});
-            contour->AddPoint({at.x, at.y + s / 2});
-            contour->SetClosed(true);
-            contour->SetBrushStyle(static_cast<TBrushStyle>(brush(rng)));
-            contour->SetBrushFarbe(static_cast<Color>(colour(rng)));
-            contour->SetFuellenFlag(true);
-            contour->SetGlaetten(i % 16 == 1);
-            return contour;
-        }
-        case kCircles: {
-            auto circle = std::make_unique<TKreis>();
-            circle->Centre = at;
-            circle->RimPoint = {at.x + s / 2, at.y};
-            circle->BuildContour();
-            circle->SetFuellenFlag(i % 8 == 2);
-            circle->SetBrushFarbe(static_cast<Color>(colour(rng)));
-            return circle;
-        }
-        case kTexts: {
-            // Ten characters, 1 to 5 mm high; every fifth text turned.
-            char text[16];
-            std::snprintf(text, sizeof text, "Kanal %04d", i / 10);
-            auto label = std::make_unique<TTextLabel>(FontSpec{"Arial", RoundToInt(s / 2), 0}, text, at);
-            label->SetBrushStyle(bsSolid);
-            label->SetBrushFarbe(static_cast<Color>(colour(rng)));
-            if (i % 50 == 9) label->Rotate(at, 0.5);
-            return label;
-        }
-        default: {
-            auto drill = std::make_unique<TBohrung>();
-            drill->Centre = at;
-            drill->Diameter = s;
-            return drill;
-        }
-    }
-}
-
-// The crowded panel, or only its elements of one kind (at the same places).
-std::unique_ptr<TPlatine> CrowdedPanel(Kind only = kAll) {
-    auto panel = std::make_unique<TPlatine>();
-    panel->Width = 15000;  // 300 mm
-    panel->Height = 10000;
-    panel->GridVisible = true;
-    panel->SnapSpacing = 500;
-    std::mt19937 rng(4711);
-    for (int i = 0; i < kElements; ++i) {
-        std::unique_ptr<TBauteil> e = MakeElement(i, rng);
-        if (only == kAll || KindOf(i) == only) panel->AddElement(std::move(e));
-    }
-    // Fit the panel into the picture, as zoom-to-panel does in the view.
-    panel->SetZoom(std::min(kWidth / (panel->Width / 50), kHeight / (panel->Height / 50)) * 0.98);
-    return panel;
-}
+using namespace pw::crowded;
 
 // What a repaint of the view does: the whole panel through its own mapping into the picture,
 // the elements unchanged since the last paint (the view repaints all of them after any change).
@@ -157,7 +70,11 @@ void BM_PaintPanelAfterZoomChange(benchmark::State& state) {
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(BM_PaintPanelAfterZoomChange)->Unit(benchmark::kMillisecond);
+// Processor time of every thread (the shapes are derived on all cores), and wall time.
+BENCHMARK(BM_PaintPanelAfterZoomChange)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 // The model's share of a repaint: the same panel onto a canvas that maps but draws nothing.
 void BM_PaintPanelToNullCanvas(benchmark::State& state) {
@@ -188,7 +105,7 @@ void BM_FirstPaintAfterLoading(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_FirstPaintAfterLoading)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstPaintAfterLoading)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // Export: the same panel as a true-size picture at 150 dpi (1772 x 1181 pixels), again and again,
 // so the shapes kept at that mapping apply; a single export after screen painting costs about
@@ -199,6 +116,49 @@ void BM_RenderPanelImage150Dpi(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(RenderPanelImage(*panel, 150, true));
 }
 BENCHMARK(BM_RenderPanelImage150Dpi)->Unit(benchmark::kMillisecond);
+
+// Resident memory, in MB, of this process now and at its peak.
+double ResidentMb(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(field, 0) == 0) return std::atof(line.c_str() + std::strlen(field)) / 1024;
+    return 0;
+}
+
+// Where the memory of the crowded panel on screen goes: resident memory before the panel is made,
+// with the panel made, after its first paint onto the picture (the picture, the flattened
+// outlines and the kept shapes), after a paint at another zoom, and the peak. Runs once; the
+// argument is the number of threads that derive the shapes (run each in a process of its own).
+void BM_ResidentMemory(benchmark::State& state) {
+    for (auto _ : state) {
+        const double base = ResidentMb("VmRSS:");
+        auto panel = CrowdedPanel();
+        const double made = ResidentMb("VmRSS:");
+        QImage image(kWidth, kHeight, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        QtCanvas canvas(painter, QtCanvas::DeviceKind::Raster, {0, 0, kWidth, kHeight}, 96);
+        canvas.SetDeriveThreads(static_cast<int>(state.range(0)));
+        panel->PrepareCanvas(canvas);
+        panel->PaintPanel(canvas);
+        const double painted = ResidentMb("VmRSS:");
+        panel->SetZoom(panel->Zoom() * 1.03);
+        panel->PrepareCanvas(canvas);
+        panel->PaintPanel(canvas);
+        state.counters["base_MB"] = base;
+        state.counters["panel_MB"] = made - base;
+        state.counters["painted_MB"] = painted - made;
+        state.counters["zoomed_MB"] = ResidentMb("VmRSS:") - painted;
+        state.counters["peak_MB"] = ResidentMb("VmHWM:");
+    }
+}
+BENCHMARK(BM_ResidentMemory)
+    ->ArgName("threads")
+    ->Arg(1)
+    ->Arg(2)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -7,7 +7,9 @@
 //   repainted) and the release (shown again, repainted), each copied;
 // - HoverFrame: one mouse move in the resting mode (status texts and cursor);
 // - CrosshairFrame: one mouse move in the line tool (crosshair erased and drawn);
-// - RepaintFrame: the whole picture painted afresh and copied.
+// - RepaintFrame: the whole picture painted afresh and copied;
+// - ZoomStepFrame: one zoom step of the wheel about the pointer (in and out in turn), the whole
+//   picture painted at the new zoom and copied; processor time of every thread.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -116,6 +118,18 @@ void BM_ViewRepaintFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ViewRepaintFrame)->Unit(benchmark::kMillisecond);
+
+void BM_ViewZoomStepFrame(benchmark::State& state) {
+    ViewFixture f;
+    bool in = true;
+    for (auto _ : state) {
+        f.view->Panel().ZoomStep({600, 450}, in);
+        in = !in;
+        f.view->Flush();
+        f.Copy();
+    }
+}
+BENCHMARK(BM_ViewZoomStepFrame)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

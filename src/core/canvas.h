@@ -136,6 +136,15 @@ public:
     void PolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons, ShapeCache& cache);
     void Ellipse(const IRect& r, ShapeCache& cache);
 
+    // Painting in two passes. A canvas that keeps shapes (shape_cache.h) may want the drawing
+    // calls of a paint twice: first to find the shapes it must derive anew and derive them all
+    // at once (on several threads), then to draw them. BeginDerivePass says whether it wants the
+    // first pass now; the calls from there to EndDerivePass draw nothing, and EndDerivePass
+    // derives and keeps the shapes and puts the pen, brush, font and fill mode back as they were
+    // at BeginDerivePass. The caller then makes the same calls again.
+    virtual bool BeginDerivePass() { return false; }
+    virtual void EndDerivePass() {}
+
     // --- Clipping (logical rectangles; the clip is kept in device coordinates) ---
     void IntersectClipRect(const IRect& logical);
     void ResetClip();

@@ -71,19 +71,19 @@ void ApplyAll(TPlatine& panel, SideWindow window, int code) {
 }  // namespace
 
 void AssignPen(TPlatine& panel, int code, const PenValues& pen) {
-    panel.SaveUndo();
+    panel.SaveUndo(StepKind::Pen);
     TakePen(panel, pen);
     ApplyAll(panel, SideWindow::Pen, code);
 }
 
 void AssignBrush(TPlatine& panel, int code, const BrushValues& brush) {
-    panel.SaveUndo();
+    panel.SaveUndo(StepKind::Brush);
     TakeBrush(panel, brush);
     ApplyAll(panel, SideWindow::Brush, code);
 }
 
 void AssignFont(TPlatine& panel, int code, const FontValues& font) {
-    panel.SaveUndo();
+    panel.SaveUndo(StepKind::Font);
     TakeFont(panel, font);
     ApplyAll(panel, SideWindow::Font, code);
 }

@@ -9,7 +9,7 @@ namespace pw {
 // --- Element properties ---
 
 bool EditElementProperties(TPlatine& panel, TBauteil& element) {
-    panel.SaveUndo();
+    panel.SaveUndo(StepKind::Properties);
     panel.RemoveFrame();
     panel.InvalidateElement(&element);
     const bool confirmed = element.EditProperties();
@@ -38,7 +38,7 @@ PropertiesOutcome ElementPropertiesCommand(TPlatine& panel) {
 
 TPolygon* RegularPolygonCommand(TPlatine& panel, const RegularPolygonInput& values) {
     std::unique_ptr<TPolygon> polygon = BuildRegularPolygonFor(panel, values);
-    panel.SaveUndo();
+    panel.SaveUndo(StepKind::RegularPolygon);
     panel.SelectAll(false);
     // Drawn like its neighbours in the outline view.
     polygon->SetUmrissFlag(panel.UmrissModus());
@@ -90,7 +90,7 @@ bool ApplyGridDialogValues(TPlatine& panel, const GridDialogValues& values) {
 }
 
 bool GridCommand(TPlatine& panel, const GridDialogFunction& showDialog, const GridRejection& rejected) {
-    panel.SaveUndo();
+    panel.SaveUndo(StepKind::GridSettings);
     GridDialogValues shown = GridDialogValuesOf(panel);
     while (true) {
         std::optional<GridDialogValues> entered = showDialog(shown);

@@ -38,14 +38,18 @@ void ChangeSelectedContours(TPlatine& panel, F f) {
 
 // --- Bearbeiten ---
 
-void UndoCommand(TPlatine& panel) {
-    panel.Undo();
+bool UndoCommand(TPlatine& panel) {
+    return panel.Undo();
+}
+
+bool RedoCommand(TPlatine& panel) {
+    return panel.Redo();
 }
 
 void CutCommand(TPlatine& panel, ElementClipboard& clipboard) {
     // Disabled without a selection; cutting nothing would only empty the clipboard.
     if (!panel.HasSelection()) return;
-    panel.SaveUndo();
+    panel.SaveUndo(StepKind::Cut);
     panel.CopySelection(clipboard.stream);
     clipboard.filled = true;
     panel.DeleteSelected();
@@ -61,37 +65,38 @@ void PasteCommand(TPlatine& panel, ElementClipboard& clipboard) {
     // Nothing to paste: the snapshot is kept, so that Undo still reverts the last change.
     if (!clipboard.filled || clipboard.stream.bytes.size() < 2) return;
     panel.NoteOperationStart();
-    panel.SaveUndo();
+    panel.SaveUndo(StepKind::Paste);
     panel.PasteFrom(clipboard.stream);
 }
 
 void DuplicateCommand(TPlatine& panel, ElementClipboard& clipboard) {
     if (!panel.HasSelection()) return;
     panel.NoteOperationStart();
-    panel.SaveUndo();
+    panel.SaveUndo(StepKind::Duplicate);
     panel.CopySelection(clipboard.stream);
     clipboard.filled = true;
     panel.PasteFrom(clipboard.stream);
 }
 
 void SelectAllCommand(TPlatine& panel) {
+    panel.SettleSelection();
     panel.SelectAll(true);
 }
 
 void DeleteCommand(TPlatine& panel) {
-    panel.SaveUndo();
+    panel.SaveUndo(StepKind::Delete);
     panel.DeleteSelected();
 }
 
 // --- Anordnen ---
 
 void ToFrontCommand(TPlatine& panel) {
-    panel.SaveUndo();
+    panel.SaveUndo(StepKind::ToFront);
     panel.BringToFront();
 }
 
 void ToBackCommand(TPlatine& panel) {
-    panel.SaveUndo();
+    panel.SaveUndo(StepKind::ToBack);
     panel.SendToBack();
 }
 
@@ -102,12 +107,11 @@ void GroupCommand(TPlatine& panel) {
 }
 
 void UngroupCommand(TPlatine& panel) {
-    panel.SaveUndo();
-    panel.Ungroup();
+    panel.Ungroup();  // takes the snapshot itself when there is a group to dissolve
 }
 
 void MirrorCommand(TPlatine& panel, MirrorButton button) {
-    panel.SaveUndo();
+    panel.SaveUndo(StepKind::Mirror);
     panel.MirrorSelected(button == MirrorButton::an_Horizontal);
 }
 
@@ -132,7 +136,7 @@ MPoint AlignOffset(AlignTag tag, const MRect& r, const MRect& b) {
 }
 
 void AlignCommand(TPlatine& panel, AlignTag tag) {
-    panel.SaveUndo();
+    panel.SaveUndo(StepKind::Align);
     TBauteil* reference = panel.CurrentElement();
     if (!reference) return;
     // The handles are taken off where they are before anything moves.
@@ -159,7 +163,7 @@ Real RotationStepDegrees(RotateTag tag, std::string_view text) {
 }
 
 void RotateStepCommand(TPlatine& panel, RotateTag tag, std::string_view text) {
-    panel.SaveUndo();
+    panel.SaveUndo(StepKind::Rotate);
     if (!panel.Sizer) return;
     const MRect frame = panel.Sizer->startRect;
     const MPoint centre = Midpoint({frame.x1, frame.y1}, {frame.x2, frame.y2});
@@ -181,7 +185,7 @@ Real ContourAmountUnits(std::string_view text) {
 }
 
 void ContourCommand(TPlatine& panel, ContourTag tag, std::string_view text) {
-    panel.SaveUndo();
+    panel.SaveUndo(StepKind::Contour);
     const Real amount = ContourAmountUnits(text);
     ChangeSelectedContours(panel, [&](TBauteil& e) {
         switch (tag) {
@@ -203,7 +207,7 @@ void ContourCommand(TPlatine& panel, ContourTag tag, std::string_view text) {
 }
 
 void MillingCommand(TPlatine& panel, MillingTag tag) {
-    panel.SaveUndo();
+    panel.SaveUndo(StepKind::Milling);
     ChangeSelectedContours(panel, [&](TBauteil& e) { e.SetFraesen(tag == MillingTag::sb_Fraesen); });
 }
 
@@ -227,7 +231,7 @@ void DisplaySwitchCommand(TPlatine& panel, DisplayTag tag, bool pressed) {
 }
 
 bool ToggleGridCommand(TPlatine& panel) {
-    panel.SaveUndo();
+    panel.SaveUndo(StepKind::Grid);
     panel.GridVisible = !panel.GridVisible;
     panel.Repaint();
     return panel.GridVisible;

@@ -21,8 +21,10 @@ struct ElementClipboard {
 
 // --- Bearbeiten ---
 
-// "&Rückgängig" (Alt+Backspace).
-void UndoCommand(TPlatine& panel);
+// "&Rückgängig" (Alt+Backspace, Ctrl+Z) and "&Wiederherstellen" (Alt+Shift+Backspace,
+// Ctrl+Shift+Z): false when nothing was done (nothing to do, refused, or failed).
+bool UndoCommand(TPlatine& panel);
+bool RedoCommand(TPlatine& panel);
 // "A&usschneiden" (Ctrl+X), sb_Cut: snapshot, copy, delete the selection.
 void CutCommand(TPlatine& panel, ElementClipboard& clipboard);
 // "&Kopieren" (Ctrl+C), sb_copy: the selection replaces the clipboard's content.

@@ -26,6 +26,7 @@ std::string VersionError::Text() const {
 }
 
 TPlatine::TPlatine() {
+    NoteContentChange();
     Name.SetText(Tr("neu", "new"));
 }
 
@@ -41,6 +42,7 @@ int TPlatine::IndexOf(const TBauteil* e) const {
 }
 
 TBauteil* TPlatine::AddElement(std::unique_ptr<TBauteil> e) {
+    NoteContentChange();
     elements_.push_back(std::move(e));
     return elements_.back().get();
 }
@@ -119,9 +121,8 @@ void TPlatine::DeleteElement(TBauteil* e) {
     if (i < 0) return;
     EndDragBeforeEdit();
     e->SetSelected(false);
-    if (current_ == e) current_ = nullptr;
     MRect b = e->GetBounds().Normalised();
-    if (State.underConstruction == e) State.underConstruction = nullptr, State.pendingPoint = nullptr;
+    ForgetElement(e);
     elements_.erase(elements_.begin() + i);
     InvalidateModelRect(b.Expanded(20));
 }
@@ -138,9 +139,7 @@ void TPlatine::DeleteSelected() {
             continue;
         }
         e->SetSelected(false);
-        if (current_ == e.get()) current_ = nullptr;
-        if (State.underConstruction == e.get())
-            State.underConstruction = nullptr, State.pendingPoint = nullptr;
+        ForgetElement(e.get());
         MRect b = e->GetBounds().Normalised();
         InvalidateModelRect(b.Expanded(20));
     }
@@ -152,9 +151,7 @@ void TPlatine::DeleteSelected() {
 void TPlatine::ClearAll() {
     EndDragBeforeEdit();
     RemoveFrame();
-    current_ = nullptr;
-    State.underConstruction = nullptr;
-    State.pendingPoint = nullptr;
+    for (const auto& e : elements_) ForgetElement(e.get());
     while (!elements_.empty()) elements_.pop_back();
     ContentChanged = true;
     Raise(OnMyClick);
@@ -162,14 +159,14 @@ void TPlatine::ClearAll() {
 
 void TPlatine::Group() {
     EndDragBeforeEdit();
-    SaveUndo();
+    SaveUndo(StepKind::Group);
     auto group = std::make_unique<TGruppe>();
     ElementList rest;
     for (auto& e : elements_) {
         if (e->GetSelected()) {
             e->GroupMember = true;
             InvalidateElement(e.get());
-            if (current_ == e.get()) current_ = nullptr;
+            ForgetElement(e.get());
             group->AddMember(std::move(e));
         } else {
             rest.push_back(std::move(e));
@@ -195,8 +192,9 @@ void TPlatine::Ungroup() {
     int gi = FirstSelectedGroupIndex();
     if (gi < 0) return;
     EndDragBeforeEdit();
-    SaveUndo();
+    SaveUndo(StepKind::Ungroup);
     RemoveFrame();
+    ForgetElement(elements_[gi].get());
     std::unique_ptr<TBauteil> owned = std::move(elements_[gi]);
     elements_.erase(elements_.begin() + gi);
     auto* group = static_cast<TGruppe*>(owned.get());

@@ -23,10 +23,12 @@
 #include "panel/tools/mouse_event.h"
 #include "panel/tools/selector.h"
 #include "panel/tools/templine.h"
+#include "panel/undo_history.h"
 
 namespace pw {
 
 class PanelTool;
+enum class ToolResult;
 
 enum TEditMode : uint8_t {
     emZoom = 0,
@@ -181,14 +183,41 @@ class TPlatine {
     // --- Streams ---
     void WritePanel(std::vector<uint8_t>& out, bool selectedOnly) const;
     virtual void ReadPanel(TReader& r);
-    void SaveUndo();
-    void Undo();
-    bool UndoAvailable() const { return undoAvailable_; }
-    // Save, Open and New: the snapshot stays but can no longer be restored.
-    void MarkUndoUnavailable() { undoAvailable_ = false; }
     void CopySelection(MemoryStream& clipboard);
     virtual void PasteFrom(const MemoryStream& stream);
     void PlaceSymbol(const MemoryStream& stream);
+
+    // --- Undo and redo (platine_undo.cpp) ---
+    // A command begins: the panel as it is becomes the newest undo step, named by the kind of
+    // command; the redo steps go. Without an UndoStream the panel keeps no history.
+    void SaveUndo(StepKind kind = StepKind::Unnamed);
+    // Back to the state before the newest step, or forward again. Refused (false) while an
+    // element is under construction or a paste is placed. The panel's selection becomes the
+    // one it had in that state. A state that cannot be restored (no memory for its elements)
+    // leaves the panel and the history as they were; OnStepFailed says so, and false comes back.
+    bool Undo();
+    bool Redo();
+    bool UndoAvailable() const { return UndoStream && history_.CanUndo(); }
+    bool RedoAvailable() const { return UndoStream && history_.CanRedo(); }
+    UndoHistory& History() { return history_; }
+    const UndoHistory& History() const { return history_; }
+    // A new document: no steps, and the selection as it is now belongs to the state.
+    void ResetHistory();
+    // The selection a state keeps is the one the panel has when the next input arrives after
+    // the step that made it (a press, a key, a command); the panel notes it then.
+    void SettleSelection();
+    StepSelection CurrentSelection() const;
+    void RestoreSelection(const StepSelection& selection);
+    // Moves on with every change that may have touched the panel's record: a step, an undo,
+    // an input event, a read. An equal version means an unchanged record; a new one means
+    // nothing. Versions are unique among all panels of the run.
+    uint64_t ContentVersion() const { return contentVersion_; }
+    void NoteContentChange();
+    std::function<void()> OnStepFailed;
+
+    // Clears every reference the panel and its tools hold to an element that leaves the panel.
+    void ForgetElement(const TBauteil* e);
+    std::function<void(const TBauteil*)> OnElementForgotten;
 
     // --- Edit mode ---
     virtual void SetEditMode(TEditMode mode);
@@ -287,6 +316,8 @@ class TPlatine {
     Canvas& GetCanvas() const { return *canvas_; }
     InvalidateSink* Window = nullptr;
     LoadProgress* Progress = nullptr;
+    // Shows the snapshot Undo restores next (empty when there is none); the panel keeps its
+    // history only while it has one.
     TBackupStream* UndoStream = nullptr;
     // Repaint of the whole view.
     void Repaint();
@@ -371,6 +402,30 @@ class TPlatine {
     void DeselectAllExcept(TBauteil* keep);
     // Appends a new element for a drawing tool: outline view applied, painted, at the front.
     TBauteil* AppendNewElement(std::unique_ptr<TBauteil> e);
+    // A drawing tool starts a new element: the undo snapshot, everything deselected (unless the
+    // tool did so on an earlier press), the element made and set up by init, appended at the
+    // front and under construction until the operation ends.
+    template <class T, class Init>
+    T* BeginConstruction(StepKind kind, bool deselect, Init&& init) {
+        SaveUndo(kind);
+        if (deselect) SelectAll(false);
+        auto made = std::make_unique<T>();
+        init(*made);
+        auto* added = static_cast<T*>(AppendNewElement(std::move(made)));
+        State.underConstruction = added;
+        return added;
+    }
+    // An element the tool made and set up on its own (a confirmed text) joins the panel the same
+    // way, under construction.
+    TBauteil* AddConstructed(std::unique_ptr<TBauteil> e, StepKind kind);
+    // The element under construction is complete without ending the tool (a drill hole).
+    void ReleaseConstruction() { State.underConstruction = nullptr, State.pendingPoint = nullptr; }
+    // The element a cancel would take back: the one under construction, or the tool's own.
+    TBauteil* UnfinishedElement();
+    // A press on the selection starts moving it, with its undo snapshot.
+    void BeginMove(IPoint controlAnchor);
+    // The origin tool: the grid origin moves, with its undo snapshot.
+    void MoveGridOrigin(MPoint origin);
     // The current pen, brush and fill attributes (and pattern when asked) for a new element.
     void GiveCurrentAttributes(TBauteil& e, bool withPattern);
     // Rubber band in view pixels; its end follows the snapped pointer.
@@ -422,6 +477,8 @@ class TPlatine {
     TSizer MakeFrame();
     ScrollDirection EdgeDirection(IPoint view) const;
     PanelTool& ToolFor(TEditMode mode);
+    // Ends or cancels the operation as the tool reported.
+    void Follow(ToolResult result);
     // One step of the selection drag; false when nothing moved.
     bool StepSelectionTo(IPoint view);
     void HideDragged();
@@ -439,7 +496,10 @@ class TPlatine {
     Color frontplattenFarbe_ = 0xE6E6E6;
     TEditMode editMode_ = emStandard;
     TEditMode previousEditMode_ = emStandard;
-    bool undoAvailable_ = false;
+    UndoHistory history_;
+    // The selection of the current state, once noted (SettleSelection).
+    std::optional<StepSelection> settled_ = StepSelection{};
+    uint64_t contentVersion_;
     NullCanvas nullCanvas_{{0, 0, 100000, 100000}};
     Canvas* canvas_ = &nullCanvas_;
     std::array<std::unique_ptr<PanelTool>, 16> tools_;
@@ -452,14 +512,19 @@ class TPlatine {
         std::vector<size_t> selected;
         int current = -1;
         Real lastDrillDiameter = 0;
-        bool undoReplaced = false;
-        bool undoAvailable = false;
-        std::vector<uint8_t> undo;
+        // The step the operation's first snapshot pushed, with the redo steps it dropped.
+        bool stepPushed = false;
+        std::vector<UndoStep> droppedRedo;
     };
     std::unique_ptr<OperationStart> operationStart_;
     void RestoreOperationStart(OperationStart& start);
-    // Replaces every element by those of the snapshot.
+    // Replaces every element and the properties by those of the snapshot; when reading fails
+    // the panel keeps what it had and the error goes on.
     void ReadBackSnapshot(const std::vector<uint8_t>& snapshot);
+    // Undo and Redo: restores the step and records the state left on the other side.
+    bool StepTo(bool back);
+    // The view of the next undo step for whoever gave the UndoStream.
+    void MirrorUndoStream();
     // The pointer's last position in view pixels and its Shift key, for RefreshStatus.
     std::optional<IPoint> pointer_;
     bool pointerShift_ = false;

@@ -112,6 +112,7 @@ bool TPlatine::StopOperation() {
     State.dimensionPhase = false;
     State.pendingPoint = nullptr;
     State.scrollDirection = ScrollDirection::None;
+    ToolFor(editMode_).Reset();
     SwitchAutoScroll(false);
     ConfinePointer(false);
     SetPointerHidden(false);

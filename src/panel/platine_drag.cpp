@@ -113,6 +113,11 @@ bool TPlatine::StepSelectionTo(IPoint view) {
     return true;
 }
 
+void TPlatine::BeginMove(IPoint controlAnchor) {
+    SaveUndo(StepKind::Move);
+    BeginSelectionDrag(controlAnchor);
+}
+
 void TPlatine::DragSelectionTo(IPoint view) {
     if (SelectionDragging()) StepSelectionTo(view);
 }
@@ -124,6 +129,14 @@ void TPlatine::EndSelectionDrag(IPoint view, bool cancel) {
     EraseGhost();
     ShowDragged();
     dragged_.clear();
+    // A click that moved nothing leaves no undo step behind, and the redo steps stay.
+    const bool unmoved = State.dragOffset == MPoint{0, 0} && editMode_ != emPaste;
+    if (unmoved && operationStart_ && operationStart_->stepPushed && UndoStream) {
+        UndoStep step = history_.RevokePush(std::move(operationStart_->droppedRedo));
+        operationStart_->stepPushed = false;
+        settled_ = std::move(step.selection);
+        MirrorUndoStream();
+    }
     if (cancel) DeleteSelected();
     EndOperation();
     UpdateSelectionFrame();
@@ -140,7 +153,7 @@ bool TPlatine::BeginFrameDrag(const MouseEvent& e) {
     PrepareCanvas(*canvas_);
     int handle = Sizer->HandleAt(e.pos, *canvas_);
     if (!handle) return false;
-    SaveUndo();
+    SaveUndo(Sizer->mode == 0 ? StepKind::Resize : StepKind::Rotate);
     // The handles go; the frame's geometry is taken afresh from the selection.
     RemoveFrame();
     Sizer = MakeFrame();

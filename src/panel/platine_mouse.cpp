@@ -64,6 +64,18 @@ void TPlatine::DeselectAllExcept(TBauteil* keep) {
         }
 }
 
+TBauteil* TPlatine::AddConstructed(std::unique_ptr<TBauteil> e, StepKind kind) {
+    SaveUndo(kind);
+    TBauteil* added = AppendNewElement(std::move(e));
+    State.underConstruction = added;
+    return added;
+}
+
+void TPlatine::MoveGridOrigin(MPoint origin) {
+    SaveUndo(StepKind::Origin);
+    GridOrigin = origin;
+}
+
 TBauteil* TPlatine::AppendNewElement(std::unique_ptr<TBauteil> e) {
     e->SetUmrissFlag(umrissModus_);
     TBauteil* added = AddElement(std::move(e));
@@ -91,14 +103,25 @@ ScrollDirection TPlatine::EdgeDirection(IPoint v) const {
     return ScrollDirection::None;
 }
 
+void TPlatine::Follow(ToolResult result) {
+    if (result == ToolResult::Done)
+        EndOperation();
+    else if (result == ToolResult::Cancel)
+        CancelOperation();
+}
+
 void TPlatine::MouseDown(const MouseEvent& e) {
     if (State.inDoubleClick) return;
+    NoteContentChange();
     State.snapping = !e.shift && editMode_ != emZoom;
     if (Sizer) Sizer->proportional = e.ctrl;
     pointer_ = e.pos, pointerShift_ = e.shift;
     // A press or release may begin an operation: what it began from is noted for a cancel.
-    if (!OperationInProgress()) NoteOperationStart();
-    ToolFor(editMode_).Press(e);
+    if (!OperationInProgress()) {
+        SettleSelection();
+        NoteOperationStart();
+    }
+    Follow(ToolFor(editMode_).Press(e));
     if (!OperationInProgress()) operationStart_.reset();
     RefreshStatus();
     Raise(OnMyClick);
@@ -112,15 +135,19 @@ void TPlatine::MouseMove(const MouseEvent& e) {
     pointer_ = e.pos, pointerShift_ = e.shift;
     HoverAt(e.pos, e.shift);
     MoveCrosshair(e.pos);
-    ToolFor(editMode_).Move(e);
+    Follow(ToolFor(editMode_).Move(e));
 }
 
 void TPlatine::MouseUp(const MouseEvent& e) {
+    NoteContentChange();
     State.snapping = !e.shift && editMode_ != emZoom;
     if (Sizer) Sizer->proportional = e.ctrl;
     pointer_ = e.pos, pointerShift_ = e.shift;
-    if (!OperationInProgress()) NoteOperationStart();
-    ToolFor(editMode_).Release(e);
+    if (!OperationInProgress()) {
+        SettleSelection();
+        NoteOperationStart();
+    }
+    Follow(ToolFor(editMode_).Release(e));
     if (!OperationInProgress()) operationStart_.reset();
     // The status line shows what the release left under the pointer, not the operation's text.
     RefreshStatus();
@@ -130,7 +157,7 @@ void TPlatine::MouseUp(const MouseEvent& e) {
 void TPlatine::DoubleClick(const MouseEvent&) {
     if (editMode_ != emStandard || SelectedCount() != 1 || !current_ || !current_->GetSelected()) return;
     State.inDoubleClick = true;
-    SaveUndo();
+    SaveUndo(StepKind::Properties);
     TBauteil* e = current_;
     InvalidateElement(e);
     if (e->EditProperties()) {
@@ -208,6 +235,8 @@ void TPlatine::HoverAt(IPoint view, bool shift) {
 // --- Keyboard ---
 
 bool TPlatine::KeyDown(PanelKey key, bool shift, bool alt) {
+    NoteContentChange();
+    if (!OperationInProgress()) SettleSelection();
     if (key == PanelKey::Escape) {
         // Used when something ends; the zoom and rotate tools at rest stay and let the key go
         // on (to the dialog that shows the panel, for one).
@@ -240,13 +269,16 @@ bool TPlatine::KeyDown(PanelKey key, bool shift, bool alt) {
         }
         case PanelKey::Delete:
             if (editMode_ != emStandard) return false;
-            SaveUndo();
+            SaveUndo(StepKind::Delete);
             DeleteSelected();
             RefreshStatus();
             return true;
         case PanelKey::Backspace:
             if (!alt) return false;
-            Undo();
+            if (shift)
+                Redo();
+            else
+                Undo();
             RefreshStatus();
             return true;
         case PanelKey::Escape:

@@ -1,6 +1,7 @@
 // A tool operation as a whole: whether one is in progress, what it started from, and cancelling
 // it so that the panel is as it was before.
 #include "panel/platine.h"
+#include "panel/tools/panel_tool.h"
 
 namespace pw {
 
@@ -18,24 +19,32 @@ void TPlatine::NoteOperationStart() {
     operationStart_ = std::move(start);
 }
 
+TBauteil* TPlatine::UnfinishedElement() {
+    return State.underConstruction ? State.underConstruction : ToolFor(editMode_).Unfinished();
+}
+
 void TPlatine::CancelOperation() {
-    if (!OperationInProgress()) {
+    TBauteil* const unfinished = UnfinishedElement();
+    if (!OperationInProgress() && !unfinished) {
         if (editMode_ != emStandard) EndOperation();
         return;
     }
     std::unique_ptr<OperationStart> start = std::move(operationStart_);
     // Moved, resized or rotated elements come back from the snapshot their drag began with.
-    const bool readBack = start && start->undoReplaced && UndoStream &&
+    const bool readBack = start && start->stepPushed && UndoStream &&
                           (FrameDragging() || (SelectionDragging() && editMode_ != emPaste));
     if (editMode_ == emPaste) DeleteSelected();
-    if (TBauteil* unfinished = State.underConstruction) {
+    if (unfinished) {
         HidePendingFeedback();
-        State.underConstruction = nullptr;
-        State.pendingPoint = nullptr;
         DeleteElement(unfinished);
     }
     StopOperation();
-    if (readBack) ReadBackSnapshot(UndoStream->bytes);
+    if (start && start->stepPushed && UndoStream) {
+        UndoStep step = history_.RevokePush(std::move(start->droppedRedo));
+        if (readBack) ReadBackSnapshot(step.record);
+        settled_ = std::move(step.selection);
+        MirrorUndoStream();
+    }
     if (start) RestoreOperationStart(*start);
     if (editMode_ != emZoom && editMode_ != emDrehen && editMode_ != emStandard) {
         previousEditMode_ = editMode_;
@@ -49,10 +58,6 @@ void TPlatine::CancelOperation() {
 }
 
 void TPlatine::RestoreOperationStart(OperationStart& start) {
-    if (start.undoReplaced && UndoStream) {
-        UndoStream->bytes = std::move(start.undo);
-        undoAvailable_ = start.undoAvailable;
-    }
     for (auto& e : elements_)
         if (e->GetSelected()) {
             SelectElement(e.get(), false);

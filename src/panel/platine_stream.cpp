@@ -1,4 +1,4 @@
-// Reading and writing the panel record, undo snapshots, the element clipboard and symbols.
+// Reading and writing the panel record, the element clipboard and symbols.
 #include <algorithm>
 #include <cstring>
 
@@ -76,39 +76,6 @@ void TPlatine::ReadPanel(TReader& r) {
     }
     UpdateSelectionFrame();
     Raise(OnMyClick);
-}
-
-void TPlatine::SaveUndo() {
-    if (!UndoStream) return;
-    // The first snapshot of an operation keeps the one it replaces, for a cancel.
-    if (operationStart_ && !operationStart_->undoReplaced) {
-        operationStart_->undoReplaced = true;
-        operationStart_->undoAvailable = undoAvailable_;
-        operationStart_->undo = std::move(UndoStream->bytes);
-    }
-    UndoStream->bytes.clear();
-    WritePanel(UndoStream->bytes, false);
-    undoAvailable_ = true;
-}
-
-void TPlatine::Undo() {
-    if (!undoAvailable_ || !UndoStream || State.underConstruction || editMode_ == emPaste) return;
-    EndDragBeforeEdit();
-    undoAvailable_ = false;
-    std::vector<uint8_t> snapshot = std::move(UndoStream->bytes);
-    UndoStream->bytes.clear();
-    ReadBackSnapshot(snapshot);
-}
-
-void TPlatine::ReadBackSnapshot(const std::vector<uint8_t>& snapshot) {
-    RemoveFrame();
-    current_ = nullptr;
-    while (!elements_.empty()) elements_.pop_back();
-    TReader r(snapshot, StreamSource::Undo);
-    ReadPanel(r);
-    Raise(OnChange);
-    SelectAll(false);
-    Repaint();
 }
 
 void TPlatine::CopySelection(MemoryStream& clipboard) {

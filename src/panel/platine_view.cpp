@@ -198,12 +198,19 @@ void TPlatine::PaintPanel(Canvas& c) const {
     c.Rectangle({0, 0, RoundToInt(Width), RoundToInt(Height)});
     if (GridVisible) PaintGrid(c);
     IRect clip = c.ClipBox();
-    for (auto& e : elements_) {
-        MRect b = e->GetBounds().Normalised();
-        IRect eb = RoundRect(b.Expanded(20));
-        if (eb.x2 < clip.x1 || eb.x1 > clip.x2 || eb.y2 < clip.y1 || eb.y1 > clip.y2) continue;
-        e->Paint(c);
+    auto paintVisible = [&] {
+        for (auto& e : elements_) {
+            MRect b = e->GetBounds().Normalised();
+            IRect eb = RoundRect(b.Expanded(20));
+            if (eb.x2 < clip.x1 || eb.x1 > clip.x2 || eb.y2 < clip.y1 || eb.y1 > clip.y2) continue;
+            e->Paint(c);
+        }
+    };
+    if (c.BeginDerivePass()) {
+        paintVisible();
+        c.EndDerivePass();
     }
+    paintVisible();
 }
 
 void TPlatine::PaintTo(Canvas& c, bool selectedOnly, bool withBackground) const {

@@ -39,7 +39,7 @@ void PlaceAssistantScale(ScaleAssistant& assistant, TPlatine& panel, ElementClip
     assistant.Scale().Build();
 
     const size_t before = panel.ElementCount();
-    panel.SaveUndo();
+    panel.SaveUndo(StepKind::Scale);
     panel.PasteFrom(clipboard.stream);
     if (panel.ElementCount() > before) ColourScale(*panel.Element(panel.ElementCount() - 1), marking);
 }

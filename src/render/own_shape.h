@@ -41,4 +41,50 @@ struct OwnShapeKey {
     friend bool operator==(const OwnShapeKey&, const OwnShapeKey&) = default;
 };
 
+// The pixels of a shape kept in an element's cache, with what they were derived under and the
+// box they cover (pixels, inclusive; empty: x2 < x1).
+struct KeptShape final : ShapeCache::Entry {
+    OwnShapeKey key;
+    OwnShape shape;
+    IRect pixels{0, 0, -1, -1};
+
+    // Keeps a packed shape derived under the key.
+    void Keep(const OwnShapeKey& derivedUnder, OwnShape&& packed);
+    // Whether the pixels are those a shape derived under the key gives. The drawable area is
+    // not their business where they lie well inside it and inside the one they were derived
+    // under: then nothing of the shape was cut by either.
+    bool AppliesUnder(const OwnShapeKey& current) const;
+};
+
+// The kept shape in a cache, or null.
+KeptShape* KeptIn(const ShapeCache& cache);
+
+// A packed copy of a derived shape into a kept one (the outline as runs alone); empties the
+// derived one's pixels.
+void PackShape(OwnShape& derived, OwnShape& kept);
+
+// The points of an outline as drawn: without those that repeat their predecessor; and, under a
+// wide pen, simplified.
+void DistinctPoints(const IPoint* pts, size_t n, std::vector<IPoint>& out);
+void SimplifyOutline(std::vector<IPoint>& poly);
+
+// The drawing state the pixels of a shape depend on, taken from the canvas, so that they can be
+// derived away from it (on another thread).
+struct OwnShapeState {
+    IRect area;            // the drawable area
+    bool fill = false;     // the brush fills
+    bool outline = false;  // the pen draws
+    bool runs = false;     // the outline as the runs of a wide pen, else one pixel wide
+    int32_t penWidth = 1;  // device width of a wide pen
+    FillMode fillMode = FillMode::Alternate;
+};
+
+// The pixels of polygons (consecutive in pts) filled and outlined; pointArray: a single polygon,
+// outlined as the painter outlines a point array rather than a path.
+void DeriveOwnPolygons(const IPoint* pts, const int32_t* counts, size_t polygons, bool pointArray,
+                       const OwnShapeState& state, OwnShape& shape);
+// The pixels of an ellipse (its box in painter coordinates) filled and outlined.
+void DeriveOwnEllipse(double x, double y, double width, double height, const OwnShapeState& state,
+                      OwnShape& shape);
+
 }  // namespace pw

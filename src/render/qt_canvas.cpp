@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <thread>
 
 #include "render/glyph_path.h"
 #include "render/hairline.h"
@@ -35,7 +36,8 @@ QtCanvas::QtCanvas(QPainter& painter, DeviceKind kind, const IRect& deviceBounds
     : painter_(painter),
       kind_(kind),
       bounds_(deviceBounds),
-      dotsPerInch_(dotsPerInch > 0 ? dotsPerInch : 96) {
+      dotsPerInch_(dotsPerInch > 0 ? dotsPerInch : 96),
+      deriveThreads_(static_cast<int>(std::max(1u, std::thread::hardware_concurrency()))) {
     painter_.resetTransform();
     painter_.setBackgroundMode(Qt::TransparentMode);
     painter_.setBrushOrigin(0, 0);
@@ -161,15 +163,16 @@ QRectF QtCanvas::ShapeBox(const IRect& r, double shift) const {
     return QRectF(QPointF(x1, y1), QPointF(x2, y2));
 }
 
-namespace {
-// The points without those that repeat their predecessor: fine curves mapped to a coarse device
-// give runs of equal points, which draw nothing but cost the stroker its time.
+// Fine curves mapped to a coarse device give runs of equal points, which draw nothing but cost
+// the stroker its time.
 void DistinctPoints(const IPoint* pts, size_t n, std::vector<IPoint>& out) {
     out.clear();
     out.reserve(n);
     for (size_t i = 0; i < n; ++i)
         if (i == 0 || pts[i].x != pts[i - 1].x || pts[i].y != pts[i - 1].y) out.push_back(pts[i]);
 }
+
+namespace {
 
 // Whether every point strictly between first and last lies within the tolerance of the chord
 // from first to last. The distance is taken to the chord itself, not to its line: the tip of a
@@ -205,7 +208,9 @@ bool ChordCovers(const std::vector<IPoint>& poly, size_t first, size_t last, dou
 // (wide_stroke_test measures it), and costs a fraction. Each chord is stretched
 // from the last point kept as far as it covers the points it replaces, over at most 32 points so
 // that the work stays linear.
-void Simplify(std::vector<IPoint>& poly) {
+}  // namespace
+
+void SimplifyOutline(std::vector<IPoint>& poly) {
     constexpr size_t kMaxChord = 32;
     constexpr double kTolerance = 0.25;
     const size_t n = poly.size();
@@ -223,6 +228,7 @@ void Simplify(std::vector<IPoint>& poly) {
     poly.resize(kept);
 }
 
+namespace {
 QPolygon ToQPolygon(const std::vector<IPoint>& pts) {
     QPolygon poly(static_cast<qsizetype>(pts.size()));
     for (size_t i = 0; i < pts.size(); ++i) poly[static_cast<qsizetype>(i)] = QPoint(pts[i].x, pts[i].y);
@@ -334,6 +340,7 @@ void QtCanvas::FillRuns() {
 }
 
 void QtCanvas::DevPolyline(const IPoint* pts, size_t n) {
+    if (deriving_) return;
     DrawPolyline(pts, n, nullptr);
 }
 
@@ -346,7 +353,7 @@ void QtCanvas::DrawPolyline(const IPoint* pts, size_t n, ShapeCache* cache) {
         if (LineHasLength()) DrawDot(points_[0], cache);
         return;
     }
-    if (WidePenOnRaster()) Simplify(points_);
+    if (WidePenOnRaster()) SimplifyOutline(points_);
     if (StrokeAsRuns()) {
         if (CanKeep()) {
             OwnShape& shape = NewShape();
@@ -403,6 +410,7 @@ void QtCanvas::DrawDot(IPoint p, ShapeCache* cache) {
 }
 
 void QtCanvas::DevPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons) {
+    if (deriving_) return;
     DrawPolyPolygon(pts, counts, polygons, nullptr);
 }
 
@@ -416,7 +424,7 @@ void QtCanvas::DrawPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
         const int32_t count = std::max(counts[i], 0);
         if (count > 0) {
             DistinctPoints(pts + at, static_cast<size_t>(count), points_);
-            if (simplify) Simplify(points_);
+            if (simplify) SimplifyOutline(points_);
             outlinePoints_.insert(outlinePoints_.end(), points_.begin(), points_.end());
             outlineCounts_.push_back(static_cast<int32_t>(points_.size()));
         }
@@ -425,7 +433,8 @@ void QtCanvas::DrawPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     if (outlineCounts_.empty()) return;
     const bool single = polygons == 1;
     if (OwnRasterFits(outlinePoints_)) {
-        DeriveOwnPolygons(outlinePoints_, outlineCounts_, single, NewShape());
+        DeriveOwnPolygons(outlinePoints_.data(), outlineCounts_.data(), outlineCounts_.size(), single,
+                          ShapeState(), NewShape());
         DrawDerived(cache, ShapeCall::PolyPolygon, IRect{});
         return;
     }
@@ -473,12 +482,14 @@ void QtCanvas::DrawPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
 }
 
 void QtCanvas::DevRectangle(const IRect& r) {
+    if (deriving_) return;
     QPainterPath path;
     path.addRect(ShapeBox(r, 0));
     DrawArea(path);
 }
 
 void QtCanvas::DevEllipse(const IRect& r) {
+    if (deriving_) return;
     DrawEllipse(r, nullptr);
 }
 
@@ -488,7 +499,7 @@ void QtCanvas::DrawEllipse(const IRect& r, ShapeCache* cache) {
     bool outlined = Pen().style == PenStyle::Solid;
     const QRectF box = ShapeBox(r, outlined ? 0.5 : 0);
     if (OwnEllipseFits(box)) {
-        DeriveOwnEllipse(box, NewShape());
+        DeriveOwnEllipse(box.x(), box.y(), box.width(), box.height(), ShapeState(), NewShape());
         DrawDerived(cache, ShapeCall::Ellipse, r);
         return;
     }
@@ -498,6 +509,7 @@ void QtCanvas::DrawEllipse(const IRect& r, ShapeCache* cache) {
 }
 
 void QtCanvas::DevArc(const IRect& box, IPoint start, IPoint end) {
+    if (deriving_) return;
     if (Pen().style == PenStyle::Clear) return;
     QRectF b = ShapeBox(box, Raster() ? 0.5 : 0);
     // The rays are taken from the centre of the box as given.
@@ -524,6 +536,7 @@ void QtCanvas::DevArc(const IRect& box, IPoint start, IPoint end) {
 }
 
 void QtCanvas::DevText(IPoint p, std::string_view utf8, int32_t deviceHeight) {
+    if (deriving_) return;
     if (deviceHeight <= 0 || utf8.empty()) return;
     FontSpec font = Font();
     font.height = deviceHeight;
@@ -536,6 +549,7 @@ void QtCanvas::DevText(IPoint p, std::string_view utf8, int32_t deviceHeight) {
 }
 
 void QtCanvas::DevImage(const IRect& dest, const Image& image) {
+    if (deriving_) return;
     if (image.IsNull() || image.pixels.size() < static_cast<size_t>(image.width) * image.height) return;
     QImage source(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
                   image.width * 4, QImage::Format_ARGB32);

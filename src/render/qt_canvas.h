@@ -22,6 +22,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <memory>
 #include <vector>
 
 #include "core/canvas.h"
@@ -61,6 +62,10 @@ class QtCanvas : public Canvas {
     // the painter draws them. On by default.
     void SetOwnRaster(bool on) { ownRaster_ = on; }
 
+    // How many threads derive the shapes of a paint at once in a derive pass (canvas.h); with 1
+    // there is none, and each shape is derived when it is drawn. Default: the processor's cores.
+    void SetDeriveThreads(int n) { deriveThreads_ = std::max(n, 1); }
+
     // Smooth edges for copy-mode drawing (off by default: the picture then matches the pixels of
     // the Windows drawing). Exclusive-or drawing is never smoothed.
     void SetAntialiasing(bool on) { antialiasing_ = on; }
@@ -92,8 +97,22 @@ class QtCanvas : public Canvas {
     void DevPolyPolygonKeep(const IPoint* pts, const int32_t* counts, size_t polygons,
                             ShapeCache& cache) override;
     void DevEllipseKeep(const IRect& r, ShapeCache& cache) override;
+    // On an image, the first pass of a paint over most of it at a mapping other than the last
+    // one's records what each kept shape needs, and EndDerivePass derives them on worker
+    // threads (qt_canvas_ahead.cpp).
+    bool BeginDerivePass() override;
+    void EndDerivePass() override;
 
   private:
+    struct DeriveJob;
+    struct DerivePass;
+    // In a derive pass: records the derivation of a shape that would be derived and kept.
+    void PlanPolyline(const IPoint* pts, size_t n, ShapeCache& cache);
+    void PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons, ShapeCache& cache);
+    void PlanEllipse(const IRect& r, ShapeCache& cache);
+    // Whether a kept shape applies under the current mapping and state.
+    bool KeptApplies(ShapeCall call, const IRect& box, const ShapeCache& cache) const;
+
     // The drawing calls, keeping what the canvas draws itself in cache when one is given.
     void DrawPolyline(const IPoint* pts, size_t n, ShapeCache* cache);
     void DrawPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons, ShapeCache* cache);
@@ -125,15 +144,12 @@ class QtCanvas : public Canvas {
     // Whether the canvas draws these points itself: own raster on, a direct image, no
     // smoothing, an outline of one pixel, none or runs, and every point inside the drawable area
     // (where the painter would clip nothing).
-    bool OwnRasterFits(const std::vector<IPoint>& pts) const;
-    // The pixels of polygons (consecutive in pts) filled and outlined; pointArray: a single
-    // polygon, outlined as the painter outlines a point array rather than a path.
-    void DeriveOwnPolygons(const std::vector<IPoint>& pts, const std::vector<int32_t>& counts,
-                           bool pointArray, OwnShape& shape);
-    // Whether the canvas fills and outlines the ellipse (the box in painter coordinates) itself,
-    // and its pixels.
+    bool OwnRasterFits(const IPoint* pts, size_t n) const;
+    bool OwnRasterFits(const std::vector<IPoint>& pts) const { return OwnRasterFits(pts.data(), pts.size()); }
+    // The drawing state the pixels of a shape are derived under.
+    OwnShapeState ShapeState() const;
+    // Whether the canvas fills and outlines the ellipse (the box in painter coordinates) itself.
     bool OwnEllipseFits(const QRectF& box) const;
-    void DeriveOwnEllipse(const QRectF& box, OwnShape& shape);
     // The scratch shape, emptied, to derive a shape's pixels into; then DrawDerived draws it and
     // keeps a packed copy in the cache, when one is given and the pixels may be kept.
     OwnShape& NewShape();
@@ -170,6 +186,12 @@ class QtCanvas : public Canvas {
     bool antialiasing_ = false;
     bool ownRaster_ = true;
     bool deviceHairlines_ = false;
+    int deriveThreads_;
+    bool deriving_ = false;
+    struct DropPass {
+        void operator()(DerivePass* pass) const;
+    };
+    std::unique_ptr<DerivePass, DropPass> pass_;
 
     QPen pen_;
     PenState penKey_;

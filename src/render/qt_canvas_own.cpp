@@ -13,18 +13,50 @@
 
 namespace pw {
 
-namespace {
-// The pixels of a shape kept in an element's cache, with what they were derived under.
-struct KeptShape final : ShapeCache::Entry {
-    OwnShapeKey key;
-    OwnShape shape;
-};
-
 KeptShape* KeptIn(const ShapeCache& cache) {
     ShapeCache::Entry* e = cache.Get();
     return e && typeid(*e) == typeid(KeptShape) ? static_cast<KeptShape*>(e) : nullptr;
 }
 
+namespace {
+// Pixels between a shape and the edge of its drawable area, for the shape to count as uncut.
+constexpr int32_t kUncutMargin = 2;
+
+bool WellInside(const IRect& pixels, const IRect& area) {
+    return pixels.x1 >= area.x1 + kUncutMargin && pixels.x2 < area.x2 - kUncutMargin &&
+           pixels.y1 >= area.y1 + kUncutMargin && pixels.y2 < area.y2 - kUncutMargin;
+}
+}  // namespace
+
+void KeptShape::Keep(const OwnShapeKey& derivedUnder, OwnShape&& packed) {
+    key = derivedUnder;
+    if (&packed != &shape) shape = std::move(packed);
+    pixels = IRect{0, 0, -1, -1};
+    bool any = false;
+    for (const std::vector<PixelRun>* runs : {&shape.fill, &shape.outlineRuns}) {
+        for (const PixelRun& r : *runs) {
+            if (!any) {
+                pixels = IRect{r.x1, r.y, r.x2, r.y};
+                any = true;
+            }
+            pixels.x1 = std::min(pixels.x1, r.x1);
+            pixels.x2 = std::max(pixels.x2, r.x2);
+            pixels.y1 = std::min(pixels.y1, r.y);
+            pixels.y2 = std::max(pixels.y2, r.y);
+        }
+    }
+}
+
+bool KeptShape::AppliesUnder(const OwnShapeKey& current) const {
+    if (key == current) return true;
+    if (pixels.x2 < pixels.x1 || !WellInside(pixels, key.area) || !WellInside(pixels, current.area))
+        return false;
+    OwnShapeKey elsewhere = current;
+    elsewhere.area = key.area;
+    return key == elsewhere;
+}
+
+namespace {
 // Copies runs into a kept buffer, reusing it unless it is far larger than they need (a shape
 // kept at a high zoom and painted again at a low one).
 void CopyRuns(const std::vector<PixelRun>& from, std::vector<PixelRun>& to) {
@@ -38,7 +70,9 @@ void CopyRuns(const std::vector<PixelRun>& from, std::vector<PixelRun>& to) {
 // colour, so it becomes runs alone: those of a wide pen overlap at every joint and are merged;
 // the pixels of a one-pixel outline come in the order they are stepped, and each joins the run of
 // its predecessor when it lies next to it on the same row.
-void Pack(OwnShape& derived, OwnShape& kept) {
+}  // namespace
+
+void PackShape(OwnShape& derived, OwnShape& kept) {
     std::vector<PixelRun>& runs = derived.outlineRuns;
     MergeRuns(runs);
     for (const IPoint& p : derived.outlinePixels) {
@@ -57,17 +91,23 @@ void Pack(OwnShape& derived, OwnShape& kept) {
     CopyRuns(runs, kept.outlineRuns);
     kept.outlinePixels.clear();
 }
+
+namespace {
+// The RGB32 pixel of a 0x00BBGGRR colour, as the painter stores it.
+uint32_t ImagePixel(Color c) {
+    return 0xFF000000u | uint32_t{RedOf(c)} << 16 | uint32_t{GreenOf(c)} << 8 | BlueOf(c);
+}
 }  // namespace
 
-bool QtCanvas::OwnRasterFits(const std::vector<IPoint>& pts) const {
+bool QtCanvas::OwnRasterFits(const IPoint* pts, size_t n) const {
     if (!ownRaster_ || antialiasing_ || !DirectImage()) return false;
     // The outline: none, one pixel wide (a geometric pen of one pixel has the painter's round
     // ends, which are left to it), or runs.
     const bool hairline = Pen().style == PenStyle::Solid && Pen().width <= 0;
     if (Pen().style == PenStyle::Solid && !hairline && !StrokeAsRuns()) return false;
     const IRect area = DrawableArea();
-    for (const IPoint& p : pts)
-        if (!area.Contains(p)) return false;
+    for (size_t i = 0; i < n; ++i)
+        if (!area.Contains(pts[i])) return false;
     return true;
 }
 
@@ -75,7 +115,7 @@ void QtCanvas::WritePixels(const std::vector<IPoint>& pixels, Color c) {
     QImage* image = DirectImage();
     uchar* bits = const_cast<uchar*>(image->constBits());
     const qsizetype stride = image->bytesPerLine();
-    const uint32_t colour = 0xFF000000u | ToQColor(c).rgb();
+    const uint32_t colour = ImagePixel(c);
     const uint32_t w = static_cast<uint32_t>(image->width()), h = static_cast<uint32_t>(image->height());
     for (const IPoint& p : pixels)
         if (static_cast<uint32_t>(p.x) < w && static_cast<uint32_t>(p.y) < h)
@@ -88,7 +128,7 @@ void QtCanvas::WriteRuns(const std::vector<PixelRun>& runs, Color c) {
     QImage* image = DirectImage();
     uchar* bits = const_cast<uchar*>(image->constBits());
     const qsizetype stride = image->bytesPerLine();
-    const uint32_t colour = 0xFF000000u | ToQColor(c).rgb();
+    const uint32_t colour = ImagePixel(c);
     const int32_t w = image->width(), h = image->height();
     for (const PixelRun& r : runs) {
         if (r.y < 0 || r.y >= h) continue;
@@ -131,7 +171,7 @@ void QtCanvas::WriteHatchedRuns(const std::vector<PixelRun>& runs, Color c, TBru
     QImage* image = DirectImage();
     uchar* bits = const_cast<uchar*>(image->constBits());
     const qsizetype stride = image->bytesPerLine();
-    const uint32_t colour = 0xFF000000u | ToQColor(c).rgb();
+    const uint32_t colour = ImagePixel(c);
     const int32_t w = image->width(), h = image->height();
     for (const PixelRun& r : runs) {
         if (r.y < 0 || r.y >= h) continue;
@@ -144,30 +184,50 @@ void QtCanvas::WriteHatchedRuns(const std::vector<PixelRun>& runs, Color c, TBru
     }
 }
 
-void QtCanvas::DeriveOwnPolygons(const std::vector<IPoint>& pts, const std::vector<int32_t>& counts,
-                                 bool pointArray, OwnShape& shape) {
-    const IRect area = DrawableArea();
-    if (Brush().style != bsClear)
-        AddPolygonFill(pts.data(), counts.data(), counts.size(), PolyFillMode(), area, shape.fill);
-    if (Pen().style != PenStyle::Solid) return;
+void DeriveOwnPolygons(const IPoint* pts, const int32_t* counts, size_t polygons, bool pointArray,
+                       const OwnShapeState& state, OwnShape& shape) {
+    const IRect& area = state.area;
+    if (state.fill) AddPolygonFill(pts, counts, polygons, state.fillMode, area, shape.fill);
+    if (!state.outline) return;
     size_t at = 0;
-    if (StrokeAsRuns()) {
-        for (int32_t count : counts) {
-            AddWideStroke(pts.data() + at, static_cast<size_t>(count), true, DevicePenWidth(), area,
+    if (state.runs) {
+        for (size_t i = 0; i < polygons; ++i) {
+            AddWideStroke(pts + at, static_cast<size_t>(counts[i]), true, state.penWidth, area,
                           shape.outlineRuns);
-            at += static_cast<size_t>(count);
+            at += static_cast<size_t>(counts[i]);
         }
         return;
     }
     Hairline line(shape.outlinePixels, area);
-    for (int32_t count : counts) {
+    for (size_t i = 0; i < polygons; ++i) {
         // One polygon goes to the painter as a point array, several as the subpaths of a path.
         if (pointArray)
-            line.PointArray(pts.data() + at, static_cast<size_t>(count), true);
+            line.PointArray(pts + at, static_cast<size_t>(counts[i]), true);
         else
-            line.ClosedSubpath(pts.data() + at, static_cast<size_t>(count));
-        at += static_cast<size_t>(count);
+            line.ClosedSubpath(pts + at, static_cast<size_t>(counts[i]));
+        at += static_cast<size_t>(counts[i]);
     }
+}
+
+void DeriveOwnEllipse(double x, double y, double width, double height, const OwnShapeState& state,
+                      OwnShape& shape) {
+    const EllipseBox e{x, y, width, height};
+    if (state.fill) AddEllipseFill(e, state.area, shape.fill);
+    if (state.outline) {
+        Hairline line(shape.outlinePixels, state.area);
+        AddEllipseOutline(e, line);
+    }
+}
+
+OwnShapeState QtCanvas::ShapeState() const {
+    OwnShapeState state;
+    state.area = DrawableArea();
+    state.fill = Brush().style != bsClear;
+    state.outline = Pen().style == PenStyle::Solid;
+    state.runs = StrokeAsRuns();
+    state.penWidth = DevicePenWidth();
+    state.fillMode = PolyFillMode();
+    return state;
 }
 
 bool QtCanvas::OwnEllipseFits(const QRectF& box) const {
@@ -179,16 +239,6 @@ bool QtCanvas::OwnEllipseFits(const QRectF& box) const {
     const IRect area = DrawableArea();
     return !(box.left() < area.x1 + 1 || box.top() < area.y1 + 1 || box.right() > area.x2 - 2 ||
              box.bottom() > area.y2 - 2);
-}
-
-void QtCanvas::DeriveOwnEllipse(const QRectF& box, OwnShape& shape) {
-    const IRect area = DrawableArea();
-    const EllipseBox e{box.x(), box.y(), box.width(), box.height()};
-    if (Brush().style != bsClear) AddEllipseFill(e, area, shape.fill);
-    if (Pen().style == PenStyle::Solid) {
-        Hairline line(shape.outlinePixels, area);
-        AddEllipseOutline(e, line);
-    }
 }
 
 void QtCanvas::DrawOwnShape(const OwnShape& shape) {
@@ -218,8 +268,8 @@ void QtCanvas::DrawDerived(ShapeCache* cache, ShapeCall call, const IRect& box) 
         kept = made.get();
         cache->Keep(std::move(made));
     }
-    Pack(scratchShape_, kept->shape);
-    kept->key = CurrentKey(call, box);
+    PackShape(scratchShape_, kept->shape);
+    kept->Keep(CurrentKey(call, box), std::move(kept->shape));
     DrawOwnShape(kept->shape);
 }
 
@@ -242,24 +292,37 @@ OwnShapeKey QtCanvas::CurrentKey(ShapeCall call, const IRect& box) const {
     return key;
 }
 
-bool QtCanvas::DevRedraw(ShapeCall call, const IRect& box, ShapeCache& cache) {
+bool QtCanvas::KeptApplies(ShapeCall call, const IRect& box, const ShapeCache& cache) const {
     const KeptShape* kept = KeptIn(cache);
-    if (!kept || !CanKeep() || !(kept->key == CurrentKey(call, box))) return false;
-    DrawOwnShape(kept->shape);
+    return kept && CanKeep() && kept->AppliesUnder(CurrentKey(call, box));
+}
+
+bool QtCanvas::DevRedraw(ShapeCall call, const IRect& box, ShapeCache& cache) {
+    if (!KeptApplies(call, box, cache)) return false;
+    if (!deriving_) DrawOwnShape(KeptIn(cache)->shape);
     return true;
 }
 
 void QtCanvas::DevPolylineKeep(const IPoint* pts, size_t n, ShapeCache& cache) {
-    DrawPolyline(pts, n, &cache);
+    if (deriving_)
+        PlanPolyline(pts, n, cache);
+    else
+        DrawPolyline(pts, n, &cache);
 }
 
 void QtCanvas::DevPolyPolygonKeep(const IPoint* pts, const int32_t* counts, size_t polygons,
                                   ShapeCache& cache) {
-    DrawPolyPolygon(pts, counts, polygons, &cache);
+    if (deriving_)
+        PlanPolyPolygon(pts, counts, polygons, cache);
+    else
+        DrawPolyPolygon(pts, counts, polygons, &cache);
 }
 
 void QtCanvas::DevEllipseKeep(const IRect& r, ShapeCache& cache) {
-    DrawEllipse(r, &cache);
+    if (deriving_)
+        PlanEllipse(r, cache);
+    else
+        DrawEllipse(r, &cache);
 }
 
 }  // namespace pw

@@ -57,6 +57,7 @@ TEST_F(WindowSettings, AutosaveWithIntervalOneWritesOnEverySecondTickBesideTheDo
     AddBox(100, 100, 500, 500);
     prompts.savePaths = {QString::fromStdString(home.File("Platte.rev.fpl"))};
     Trigger("Speichernals1");
+    AddBox(600, 600, 900, 900);  // only a changed document is backed up
     dialogs.backup = std::pair{true, 1};
     Trigger("AutomatischesBackup1");
     ASSERT_EQ(window->AutosaveState().Interval(), 1);
@@ -71,6 +72,7 @@ TEST_F(WindowSettings, AutosaveWithIntervalOneWritesOnEverySecondTickBesideTheDo
     EXPECT_EQ(written, (std::vector<bool>{false, true, false, true}));
     window->BackupTick();
     window->BackupTick();
+    Trigger("Speichern1");
     EXPECT_EQ(Bytes(backup), Bytes(home.File("Platte.rev.fpl")));
     EXPECT_EQ(window->CurrentFile(), home.File("Platte.rev.fpl"));
 }
@@ -91,6 +93,7 @@ TEST_F(WindowSettings, AnOpenedBackupIsNotOverwrittenByItsOwnBackup) {
 
 TEST_F(WindowSettings, TheUnnamedDocumentIsBackedUpAsNonameBak) {
     Open();
+    AddBox(100, 100, 500, 500);  // only a changed document is backed up
     window->AutosaveState().SetInterval(1);
     window->BackupTick();
     window->BackupTick();

@@ -25,51 +25,42 @@ void Follow(TPlatine& p, TBogen& arc, MPoint m) {
 }
 }  // namespace
 
-void ArcTool::Move(const MouseEvent& e) {
+ToolResult ArcTool::Move(const MouseEvent& e) {
     if (TBogen* arc = ArcOf(panel_)) Follow(panel_, *arc, panel_.SnapAt(e.pos));
+    return ToolResult::Continue;
 }
 
-void ArcTool::Release(const MouseEvent& e) {
+ToolResult ArcTool::Release(const MouseEvent& e) {
     TPlatine& p = panel_;
     TBogen* arc = ArcOf(p);
-    if (e.Right()) {
-        if (arc) {
-            p.HidePendingFeedback();
-            p.DeleteElement(arc);
-        }
-        p.EndOperation();
-        return;
-    }
-    if (!e.Left()) return;
+    if (e.Right()) return arc ? ToolResult::Cancel : ToolResult::Done;
+    if (!e.Left()) return ToolResult::Continue;
     MPoint m = p.SnapAt(e.pos);
     if (!arc) {
-        p.SaveUndo();
-        p.SelectAll(false);
-        auto created = std::make_unique<TBogen>();
-        p.GiveCurrentAttributes(*created, false);
-        created->Centre = created->RimPoint = created->StartPoint = created->EndPoint = m;
-        created->BuildArc();
-        arc = static_cast<TBogen*>(p.AppendNewElement(std::move(created)));
-        p.State.underConstruction = arc;
+        arc = p.BeginConstruction<TBogen>(StepKind::Draw, true, [&](TBogen& a) {
+            p.GiveCurrentAttributes(a, false);
+            a.Centre = a.RimPoint = a.StartPoint = a.EndPoint = m;
+            a.BuildArc();
+        });
         p.State.pendingPoint = &arc->RimPoint;
-        return;
+        return ToolResult::Continue;
     }
     Follow(p, *arc, m);
     if (p.State.pendingPoint == &arc->RimPoint) {
         if (Distance(arc->Centre, arc->RimPoint) <= kMinRadius) {
             Beep();
-            return;
+            return ToolResult::Continue;
         }
         p.HidePendingFeedback();
         p.State.pendingPoint = &arc->EndPoint;
         p.ShowPendingFeedback();
-        return;
+        return ToolResult::Continue;
     }
     p.HidePendingFeedback();
     p.InvalidateElement(arc);
     arc->EndPoint = m;
     arc->BuildArc();
-    p.EndOperation();
+    return ToolResult::Done;
 }
 
 }  // namespace pw

@@ -10,8 +10,8 @@ namespace pw {
 class ArcTool : public PanelTool {
   public:
     using PanelTool::PanelTool;
-    void Move(const MouseEvent& e) override;
-    void Release(const MouseEvent& e) override;
+    ToolResult Move(const MouseEvent& e) override;
+    ToolResult Release(const MouseEvent& e) override;
 
     // Radius points this close to the centre are refused.
     static constexpr Real kMinRadius = 0.001L;

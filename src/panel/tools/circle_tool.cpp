@@ -18,34 +18,25 @@ void FollowRim(TPlatine& p, TKreis& circle, MPoint m) {
 }
 }  // namespace
 
-void CircleTool::Move(const MouseEvent& e) {
+ToolResult CircleTool::Move(const MouseEvent& e) {
     if (TKreis* circle = CircleOf(panel_)) FollowRim(panel_, *circle, panel_.SnapAt(e.pos));
+    return ToolResult::Continue;
 }
 
-void CircleTool::Release(const MouseEvent& e) {
+ToolResult CircleTool::Release(const MouseEvent& e) {
     TPlatine& p = panel_;
     TKreis* circle = CircleOf(p);
-    if (e.Right()) {
-        if (circle) {
-            p.HidePendingFeedback();
-            p.DeleteElement(circle);
-        }
-        p.EndOperation();
-        return;
-    }
-    if (!e.Left()) return;
+    if (e.Right()) return circle ? ToolResult::Cancel : ToolResult::Done;
+    if (!e.Left()) return ToolResult::Continue;
     MPoint m = p.SnapAt(e.pos);
     if (!circle) {
-        p.SaveUndo();
-        p.SelectAll(false);
-        auto created = std::make_unique<TKreis>();
-        p.GiveCurrentAttributes(*created, false);
-        created->Centre = created->RimPoint = m;
-        created->BuildContour();
-        circle = static_cast<TKreis*>(p.AppendNewElement(std::move(created)));
-        p.State.underConstruction = circle;
+        circle = p.BeginConstruction<TKreis>(StepKind::Draw, true, [&](TKreis& c) {
+            p.GiveCurrentAttributes(c, false);
+            c.Centre = c.RimPoint = m;
+            c.BuildContour();
+        });
         p.State.pendingPoint = &circle->RimPoint;
-        return;
+        return ToolResult::Continue;
     }
     FollowRim(p, *circle, m);
     p.HidePendingFeedback();
@@ -55,7 +46,7 @@ void CircleTool::Release(const MouseEvent& e) {
     if (r < kMinRadius) r = kMinRadius;
     circle->RimPoint = {circle->Centre.x + r, circle->Centre.y};
     circle->BuildContour();
-    p.EndOperation();
+    return ToolResult::Done;
 }
 
 }  // namespace pw

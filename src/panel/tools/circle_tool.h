@@ -10,8 +10,8 @@ namespace pw {
 class CircleTool : public PanelTool {
   public:
     using PanelTool::PanelTool;
-    void Move(const MouseEvent& e) override;
-    void Release(const MouseEvent& e) override;
+    ToolResult Move(const MouseEvent& e) override;
+    ToolResult Release(const MouseEvent& e) override;
 
     static constexpr Real kMinRadius = 10;
 };

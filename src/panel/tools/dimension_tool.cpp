@@ -25,35 +25,32 @@ void Follow(TPlatine& p, TBemassung& d, MPoint m) {
 }
 }  // namespace
 
-void DimensionTool::Move(const MouseEvent& e) {
+ToolResult DimensionTool::Move(const MouseEvent& e) {
     if (TBemassung* d = DimensionOf(panel_)) Follow(panel_, *d, panel_.SnapAt(e.pos));
+    return ToolResult::Continue;
 }
 
-void DimensionTool::Release(const MouseEvent& e) {
+ToolResult DimensionTool::Release(const MouseEvent& e) {
     TPlatine& p = panel_;
-    if (e.Right()) {
-        p.EndOperation();
-        return;
-    }
-    if (!e.Left()) return;
+    // The right button keeps what was built.
+    if (e.Right()) return ToolResult::Done;
+    if (!e.Left()) return ToolResult::Continue;
     MPoint m = p.SnapAt(e.pos);
     TBemassung* d = DimensionOf(p);
     if (!d) {
-        p.SaveUndo();
-        p.SelectAll(false);
-        auto created = std::make_unique<TBemassung>();
-        created->SetStiftFarbe(p.CurrentPenColor);
-        created->SetPoints(m, m, m);
-        p.State.underConstruction = p.AppendNewElement(std::move(created));
+        p.BeginConstruction<TBemassung>(StepKind::Draw, true, [&](TBemassung& made) {
+            made.SetStiftFarbe(p.CurrentPenColor);
+            made.SetPoints(m, m, m);
+        });
         p.State.dragging = true;
-        return;
+        return ToolResult::Continue;
     }
     Follow(p, *d, m);
     if (!p.State.dimensionPhase) {
         p.State.dimensionPhase = true;
-        return;
+        return ToolResult::Continue;
     }
-    p.EndOperation();
+    return ToolResult::Done;
 }
 
 }  // namespace pw

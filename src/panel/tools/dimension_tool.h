@@ -11,8 +11,8 @@ namespace pw {
 class DimensionTool : public PanelTool {
   public:
     using PanelTool::PanelTool;
-    void Move(const MouseEvent& e) override;
-    void Release(const MouseEvent& e) override;
+    ToolResult Move(const MouseEvent& e) override;
+    ToolResult Release(const MouseEvent& e) override;
 };
 
 }  // namespace pw

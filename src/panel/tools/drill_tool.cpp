@@ -5,26 +5,24 @@
 
 namespace pw {
 
-void DrillTool::Release(const MouseEvent& e) {
+ToolResult DrillTool::Release(const MouseEvent& e) {
     TPlatine& p = panel_;
-    if (e.Right()) {
-        p.EndOperation();
-        return;
-    }
-    if (!e.Left()) return;
+    if (e.Right()) return ToolResult::Done;
+    if (!e.Left()) return ToolResult::Continue;
     MPoint m = p.SnapAt(e.pos);
-    p.SaveUndo();
-    p.SelectAll(false);
-    auto created = std::make_unique<TBohrung>();
-    created->Centre = m;
-    created->Diameter = p.LastDrillDiameter;
-    auto* drill = static_cast<TBohrung*>(p.AppendNewElement(std::move(created)));
+    auto* drill = p.BeginConstruction<TBohrung>(StepKind::DrillHole, true, [&](TBohrung& d) {
+        d.Centre = m;
+        d.Diameter = p.LastDrillDiameter;
+    });
+    // The tool stays for the next hole either way.
     if (drill->EditProperties()) {
+        p.ReleaseConstruction();
         p.LastDrillDiameter = drill->Diameter;
         p.InvalidateElement(drill);
     } else {
         p.DeleteElement(drill);
     }
+    return ToolResult::Continue;
 }
 
 }  // namespace pw

@@ -10,7 +10,7 @@ namespace pw {
 class DrillTool : public PanelTool {
   public:
     using PanelTool::PanelTool;
-    void Release(const MouseEvent& e) override;
+    ToolResult Release(const MouseEvent& e) override;
 };
 
 }  // namespace pw

@@ -5,7 +5,7 @@
 
 namespace pw {
 
-void LineTool::Press(const MouseEvent& e) {
+ToolResult LineTool::Press(const MouseEvent& e) {
     TPlatine& p = panel_;
     if (e.Right()) {
         if (polygon_)
@@ -13,43 +13,41 @@ void LineTool::Press(const MouseEvent& e) {
                 contour->SetClosed(true);
                 p.InvalidateElement(contour);
             }
-        p.EndOperation();
-        return;
+        return ToolResult::Done;
     }
-    if (!e.Left()) return;
+    if (!e.Left()) return ToolResult::Continue;
     MPoint m = p.SnapAt(e.pos);
-    if (!p.State.dragging) {
+    if (!anchor_) {
         p.SelectAll(false);
         p.SwitchCrosshair(false);
-        p.State.dragAnchor = RoundPoint(m);
-        p.StartTempline(p.State.dragAnchor);
-        p.State.dragging = true;
-        return;
+        anchor_ = RoundPoint(m);
+        p.StartTempline(*anchor_);
+        return ToolResult::Continue;
     }
     auto* line = dynamic_cast<TLinie*>(p.State.underConstruction);
     if (!line) {
-        p.SaveUndo();
-        std::unique_ptr<TLinie> created;
+        const IPoint a = *anchor_;
+        auto start = [&](TLinie& made) {
+            p.GiveCurrentAttributes(made, true);
+            made.AddPoint({static_cast<Real>(a.x), static_cast<Real>(a.y)});
+        };
         if (polygon_)
-            created = std::make_unique<TPolygon>();
+            line = p.BeginConstruction<TPolygon>(StepKind::Draw, false, start);
         else
-            created = std::make_unique<TLinie>();
-        p.GiveCurrentAttributes(*created, true);
-        IPoint a = p.State.dragAnchor;
-        created->AddPoint({static_cast<Real>(a.x), static_cast<Real>(a.y)});
-        line = static_cast<TLinie*>(p.AppendNewElement(std::move(created)));
-        p.State.underConstruction = line;
+            line = p.BeginConstruction<TLinie>(StepKind::Draw, false, start);
     }
     p.InvalidateElement(line);
     line->AddPoint(m);
     p.InvalidateElement(line);
-    p.State.dragAnchor = RoundPoint(m);
-    p.MoveTempline(p.State.dragAnchor, std::nullopt);
+    anchor_ = RoundPoint(m);
+    p.MoveTempline(*anchor_, std::nullopt);
+    return ToolResult::Continue;
 }
 
-void LineTool::Move(const MouseEvent& e) {
+ToolResult LineTool::Move(const MouseEvent& e) {
     TPlatine& p = panel_;
     if (p.Templine) p.MoveTempline(std::nullopt, RoundPoint(p.SnapAt(e.pos)));
+    return ToolResult::Continue;
 }
 
 }  // namespace pw

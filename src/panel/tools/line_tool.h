@@ -3,6 +3,9 @@
 // the start, a temporary line follows the pointer, each further press adds a vertex, the right
 // button ends the line or closes the polygon.
 
+#include <optional>
+
+#include "core/geometry.h"
 #include "panel/tools/panel_tool.h"
 
 namespace pw {
@@ -10,11 +13,14 @@ namespace pw {
 class LineTool : public PanelTool {
   public:
     LineTool(TPlatine& panel, bool polygon) : PanelTool(panel), polygon_(polygon) {}
-    void Press(const MouseEvent& e) override;
-    void Move(const MouseEvent& e) override;
+    ToolResult Press(const MouseEvent& e) override;
+    ToolResult Move(const MouseEvent& e) override;
+    void Reset() override { anchor_.reset(); }
 
   private:
     bool polygon_;
+    // The last fixed vertex (model units, rounded), from the first press on.
+    std::optional<IPoint> anchor_;
 };
 
 }  // namespace pw

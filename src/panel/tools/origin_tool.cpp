@@ -4,14 +4,13 @@
 
 namespace pw {
 
-void OriginTool::Release(const MouseEvent& e) {
+ToolResult OriginTool::Release(const MouseEvent& e) {
     TPlatine& p = panel_;
-    if (!e.Left() && !e.Right()) return;
-    p.SaveUndo();
-    if (e.Left()) p.GridOrigin = p.SnapAt(e.pos);
+    if (!e.Left() && !e.Right()) return ToolResult::Continue;
+    if (e.Left()) p.MoveGridOrigin(p.SnapAt(e.pos));
     p.Repaint();
     if (p.OnChange) p.OnChange();
-    p.EndOperation();
+    return ToolResult::Done;
 }
 
 }  // namespace pw

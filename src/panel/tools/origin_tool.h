@@ -9,7 +9,7 @@ namespace pw {
 class OriginTool : public PanelTool {
   public:
     using PanelTool::PanelTool;
-    void Release(const MouseEvent& e) override;
+    ToolResult Release(const MouseEvent& e) override;
 };
 
 }  // namespace pw

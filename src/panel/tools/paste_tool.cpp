@@ -4,12 +4,14 @@
 
 namespace pw {
 
-void PasteTool::Move(const MouseEvent& e) {
+ToolResult PasteTool::Move(const MouseEvent& e) {
     panel_.DragSelectionTo(e.pos);
+    return ToolResult::Continue;
 }
 
-void PasteTool::Release(const MouseEvent& e) {
+ToolResult PasteTool::Release(const MouseEvent& e) {
     if (e.Left() || e.Right()) panel_.EndSelectionDrag(e.pos, e.Right());
+    return ToolResult::Continue;
 }
 
 }  // namespace pw

@@ -56,15 +56,16 @@ MPoint PictureTool::FitToPanel(MPoint size, Real panelWidth, Real panelHeight) {
     return size;
 }
 
-void PictureTool::Press(const MouseEvent& e) {
+TBauteil* PictureTool::Unfinished() const {
+    return panel_.ElementCount() ? panel_.Element(panel_.ElementCount() - 1) : nullptr;
+}
+
+ToolResult PictureTool::Press(const MouseEvent& e) {
     TPlatine& p = panel_;
-    TBauteil* last = p.ElementCount() ? p.Element(p.ElementCount() - 1) : nullptr;
-    if (e.Right()) {
-        if (last) p.DeleteElement(last);
-        p.EndOperation();
-        return;
-    }
-    if (!e.Left()) return;
+    // The right button takes the picture back.
+    if (e.Right()) return ToolResult::Cancel;
+    if (!e.Left()) return ToolResult::Continue;
+    TBauteil* last = Unfinished();
     auto* picture = dynamic_cast<TRechteck*>(last);
     std::optional<MPoint> natural;
     if (picture) natural = Query() ? Query()(*picture) : PictureSize(*picture);
@@ -78,8 +79,8 @@ void PictureTool::Press(const MouseEvent& e) {
         picture->AddPoint({m.x + size.x, m.y});
         picture->AddPoint(m);
     }
-    p.EndOperation();
     if (picture) p.InvalidateElement(picture);
+    return ToolResult::Done;
 }
 
 }  // namespace pw

@@ -19,7 +19,9 @@ class TBauteil;
 class PictureTool : public PanelTool {
   public:
     using PanelTool::PanelTool;
-    void Press(const MouseEvent& e) override;
+    ToolResult Press(const MouseEvent& e) override;
+    // The picture the program appended last, until it is placed.
+    TBauteil* Unfinished() const override;
 
     // The natural size of a picture element in model units, or nothing for other elements;
     // nullptr restores the pictures' own.

@@ -4,10 +4,11 @@
 
 namespace pw {
 
-void PointTool::Press(const MouseEvent& e) {
-    if (!e.Left()) return;
+ToolResult PointTool::Press(const MouseEvent& e) {
+    if (!e.Left()) return ToolResult::Continue;
     panel_.MarkerPoint = panel_.SnapAt(e.pos);
     panel_.Repaint();
+    return ToolResult::Continue;
 }
 
 }  // namespace pw

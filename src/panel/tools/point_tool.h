@@ -8,7 +8,7 @@ namespace pw {
 class PointTool : public PanelTool {
   public:
     using PanelTool::PanelTool;
-    void Press(const MouseEvent& e) override;
+    ToolResult Press(const MouseEvent& e) override;
 };
 
 }  // namespace pw

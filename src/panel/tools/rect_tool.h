@@ -10,8 +10,8 @@ namespace pw {
 class RectTool : public PanelTool {
   public:
     using PanelTool::PanelTool;
-    void Press(const MouseEvent& e) override;
-    void Move(const MouseEvent& e) override;
+    ToolResult Press(const MouseEvent& e) override;
+    ToolResult Move(const MouseEvent& e) override;
 
     // Kind code of rectangles drawn with the tool.
     static constexpr uint8_t kKindCode = 4;

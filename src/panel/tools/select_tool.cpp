@@ -5,40 +5,40 @@
 
 namespace pw {
 
-void SelectTool::Press(const MouseEvent& e) {
+ToolResult SelectTool::Press(const MouseEvent& e) {
     TPlatine& p = panel_;
     if (e.Right()) {
         if (p.OnPopupRequest) p.OnPopupRequest(e.pos);
-        return;
+        return ToolResult::Continue;
     }
-    if (!e.Left() || p.Selector || p.State.dragging || p.FrameDragging()) return;
-    if (p.BeginFrameDrag(e)) return;
+    if (!e.Left() || p.Selector || p.State.dragging || p.FrameDragging()) return ToolResult::Continue;
+    if (p.BeginFrameDrag(e)) return ToolResult::Continue;
     p.RemoveFrame();
     if (!p.ElementNear(e.pos)) {
         StartSelectingBand(e, true);
-        return;
+        return ToolResult::Continue;
     }
     TBauteil* found = p.HitElement(e.pos, true);
     if (!found) found = p.HitElement(e.pos, false);
     if (!found) {
         StartSelectingBand(e, false);
-        return;
+        return ToolResult::Continue;
     }
     if (e.shift) {
         p.SelectElement(found, !found->GetSelected());
         p.InvalidateElement(found);
         p.UpdateSelectionFrame();
-        return;
+        return ToolResult::Continue;
     }
     if (!found->GetSelected()) {
         p.DeselectAllExcept(found);
         p.SelectElement(found, true);
         p.InvalidateElement(found);
     }
-    p.SaveUndo();
     p.SetStatus(Tr("Verschieben...", "Moving..."), "");
-    p.BeginSelectionDrag({e.pos.x + p.ScrollX, e.pos.y + p.ScrollY});
+    p.BeginMove({e.pos.x + p.ScrollX, e.pos.y + p.ScrollY});
     p.SetPointerHidden(true);
+    return ToolResult::Continue;
 }
 
 void SelectTool::StartSelectingBand(const MouseEvent& e, bool withStatus) {
@@ -49,7 +49,7 @@ void SelectTool::StartSelectingBand(const MouseEvent& e, bool withStatus) {
     if (withStatus) p.SetStatus(Tr("Objektauswahl...", "Selecting..."), "");
 }
 
-void SelectTool::Move(const MouseEvent& e) {
+ToolResult SelectTool::Move(const MouseEvent& e) {
     TPlatine& p = panel_;
     if (p.FrameDragging())
         p.FrameDragTo(e);
@@ -57,11 +57,12 @@ void SelectTool::Move(const MouseEvent& e) {
         p.FollowBand(e.pos);
     else
         p.DragSelectionTo(e.pos);
+    return ToolResult::Continue;
 }
 
-void SelectTool::Release(const MouseEvent& e) {
+ToolResult SelectTool::Release(const MouseEvent& e) {
     TPlatine& p = panel_;
-    if (!e.Left()) return;
+    if (!e.Left()) return ToolResult::Continue;
     if (p.FrameDragging()) {
         p.EndFrameDrag();
     } else if (std::optional<TSelector> band = p.TakeBand()) {
@@ -72,6 +73,7 @@ void SelectTool::Release(const MouseEvent& e) {
     } else if (p.SelectionDragging()) {
         p.EndSelectionDrag(e.pos, false);
     }
+    return ToolResult::Continue;
 }
 
 }  // namespace pw

@@ -11,9 +11,9 @@ namespace pw {
 class SelectTool : public PanelTool {
   public:
     using PanelTool::PanelTool;
-    void Press(const MouseEvent& e) override;
-    void Move(const MouseEvent& e) override;
-    void Release(const MouseEvent& e) override;
+    ToolResult Press(const MouseEvent& e) override;
+    ToolResult Move(const MouseEvent& e) override;
+    ToolResult Release(const MouseEvent& e) override;
 
   private:
     void StartSelectingBand(const MouseEvent& e, bool withStatus);

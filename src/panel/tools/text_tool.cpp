@@ -6,13 +6,9 @@
 
 namespace pw {
 
-void TextTool::Press(const MouseEvent& e) {
+ToolResult TextTool::Press(const MouseEvent& e) {
     TPlatine& p = panel_;
-    if (!e.Left()) {
-        p.EndOperation();
-        return;
-    }
-    p.SaveUndo();
+    if (!e.Left()) return ToolResult::Done;
     p.SelectAll(false);
     auto text =
         std::make_unique<TTextLabel>(p.CurrentFont, Tr("Beschriftung", "Inscription"), p.SnapAt(e.pos));
@@ -22,7 +18,8 @@ void TextTool::Press(const MouseEvent& e) {
     text->SetBrushStyle(bsSolid);
     text->SetStiftBreite(0);
     text->SetFuellenFlag(true);
-    // Shown selected while its dialog is open; it joins the panel only when confirmed.
+    // Shown selected while its dialog is open; it joins the panel, with its undo step, only
+    // when confirmed.
     text->SetSelected(true);
     Canvas& c = p.GetCanvas();
     p.PrepareCanvas(c);
@@ -32,11 +29,10 @@ void TextTool::Press(const MouseEvent& e) {
         text->SetLabelText(text->EditedText);
         text->Measure();
         text->SetSelected(false);
-        TBauteil* added = p.AppendNewElement(std::move(text));
-        p.State.underConstruction = added;
+        p.AddConstructed(std::move(text), StepKind::Text);
     }
     p.InvalidateModelRect(shown);
-    p.EndOperation();
+    return ToolResult::Done;
 }
 
 }  // namespace pw

@@ -10,7 +10,7 @@ namespace pw {
 class TextTool : public PanelTool {
   public:
     using PanelTool::PanelTool;
-    void Press(const MouseEvent& e) override;
+    ToolResult Press(const MouseEvent& e) override;
 };
 
 }  // namespace pw

@@ -4,20 +4,23 @@
 
 namespace pw {
 
-void ZoomTool::Press(const MouseEvent& e) {
+ToolResult ZoomTool::Press(const MouseEvent& e) {
     if (e.Left())
         panel_.StartBand(e.pos, 2);
     else if (e.Right())
         panel_.ZoomOutAt(e.pos);
+    return ToolResult::Continue;
 }
 
-void ZoomTool::Move(const MouseEvent& e) {
+ToolResult ZoomTool::Move(const MouseEvent& e) {
     panel_.FollowBand(e.pos);
+    return ToolResult::Continue;
 }
 
-void ZoomTool::Release(const MouseEvent& e) {
-    if (!e.Left()) return;
+ToolResult ZoomTool::Release(const MouseEvent& e) {
+    if (!e.Left()) return ToolResult::Continue;
     if (std::optional<TSelector> band = panel_.TakeBand()) panel_.ZoomToBand(band->Band());
+    return ToolResult::Continue;
 }
 
 }  // namespace pw

@@ -9,9 +9,9 @@ namespace pw {
 class ZoomTool : public PanelTool {
   public:
     using PanelTool::PanelTool;
-    void Press(const MouseEvent& e) override;
-    void Move(const MouseEvent& e) override;
-    void Release(const MouseEvent& e) override;
+    ToolResult Press(const MouseEvent& e) override;
+    ToolResult Move(const MouseEvent& e) override;
+    ToolResult Release(const MouseEvent& e) override;
 };
 
 }  // namespace pw

@@ -108,6 +108,31 @@ void Contour(QPainter& p, int kind) {
     p.drawPath(path);
 }
 
+// Undo and redo: a half turn over the top that ends in an arrow head, pointing back (left) or
+// forward (right).
+void TurnArrow(QPainter& p, bool forward) {
+    p.save();
+    if (forward) {
+        p.translate(24, 0);
+        p.scale(-1, 1);
+    }
+    QPainterPath path;
+    path.moveTo(19, 18);
+    path.cubicTo(19, 6, 9, 5, 6, 11);
+    p.setPen(Pen(kBlue, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+    QPainterPath head;
+    head.moveTo(3, 7);
+    head.lineTo(10, 12);
+    head.lineTo(3, 15);
+    head.closeSubpath();
+    p.setPen(Pen(kBlue, 1.2));
+    p.setBrush(kBlue);
+    p.drawPath(head);
+    p.restore();
+}
+
 void Rotate(QPainter& p, bool clockwise) {
     p.setPen(Pen(kBlue, 1.8));
     p.setBrush(Qt::NoBrush);
@@ -319,6 +344,8 @@ const std::vector<Entry>& Table() {
              p.drawLine(QPointF(6, 6), QPointF(18, 18));
              p.drawLine(QPointF(18, 6), QPointF(6, 18));
          }},
+        {"sb_undo", [](QPainter& p) { TurnArrow(p, false); }},
+        {"sb_redo", [](QPainter& p) { TurnArrow(p, true); }},
         // ToolBar_Anordnen.
         {"sb_gruppieren",
          [](QPainter& p) {

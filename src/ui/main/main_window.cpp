@@ -117,7 +117,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     settings_.ReadRecentFiles(recent_);
     settings_.ReadAutosave(autosave_);
     UpdateRecentMenu();
-    SetTitle();
+    MarkDocumentSaved();
 
     backupTimer_.setObjectName(QStringLiteral("BackupTimer"));
     backupTimer_.setInterval(Autosave::kTimerMs);
@@ -198,7 +198,9 @@ void MainWindow::OpenStartupDocument() {
 }
 
 void MainWindow::SetTitle() {
-    setWindowTitle(msg::AppTitle() + QStringLiteral(" - [") + QString::fromStdString(currentFile_) +
+    // A leading "*" says that the document has changes not yet saved.
+    const QString changed = DocumentChanged() ? QStringLiteral("*") : QString();
+    setWindowTitle(changed + msg::AppTitle() + QStringLiteral(" - [") + QString::fromStdString(currentFile_) +
                    QStringLiteral("]"));
 }
 

@@ -17,6 +17,7 @@
 
 #include "panel/attribute_commands.h"
 #include "panel/document.h"
+#include "panel/document_state.h"
 #include "panel/edit_commands.h"
 #include "panel/scale_assistant.h"
 #include "panel/view_list.h"
@@ -124,6 +125,10 @@ class MainWindow : public QMainWindow {
     std::string BackupPath() const { return BackupPathOf(currentFile_); }
     // Writes the settings of the closing window.
     void WriteSettings();
+    // Whether the document differs from what was last opened or saved (main_window_undo.cpp).
+    bool DocumentChanged();
+    // The document's undo budget, shared by the histories of its panels.
+    const UndoBudget& DocumentUndoBudget() const { return *undoBudget_; }
 
   public slots:
     // --- Datei ---
@@ -144,6 +149,7 @@ class MainWindow : public QMainWindow {
     void PanelToBackCommand();
     // --- Bearbeiten, Anordnen ---
     void UndoSlot();
+    void RedoSlot();
     void CutSlot();
     void CopySlot();
     void PasteSlot();
@@ -289,6 +295,19 @@ class MainWindow : public QMainWindow {
     bool WriteDocument(const std::string& path, bool backup);
     void UpdateRecentMenu();
 
+    // --- Undo, redo and the changed state (main_window_undo.cpp) ---
+    void CreateUndoActions();
+    // A panel of the document joins its undo budget and reports failed steps.
+    void ConnectUndo(TPlatine& panel);
+    // The undo and redo entries name their steps; the title shows the changed state.
+    void RefreshUndoEntries();
+    void MarkDocumentSaved();
+    // A new document: a budget of its own for the histories of its panels.
+    void StartUndoBudget();
+    std::vector<TPlatine*> DocumentPanels() const;
+    // After a step the panel's size and name may have changed.
+    void AfterStep();
+
     // --- Commands ---
     // Runs an edit command on the current panel and refreshes the states after it.
     template <class F>
@@ -314,6 +333,8 @@ class MainWindow : public QMainWindow {
     std::vector<std::unique_ptr<Tab>> tabs_;
     ViewList views_;
     ExportChoice lastExport_;
+    DocumentState documentState_;
+    std::shared_ptr<UndoBudget> undoBudget_ = std::make_shared<UndoBudget>();
     ElementClipboard clipboard_;
     std::string currentFile_;
     std::string editFile_;

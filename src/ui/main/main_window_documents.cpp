@@ -70,6 +70,7 @@ void MainWindow::InstallPanels(ReadResult& read, bool replace) {
     if (replace) {
         ClearDocument();
         views_.Clear();
+        StartUndoBudget();
     }
     for (size_t i = 0; i < read.panels.size(); ++i) {
         PanelView& view = CreatePanel(std::move(read.panels[i]));
@@ -77,6 +78,7 @@ void MainWindow::InstallPanels(ReadResult& read, bool replace) {
         // The first tab shows at most 35 characters of its name.
         if (i == 0) tabBar_->setTabText(CurrentIndex(), Q(panel.Name.Text()).left(35));
         panel.SelectAll(false);
+        panel.ResetHistory();
         panel.ZoomToPanel();
         view.SyncScrollBars();
     }
@@ -124,6 +126,7 @@ bool MainWindow::WriteDocument(const std::string& path, bool backup) {
 bool MainWindow::SaveDocumentTo(const std::string& path) {
     if (!WriteDocument(path, false)) return false;
     editFile_ = currentFile_;
+    MarkDocumentSaved();
     return true;
 }
 
@@ -148,6 +151,7 @@ bool MainWindow::OpenDocument(const std::string& path, bool addToRecentFiles) {
     }
     InstallPanels(read, true);
     if (read.error.empty()) {
+        MarkDocumentSaved();
         editFile_ = currentFile_ = path;
         if (addToRecentFiles && recent_.AddOpened(path)) {
             if (!settings_.WriteRecentFiles(recent_))
@@ -167,12 +171,10 @@ bool MainWindow::OpenDocument(const std::string& path, bool addToRecentFiles) {
 
 bool MainWindow::SavePrompt() {
     HideFloatingToolWindows();
-    CurrentPanel().MarkUndoUnavailable();
     cancelled_ = false;
-    // Any panel with elements is work that would be lost, not only the current one.
-    bool hasWork = false;
-    for (int i = 0; i < PanelCount(); ++i) hasWork = hasWork || Panel(i).ElementCount() > 0;
-    if (hasWork) {
+    // Only a document that differs from what was opened or saved asks; a new one counts as
+    // changed once any of its panels holds an element.
+    if (DocumentChanged()) {
         const UserPrompts::Answer answer =
             prompts_->AskYesNoCancel(this, msg::AppTitle(), msg::SaveChanges());
         if (answer == UserPrompts::Answer::Cancel) {
@@ -211,6 +213,7 @@ bool MainWindow::SavePrompt() {
 void MainWindow::StartNewDocument() {
     views_.Clear();
     ClearDocument();
+    StartUndoBudget();
     PanelView& view = CreatePanel();
     currentFile_ = DirectoryOfFile(currentFile_).toStdString() + "/" + kUnnamed;
     SetTitle();
@@ -218,6 +221,7 @@ void MainWindow::StartNewDocument() {
     view.Panel().ZoomToPanel();
     view.SyncScrollBars();
     view.RepaintPanel();
+    MarkDocumentSaved();
     RefreshCommandStates();
 }
 
@@ -229,7 +233,6 @@ void MainWindow::NewCommand() {
 
 void MainWindow::OpenCommand() {
     HideFloatingToolWindows();
-    CurrentPanel().MarkUndoUnavailable();
     std::optional<QString> path =
         prompts_->OpenFile(this, msg::OpenTitle(), DirectoryOfFile(currentFile_), msg::FileFilter());
     if (path) OpenDocument(path->toStdString(), true);
@@ -242,7 +245,6 @@ void MainWindow::OpenCommand() {
 
 void MainWindow::SaveCommand() {
     HideFloatingToolWindows();
-    CurrentPanel().MarkUndoUnavailable();
     if (FileNameOf(currentFile_) != kUnnamed)
         SaveDocumentTo(currentFile_);
     else
@@ -303,6 +305,8 @@ void MainWindow::BackupDialogCommand() {
 
 void MainWindow::BackupTick() {
     if (!autosave_.Tick()) return;
+    // An unchanged document is on disk already.
+    if (!DocumentChanged()) return;
     editFile_ = currentFile_;
     WriteDocument(BackupPath(), true);
 }

@@ -44,10 +44,6 @@ std::optional<QString> MainWindow::AngleText() {
     return FieldNumber(winkelEdit_, "Winkel_Edit", "Label1");
 }
 
-void MainWindow::UndoSlot() {
-    Edit([](TPlatine& p) { UndoCommand(p); });
-}
-
 void MainWindow::CutSlot() {
     Edit([this](TPlatine& p) { CutCommand(p, clipboard_); });
 }

@@ -70,7 +70,8 @@ void MainWindow::CreateToolBars() {
     QToolBar* ausrichten = Bar("ToolBar_ausrichten", this);
     AddButtons(ausrichten, this, {"ar_links", "ar_hMitte", "ar_rechts", "ar_oben", "ar_vMitte", "ar_unten"});
     QToolBar* bearbeiten = Bar("Toolbar_Bearbeiten", this);
-    AddButtons(bearbeiten, this, {"sb_copy", "sb_Cut", "sb_insert", "sb_Dub", "SB_Del"});
+    AddButtons(bearbeiten, this,
+               {"sb_undo", "sb_redo", "sb_copy", "sb_Cut", "sb_insert", "sb_Dub", "SB_Del"});
     QToolBar* datei = Bar("ToolBar_Datei", this);
     AddButtons(datei, this, {"sb_neu", "sb_load", "sb_save", "sb_Print"});
     QToolBar* fraesen = Bar("ToolBar_Fraesen", this);
@@ -270,6 +271,13 @@ void MainWindow::SaveToolWindowPlacement() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The focus field would take the undo and redo keys for its own text; they belong to the
+    // window's undo and redo.
+    if (watched == focusField_ && event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool altBackspace = key->key() == Qt::Key_Backspace && (key->modifiers() & Qt::AltModifier);
+        if (altBackspace || key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) return true;
+    }
     if (watched == focusField_ && event->type() == QEvent::KeyPress && !tabs_.empty()) {
         auto* key = static_cast<QKeyEvent*>(event);
         switch (key->key()) {

@@ -135,9 +135,7 @@ void MainWindow::CreateActions() {
             &QWidget::close);
 
     // Bearbeiten.
-    QAction* undo = MakeAction("Rckgngig1", QKeySequence(Qt::ALT | Qt::Key_Backspace));
-    undo->setShortcutContext(Qt::ApplicationShortcut);
-    connect(undo, &QAction::triggered, this, &MainWindow::UndoSlot);
+    CreateUndoActions();
     connect(MakeAction("Ausschneiden1", QKeySequence(Qt::CTRL | Qt::Key_X)), &QAction::triggered, this,
             &MainWindow::CutSlot);
     connect(MakeAction("Kopieren1", QKeySequence(Qt::CTRL | Qt::Key_C)), &QAction::triggered, this,
@@ -304,6 +302,7 @@ void MainWindow::CreateMenus() {
 
     QMenu* edit = menu("Bearbeiten1");
     add(edit, "Rckgngig1");
+    add(edit, "Wiederherstellen1");
     edit->addSeparator();
     for (const char* n : {"Ausschneiden1", "Kopieren1", "Einfgen1", "Duplizieren1"}) add(edit, n);
     edit->addSeparator();
@@ -395,6 +394,7 @@ void MainWindow::RefreshCommandStates() {
     infoTxt1_->setText(QString::fromStdString(panel.StatusText1));
     infoTxt2_->setText(QString::fromStdString(panel.StatusText2));
     RefreshViewWindow();
+    RefreshUndoEntries();
     if (focusField_->isVisible() && isActiveWindow()) focusField_->setFocus();
 }
 

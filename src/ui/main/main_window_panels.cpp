@@ -57,6 +57,7 @@ PanelView& MainWindow::CreatePanel(std::unique_ptr<TPlatine> panel) {
     TakeSideWindowValues(*panel);
     auto tab = std::make_unique<Tab>();
     panel->UndoStream = &tab->undo;
+    ConnectUndo(*panel);
     panel->SetEditMode(emStandard);
     panel->SetEditMode(emStandard);
     tab->view = new PanelView(std::move(panel), scrollBox_);
@@ -169,7 +170,7 @@ void MainWindow::PanelPropertiesCommand() {
         palette_->ShowPressed(ToolPalette::kStandard);
         panel.EndOperation();
         panel.SetEditMode(emStandard);
-        panel.SaveUndo();
+        panel.SaveUndo(StepKind::PanelProperties);
         if (std::optional<PanelPropertiesValues> values =
                 dialogs_->PanelProperties(this, PanelPropertiesOf(panel))) {
             ApplyPanelProperties(panel, *values);
@@ -185,8 +186,10 @@ void MainWindow::PanelPropertiesCommand() {
 
 void MainWindow::DuplicatePanelCommand() {
     TPlatine& source = CurrentPanel();
-    source.SaveUndo();
-    const std::vector<uint8_t> record = source.UndoStream->bytes;
+    // The source's record, as its undo snapshot would hold it; the source itself is unchanged,
+    // so it gets no undo step.
+    std::vector<uint8_t> record;
+    source.WritePanel(record, false);
     const std::string name = msg::CopyOf(QString::fromStdString(source.Name.Text())).toStdString();
     PanelView& view = CreatePanel();
     TPlatine& copy = view.Panel();

@@ -30,6 +30,7 @@ const Text kCaptions[] = {
     {"Beenden1", "&Beenden", "&Quit"},
     {"Bearbeiten1", "&Bearbeiten", "&Edit"},
     {"Rckgngig1", "&Rückgängig", "&Undo"},
+    {"Wiederherstellen1", "&Wiederherstellen", "&Redo"},
     {"Ausschneiden1", "A&usschneiden", "&Cut"},
     {"Kopieren1", "&Kopieren", "C&opy"},
     {"Einfgen1", "&Einfügen", "&Paste"},

@@ -1,0 +1,180 @@
+// The derive pass of the Qt canvas: the shapes of a paint derived ahead on worker threads give
+// the picture that deriving each one while drawing gives, through a run of zooms, scroll
+// positions and clips, with elements cut by the picture's edge; shapes kept under one clip serve
+// under another exactly where neither cuts them; and the first pass draws nothing and leaves the
+// drawing state as it found it.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <random>
+
+#include "elements/bohrung.h"
+#include "elements/kreis.h"
+#include "elements/linie.h"
+#include "elements/polygon.h"
+#include "elements/rechteck.h"
+#include "panel/platine.h"
+#include "render/qt_canvas.h"
+
+using namespace pw;
+
+namespace {
+
+constexpr int kWidth = 400, kHeight = 300;
+
+std::unique_ptr<TPlatine> Crowd() {
+    auto p = std::make_unique<TPlatine>();
+    p->Width = 6000;
+    p->Height = 4000;
+    std::mt19937 rng(7);
+    std::uniform_real_distribution<double> x(-300, 6300), y(-300, 4300), size(2, 700);
+    for (int i = 0; i < 400; ++i) {
+        const MPoint at{x(rng), y(rng)};
+        const Real s = size(rng);
+        const Color colour = static_cast<Color>(rng() & 0xFFFFFF);
+        switch (i % 5) {
+            case 0: {  // wide, one-pixel and (when tiny) one-point lines
+                auto line = std::make_unique<TLinie>();
+                line->AddPoint(at);
+                line->AddPoint({at.x + s, at.y + s / 3});
+                line->AddPoint({at.x + s / 2, at.y + s});
+                line->SetStiftBreite(i % 3 == 0 ? 0 : static_cast<int32_t>(i % 90));
+                line->SetStiftFarbe(colour);
+                p->AddElement(std::move(line));
+                break;
+            }
+            case 1: {  // contours, solid, hatched, smoothed, without outline
+                auto box = std::make_unique<TPolygon>();
+                box->AddPoint(at);
+                box->AddPoint({at.x + s, at.y});
+                box->AddPoint({at.x + s, at.y + s / 2});
+                box->AddPoint({at.x + s / 4, at.y + s / 3});
+                box->SetClosed(true);
+                box->SetBrushStyle(static_cast<TBrushStyle>(i % 8));
+                box->SetBrushFarbe(colour);
+                box->SetFuellenFlag(true);
+                box->SetGlaetten(i % 4 == 1);
+                box->SetStiftBreite(i % 7 == 1 ? 40 : 0);
+                if (i % 11 == 1) box->SetStiftPattern(ptClear);
+                p->AddElement(std::move(box));
+                break;
+            }
+            case 2: {
+                auto circle = std::make_unique<TKreis>();
+                circle->Centre = at;
+                circle->RimPoint = {at.x + s / 2, at.y};
+                circle->BuildContour();
+                circle->SetFuellenFlag(i % 4 == 2);
+                circle->SetBrushFarbe(colour);
+                p->AddElement(std::move(circle));
+                break;
+            }
+            default: {
+                auto drill = std::make_unique<TBohrung>();
+                drill->Centre = at;
+                drill->Diameter = s;
+                p->AddElement(std::move(drill));
+            }
+        }
+    }
+    return p;
+}
+
+// A view that keeps its picture and canvas from paint to paint, as the panel view does.
+struct Screen {
+    explicit Screen(int threads) : image(kWidth, kHeight, QImage::Format_RGB32), painter(&image) {
+        canvas.SetDeriveThreads(threads);
+    }
+    const QImage& Paint(std::optional<IRect> clip = std::nullopt) {
+        image.fill(Qt::white);
+        canvas.ResetClip();
+        panel->PrepareCanvas(canvas);
+        if (clip) canvas.IntersectClipRect(*clip);
+        panel->PaintPanel(canvas);
+        return image;
+    }
+    std::unique_ptr<TPlatine> panel = Crowd();
+    QImage image;
+    QPainter painter;
+    const IRect bounds{0, 0, kWidth, kHeight};
+    QtCanvas canvas{painter, QtCanvas::DeviceKind::Raster, bounds, 96};
+};
+
+TEST(DerivePass, GivesThePictureOfDerivingWhileDrawing) {
+    Screen one(1), two(2);
+    struct Step {
+        double zoom;
+        int scrollX, scrollY;
+        std::optional<IRect> clip;
+    };
+    const Step steps[] = {{1.2, 0, 0, {}},   {1.2, 0, 0, {}},
+                          {1.236, 0, 0, {}}, {2.5, 90, 40, {}},
+                          {2.5, 91, 40, {}}, {0.5, 0, 0, {}},
+                          {7, 600, 300, {}}, {7, 600, 300, IRect{4500, 2300, 5800, 3900}},
+                          {1.2, 0, 0, {}},   {3.3, 20, 170, IRect{0, 0, 6000, 4000}}};
+    QImage white(kWidth, kHeight, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.zoom);
+        for (Screen* screen : {&one, &two}) {
+            screen->panel->SetZoom(s.zoom);
+            screen->panel->ScrollX = s.scrollX;
+            screen->panel->ScrollY = s.scrollY;
+        }
+        const QImage& single = one.Paint(s.clip);
+        EXPECT_EQ(two.Paint(s.clip), single);
+        EXPECT_NE(single, white);  // painted at all
+    }
+}
+
+// Shapes kept under one clip are drawn again under another where neither cut them; those cut by
+// either are derived anew: a run of clips, about a pixel apart (23 units at this zoom) and far apart, each
+// against a paint of the same clip with nothing kept.
+TEST(DerivePass, ShapesKeptUnderAnotherClip) {
+    Screen kept(2);
+    kept.panel->SetZoom(2.2);
+    kept.Paint();
+    const IRect clips[] = {{1000, 800, 3000, 2400}, {1023, 800, 3000, 2423}, {1046, 777, 2977, 2400},
+                           {0, 0, 6000, 4000},      {1500, 100, 5200, 3900}, {1069, 800, 3000, 2446}};
+    for (const IRect& clip : clips) {
+        SCOPED_TRACE(clip.x1);
+        Screen fresh(1);
+        fresh.panel->SetZoom(2.2);
+        EXPECT_EQ(kept.Paint(clip), fresh.Paint(clip));
+    }
+}
+
+TEST(DerivePass, FirstPassDrawsNothingAndKeepsTheState) {
+    Screen screen(2);
+    screen.image.fill(Qt::white);
+    const QImage blank = screen.image.copy();
+    Canvas& c = screen.canvas;
+    screen.panel->SetZoom(1.5);
+    screen.panel->PrepareCanvas(c);
+    c.SetPenColor(kRed);
+    c.SetPenWidth(7);
+    c.SetBrushStyle(bsCross);
+    c.SetBrushColor(kBlue);
+    c.SetPolyFillMode(FillMode::Winding);
+    ASSERT_TRUE(c.BeginDerivePass());
+    for (auto& e : screen.panel->Elements()) e->Paint(c);
+    c.EndDerivePass();
+    EXPECT_EQ(screen.image, blank);
+    EXPECT_EQ(c.Pen().color, kRed);
+    EXPECT_EQ(c.Pen().width, 7);
+    EXPECT_EQ(c.Brush().style, bsCross);
+    EXPECT_EQ(c.Brush().color, kBlue);
+    EXPECT_EQ(c.PolyFillMode(), FillMode::Winding);
+    // Under the same mapping the shapes are kept: no second pass; another zoom wants one.
+    EXPECT_FALSE(c.BeginDerivePass());
+    screen.panel->SetZoom(1.6);
+    screen.panel->PrepareCanvas(c);
+    EXPECT_TRUE(c.BeginDerivePass());
+    c.EndDerivePass();
+    // A paint of a small part derives as it draws.
+    c.IntersectClipRect({0, 0, 300, 300});
+    EXPECT_FALSE(c.BeginDerivePass());
+}
+
+}  // namespace
