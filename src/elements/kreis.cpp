@@ -26,7 +26,7 @@ void TKreis::BuildContour() {
     }
 }
 
-void TKreis::CopyAttributesToContour() {
+void TKreis::CopyAttributesToContour() const {
     inner_.SetStiftBreite(StiftBreite());
     inner_.SetStiftFarbe(StiftFarbe());
     inner_.SetStiftPattern(StiftPattern());
@@ -40,7 +40,8 @@ void TKreis::CopyAttributesToContour() {
 
 void TKreis::Paint(Canvas& c) const {
     if ((Hidden() && !GetSelected()) || (!Visible() && !XORFlag())) return;
-    inner_.PaintWith(c, *this);
+    CopyAttributesToContour();
+    inner_.Paint(c);
 }
 
 void TKreis::SetSelected(bool value) {
@@ -135,31 +136,6 @@ void TKreis::SetFuellenFlag(bool v) {
 void TKreis::SetUmrissFlag(bool v) {
     TBauteil::SetUmrissFlag(v);
     inner_.SetUmrissFlag(v);
-}
-
-void TKreis::SetStiftFarbe(Color v) {
-    TBauteil::SetStiftFarbe(v);
-    inner_.SetStiftFarbe(v);
-}
-
-void TKreis::SetBrushFarbe(Color v) {
-    TBauteil::SetBrushFarbe(v);
-    inner_.SetBrushFarbe(v);
-}
-
-void TKreis::SetBrushStyle(TBrushStyle v) {
-    TBauteil::SetBrushStyle(v);
-    inner_.SetBrushStyle(v);
-}
-
-void TKreis::SetXORFlag(bool v) {
-    TBauteil::SetXORFlag(v);
-    inner_.SetXORFlag(v);
-}
-
-void TKreis::SetVisible(bool v) {
-    TBauteil::SetVisible(v);
-    inner_.SetVisible(v);
 }
 
 }  // namespace pw

@@ -2,9 +2,8 @@
 // TKreis: the circle. It keeps a centre and a rim point and draws itself through an inner
 // closed contour of 16 vertices smoothed as a quadratic B-spline, so that a circle is drawn,
 // filled, milled and hit-tested exactly like any contour. Centre and rim point are only the
-// input of BuildContour; later transformations change the inner contour alone. The contour is
-// painted with the circle's drawing attributes, and every setter passes its value on to it; the
-// attributes of a stored contour stay as they were read until the circle's are set.
+// input of BuildContour; later transformations change the inner contour alone. The contour takes
+// the circle's drawing attributes before each paint.
 
 #include "elements/rechteck.h"
 
@@ -46,11 +45,6 @@ class TKreis : public TBauteil {
     // reach it at once rather than at the next paint.
     void SetFuellenFlag(bool v) override;
     void SetUmrissFlag(bool v) override;
-    void SetStiftFarbe(Color v) override;
-    void SetBrushFarbe(Color v) override;
-    void SetBrushStyle(TBrushStyle v) override;
-    void SetXORFlag(bool v) override;
-    void SetVisible(bool v) override;
 
     // The mouse tools hold the address of RimPoint as the pending point.
     MPoint Centre;
@@ -58,9 +52,10 @@ class TKreis : public TBauteil {
 
   private:
     // Gives the inner contour the circle's drawing attributes.
-    void CopyAttributesToContour();
+    void CopyAttributesToContour() const;
 
-    TRechteck inner_;
+    // Takes the circle's drawing attributes before each paint.
+    mutable TRechteck inner_;
 };
 
 }  // namespace pw

@@ -93,46 +93,6 @@ TEST(KreisHitTest, FilledDiscIsAnAreaBeforeItWasEverPainted) {
 
 // Painting is a query: what a circle stores does not depend on whether it was painted, since
 // the inner contour takes every attribute when it is set.
-TEST(KreisPaint, PaintingLeavesTheRecordAsItWas) {
-    TKreis k;
-    SetUpCircle(k, {1000, 1000}, 200);
-    k.SetStiftFarbe(0x0000FF);
-    k.SetBrushFarbe(0x00FF00);
-    k.SetBrushStyle(bsCross);
-    const Bytes unpainted = Record(k);
-    PanelCanvas c;
-    const TBauteil& shown = k;
-    shown.Paint(c);
-    EXPECT_EQ(Record(k), unpainted);
-    EXPECT_EQ(k.InnerContour().StiftFarbe(), 0x0000FFu);
-    EXPECT_EQ(k.InnerContour().BrushFarbe(), 0x00FF00u);
-    EXPECT_EQ(k.InnerContour().BrushStyle(), bsCross);
-    k.SetVisible(false);
-    k.SetXORFlag(true);
-    EXPECT_FALSE(k.InnerContour().Visible());
-    EXPECT_TRUE(k.InnerContour().XORFlag());
-}
-
-// A stored inner contour with attributes of its own draws with the circle's, and painting
-// leaves the stored ones as they were read.
-TEST(KreisStorage, ReadCircleDrawsWithItsOwnAttributes) {
-    TKreis k;
-    SetUpCircle(k, {1000, 1000}, 200);
-    k.SetStiftFarbe(0x0000FF);
-    k.SetBrushFarbe(0x00FF00);
-    k.InnerContour().SetStiftFarbe(0x123456);
-    k.InnerContour().SetBrushStyle(bsClear);
-    const Bytes stored = Record(k);
-    std::unique_ptr<TBauteil> copy = ReadBack(k, StreamSource::Clipboard);
-    PanelCanvas c;
-    copy->Paint(c);
-    ASSERT_EQ(c.calls.size(), 1u);
-    EXPECT_EQ(c.calls[0].kind, Kind::PolyPolygon);
-    EXPECT_EQ(c.calls[0].pen.color, 0x0000FFu);
-    EXPECT_EQ(c.calls[0].brush.color, 0x00FF00u);
-    EXPECT_EQ(Record(*copy), stored);
-}
-
 TEST(KreisTransform, OnlyTheInnerContourMoves) {
     TKreis k;
     SetUpCircle(k, {1000, 1000}, 200);
