@@ -55,7 +55,7 @@ StarterSymbol Eurorack(int hp, const char* name, const char* dimensions) {
             "rail hole distance 122.5 mm (sdiy.info/wiki/Eurorack_panel_components), "
             "holes 7.5 mm from the panel edges as in Doepfer's diagram (discussed at "
             "muffwiggler.com/forum/viewtopic.php?t=5107), hole diameter 3.2 mm as in the SN-L00 panel "
-            "specification (git.sub-net.at/submodular/SN-L00, hardware/panel/PANEL_SPEC.md: holes 3.2 mm, "
+            "design notes (git.sub-net.at/submodular/SN-L00, hardware/panel notes: holes 3.2 mm, "
             "7.5 mm from the edges, 3.0 mm from the top, 122.5 mm apart). The right column lies 7.5 mm "
             "inside the nominal width; on panels a few tenths narrower (SN-L00: 6 HP = 30.00 mm, holes at "
             "7.5 and 22.5 mm) it is up to 0.5 mm further left, which the 3.2 x 4 mm slots SN-L00 "
@@ -91,8 +91,8 @@ const std::vector<StarterSymbol>& StarterSymbols() {
          0,
          0,
          "one hole 6.0 mm",
-         "SN-L00 Eurorack panel specification (git.sub-net.at/submodular/SN-L00, "
-         "hardware/panel/PANEL_SPEC.md: jack holes 6.0 mm for Thonkiconn PJ398SM)"},
+         "SN-L00 Eurorack panel design notes (git.sub-net.at/submodular/SN-L00, "
+         "hardware/panel notes: jack holes 6.0 mm for Thonkiconn PJ398SM)"},
         {3,
          "LED 3 mm, ohne Fassung",
          {{0, 0, 3.0}},
@@ -100,8 +100,8 @@ const std::vector<StarterSymbol>& StarterSymbols() {
          0,
          0,
          "one hole 3.0 mm",
-         "SN-L00 Eurorack panel specification (git.sub-net.at/submodular/SN-L00, "
-         "hardware/panel/PANEL_SPEC.md: 3.0 mm hole for a 3 mm LED)"},
+         "SN-L00 Eurorack panel design notes (git.sub-net.at/submodular/SN-L00, "
+         "hardware/panel notes: 3.0 mm hole for a 3 mm LED)"},
         {3,
          "LED-Fassung für Bohrung 6,35 mm",
          {{0, 0, 6.35}},

@@ -1,9 +1,10 @@
 // The export of panels and selections: areas, picture sizes, limits, and files written whole or
-// not at all; bitmaps read back by Qt's and rsvg's readers.
+// not at all; bitmaps read back by Qt's, ImageMagick's and rsvg's readers.
 #include "render/picture_export.h"
 
 #include <gtest/gtest.h>
 
+#include <QColor>
 #include <QFile>
 #include <QImage>
 #include <QRegularExpression>
@@ -56,6 +57,15 @@ TEST_F(Export, BitmapOfTheWholePanelIs150DotsPerInch) {
     EXPECT_EQ(test::PixelColor(image, 5, 5), 0x00336699u);
     // The hole at the centre: 10 mm wide is 59 pixels.
     EXPECT_NE(test::PixelColor(image, 295, 147), 0x00336699u);
+    // ImageMagick, a reader that is not ours, sees the same size and panel colour.
+    QTemporaryDir dir;
+    const std::string file = dir.filePath("panel.bmp").toStdString();
+    std::ofstream(file, std::ios::binary).write(r.bytes.constData(), r.bytes.size());
+    const std::string command = "identify -format '%wx%h %[hex:p{5,5}]' '" + file + "' > '" + file + ".txt'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << "identify (imagemagick) is needed";
+    std::string seen;
+    std::getline(std::ifstream(file + ".txt"), seen);
+    EXPECT_EQ(seen, "591x295 " + QColor(image.pixel(5, 5)).name().mid(1).toUpper().toStdString());
 
     ExportChoice png = Choice(ExportFormat::Png);
     png.pngDotsPerInch = 254;
