@@ -479,6 +479,10 @@ class TPlatine {
     PanelTool& ToolFor(TEditMode mode);
     // Ends or cancels the operation as the tool reported.
     void Follow(ToolResult result);
+    // Snapping, proportional sizing and the pointer position from a mouse event.
+    void NotePointer(const MouseEvent& e);
+    // A press (true) or release (false) handed to the tool of the current mode.
+    void PressOrRelease(const MouseEvent& e, bool press);
     // One step of the selection drag; false when nothing moved.
     bool StepSelectionTo(IPoint view);
     void HideDragged();

@@ -110,48 +110,44 @@ void TPlatine::Follow(ToolResult result) {
         CancelOperation();
 }
 
-void TPlatine::MouseDown(const MouseEvent& e) {
-    if (State.inDoubleClick) return;
-    NoteContentChange();
+void TPlatine::NotePointer(const MouseEvent& e) {
     State.snapping = !e.shift && editMode_ != emZoom;
     if (Sizer) Sizer->proportional = e.ctrl;
     pointer_ = e.pos, pointerShift_ = e.shift;
+}
+
+void TPlatine::PressOrRelease(const MouseEvent& e, bool press) {
+    NoteContentChange();
+    NotePointer(e);
     // A press or release may begin an operation: what it began from is noted for a cancel.
     if (!OperationInProgress()) {
         SettleSelection();
         NoteOperationStart();
     }
-    Follow(ToolFor(editMode_).Press(e));
+    PanelTool& tool = ToolFor(editMode_);
+    Follow(press ? tool.Press(e) : tool.Release(e));
     if (!OperationInProgress()) operationStart_.reset();
+    // The status line shows what the release left under the pointer, not the operation's text.
     RefreshStatus();
     Raise(OnMyClick);
 }
 
+void TPlatine::MouseDown(const MouseEvent& e) {
+    if (State.inDoubleClick) return;
+    PressOrRelease(e, true);
+}
+
 void TPlatine::MouseMove(const MouseEvent& e) {
     if (OnMyMouseMove) OnMyMouseMove(e.shift, e.pos.x + ScrollX, e.pos.y + ScrollY);
-    State.snapping = !e.shift && editMode_ != emZoom;
-    if (Sizer) Sizer->proportional = e.ctrl;
+    NotePointer(e);
     State.scrollDirection = EdgeDirection(e.pos);
-    pointer_ = e.pos, pointerShift_ = e.shift;
     HoverAt(e.pos, e.shift);
     MoveCrosshair(e.pos);
     Follow(ToolFor(editMode_).Move(e));
 }
 
 void TPlatine::MouseUp(const MouseEvent& e) {
-    NoteContentChange();
-    State.snapping = !e.shift && editMode_ != emZoom;
-    if (Sizer) Sizer->proportional = e.ctrl;
-    pointer_ = e.pos, pointerShift_ = e.shift;
-    if (!OperationInProgress()) {
-        SettleSelection();
-        NoteOperationStart();
-    }
-    Follow(ToolFor(editMode_).Release(e));
-    if (!OperationInProgress()) operationStart_.reset();
-    // The status line shows what the release left under the pointer, not the operation's text.
-    RefreshStatus();
-    Raise(OnMyClick);
+    PressOrRelease(e, false);
 }
 
 void TPlatine::DoubleClick(const MouseEvent&) {
