@@ -11,11 +11,22 @@ namespace {
 constexpr double kHalfTurn = static_cast<double>(kPi);
 
 // Appends the arc around `centre` from angle a0 over `sweep` (radians, signed), both ends
-// included.
+// included, in steps of at most kStarterArcStepDeg. The quarter points (multiples of 90 degrees)
+// within the arc are vertices too, so that the outline reaches its full extent.
 void AppendArc(std::vector<MPoint>& out, MPoint centre, double r, double a0, double sweep) {
-    const int steps = std::max(1, static_cast<int>(std::ceil(std::abs(sweep) * 180 / kHalfTurn / kStarterArcStepDeg)));
-    for (int k = 0; k <= steps; ++k) {
-        const double a = a0 + sweep * k / steps;
+    const double step = kStarterArcStepDeg * kHalfTurn / 180;
+    const int steps = std::max(1, static_cast<int>(std::ceil(std::abs(sweep) / step - 1e-9)));
+    std::vector<double> at;  // progress along the arc, 0 to 1
+    for (int k = 0; k <= steps; ++k) at.push_back(static_cast<double>(k) / steps);
+    const double quarter = kHalfTurn / 2;
+    for (double q = std::ceil(std::min(a0, a0 + sweep) / quarter) * quarter; q < std::max(a0, a0 + sweep); q += quarter) {
+        const double t = (q - a0) / sweep;
+        if (t > 1e-9 && t < 1 - 1e-9) at.push_back(t);
+    }
+    std::sort(at.begin(), at.end());
+    at.erase(std::unique(at.begin(), at.end(), [](double u, double v) { return v - u < 1e-9; }), at.end());
+    for (double t : at) {
+        const double a = a0 + sweep * t;
         out.push_back({centre.x + r * std::cos(a), centre.y + r * std::sin(a)});
     }
 }

@@ -124,11 +124,12 @@ StarterSymbol NeutrikD(const char* name, double bore, double screwHole, const ch
             Keep("one hole " + Mm(bore) + " mm; two holes " + Mm(screwHole) +
                  " mm at (-9.5, -12) and (9.5, 12) mm (19 x 24 mm, diagonal)"),
             Keep(std::string("Neutrik D-series drawing of ") + part +
-                 ", as summarised with the drawings of NE8FDP, NAUSB-W, NBB75DFG, DBA-BL and the XLR "
-                 "D-series drawing hosted by RS Components in an open enclosure project's note 'Neutrik "
+                 ", as summarised with the drawings of NE8FDP, NAHDMI-W, NAUSB-W, NBB75DFG, DBA-BL and "
+                 "the XLR D-series drawing hosted by RS Components in an open enclosure project's note 'Neutrik "
                  "D-series panel cutout - specification' (knowledge/neutrik, read through the public code "
-                 "index): main hole at least 24.0 mm (NE8FDP, XLR NC3xD) or 23.6 mm (NAUSB-W, NBB75DFG), "
-                 "screw holes 19.0 mm across and 24.0 mm apart on the diagonal, at least 3.1 mm (NAUSB-W), "
+                 "index): main hole at least 24.0 mm (NE8FDP, XLR NC3xD) or 23.6 mm (NAUSB-W, NBB75DFG, "
+                 "NAHDMI-W), screw holes 19.0 mm across and 24.0 mm apart on the diagonal, at least 3.1 mm "
+                 "(NAUSB-W, NAHDMI-W), "
                  "3.2 mm (NE8FDP), 3.4 mm (NBB75DFG, XLR female) or 3.5 mm (XLR male), flange 26 x 31 mm; "
                  "Neutrik's product page of NC3FD-L-1 names the 'standardized D sized 24 mm panel cutout'. "
                  "Either diagonal fits, the part turned by 180 degrees")};
@@ -174,6 +175,7 @@ const std::vector<StarterSymbol>& StarterSymbols() {
         NeutrikD("BNC-Durchführung Neutrik NBB75DFG", 23.6, 3.4, "the BNC feedthrough NBB75DFG"),
         NeutrikD("USB-B Neutrik NAUSB-W (D-Größe)", 23.6, 3.1, "the USB feedthrough NAUSB-W"),
         NeutrikD("RJ45 Neutrik NE8FDP (D-Größe)", 24.0, 3.2, "the etherCON feedthrough NE8FDP"),
+        NeutrikD("HDMI Neutrik NAHDMI-W (D-Größe)", 23.6, 3.1, "the HDMI feedthrough NAHDMI-W"),
         {kConnectors,
          "Klinkenbuchse 3,5 mm Thonkiconn PJ398SM",
          {{0, 0, 6.0}},
@@ -286,7 +288,7 @@ const std::vector<StarterSymbol>& StarterSymbols() {
                      "; metric_pot: M10 x 0.75, spigot 1.12 x 2.88 mm at 11 mm; no maker or part number is "
                      "named. Hole diameter: ISO 273 fine clearance for M10; the slot is the lug's footprint "
                      "without clearance")),
-        WithLug(kControls, "Drehgeber KY-040 (M7 x 0,75), Verdrehschutz", 7.4, 0.4, 2, 5.8,
+        WithLug(kControls, "Drehgeber KY-040 (M7), Verdrehschutz", 7.4, 0.4, 2, 5.8,
                 "one hole 7.4 mm for the M7 x 0.75 bushing; lug slot 0.4 x 2 mm, its centre 5.8 mm right of "
                 "the shaft",
                 Keep(std::string(kNopPots) +

@@ -140,11 +140,14 @@ TEST(StarterLibrary, TheTableHoldsThePublishedSpacings) {
         const StarterSymbol& s = Symbol(name);
         ASSERT_GE(s.holes.size(), 2u) << name;
         EXPECT_NEAR(s.holes[1].x - s.holes[0].x, spacing.first, 1e-9) << name;
-        if (s.holes.size() == 4) EXPECT_NEAR(s.holes[2].y - s.holes[0].y, spacing.second, 1e-9) << name;
+        if (s.holes.size() == 4) {
+            EXPECT_NEAR(s.holes[2].y - s.holes[0].y, spacing.second, 1e-9) << name;
+        }
     }
     // Neutrik D-size: the bore at the insertion point, the screw holes 19 x 24 mm on a diagonal.
     for (const char* name : {"XLR-Buchse Neutrik NC3FD-L (D-Größe)", "RJ45 Neutrik NE8FDP (D-Größe)",
-                             "USB-B Neutrik NAUSB-W (D-Größe)", "BNC-Durchführung Neutrik NBB75DFG"}) {
+                             "USB-B Neutrik NAUSB-W (D-Größe)", "BNC-Durchführung Neutrik NBB75DFG",
+                             "HDMI Neutrik NAHDMI-W (D-Größe)"}) {
         const StarterSymbol& s = Symbol(name);
         ASSERT_EQ(s.holes.size(), 3u) << name;
         EXPECT_EQ(s.holes[0].x, 0);
@@ -162,6 +165,8 @@ TEST(StarterLibrary, TheTableHoldsThePublishedSpacings) {
         const MRect e = Extent(Symbol(name).contours.at(0).corners);
         EXPECT_NEAR(static_cast<double>(e.x2 - e.x1), width, 1e-9) << name;
         EXPECT_NEAR(static_cast<double>(e.y2 - e.y1), 10.97, 1e-9) << name;
+        // Sides 10 degrees off vertical, corners 0.062 in.
+        EXPECT_EQ(Symbol(name).contours.at(0).corners, RoundedTrapezoid(width, 10.97, 10, 0.062 * 25.4)) << name;
     }
 }
 
@@ -184,8 +189,11 @@ TEST(StarterContours, TheRoundedTrapezoidLiesOneRadiusOutsideItsCentreTrapezoid)
     EXPECT_NEAR(static_cast<double>(e.x2 - e.x1), w, 1e-9);
     EXPECT_NEAR(static_cast<double>(e.y2 - e.y1), h, 1e-9);
     // The wide edge is on top (y negative): the lowest vertices span the narrow edge only.
-    for (MPoint p : outline)
-        if (p.y > h / 2 - 1e-9) EXPECT_LE(std::abs(static_cast<double>(p.x)), w / 2 - r - inset + 1e-9);
+    for (MPoint p : outline) {
+        if (p.y > h / 2 - 1e-9) {
+            EXPECT_LE(std::abs(static_cast<double>(p.x)), w / 2 - r - inset + 1e-9);
+        }
+    }
     // A rectangle without rounding keeps its four corners.
     EXPECT_EQ(RoundedRect(71.3, 24.3, 0).size(), 4u);
 }
