@@ -19,7 +19,8 @@ void AppendArc(std::vector<MPoint>& out, MPoint centre, double r, double a0, dou
     std::vector<double> at;  // progress along the arc, 0 to 1
     for (int k = 0; k <= steps; ++k) at.push_back(static_cast<double>(k) / steps);
     const double quarter = kHalfTurn / 2;
-    for (double q = std::ceil(std::min(a0, a0 + sweep) / quarter) * quarter; q < std::max(a0, a0 + sweep); q += quarter) {
+    for (double q = std::ceil(std::min(a0, a0 + sweep) / quarter) * quarter; q < std::max(a0, a0 + sweep);
+         q += quarter) {
         const double t = (q - a0) / sweep;
         if (t > 1e-9 && t < 1 - 1e-9) at.push_back(t);
     }

@@ -55,7 +55,8 @@ std::unique_ptr<TGruppe> BuildSymbol(const StarterSymbol& s, MPoint at) {
     if (s.outlineWidth > 0) {
         const Real w = s.outlineWidth * kMm / 2, h = s.outlineHeight * kMm / 2;
         auto outline = std::make_unique<TRechteck>();
-        for (MPoint p : {MPoint{-w, -h}, MPoint{w, -h}, MPoint{w, h}, MPoint{-w, h}}) outline->AddPoint(at + p);
+        for (MPoint p : {MPoint{-w, -h}, MPoint{w, -h}, MPoint{w, h}, MPoint{-w, h}})
+            outline->AddPoint(at + p);
         outline->SetStiftBreite(kOutlinePen);
         outline->SetStiftFarbe(kOutlineColour);
         outline->GroupMember = true;
@@ -139,8 +140,8 @@ std::string StarterSourcesText() {
             text += "- **" + std::string(s.name) + "**: " + s.dimensions;
             if (s.outlineWidth > 0) {
                 char outline[128];
-                std::snprintf(outline, sizeof outline, "; %s %.2f x %.2f mm (a line, not milled)", s.outlineOf,
-                              s.outlineWidth, s.outlineHeight);
+                std::snprintf(outline, sizeof outline, "; %s %.2f x %.2f mm (a line, not milled)",
+                              s.outlineOf, s.outlineWidth, s.outlineHeight);
                 text += outline;
             }
             text += ". Source: " + std::string(s.source) + ".\n";

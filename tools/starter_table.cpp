@@ -76,26 +76,28 @@ constexpr double kDSubCornerR = 0.062 * 25.4;
 constexpr double kDSubHole = 3.05;
 constexpr double kDSubFlangeHeight = 12.55;
 
-StarterSymbol DSub(const char* name, double cutWidth, double pitch, double flangeWidth, const char* pitchSource) {
-    StarterSymbol s{kConnectors,
-            name,
-            {{-pitch / 2, 0, kDSubHole}, {pitch / 2, 0, kDSubHole}},
-            {{RoundedTrapezoid(cutWidth, kDSubCutHeight, kDSubSideDeg, kDSubCornerR)}},
-            flangeWidth,
-            kDSubFlangeHeight,
-            Keep("milled D " + Mm(cutWidth) + " x " + Mm(kDSubCutHeight) +
-                 " mm (overall, the wide edge at the top), sides 10 degrees off vertical, corners R 1.57 mm "
-                 "(0.062 in); two holes 3.05 mm, centres " +
-                 Mm(pitch) + " mm apart on the cut-out's centre line"),
-            Keep(std::string("cut-out: DIN 41652-1 front-mounting dimensions as published at "
-                             "interfacebus.com/Connector_D-Sub_Mechanical_Dimensions.html (cut-out width H, "
-                             "height J = 10.97 mm for shell sizes 1 to 4, corner radius 0.062 in), as recorded "
-                             "in two open OpenSCAD cut-out libraries found through the public code index (a "
-                             "bbs_d_cutout module with H = 19.53 / 27.76 / 41.53 / 57.96 mm for sizes 1 to 4, "
-                             "and a DSub() module whose table, headed 'DIN 41652-1', gives the same H and J "
-                             "for sizes 1 to 3); the 10 degree side angle of the D as both modules draw it. "
-                             "Mounting holes and flange: ") +
-                 pitchSource)};
+StarterSymbol DSub(const char* name, double cutWidth, double pitch, double flangeWidth,
+                   const char* pitchSource) {
+    StarterSymbol s{
+        kConnectors,
+        name,
+        {{-pitch / 2, 0, kDSubHole}, {pitch / 2, 0, kDSubHole}},
+        {{RoundedTrapezoid(cutWidth, kDSubCutHeight, kDSubSideDeg, kDSubCornerR)}},
+        flangeWidth,
+        kDSubFlangeHeight,
+        Keep("milled D " + Mm(cutWidth) + " x " + Mm(kDSubCutHeight) +
+             " mm (overall, the wide edge at the top), sides 10 degrees off vertical, corners R 1.57 mm "
+             "(0.062 in); two holes 3.05 mm, centres " +
+             Mm(pitch) + " mm apart on the cut-out's centre line"),
+        Keep(std::string("cut-out: DIN 41652-1 front-mounting dimensions as published at "
+                         "interfacebus.com/Connector_D-Sub_Mechanical_Dimensions.html (cut-out width H, "
+                         "height J = 10.97 mm for shell sizes 1 to 4, corner radius 0.062 in), as recorded "
+                         "in two open OpenSCAD cut-out libraries found through the public code index (a "
+                         "bbs_d_cutout module with H = 19.53 / 27.76 / 41.53 / 57.96 mm for sizes 1 to 4, "
+                         "and a DSub() module whose table, headed 'DIN 41652-1', gives the same H and J "
+                         "for sizes 1 to 3); the 10 degree side angle of the D as both modules draw it. "
+                         "Mounting holes and flange: ") +
+             pitchSource)};
     s.outlineOf = "flange outline";
     return s;
 }
@@ -115,24 +117,25 @@ const char* const kDSubCannon =
 // Neutrik D-series: one round hole and two screw holes on a diagonal, 19 mm across and 24 mm
 // apart; the flange 26 x 31 mm is drawn as the outline.
 StarterSymbol NeutrikD(const char* name, double bore, double screwHole, const char* part) {
-    StarterSymbol s{kConnectors,
-            name,
-            {{0, 0, bore}, {-9.5, -12, screwHole}, {9.5, 12, screwHole}},
-            {},
-            26,
-            31,
-            Keep("one hole " + Mm(bore) + " mm; two holes " + Mm(screwHole) +
-                 " mm at (-9.5, -12) and (9.5, 12) mm (19 x 24 mm, diagonal)"),
-            Keep(std::string("Neutrik D-series drawing of ") + part +
-                 ", as summarised with the drawings of NE8FDP, NAHDMI-W, NAUSB-W, NBB75DFG, DBA-BL and "
-                 "the XLR D-series drawing hosted by RS Components in an open enclosure project's note 'Neutrik "
-                 "D-series panel cutout - specification' (knowledge/neutrik, read through the public code "
-                 "index): main hole at least 24.0 mm (NE8FDP, XLR NC3xD) or 23.6 mm (NAUSB-W, NBB75DFG, "
-                 "NAHDMI-W), screw holes 19.0 mm across and 24.0 mm apart on the diagonal, at least 3.1 mm "
-                 "(NAUSB-W, NAHDMI-W), "
-                 "3.2 mm (NE8FDP), 3.4 mm (NBB75DFG, XLR female) or 3.5 mm (XLR male), flange 26 x 31 mm; "
-                 "Neutrik's product page of NC3FD-L-1 names the 'standardized D sized 24 mm panel cutout'. "
-                 "Either diagonal fits, the part turned by 180 degrees")};
+    StarterSymbol s{
+        kConnectors,
+        name,
+        {{0, 0, bore}, {-9.5, -12, screwHole}, {9.5, 12, screwHole}},
+        {},
+        26,
+        31,
+        Keep("one hole " + Mm(bore) + " mm; two holes " + Mm(screwHole) +
+             " mm at (-9.5, -12) and (9.5, 12) mm (19 x 24 mm, diagonal)"),
+        Keep(std::string("Neutrik D-series drawing of ") + part +
+             ", as summarised with the drawings of NE8FDP, NAHDMI-W, NAUSB-W, NBB75DFG, DBA-BL and "
+             "the XLR D-series drawing hosted by RS Components in an open enclosure project's note 'Neutrik "
+             "D-series panel cutout - specification' (knowledge/neutrik, read through the public code "
+             "index): main hole at least 24.0 mm (NE8FDP, XLR NC3xD) or 23.6 mm (NAUSB-W, NBB75DFG, "
+             "NAHDMI-W), screw holes 19.0 mm across and 24.0 mm apart on the diagonal, at least 3.1 mm "
+             "(NAUSB-W, NAHDMI-W), "
+             "3.2 mm (NE8FDP), 3.4 mm (NBB75DFG, XLR female) or 3.5 mm (XLR male), flange 26 x 31 mm; "
+             "Neutrik's product page of NC3FD-L-1 names the 'standardized D sized 24 mm panel cutout'. "
+             "Either diagonal fits, the part turned by 180 degrees")};
     s.outlineOf = "flange outline";
     return s;
 }
@@ -146,8 +149,8 @@ StarterContour Moved(std::vector<MPoint> corners, double dx, double dy) {
 // A bushing hole with the anti-rotation lug's footprint milled beside it, to the right.
 StarterSymbol WithLug(int page, const char* name, double hole, double lugW, double lugL, double lugX,
                       const char* dimensions, const char* source) {
-    StarterSymbol s{page, name, {{0, 0, hole}}, {Moved(RoundedRect(lugW, lugL, 0), lugX, 0)}, 0, 0, dimensions,
-                    source};
+    StarterSymbol s{page, name, {{0, 0, hole}}, {Moved(RoundedRect(lugW, lugL, 0), lugX, 0)},
+                    0,    0,    dimensions,     source};
     s.onShaftAxis = true;
     return s;
 }
@@ -356,8 +359,10 @@ const std::vector<StarterSymbol>& StarterSymbols() {
          "panel_meter_cutout() mills the body grown by 0.2 mm",
          false,
          "bezel outline"},
-        RackPanel(1, "19 Zoll, 1 HE, Befestigungsbohrungen", "four holes 6.6 mm at x = ±232.55 mm, y = ±15.875 mm"),
-        RackPanel(2, "19 Zoll, 2 HE, Befestigungsbohrungen", "four holes 6.6 mm at x = ±232.55 mm, y = ±38.1 mm"),
+        RackPanel(1, "19 Zoll, 1 HE, Befestigungsbohrungen",
+                  "four holes 6.6 mm at x = ±232.55 mm, y = ±15.875 mm"),
+        RackPanel(2, "19 Zoll, 2 HE, Befestigungsbohrungen",
+                  "four holes 6.6 mm at x = ±232.55 mm, y = ±38.1 mm"),
         RackPanel(3, "19 Zoll, 3 HE, Befestigungsbohrungen",
                   "four holes 6.6 mm at x = ±232.55 mm, y = ±60.325 mm"),
         Eurorack(4, "Eurorack 3 HE, 4 TE, Befestigung", "four holes 3.2 mm at x = ±2.66 mm, y = ±61.25 mm"),

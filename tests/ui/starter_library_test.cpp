@@ -107,7 +107,8 @@ const StarterSymbol& Symbol(const std::string& name) {
 
 MRect Extent(const std::vector<MPoint>& points) {
     MRect r{points[0].x, points[0].y, points[0].x, points[0].y};
-    for (MPoint p : points) r = {std::min(r.x1, p.x), std::min(r.y1, p.y), std::max(r.x2, p.x), std::max(r.y2, p.y)};
+    for (MPoint p : points)
+        r = {std::min(r.x1, p.x), std::min(r.y1, p.y), std::max(r.x2, p.x), std::max(r.y2, p.y)};
     return r;
 }
 
@@ -166,7 +167,8 @@ TEST(StarterLibrary, TheTableHoldsThePublishedSpacings) {
         EXPECT_NEAR(static_cast<double>(e.x2 - e.x1), width, 1e-9) << name;
         EXPECT_NEAR(static_cast<double>(e.y2 - e.y1), 10.97, 1e-9) << name;
         // Sides 10 degrees off vertical, corners 0.062 in.
-        EXPECT_EQ(Symbol(name).contours.at(0).corners, RoundedTrapezoid(width, 10.97, 10, 0.062 * 25.4)) << name;
+        EXPECT_EQ(Symbol(name).contours.at(0).corners, RoundedTrapezoid(width, 10.97, 10, 0.062 * 25.4))
+            << name;
     }
 }
 
@@ -182,7 +184,8 @@ TEST(StarterContours, TheRoundedTrapezoidLiesOneRadiusOutsideItsCentreTrapezoid)
     ASSERT_GT(outline.size(), 20u);
     for (MPoint p : outline) {
         double d = 1e9;
-        for (size_t i = 0; i < c.size(); ++i) d = std::min(d, SegmentDistance(p, c[i], c[(i + 1) % c.size()]));
+        for (size_t i = 0; i < c.size(); ++i)
+            d = std::min(d, SegmentDistance(p, c[i], c[(i + 1) % c.size()]));
         EXPECT_NEAR(d, r, 1e-9);
     }
     const MRect e = Extent(outline);
