@@ -134,7 +134,8 @@ StarterSymbol NeutrikD(const char* name, double bore, double screwHole, const ch
              "NAHDMI-W), screw holes 19.0 mm across and 24.0 mm apart on the diagonal, at least 3.1 mm "
              "(NAUSB-W, NAHDMI-W), "
              "3.2 mm (NE8FDP), 3.4 mm (NBB75DFG, XLR female) or 3.5 mm (XLR male), flange 26 x 31 mm; "
-             "Neutrik's product page of NC3FD-L-1 names the 'standardized D sized 24 mm panel cutout'. "
+             "Neutrik's NC3FD-L-1 page speaks of the 'standardized D sized 24 mm panel cutout', as "
+             "another open project's dimension table quotes it. "
              "Either diagonal fits, the part turned by 180 degrees")};
     s.outlineOf = "flange outline";
     return s;
