@@ -172,6 +172,24 @@ TEST(StarterLibrary, TheTableHoldsThePublishedSpacings) {
     }
 }
 
+TEST(StarterLibrary, TheSheetShowsEverySymbolOnceWithoutOverlaps) {
+    const std::unique_ptr<TBibo> sheet = BuildStarterSheet(500);
+    ASSERT_EQ(sheet->ElementCount(), StarterSymbols().size());
+    std::vector<MRect> bounds;
+    for (size_t i = 0; i < sheet->ElementCount(); ++i) {
+        EXPECT_EQ(sheet->Element(i)->Description.Text(), StarterSymbols()[i].name);
+        bounds.push_back(sheet->Element(i)->GetShapeBounds().Normalised());
+        EXPECT_GE(static_cast<double>(bounds.back().x1), 0) << StarterSymbols()[i].name;
+        EXPECT_GE(static_cast<double>(bounds.back().y1), 0) << StarterSymbols()[i].name;
+    }
+    for (size_t i = 0; i < bounds.size(); ++i)
+        for (size_t j = i + 1; j < bounds.size(); ++j) {
+            const bool apart = bounds[i].x2 < bounds[j].x1 || bounds[j].x2 < bounds[i].x1 ||
+                               bounds[i].y2 < bounds[j].y1 || bounds[j].y2 < bounds[i].y1;
+            EXPECT_TRUE(apart) << StarterSymbols()[i].name << " / " << StarterSymbols()[j].name;
+        }
+}
+
 TEST(StarterContours, TheRoundedTrapezoidLiesOneRadiusOutsideItsCentreTrapezoid) {
     // DE-9: 19.53 x 10.97 mm, sides 10 degrees, R 1.5748 mm. The corner centres are the
     // trapezoid shrunk by r; every vertex of the outline lies exactly r away from it.
