@@ -129,7 +129,8 @@ StarterSymbol NeutrikD(const char* name, double bore, double screwHole, const ch
         Keep(std::string("Neutrik D-series drawing of ") + part +
              ", as summarised with the drawings of NE8FDP, NAHDMI-W, NAUSB-W, NBB75DFG, DBA-BL and "
              "the XLR D-series drawing hosted by RS Components in an open enclosure project's note on the "
-             "Neutrik D-series panel cut-out (knowledge/neutrik, read through the public code index): main hole at least 24.0 mm (NE8FDP, XLR NC3xD) or 23.6 mm (NAUSB-W, NBB75DFG, "
+             "Neutrik D-series panel cut-out (knowledge/neutrik, read through the public code index): main "
+             "hole at least 24.0 mm (NE8FDP, XLR NC3xD) or 23.6 mm (NAUSB-W, NBB75DFG, "
              "NAHDMI-W), screw holes 19.0 mm across and 24.0 mm apart on the diagonal, at least 3.1 mm "
              "(NAUSB-W, NAHDMI-W), "
              "3.2 mm (NE8FDP), 3.4 mm (NBB75DFG, XLR female) or 3.5 mm (XLR male), flange 26 x 31 mm; "
