@@ -43,8 +43,8 @@ void AppendCorner(std::vector<IPoint>& out, MPoint pp, MPoint pk, MPoint pn, con
 
 // The open construction: the vertices, or the first vertex, the smoothed inner corners and
 // the last vertex.
-void BuildOpenPolyline(const std::deque<MPoint>& pts, const Smoothing& s, double step, std::vector<IPoint>& out,
-                       CurvePath* curves = nullptr);
+void BuildOpenPolyline(const std::deque<MPoint>& pts, const Smoothing& s, double step,
+                       std::vector<IPoint>& out, CurvePath* curves = nullptr);
 
 // The closed construction: the vertices and the first again, or a closed smoothed outline.
 void BuildClosedPolyline(const std::deque<MPoint>& pts, const Smoothing& s, double step,

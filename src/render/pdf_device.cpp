@@ -83,7 +83,8 @@ class PdfPaintEngine : public VectorPaintEngine {
             next += images_[i].alpha.isEmpty() ? 1 : 2;
         }
         QByteArray kids;
-        for (size_t i = 0; i < pages_.size(); ++i) kids += QByteArray::number(qulonglong(firstPage + 2 * i)) + " 0 R ";
+        for (size_t i = 0; i < pages_.size(); ++i)
+            kids += QByteArray::number(qulonglong(firstPage + 2 * i)) + " 0 R ";
         objects[0] = "<< /Type /Catalog /Pages 2 0 R >>";
         objects[1] = "<< /Type /Pages /Kids [" + kids.trimmed() + "] /Count " +
                      QByteArray::number(qulonglong(pages_.size())) + " >>";
@@ -94,26 +95,29 @@ class PdfPaintEngine : public VectorPaintEngine {
             for (size_t image : p.images)
                 xobjects += " /Im" + QByteArray::number(qulonglong(image)) + ' ' +
                             QByteArray::number(qulonglong(imageNumber[image])) + " 0 R";
-            QByteArray resources = xobjects.isEmpty() ? QByteArray("<< >>") : "<< /XObject <<" + xobjects + " >> >>";
-            objects.push_back("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " +
-                              Real(p.sizeMm.width() * kPointsPerMm, 6) + ' ' +
-                              Real(p.sizeMm.height() * kPointsPerMm, 6) + "] /Resources " + resources +
-                              " /Contents " + QByteArray::number(qulonglong(firstPage + 2 * i + 1)) + " 0 R >>");
+            QByteArray resources =
+                xobjects.isEmpty() ? QByteArray("<< >>") : "<< /XObject <<" + xobjects + " >> >>";
+            objects.push_back(
+                "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + Real(p.sizeMm.width() * kPointsPerMm, 6) +
+                ' ' + Real(p.sizeMm.height() * kPointsPerMm, 6) + "] /Resources " + resources +
+                " /Contents " + QByteArray::number(qulonglong(firstPage + 2 * i + 1)) + " 0 R >>");
             const QByteArray packed = Deflate(p.content);
-            objects.push_back("<< /Length " + QByteArray::number(packed.size()) + " /Filter /FlateDecode >>\nstream\n" +
-                              packed + "\nendstream");
+            objects.push_back("<< /Length " + QByteArray::number(packed.size()) +
+                              " /Filter /FlateDecode >>\nstream\n" + packed + "\nendstream");
         }
         for (size_t i = 0; i < images_.size(); ++i) {
             const ImageObject& im = images_[i];
             auto head = [&](const char* space, const QByteArray& data) {
-                return "<< /Type /XObject /Subtype /Image /Width " + QByteArray::number(im.width) + " /Height " +
-                       QByteArray::number(im.height) + " /ColorSpace " + space +
+                return "<< /Type /XObject /Subtype /Image /Width " + QByteArray::number(im.width) +
+                       " /Height " + QByteArray::number(im.height) + " /ColorSpace " + space +
                        " /BitsPerComponent 8 /Filter /FlateDecode /Length " + QByteArray::number(data.size());
             };
             QByteArray picture = head("/DeviceRGB", im.rgb);
-            if (!im.alpha.isEmpty()) picture += " /SMask " + QByteArray::number(qulonglong(imageNumber[i] + 1)) + " 0 R";
+            if (!im.alpha.isEmpty())
+                picture += " /SMask " + QByteArray::number(qulonglong(imageNumber[i] + 1)) + " 0 R";
             objects.push_back(picture + " >>\nstream\n" + im.rgb + "\nendstream");
-            if (!im.alpha.isEmpty()) objects.push_back(head("/DeviceGray", im.alpha) + " >>\nstream\n" + im.alpha + "\nendstream");
+            if (!im.alpha.isEmpty())
+                objects.push_back(head("/DeviceGray", im.alpha) + " >>\nstream\n" + im.alpha + "\nendstream");
         }
         QByteArray out = "%PDF-1.4\n%\xe2\xe3\xcf\xd3\n";
         std::vector<qsizetype> offsets;
@@ -123,7 +127,8 @@ class PdfPaintEngine : public VectorPaintEngine {
         }
         const qsizetype xref = out.size();
         out += "xref\n0 " + QByteArray::number(qulonglong(objects.size() + 1)) + "\n0000000000 65535 f \n";
-        for (qsizetype offset : offsets) out += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+        for (qsizetype offset : offsets)
+            out += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
         out += "trailer\n<< /Size " + QByteArray::number(qulonglong(objects.size() + 1)) +
                " /Root 1 0 R /Info 3 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
         return out;
@@ -180,10 +185,11 @@ class PdfPaintEngine : public VectorPaintEngine {
         pages_.back().images.push_back(index);
         SyncClip();
         // The image's unit square, its first row at the top, onto r, then the painter's transform.
-        const QTransform m = QTransform(r.width(), 0, 0, -r.height(), r.x(), r.y() + r.height()) * transform();
-        Out() += "q " + Real(m.m11(), 6) + ' ' + Real(m.m12(), 6) + ' ' + Real(m.m21(), 6) + ' ' + Real(m.m22(), 6) +
-                 ' ' + Real(m.dx(), 3) + ' ' + Real(m.dy(), 3) + " cm /Im" + QByteArray::number(qulonglong(index)) +
-                 " Do Q\n";
+        const QTransform m =
+            QTransform(r.width(), 0, 0, -r.height(), r.x(), r.y() + r.height()) * transform();
+        Out() += "q " + Real(m.m11(), 6) + ' ' + Real(m.m12(), 6) + ' ' + Real(m.m21(), 6) + ' ' +
+                 Real(m.m22(), 6) + ' ' + Real(m.dx(), 3) + ' ' + Real(m.dy(), 3) + " cm /Im" +
+                 QByteArray::number(qulonglong(index)) + " Do Q\n";
     }
 
   private:
@@ -200,7 +206,8 @@ class PdfPaintEngine : public VectorPaintEngine {
         const int64_t width = std::max<int64_t>(Tenths(p.widthF()), p.widthF() > 0 ? 1 : 10);
         const int cap = p.capStyle() == Qt::SquareCap ? 2 : p.capStyle() == Qt::RoundCap ? 1 : 0;
         const int join = p.joinStyle() == Qt::BevelJoin ? 2 : p.joinStyle() == Qt::RoundJoin ? 1 : 0;
-        if (strokeSet_ && stroke_ == p.color().rgb() && width_ == width && cap_ == cap && join_ == join) return;
+        if (strokeSet_ && stroke_ == p.color().rgb() && width_ == width && cap_ == cap && join_ == join)
+            return;
         if (!strokeSet_ || stroke_ != p.color().rgb()) out += ColourText(p.color()) + " RG\n";
         if (!strokeSet_ || width_ != width) {
             PutTenths(out, width);

@@ -1,21 +1,21 @@
 #include "render/svg_device.h"
 
-#include "render/vector_paint_engine.h"
-
 #include <QBuffer>
 #include <QImage>
+#include <QLocale>
 #include <QPaintEngine>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QRegion>
 #include <QTransform>
-#include <QLocale>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <map>
 #include <tuple>
 #include <vector>
+
+#include "render/vector_paint_engine.h"
 
 namespace pw {
 
@@ -71,7 +71,9 @@ class SvgPaintEngine : public VectorPaintEngine {
     }
 
   protected:
-    void Shape(const QPainterPath& path, bool area, bool closeAll) override { WriteShape(path, area, closeAll); }
+    void Shape(const QPainterPath& path, bool area, bool closeAll) override {
+        WriteShape(path, area, closeAll);
+    }
 
     void Picture(const QRectF& r, const QImage& image) override {
         QByteArray png;
@@ -165,7 +167,8 @@ class SvgPaintEngine : public VectorPaintEngine {
                          "\" width=\"" + QByteArray::number(r.width()) + "\" height=\"" +
                          QByteArray::number(r.height()) + "\"/></clipPath>\n";
         }
-        body_ += "<g clip-path=\"url(#k" + QByteArray::number(static_cast<qulonglong>(found->second)) + ")\">\n";
+        body_ +=
+            "<g clip-path=\"url(#k" + QByteArray::number(static_cast<qulonglong>(found->second)) + ")\">\n";
     }
 
     // Shapes of one style in a row share a group of that class; a single one carries the class.
@@ -343,11 +346,12 @@ QByteArray SvgDevice::Document() const {
     auto mm = [&](int units) {
         return QByteArray::number(units * 25.4 / dotsPerInch_, 'g', QLocale::FloatingPointShortest);
     };
-    QByteArray out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                     "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
-                     "version=\"1.1\" width=\"" +
-                     mm(size_.width()) + "mm\" height=\"" + mm(size_.height()) + "mm\" viewBox=\"0 0 " +
-                     QByteArray::number(size_.width()) + ' ' + QByteArray::number(size_.height()) + "\">\n";
+    QByteArray out =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+        "version=\"1.1\" width=\"" +
+        mm(size_.width()) + "mm\" height=\"" + mm(size_.height()) + "mm\" viewBox=\"0 0 " +
+        QByteArray::number(size_.width()) + ' ' + QByteArray::number(size_.height()) + "\">\n";
     out += "<title>" + title_.toHtmlEscaped().toUtf8() + "</title>\n";
     out += "<style>\n" + engine_->StyleSheet() + "</style>\n";
     const QByteArray clips = engine_->ClipDefinitions();

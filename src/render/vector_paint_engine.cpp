@@ -28,10 +28,9 @@ void PutTenths(QByteArray& out, int64_t t) {
 }
 
 VectorPaintEngine::VectorPaintEngine()
-    : QPaintEngine(QPaintEngine::PaintEngineFeatures(QPaintEngine::AllFeatures & ~QPaintEngine::PatternBrush &
-                                                     ~QPaintEngine::PerspectiveTransform &
-                                                     ~QPaintEngine::ConicalGradientFill &
-                                                     ~QPaintEngine::PorterDuff)) {}
+    : QPaintEngine(QPaintEngine::PaintEngineFeatures(
+          QPaintEngine::AllFeatures & ~QPaintEngine::PatternBrush & ~QPaintEngine::PerspectiveTransform &
+          ~QPaintEngine::ConicalGradientFill & ~QPaintEngine::PorterDuff)) {}
 
 void VectorPaintEngine::ResetState() {
     pen_ = QPen();
@@ -49,7 +48,7 @@ void VectorPaintEngine::updateState(const QPaintEngineState& state) {
     if (dirty & DirtyClipEnabled) clipOn_ = state.isClipEnabled();
     if (dirty & (DirtyClipRegion | DirtyClipPath)) {
         const QRectF given = (dirty & DirtyClipRegion) ? QRectF(state.clipRegion().boundingRect())
-                                                        : state.clipPath().boundingRect();
+                                                       : state.clipPath().boundingRect();
         const Qt::ClipOperation op = state.clipOperation();
         if (op == Qt::NoClip) {
             clipOn_ = false;
@@ -75,7 +74,8 @@ void VectorPaintEngine::drawPolygon(const QPoint* points, int count, PolygonDraw
     drawPolygon(f.data(), count, mode);
 }
 
-void VectorPaintEngine::drawImage(const QRectF& r, const QImage& image, const QRectF& sr, Qt::ImageConversionFlags) {
+void VectorPaintEngine::drawImage(const QRectF& r, const QImage& image, const QRectF& sr,
+                                  Qt::ImageConversionFlags) {
     if (image.isNull()) return;
     Picture(r, sr == QRectF(image.rect()) ? image : image.copy(sr.toAlignedRect()));
 }

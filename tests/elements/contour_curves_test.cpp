@@ -67,8 +67,8 @@ double Allowed(const CurvePath& path) {
     for (CurvePath::Op op : path.Ops()) {
         if (op == CurvePath::Op::Quad) {
             const CurvePoint c = path.Points()[at], b = path.Points()[at + 1];
-            chord = std::max(chord, std::hypot(current.x - 2 * c.x + b.x, current.y - 2 * c.y + b.y) * kCurveStep *
-                                        kCurveStep / 4);
+            chord = std::max(chord, std::hypot(current.x - 2 * c.x + b.x, current.y - 2 * c.y + b.y) *
+                                        kCurveStep * kCurveStep / 4);
             current = b;
             at += 2;
         } else if (op != CurvePath::Op::Close) {
@@ -113,7 +113,8 @@ TEST(ContourCurves, CirclesOfEverySizeAreSixteenQuadraticPiecesOnTheirFlattenedO
 
 TEST(ContourCurves, RoundedCornersAreCurvesAndChamfersStayStraight) {
     TRechteck r;
-    for (MPoint p : {MPoint{1000, 1000}, MPoint{4000, 1000}, MPoint{4000, 3000}, MPoint{1000, 3000}}) r.AddPoint(p);
+    for (MPoint p : {MPoint{1000, 1000}, MPoint{4000, 1000}, MPoint{4000, 3000}, MPoint{1000, 3000}})
+        r.AddPoint(p);
     r.SetGlaetten(true);
     r.SetGlaettenStil(glRundung);
     r.SetGlaettenBetrag(333);
@@ -141,7 +142,8 @@ TEST(ContourCurves, ArcsOfEveryStyleAndSmoothedLinesFollowTheirFlattenedOutline)
         ExpectFollows(b.PaintPolyline(), b.PaintCurves(), "arc style " + std::to_string(style));
     }
     TLinie line;
-    for (MPoint p : {MPoint{100, 100}, MPoint{900, 2200}, MPoint{1700, 150.5L}, MPoint{3000, 3100}}) line.AddPoint(p);
+    for (MPoint p : {MPoint{100, 100}, MPoint{900, 2200}, MPoint{1700, 150.5L}, MPoint{3000, 3100}})
+        line.AddPoint(p);
     line.SetGlaetten(true);
     line.SetGlaettenStil(glSpline);
     EXPECT_EQ(CountOps(line.PaintCurves(), CurvePath::Op::Quad), 2u);
@@ -149,7 +151,8 @@ TEST(ContourCurves, ArcsOfEveryStyleAndSmoothedLinesFollowTheirFlattenedOutline)
     // A changed vertex gives a new outline.
     line.SetPoint(1, {900, 2600});
     ExpectFollows(line.PaintPolyline(), line.PaintCurves(), "changed line");
-    EXPECT_EQ(line.PaintCurves().Points()[1], ToCurvePoint(RoundPoint(Midpoint(line.Point(0), line.Point(1)))));
+    EXPECT_EQ(line.PaintCurves().Points()[1],
+              ToCurvePoint(RoundPoint(Midpoint(line.Point(0), line.Point(1)))));
 }
 
 TEST(CurvePathFlatten, SamplesQuadraticPiecesAndClosesSubpaths) {

@@ -53,7 +53,7 @@ void ExpectScene(const QImage& page, const char* reader) {
     ASSERT_NEAR(page.width(), 400, 1) << reader;
     ASSERT_NEAR(page.height(), 200, 1) << reader;
     EXPECT_EQ(PixelColor(page, 40, 70), RGBColor(0, 160, 0)) << reader;  // inside the clip
-    EXPECT_EQ(PixelColor(page, 100, 70), kWhite) << reader;               // cut off by it
+    EXPECT_EQ(PixelColor(page, 100, 70), kWhite) << reader;              // cut off by it
     EXPECT_EQ(PixelColor(page, 200, 40), RGBColor(255, 0, 0)) << reader;
     EXPECT_EQ(PixelColor(page, 300, 40), RGBColor(0, 0, 255)) << reader;
     EXPECT_EQ(PixelColor(page, 200, 100), kWhite) << reader;  // the transparent row
@@ -87,7 +87,8 @@ TEST(SvgDevice, ClipsPicturesAndCurvesAsRsvgDrawsThem) {
     p.end();
     const QByteArray svg = device.Document();
     EXPECT_TRUE(svg.contains("<title>a &lt;title&gt; &amp; more</title>"));
-    EXPECT_TRUE(svg.contains(R"(width="40mm" height="20mm" viewBox="0 0 4000 2000")")) << svg.left(300).toStdString();
+    EXPECT_TRUE(svg.contains(R"(width="40mm" height="20mm" viewBox="0 0 4000 2000")"))
+        << svg.left(300).toStdString();
     ExpectScene(SvgAsPicture(svg, 254), "rsvg-convert");
 }
 
