@@ -47,6 +47,55 @@ struct ImageObject {
     QByteArray rgb, alpha;  // deflated; alpha empty when opaque
 };
 
+// A stream object of deflated data.
+QByteArray StreamObject(const QByteArray& dictionary, const QByteArray& data) {
+    return "<< " + dictionary + " /Filter /FlateDecode /Length " + QByteArray::number(data.size()) +
+           " >>\nstream\n" + data + "\nendstream";
+}
+
+// The page object and its content stream (object number `content`).
+void AddPageObjects(std::vector<QByteArray>& objects, const Page& p, size_t content,
+                    const std::vector<size_t>& imageNumber) {
+    QByteArray xobjects;
+    for (size_t image : p.images)
+        xobjects += " /Im" + QByteArray::number(qulonglong(image)) + ' ' +
+                    QByteArray::number(qulonglong(imageNumber[image])) + " 0 R";
+    const QByteArray resources =
+        xobjects.isEmpty() ? QByteArray("<< >>") : "<< /XObject <<" + xobjects + " >> >>";
+    objects.push_back("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " +
+                      Real(p.sizeMm.width() * kPointsPerMm, 6) + ' ' +
+                      Real(p.sizeMm.height() * kPointsPerMm, 6) + "] /Resources " + resources +
+                      " /Contents " + QByteArray::number(qulonglong(content)) + " 0 R >>");
+    objects.push_back(StreamObject("", Deflate(p.content)));
+}
+
+// The picture (object `number`) and its transparency mask, if any, as the next object.
+void AddImageObjects(std::vector<QByteArray>& objects, const ImageObject& im, size_t number) {
+    const QByteArray size = "/Type /XObject /Subtype /Image /Width " + QByteArray::number(im.width) +
+                            " /Height " + QByteArray::number(im.height) + " /BitsPerComponent 8 /ColorSpace ";
+    QByteArray picture = size + "/DeviceRGB";
+    if (!im.alpha.isEmpty()) picture += " /SMask " + QByteArray::number(qulonglong(number + 1)) + " 0 R";
+    objects.push_back(StreamObject(picture, im.rgb));
+    if (!im.alpha.isEmpty()) objects.push_back(StreamObject(size + "/DeviceGray", im.alpha));
+}
+
+// The objects numbered from 1, with the cross-reference table and the trailer.
+QByteArray AssembleDocument(const std::vector<QByteArray>& objects) {
+    QByteArray out = "%PDF-1.4\n%\xe2\xe3\xcf\xd3\n";
+    std::vector<qsizetype> offsets;
+    for (size_t i = 0; i < objects.size(); ++i) {
+        offsets.push_back(out.size());
+        out += QByteArray::number(qulonglong(i + 1)) + " 0 obj\n" + objects[i] + "\nendobj\n";
+    }
+    const qsizetype xref = out.size();
+    out += "xref\n0 " + QByteArray::number(qulonglong(objects.size() + 1)) + "\n0000000000 65535 f \n";
+    for (qsizetype offset : offsets)
+        out += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    out += "trailer\n<< /Size " + QByteArray::number(qulonglong(objects.size() + 1)) +
+           " /Root 1 0 R /Info 3 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    return out;
+}
+
 }  // namespace
 
 class PdfPaintEngine : public VectorPaintEngine {
@@ -70,14 +119,12 @@ class PdfPaintEngine : public VectorPaintEngine {
                  Real(mm.height() * kPointsPerMm, 6) + " cm\n";
     }
 
+    // Objects: 1 catalog, 2 page tree, 3 information, then per page its page and content, then
+    // per image its picture and mask.
     QByteArray Document(const QString& creator) const {
-        // Objects: 1 catalog, 2 page tree, 3 information, then per page its page and content,
-        // then per image its picture and mask.
-        std::vector<QByteArray> objects(3);
         const size_t firstPage = 4;
-        const size_t firstImage = firstPage + 2 * pages_.size();
         std::vector<size_t> imageNumber(images_.size());
-        size_t next = firstImage;
+        size_t next = firstPage + 2 * pages_.size();
         for (size_t i = 0; i < images_.size(); ++i) {
             imageNumber[i] = next;
             next += images_[i].alpha.isEmpty() ? 1 : 2;
@@ -85,53 +132,15 @@ class PdfPaintEngine : public VectorPaintEngine {
         QByteArray kids;
         for (size_t i = 0; i < pages_.size(); ++i)
             kids += QByteArray::number(qulonglong(firstPage + 2 * i)) + " 0 R ";
-        objects[0] = "<< /Type /Catalog /Pages 2 0 R >>";
-        objects[1] = "<< /Type /Pages /Kids [" + kids.trimmed() + "] /Count " +
-                     QByteArray::number(qulonglong(pages_.size())) + " >>";
-        objects[2] = "<< /Creator (" + creator.toLatin1() + ") /Producer (" + creator.toLatin1() + ") >>";
-        for (size_t i = 0; i < pages_.size(); ++i) {
-            const Page& p = pages_[i];
-            QByteArray xobjects;
-            for (size_t image : p.images)
-                xobjects += " /Im" + QByteArray::number(qulonglong(image)) + ' ' +
-                            QByteArray::number(qulonglong(imageNumber[image])) + " 0 R";
-            QByteArray resources =
-                xobjects.isEmpty() ? QByteArray("<< >>") : "<< /XObject <<" + xobjects + " >> >>";
-            objects.push_back(
-                "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + Real(p.sizeMm.width() * kPointsPerMm, 6) +
-                ' ' + Real(p.sizeMm.height() * kPointsPerMm, 6) + "] /Resources " + resources +
-                " /Contents " + QByteArray::number(qulonglong(firstPage + 2 * i + 1)) + " 0 R >>");
-            const QByteArray packed = Deflate(p.content);
-            objects.push_back("<< /Length " + QByteArray::number(packed.size()) +
-                              " /Filter /FlateDecode >>\nstream\n" + packed + "\nendstream");
-        }
-        for (size_t i = 0; i < images_.size(); ++i) {
-            const ImageObject& im = images_[i];
-            auto head = [&](const char* space, const QByteArray& data) {
-                return "<< /Type /XObject /Subtype /Image /Width " + QByteArray::number(im.width) +
-                       " /Height " + QByteArray::number(im.height) + " /ColorSpace " + space +
-                       " /BitsPerComponent 8 /Filter /FlateDecode /Length " + QByteArray::number(data.size());
-            };
-            QByteArray picture = head("/DeviceRGB", im.rgb);
-            if (!im.alpha.isEmpty())
-                picture += " /SMask " + QByteArray::number(qulonglong(imageNumber[i] + 1)) + " 0 R";
-            objects.push_back(picture + " >>\nstream\n" + im.rgb + "\nendstream");
-            if (!im.alpha.isEmpty())
-                objects.push_back(head("/DeviceGray", im.alpha) + " >>\nstream\n" + im.alpha + "\nendstream");
-        }
-        QByteArray out = "%PDF-1.4\n%\xe2\xe3\xcf\xd3\n";
-        std::vector<qsizetype> offsets;
-        for (size_t i = 0; i < objects.size(); ++i) {
-            offsets.push_back(out.size());
-            out += QByteArray::number(qulonglong(i + 1)) + " 0 obj\n" + objects[i] + "\nendobj\n";
-        }
-        const qsizetype xref = out.size();
-        out += "xref\n0 " + QByteArray::number(qulonglong(objects.size() + 1)) + "\n0000000000 65535 f \n";
-        for (qsizetype offset : offsets)
-            out += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-        out += "trailer\n<< /Size " + QByteArray::number(qulonglong(objects.size() + 1)) +
-               " /Root 1 0 R /Info 3 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
-        return out;
+        std::vector<QByteArray> objects{
+            "<< /Type /Catalog /Pages 2 0 R >>",
+            "<< /Type /Pages /Kids [" + kids.trimmed() + "] /Count " +
+                QByteArray::number(qulonglong(pages_.size())) + " >>",
+            "<< /Creator (" + creator.toLatin1() + ") /Producer (" + creator.toLatin1() + ") >>"};
+        for (size_t i = 0; i < pages_.size(); ++i)
+            AddPageObjects(objects, pages_[i], firstPage + 2 * i + 1, imageNumber);
+        for (size_t i = 0; i < images_.size(); ++i) AddImageObjects(objects, images_[i], imageNumber[i]);
+        return AssembleDocument(objects);
     }
 
   protected:
