@@ -12,6 +12,8 @@
 #include "elements/textlabel.h"
 #include "render/image_probe.h"
 #include "render/panel_render.h"
+#include "render/render_targets.h"
+#include "support/recording_canvas.h"
 
 using namespace pw;
 using namespace pw::test;
@@ -114,6 +116,38 @@ TEST(VectorCurves, SvgKeepsCurvesSharesStylesAndRoundsToAThousandthOfAMillimetre
     EXPECT_FALSE(svg.contains(QRegularExpression("[0-9]\\.[0-9][0-9]"))) << svg.toStdString();
     // A circle's outline is a few hundred characters rather than a polyline of kilobytes.
     EXPECT_LT(svg.size(), 8000);
+}
+
+TEST(VectorCurves, OnlyVectorCanvasesTakeCurvesTheOthersDrawThemFlattened) {
+    ImageTarget image(10, 10);
+    PdfTarget pdf(10, 10);
+    SvgTarget svg(10, 10);
+    RecordingCanvas recording;
+    EXPECT_FALSE(image.Canvas().DrawsCurves());
+    EXPECT_TRUE(pdf.Canvas().DrawsCurves());
+    EXPECT_TRUE(svg.Canvas().DrawsCurves());
+    EXPECT_FALSE(recording.DrawsCurves());
+    // Handed a path anyway, a canvas without curves draws it sampled, mapped to the device.
+    recording.SetMapMode(MapMode::Anisotropic);
+    recording.SetWindowExt(1, 1);
+    recording.SetViewportExt(2, 3);
+    CurvePath path;
+    path.MoveTo({0, 0});
+    path.QuadTo({10, 0}, {10, 10});
+    path.Close();
+    recording.CurvePolygon(path);
+    recording.CurvePolyline(path);
+    ASSERT_EQ(recording.calls.size(), 2u);
+    EXPECT_EQ(recording.calls[0].kind, RecordedCall::Kind::PolyPolygon);
+    EXPECT_EQ(recording.calls[1].kind, RecordedCall::Kind::Polyline);
+    for (const RecordedCall& call : recording.calls) {
+        // 19 samples between the ends, the end, and the start again.
+        ASSERT_EQ(call.pts.size(), 22u);
+        EXPECT_EQ(call.pts[20], (IPoint{20, 30}));
+        EXPECT_EQ(call.pts[21], (IPoint{0, 0}));
+        // t = 0.2: (3.6, 0.4) mapped to (7.2, 1.2).
+        EXPECT_EQ(call.pts[4], (IPoint{7, 1}));
+    }
 }
 
 }  // namespace
