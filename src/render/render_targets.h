@@ -18,7 +18,6 @@
 
 #include "render/qt_canvas.h"
 
-class QPdfWriter;
 class QPagedPaintDevice;
 
 namespace pw {

@@ -5,8 +5,6 @@
 #include <QLocale>
 #include <QPaintEngine>
 #include <QPainterPath>
-#include <QPixmap>
-#include <QRegion>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
