@@ -140,7 +140,8 @@ void MainWindow::Start() {
     started_ = true;
     // The start-up picture stays over the main window, which was shown after it.
     if (titleBox_) titleBox_->raise();
-    QApplication::processEvents();
+    // The steps run before the window first paints, so that its first picture already holds the
+    // tool windows in their places and the start-up document.
     StartNewDocument();
     RestoreToolWindowPlacement();
     CheckColourDepth();
