@@ -8,8 +8,6 @@
 #include <QPointer>
 #include <QTest>
 
-#include "ui_test_support.h"
-
 namespace pw {
 namespace {
 
@@ -28,7 +26,6 @@ QPointer<TitlePicture> Shown(int shownMs) {
 }
 
 TEST(TitlePicture, IsUpWhenShownAndClosesItselfAfterItsTime) {
-    test::LanguageScope language;
     QPointer<TitlePicture> picture = Shown(50);
     ASSERT_FALSE(picture.isNull());
     EXPECT_TRUE(picture->isVisible());
@@ -39,7 +36,6 @@ TEST(TitlePicture, IsUpWhenShownAndClosesItselfAfterItsTime) {
 }
 
 TEST(TitlePicture, ClosesAtAClickOnItOrAKeyElsewhere) {
-    test::LanguageScope language;
     QPointer<TitlePicture> clicked = Shown(kLong);
     QTest::mouseClick(clicked.data(), Qt::LeftButton);
     EXPECT_TRUE(Gone(clicked));
@@ -52,7 +48,6 @@ TEST(TitlePicture, ClosesAtAClickOnItOrAKeyElsewhere) {
 }
 
 TEST(TitlePicture, StaysOverAnotherWindowButGivesWayToAModalOne) {
-    test::LanguageScope language;
     QPointer<TitlePicture> picture = Shown(kLong);
     QWidget mainWindow;
     mainWindow.show();
