@@ -1,20 +1,19 @@
-// The program's start-up as main.cpp runs it (program directory, main window, maximised, the
-// start-up document), ending when the view has put the document on the screen: at the first paint
-// of the current panel view after the start-up document was opened it prints the clock
-// (CLOCK_REALTIME, nanoseconds) and ends. bench/startup.sh takes the time from launch to then.
+// The program's start-up, run by the same function as the program's main() (program directory,
+// main window, maximised, the start-up document), ending when the view has put the document on
+// the screen: at the first paint of the current panel view after the start-up document was
+// opened it prints the clock (CLOCK_REALTIME, nanoseconds) and ends. bench/startup.sh takes the
+// time from launch to then.
 //
 //   startup_probe --home DIR [--no-title] [DOCUMENT.fpl]
 //
-// --no-title leaves out the start-up picture, which the program shows for 500 ms whatever else
-// it does, to see what the rest of the start costs.
+// --no-title leaves out the start-up picture, to see what showing it costs.
 #include <QApplication>
-#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 #include <ctime>
 #include <string_view>
 
-#include "ui/app/program_dirs.h"
+#include "ui/app/program_run.h"
 #include "ui/main/main_window.h"
 #include "ui/panel/panel_view.h"
 
@@ -29,13 +28,11 @@ long long NowNs() {
 // Waits for the first paint of the view's viewport once the start is done.
 class ScreenWatch : public QObject {
   public:
-    explicit ScreenWatch(pw::MainWindow& window) : window_(window) {}
-    bool started = false;
+    QWidget* viewport = nullptr;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (started && !seen_ && event->type() == QEvent::Paint &&
-            watched == window_.CurrentView().viewport()) {
+        if (viewport && !seen_ && event->type() == QEvent::Paint && watched == viewport) {
             seen_ = true;
             // After the paint itself.
             QTimer::singleShot(0, [] {
@@ -48,31 +45,24 @@ class ScreenWatch : public QObject {
     }
 
   private:
-    pw::MainWindow& window_;
     bool seen_ = false;
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    const pw::CommandLine line = pw::ParseCommandLine(argc, argv);
-    pw::MainWindowOptions options;
-    options.dirs.home = pw::ResolveHomeDirectory(line.home);
-    options.dirs.data = pw::FindDataDirectory(QCoreApplication::applicationFilePath().toStdString());
-    if (!pw::SeedHomeDirectory(options.dirs.home, options.dirs.data)) return 2;
-    options.document = line.document;
+    bool title = true;
     for (int i = 1; i < argc; ++i)
-        if (std::string_view(argv[i]) == "--no-title") options.titlePicture = false;
-    pw::MainWindow window(options);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) window.setGeometry(screen->availableGeometry());
-    ScreenWatch watch(window);
-    app.installEventFilter(&watch);
-    window.showMaximized();
-    QTimer::singleShot(0, &window, [&] {
-        window.Start();
-        watch.started = true;
-        window.CurrentView().viewport()->update();
-    });
-    return app.exec();
+        if (std::string_view(argv[i]) == "--no-title") title = false;
+    ScreenWatch watch;
+    pw::ProgramRunHooks hooks;
+    hooks.options = [title, &watch](pw::MainWindowOptions& options) {
+        options.titlePicture = title;
+        qApp->installEventFilter(&watch);
+    };
+    hooks.started = [&watch](pw::MainWindow& window) {
+        watch.viewport = window.CurrentView().viewport();
+        watch.viewport->update();
+    };
+    return pw::RunProgram(argc, argv, hooks);
 }

@@ -241,6 +241,38 @@ void Canvas::Polyline(const IPoint* pts, size_t n) {
     DevPolyline(scratch_.data(), n);
 }
 
+void Canvas::CurvePolygon(const CurvePath& path) {
+    if (path.Empty()) return;
+    DevCurves(path.Mapped([this](CurvePoint p) {
+        return CurvePoint{static_cast<double>(DeviceX(p.x)), static_cast<double>(DeviceY(p.y))};
+    }),
+              true);
+}
+
+void Canvas::CurvePolyline(const CurvePath& path) {
+    if (path.Empty()) return;
+    lineHasLength_ = true;
+    DevCurves(path.Mapped([this](CurvePoint p) {
+        return CurvePoint{static_cast<double>(DeviceX(p.x)), static_cast<double>(DeviceY(p.y))};
+    }),
+              false);
+}
+
+void Canvas::DevCurves(const CurvePath& devicePath, bool filled) {
+    std::vector<IPoint> points;
+    std::vector<int32_t> counts;
+    devicePath.Flatten(kCurveFlattenStep, points, counts);
+    if (filled) {
+        DevPolyPolygon(points.data(), counts.data(), counts.size());
+        return;
+    }
+    size_t at = 0;
+    for (int32_t count : counts) {
+        DevPolyline(points.data() + at, static_cast<size_t>(count));
+        at += static_cast<size_t>(count);
+    }
+}
+
 void Canvas::Polygon(const IPoint* pts, size_t n) {
     if (n < 2) return;
     int32_t count = static_cast<int32_t>(n);

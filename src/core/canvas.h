@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/color.h"
+#include "core/curve_path.h"
 #include "core/font.h"
 #include "core/geometry.h"
 #include "core/image.h"
@@ -136,6 +137,16 @@ public:
     void PolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons, ShapeCache& cache);
     void Ellipse(const IRect& r, ShapeCache& cache);
 
+    // --- Curves ---
+    // Whether the device draws curves as curves (PDF, SVG, printers). Elements whose drawing is
+    // a curve then hand it over as a path in logical coordinates instead of the flattened
+    // polylines they draw on every other canvas, which therefore draw exactly as before.
+    bool DrawsCurves() const { return DevDrawsCurves(); }
+    // The path filled with the brush under the fill mode and outlined with the pen (as Polygon
+    // and PolyPolygon draw), or only outlined (as Polyline draws).
+    void CurvePolygon(const CurvePath& path);
+    void CurvePolyline(const CurvePath& path);
+
     // Painting in two passes. A canvas that keeps shapes (shape_cache.h) may want the drawing
     // calls of a paint twice: first to find the shapes it must derive anew and derive them all
     // at once (on several threads), then to draw them. BeginDerivePass says whether it wants the
@@ -182,6 +193,10 @@ public:
     virtual void DevImage(const IRect& dest, const Image& image) = 0;
     virtual bool DevParallelogramImage(IPoint p0, IPoint p1, IPoint p3, const Image& image);
     virtual void DevClipChanged() = 0;
+    // Curves: whether the canvas takes them, and the path in device coordinates, unrounded. The
+    // default flattens the path and draws the polylines.
+    virtual bool DevDrawsCurves() const { return false; }
+    virtual void DevCurves(const CurvePath& devicePath, bool filled);
 
     // Canvases that keep shapes override these. DevRedraw draws what the cache holds from a call
     // of this kind if it still applies under the current mapping and state (box: the device box

@@ -63,17 +63,17 @@ void TBogen::BuildArc() {
     }
 }
 
-void TBogen::BuildPolyline(std::vector<IPoint>& out, double step) const {
-    BuildOpen(out, step);
+void TBogen::BuildPolyline(std::vector<IPoint>& out, double step, CurvePath* curves) const {
+    BuildOpen(out, step, curves);
     closed_ = false;
     if (PointCount() == 0) return;
     const IPoint first = RoundPoint(Point(0));
     if (stil_ == kPie) {
-        out.push_back(RoundPoint(Centre));
-        out.push_back(first);
+        AppendPoint(out, RoundPoint(Centre), curves);
+        AppendPoint(out, first, curves);
         closed_ = true;
     } else if (stil_ == kChord) {
-        out.push_back(first);
+        AppendPoint(out, first, curves);
         closed_ = true;
     }
 }

@@ -30,7 +30,8 @@ class TBogen : public TLinie {
 
     // The open smoothed outline, ended by the centre and first vertex (pie) or the first vertex
     // (chord); Closed follows the style.
-    void BuildPolyline(std::vector<IPoint>& out, double curveStep) const override;
+    void BuildPolyline(std::vector<IPoint>& out, double curveStep,
+                       CurvePath* curves = nullptr) const override;
     void Move(MPoint offset) override;
     void Scale(MPoint origin, Real fx, Real fy) override;
     void Rotate(MPoint centre, double angle) override;

@@ -2,7 +2,7 @@
 
 namespace pw {
 
-void Curve(std::vector<IPoint>& out, IPoint a, IPoint c, IPoint b, double step) {
+void Curve(std::vector<IPoint>& out, IPoint a, IPoint c, IPoint b, double step, CurvePath* curves) {
     const Real ax = a.x, ay = a.y;
     const Real kx = ax + b.x - 2 * static_cast<Real>(c.x), ky = ay + b.y - 2 * static_cast<Real>(c.y);
     const Real lx = 2 * static_cast<Real>(c.x) - 2 * ax, ly = 2 * static_cast<Real>(c.y) - 2 * ay;
@@ -10,66 +10,72 @@ void Curve(std::vector<IPoint>& out, IPoint a, IPoint c, IPoint b, double step) 
     for (Real t = 0; t <= 1; t += s)
         out.push_back({RoundToInt(t * t * kx + t * lx + ax), RoundToInt(t * t * ky + t * ly + ay)});
     out.push_back(b);
+    if (curves) {
+        curves->LineTo(ToCurvePoint(a));
+        curves->QuadTo(ToCurvePoint(c), ToCurvePoint(b));
+    }
 }
 
-void AppendCorner(std::vector<IPoint>& out, MPoint pp, MPoint pk, MPoint pn, const Smoothing& s,
-                  double step) {
+void AppendCorner(std::vector<IPoint>& out, MPoint pp, MPoint pk, MPoint pn, const Smoothing& s, double step,
+                  CurvePath* curves) {
     const Real d = s.amount;
     MPoint q = pp, r = pn;
     Real dq = Distance(pp, pk), dr = Distance(pn, pk);
     if (dq > d) q = Towards(pk, pp, d / dq);
     if (dr > d) r = Towards(pk, pn, d / dr);
     if (s.style == glFase) {
-        out.push_back(RoundPoint(q));
-        out.push_back(RoundPoint(r));
+        AppendPoint(out, RoundPoint(q), curves);
+        AppendPoint(out, RoundPoint(r), curves);
     } else if (s.style == glRundung) {
-        Curve(out, RoundPoint(q), RoundPoint(pk), RoundPoint(r), step);
+        Curve(out, RoundPoint(q), RoundPoint(pk), RoundPoint(r), step, curves);
     }
 }
 
-void BuildOpenPolyline(const std::deque<MPoint>& p, const Smoothing& s, double step,
-                       std::vector<IPoint>& out) {
+void BuildOpenPolyline(const std::deque<MPoint>& p, const Smoothing& s, double step, std::vector<IPoint>& out,
+                       CurvePath* curves) {
     out.clear();
+    if (curves) curves->Clear();
     const size_t n = p.size();
     if (n == 0) return;
     if (!s.on) {
-        for (const MPoint& v : p) out.push_back(RoundPoint(v));
+        for (const MPoint& v : p) AppendPoint(out, RoundPoint(v), curves);
         return;
     }
-    out.push_back(RoundPoint(p[0]));
+    AppendPoint(out, RoundPoint(p[0]), curves);
     if (n >= 3) {
         for (size_t k = 1; k + 1 < n; ++k) {
             if (s.style == glSpline)
                 Curve(out, RoundPoint(Midpoint(p[k - 1], p[k])), RoundPoint(p[k]),
-                      RoundPoint(Midpoint(p[k], p[k + 1])), step);
+                      RoundPoint(Midpoint(p[k], p[k + 1])), step, curves);
             else
-                AppendCorner(out, p[k - 1], p[k], p[k + 1], s, step);
+                AppendCorner(out, p[k - 1], p[k], p[k + 1], s, step, curves);
         }
     }
-    out.push_back(RoundPoint(p[n - 1]));
+    AppendPoint(out, RoundPoint(p[n - 1]), curves);
 }
 
 void BuildClosedPolyline(const std::deque<MPoint>& p, const Smoothing& s, double step,
-                         std::vector<IPoint>& out) {
+                         std::vector<IPoint>& out, CurvePath* curves) {
     out.clear();
+    if (curves) curves->Clear();
     const size_t n = p.size();
     if (n == 0) return;
     if (!s.on) {
-        for (const MPoint& v : p) out.push_back(RoundPoint(v));
-        out.push_back(RoundPoint(p[0]));
+        for (const MPoint& v : p) AppendPoint(out, RoundPoint(v), curves);
+        AppendPoint(out, RoundPoint(p[0]), curves);
         return;
     }
     auto at = [&](size_t i) -> const MPoint& { return p[i % n]; };
     if (s.style == glSpline) {
         for (size_t k = 0; k < n; ++k)
             Curve(out, RoundPoint(Midpoint(at(k), at(k + 1))), RoundPoint(at(k + 1)),
-                  RoundPoint(Midpoint(at(k + 1), at(k + 2))), step);
+                  RoundPoint(Midpoint(at(k + 1), at(k + 2))), step, curves);
         return;
     }
     if (s.style != glFase && s.style != glRundung) return;
     // Corners at P1 ... Pn-1, then P0; the first point written closes the outline.
-    for (size_t k = 1; k <= n; ++k) AppendCorner(out, at(k + n - 1), at(k), at(k + 1), s, step);
-    if (!out.empty()) out.push_back(out.front());
+    for (size_t k = 1; k <= n; ++k) AppendCorner(out, at(k + n - 1), at(k), at(k + 1), s, step, curves);
+    if (!out.empty()) AppendPoint(out, out.front(), curves);
 }
 
 }  // namespace pw

@@ -99,4 +99,58 @@ void GlyphPolygons::CloseContour() {
     open_ = false;
 }
 
+// --- Curves ---
+
+void GlyphCurves::Begin(MPoint origin, Real cosAngle, Real sinAngle, size_t maxContours) {
+    ox_ = static_cast<double>(origin.x);
+    oy_ = static_cast<double>(origin.y);
+    cos_ = static_cast<double>(cosAngle);
+    sin_ = static_cast<double>(sinAngle);
+    maxContours_ = maxContours;
+    contours_ = 0;
+    skipping_ = open_ = false;
+    path_.Clear();
+}
+
+CurvePoint GlyphCurves::Place(GlyphPoint g) const {
+    const double x = static_cast<double>(FromFixed16(g.x)), y = static_cast<double>(FromFixed16(g.y));
+    return {ox_ + x * cos_ + y * sin_, oy_ - x * sin_ + y * cos_};
+}
+
+void GlyphCurves::StartContour(GlyphPoint start) {
+    skipping_ = contours_ >= maxContours_;
+    if (skipping_) return;
+    open_ = true;
+    path_.MoveTo(Place(start));
+}
+
+void GlyphCurves::LineRun(const GlyphPoint* pts, size_t n) {
+    if (skipping_ || !open_) return;
+    for (size_t i = 0; i < n; ++i) path_.LineTo(Place(pts[i]));
+}
+
+void GlyphCurves::QuadraticRun(const GlyphPoint* pts, size_t n) {
+    if (skipping_ || !open_ || n == 0) return;
+    if (n == 1) {
+        LineRun(pts, 1);
+        return;
+    }
+    // Pieces through each control point to the midpoint of it and the next one; the last piece
+    // ends on the run's last point.
+    CurvePoint q = Place(pts[0]);
+    for (size_t i = 0; i + 1 < n; ++i) {
+        const CurvePoint next = Place(pts[i + 1]);
+        const CurvePoint b = (i + 2 == n) ? next : CurvePoint{(q.x + next.x) / 2, (q.y + next.y) / 2};
+        path_.QuadTo(q, b);
+        q = next;
+    }
+}
+
+void GlyphCurves::CloseContour() {
+    if (skipping_ || !open_) return;
+    path_.Close();
+    ++contours_;
+    open_ = false;
+}
+
 }  // namespace pw

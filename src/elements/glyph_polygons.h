@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/curve_path.h"
 #include "core/geometry.h"
 #include "text/font_engine.h"
 
@@ -57,6 +58,29 @@ class GlyphPolygons : public GlyphSink {
     int32_t contourStart_ = 0;
     std::vector<IPoint> points_;
     std::vector<int32_t> counts_;
+};
+
+// The same outline as exact curves, for canvases that draw curves: the points placed and rotated
+// as GlyphPolygons places them but not rounded, each quadratic piece kept whole, every contour
+// closed. At most maxContours contours are kept, as there.
+class GlyphCurves : public GlyphSink {
+  public:
+    void Begin(MPoint origin, Real cosAngle, Real sinAngle, size_t maxContours);
+
+    void StartContour(GlyphPoint start) override;
+    void LineRun(const GlyphPoint* pts, size_t n) override;
+    void QuadraticRun(const GlyphPoint* pts, size_t n) override;
+    void CloseContour() override;
+
+    const CurvePath& Path() const { return path_; }
+
+  private:
+    CurvePoint Place(GlyphPoint p) const;
+
+    double ox_ = 0, oy_ = 0, cos_ = 1, sin_ = 0;
+    size_t maxContours_ = 0, contours_ = 0;
+    bool skipping_ = false, open_ = false;
+    CurvePath path_;
 };
 
 }  // namespace pw

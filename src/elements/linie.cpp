@@ -65,7 +65,7 @@ void TLinie::SetPoint(size_t i, MPoint p) {
 }
 
 void TLinie::PointsChanged() {
-    paintValid_ = hitValid_ = false;
+    paintValid_ = hitValid_ = curvesValid_ = false;
     pointBox_.reset();
     bounds_.reset();
 }
@@ -92,16 +92,16 @@ void TLinie::SetGlaettenBetrag(Real v) {
 
 // --- Flattening ---
 
-void TLinie::BuildOpen(std::vector<IPoint>& out, double step) const {
-    BuildOpenPolyline(points_, CurrentSmoothing(), step, out);
+void TLinie::BuildOpen(std::vector<IPoint>& out, double step, CurvePath* curves) const {
+    BuildOpenPolyline(points_, CurrentSmoothing(), step, out, curves);
 }
 
-void TLinie::BuildClosed(std::vector<IPoint>& out, double step) const {
-    BuildClosedPolyline(points_, CurrentSmoothing(), step, out);
+void TLinie::BuildClosed(std::vector<IPoint>& out, double step, CurvePath* curves) const {
+    BuildClosedPolyline(points_, CurrentSmoothing(), step, out, curves);
 }
 
-void TLinie::BuildPolyline(std::vector<IPoint>& out, double step) const {
-    BuildOpen(out, step);
+void TLinie::BuildPolyline(std::vector<IPoint>& out, double step, CurvePath* curves) const {
+    BuildOpen(out, step, curves);
 }
 
 const std::vector<IPoint>& TLinie::PaintPolyline() const {
@@ -112,6 +112,15 @@ const std::vector<IPoint>& TLinie::PaintPolyline() const {
         paintValid_ = true;
     }
     return paintPolyline_;
+}
+
+const CurvePath& TLinie::PaintCurves() const {
+    if (!curvesValid_) {
+        std::vector<IPoint> flattened;
+        BuildPolyline(flattened, kCurveStep, &paintCurves_);
+        curvesValid_ = true;
+    }
+    return paintCurves_;
 }
 
 const std::vector<IPoint>& TLinie::HitPolyline() const {
@@ -204,8 +213,14 @@ void TLinie::PaintWith(Canvas& c, const TBauteil& look) const {
     const std::vector<IPoint>& poly = PaintPolyline();
     c.SetPolyFillMode(FillMode::Alternate);
     const bool filled = Closed() && (look.FuellenFlag() || Fraesen()) && !outline;
+    // A smoothed outline goes to a canvas that draws curves as the curves it flattens.
+    const bool curves = UsesSmoothedOutline() && c.DrawsCurves();
     auto draw = [&](ShapeCache& shape) {
-        if (filled)
+        if (curves && filled)
+            c.CurvePolygon(PaintCurves());
+        else if (curves)
+            c.CurvePolyline(PaintCurves());
+        else if (filled)
             c.Polygon(poly, shape);
         else
             c.Polyline(poly, shape);

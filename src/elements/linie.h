@@ -48,11 +48,14 @@ class TLinie : public TBauteil {
     void SetClosed(bool closed);
 
     // --- Flattening ---
-    // Builds the flattened polyline at the given sampler step (kCurveStep or kHitCurveStep).
-    virtual void BuildPolyline(std::vector<IPoint>& out, double curveStep) const;
+    // Builds the flattened polyline at the given sampler step (kCurveStep or kHitCurveStep);
+    // with a curve path, also the exact outline that the polyline flattens.
+    virtual void BuildPolyline(std::vector<IPoint>& out, double curveStep, CurvePath* curves = nullptr) const;
     // The cached polyline at the painting step and at the hit-test step.
     const std::vector<IPoint>& PaintPolyline() const;
     const std::vector<IPoint>& HitPolyline() const;
+    // The exact outline of the painted polyline, built when first asked for after a change.
+    const CurvePath& PaintCurves() const;
     // Whether painting, bounds and hit tests use the smoothed outline rather than the vertices.
     bool UsesSmoothedOutline() const { return Glaetten() && points_.size() > 2; }
 
@@ -86,8 +89,8 @@ class TLinie : public TBauteil {
   protected:
     Smoothing CurrentSmoothing() const { return {Glaetten(), GlaettenStil(), GlaettenBetrag()}; }
     // The open and the closed construction of the vertex list.
-    void BuildOpen(std::vector<IPoint>& out, double step) const;
-    void BuildClosed(std::vector<IPoint>& out, double step) const;
+    void BuildOpen(std::vector<IPoint>& out, double step, CurvePath* curves) const;
+    void BuildClosed(std::vector<IPoint>& out, double step, CurvePath* curves) const;
     // The vertex list part of the record.
     void WritePoints(TWriter& w) const;
     void ReadPoints(TReader& r);
@@ -114,7 +117,9 @@ class TLinie : public TBauteil {
     std::deque<MPoint> points_;
     // Caches, derived from the vertices and attributes; the queries fill them.
     mutable std::vector<IPoint> paintPolyline_, hitPolyline_;
-    mutable bool paintValid_ = false, hitValid_ = false;
+    mutable bool paintValid_ = false, hitValid_ = false, curvesValid_ = false;
+    // Only vector canvases ask for it.
+    mutable CurvePath paintCurves_;
     // What the canvas derived from the paint polyline, for the drawing and for the thin milling
     // line over it; emptied whenever the polyline is built anew.
     mutable ShapeCache paintShape_, millShape_;

@@ -9,11 +9,11 @@ TRechteck::TRechteck() {
     closed_ = true;
 }
 
-void TRechteck::BuildPolyline(std::vector<IPoint>& out, double step) const {
+void TRechteck::BuildPolyline(std::vector<IPoint>& out, double step, CurvePath* curves) const {
     if (Closed())
-        BuildClosed(out, step);
+        BuildClosed(out, step, curves);
     else
-        BuildOpen(out, step);
+        BuildOpen(out, step, curves);
 }
 
 std::optional<Region> TRechteck::GetRegion(const Canvas& c) const {

@@ -12,7 +12,8 @@ class TRechteck : public TLinie {
     TRechteck();
     const char* ClassName() const override { return "TRechteck"; }
 
-    void BuildPolyline(std::vector<IPoint>& out, double curveStep) const override;
+    void BuildPolyline(std::vector<IPoint>& out, double curveStep,
+                       CurvePath* curves = nullptr) const override;
     std::optional<Region> GetRegion(const Canvas& canvas) const override;
     bool HitTest(IPoint p, const Canvas& canvas) const override;
     std::string KindName() const override;

@@ -132,6 +132,9 @@ class TTextLabel : public TBauteil {
         std::vector<IPoint> points;
         std::vector<int32_t> counts;
     };
+    // The characters as exact glyph curves, for canvases that draw curves (after the cache is
+    // up to date).
+    void PaintGlyphCurves(Canvas& canvas) const;
     bool GlyphCacheMatches(Real cosAngle, Real sinAngle) const;
     void BuildGlyphCache(Real cosAngle, Real sinAngle) const;
 

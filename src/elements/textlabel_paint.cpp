@@ -106,9 +106,24 @@ void TTextLabel::Paint(Canvas& c) const {
         g.text = labelText_;
     }
     c.SetPolyFillMode(FillMode::Alternate);
+    if (c.DrawsCurves()) {
+        PaintGlyphCurves(c);
+        return;
+    }
     for (GlyphCache::Glyph& glyph : g.glyphs)
         c.PolyPolygon(g.points.data() + glyph.firstPoint, g.counts.data() + glyph.firstCount, glyph.polygons,
                       glyph.shape);
+}
+
+void TTextLabel::PaintGlyphCurves(Canvas& c) const {
+    const GlyphCache& g = glyphCache_;
+    FontEngine& engine = FontEngine::Instance();
+    GlyphCurves glyph;
+    for (size_t k = 0; k < g.chars.size() && k < g.origins.size(); ++k) {
+        const IPoint o = g.origins[k];
+        glyph.Begin({static_cast<Real>(o.x), static_cast<Real>(o.y)}, g.cosAngle, g.sinAngle, kMaxContours);
+        if (engine.Outline(labelFont_, g.chars[k], g.matrix, glyph)) c.CurvePolygon(glyph.Path());
+    }
 }
 
 bool TTextLabel::GlyphCacheMatches(Real cosAngle, Real sinAngle) const {

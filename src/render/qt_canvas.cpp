@@ -535,6 +535,50 @@ void QtCanvas::DevArc(const IRect& box, IPoint start, IPoint end) {
     painter_.drawPath(path);
 }
 
+void QtCanvas::DevCurves(const CurvePath& devicePath, bool filled) {
+    if (Raster()) {
+        Canvas::DevCurves(devicePath, filled);
+        return;
+    }
+    if (!filled && Pen().style == PenStyle::Clear) return;
+    QPainterPath path;
+    path.setFillRule(PolyFillMode() == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill);
+    const std::vector<CurvePoint>& pts = devicePath.Points();
+    size_t at = 0;
+    for (CurvePath::Op op : devicePath.Ops()) {
+        switch (op) {
+            case CurvePath::Op::Move:
+                // A filled outline is closed, as a polygon is.
+                if (filled && path.elementCount() > 0) path.closeSubpath();
+                path.moveTo(pts[at].x, pts[at].y);
+                ++at;
+                break;
+            case CurvePath::Op::Line:
+                path.lineTo(pts[at].x, pts[at].y);
+                ++at;
+                break;
+            case CurvePath::Op::Quad:
+                path.quadTo(pts[at].x, pts[at].y, pts[at + 1].x, pts[at + 1].y);
+                at += 2;
+                break;
+            case CurvePath::Op::Close:
+                path.closeSubpath();
+                break;
+        }
+    }
+    if (filled) {
+        path.closeSubpath();
+        DrawArea(path);
+        return;
+    }
+    if (HugePen()) {
+        StrokeHuge(path.toSubpathPolygons());
+        return;
+    }
+    ApplyState(true, false);
+    painter_.drawPath(path);
+}
+
 void QtCanvas::DevText(IPoint p, std::string_view utf8, int32_t deviceHeight) {
     if (deriving_) return;
     if (deviceHeight <= 0 || utf8.empty()) return;

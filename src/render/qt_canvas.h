@@ -9,6 +9,8 @@
 //   render_targets.h); shapes use their exact outlines, and every mix mode paints as copy.
 // A pen of width 0 is a hairline: one pixel on an image or a printer, a line of kVectorHairlineMm
 // in PDF and SVG drawings.
+// Curves (Canvas::CurvePolygon, CurvePolyline) reach vector devices as curves; on an image they
+// are not asked for, so that the elements draw their flattened outlines there as before.
 // A line whose points all fall on one device point draws the pen's dot (one pixel for a
 // hairline), as a round pen draws a line shorter than its width.
 //
@@ -92,6 +94,9 @@ class QtCanvas : public Canvas {
     void DevImage(const IRect& dest, const Image& image) override;
     bool DevParallelogramImage(IPoint p0, IPoint p1, IPoint p3, const Image& image) override;
     void DevClipChanged() override;
+    // Vector devices draw curves as quadratic path pieces.
+    bool DevDrawsCurves() const override { return !Raster(); }
+    void DevCurves(const CurvePath& devicePath, bool filled) override;
     bool DevRedraw(ShapeCall call, const IRect& box, ShapeCache& cache) override;
     void DevPolylineKeep(const IPoint* pts, size_t n, ShapeCache& cache) override;
     void DevPolyPolygonKeep(const IPoint* pts, const int32_t* counts, size_t polygons,

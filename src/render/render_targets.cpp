@@ -1,11 +1,10 @@
 #include "render/render_targets.h"
 
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPagedPaintDevice>
-#include <QPdfWriter>
-#include <QSvgGenerator>
 #include <cmath>
+
+#include "render/pdf_device.h"
+#include "render/svg_device.h"
 
 namespace pw {
 
@@ -17,10 +16,6 @@ int DeviceLength(double mm) {
     return static_cast<int>(std::lround(mm * kDotsPerMm));
 }
 
-QPageLayout LayoutMm(double widthMm, double heightMm) {
-    QPageSize size(QSizeF(widthMm, heightMm), QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
-    return QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-}
 }  // namespace
 
 // --- Image ---
@@ -48,13 +43,9 @@ const QImage& ImageTarget::Finish() {
 // --- PDF ---
 
 PdfTarget::PdfTarget(double widthMm, double heightMm) {
-    buffer_.open(QIODevice::WriteOnly);
-    writer_ = std::make_unique<QPdfWriter>(&buffer_);
-    writer_->setCreator(QStringLiteral("Plattenwerk"));
-    writer_->setResolution(kVectorDotsPerInch);
-    writer_->setPageLayout(LayoutMm(widthMm, heightMm));
-    pageSizesMm_.push_back(QSizeF(widthMm, heightMm));
-    painter_.begin(writer_.get());
+    static_assert(PdfDevice::kDotsPerInch == kVectorDotsPerInch);
+    device_ = std::make_unique<PdfDevice>(widthMm, heightMm, QStringLiteral("Plattenwerk"));
+    painter_.begin(device_.get());
     canvas_ = std::make_unique<QtCanvas>(painter_, QtCanvas::DeviceKind::Vector, IRect{}, kVectorDotsPerInch);
     ResetBounds(widthMm, heightMm);
 }
@@ -68,30 +59,21 @@ void PdfTarget::ResetBounds(double widthMm, double heightMm) {
 }
 
 void PdfTarget::NewPage(double widthMm, double heightMm) {
-    writer_->setPageLayout(LayoutMm(widthMm, heightMm));
-    writer_->newPage();
-    pageSizesMm_.push_back(QSizeF(widthMm, heightMm));
+    device_->NewPage(widthMm, heightMm);
     ResetBounds(widthMm, heightMm);
 }
 
 QByteArray PdfTarget::Finish() {
     if (painter_.isActive()) painter_.end();
-    buffer_.close();
-    return FixPdfPageBoxes(buffer_.data(), pageSizesMm_);
+    return device_->Document();
 }
 
 // --- SVG ---
 
 SvgTarget::SvgTarget(double widthMm, double heightMm) {
-    buffer_.open(QIODevice::WriteOnly);
-    generator_ = std::make_unique<QSvgGenerator>();
-    generator_->setOutputDevice(&buffer_);
-    generator_->setResolution(kVectorDotsPerInch);
-    QSize size(DeviceLength(widthMm), DeviceLength(heightMm));
-    generator_->setSize(size);
-    generator_->setViewBox(QRect(QPoint(0, 0), size));
-    generator_->setTitle(QStringLiteral("Plattenwerk"));
-    painter_.begin(generator_.get());
+    const QSize size(DeviceLength(widthMm), DeviceLength(heightMm));
+    device_ = std::make_unique<SvgDevice>(size, kVectorDotsPerInch, QStringLiteral("Plattenwerk"));
+    painter_.begin(device_.get());
     canvas_ = std::make_unique<QtCanvas>(painter_, QtCanvas::DeviceKind::Vector,
                                          IRect{0, 0, size.width(), size.height()}, kVectorDotsPerInch);
 }
@@ -102,8 +84,7 @@ SvgTarget::~SvgTarget() {
 
 QByteArray SvgTarget::Finish() {
     if (painter_.isActive()) painter_.end();
-    buffer_.close();
-    return buffer_.data();
+    return device_->Document();
 }
 
 // --- Printer ---

@@ -2,10 +2,10 @@
 // Paint devices with a QtCanvas on them. Each target owns its device and painter; the canvas
 // draws in the device's units:
 // - ImageTarget: an RGB32 image; device units are pixels.
-// - PdfTarget: a vector PDF at 2540 dots per inch, so one device unit is 0.01 mm; each page has
-//   its own size in millimetres, exact (the page box is not rounded to whole points).
-// - SvgTarget: an SVG drawing whose width and height are given in millimetres and whose view
-//   box counts device units of 0.01 mm.
+// - PdfTarget: a vector PDF (pdf_device.h) at 2540 dots per inch, so one device unit is 0.01 mm;
+//   each page has its own size in millimetres, exact (the page box is not rounded to whole points).
+// - SvgTarget: an SVG drawing (svg_device.h) whose width and height are given in millimetres and
+//   whose view box counts device units of 0.01 mm.
 // - PrinterTarget: a printer or any other paged device, in the device's own dots; hairlines are
 //   one dot.
 
@@ -18,11 +18,12 @@
 
 #include "render/qt_canvas.h"
 
-class QPdfWriter;
 class QPagedPaintDevice;
-class QSvgGenerator;
 
 namespace pw {
+
+class PdfDevice;
+class SvgDevice;
 
 // Device resolution of PDF and SVG output: 2540 dots per inch, 100 dots per millimetre.
 constexpr int kVectorDotsPerInch = 2540;
@@ -62,11 +63,9 @@ class PdfTarget {
   private:
     void ResetBounds(double widthMm, double heightMm);
 
-    QBuffer buffer_;
-    std::unique_ptr<QPdfWriter> writer_;
+    std::unique_ptr<PdfDevice> device_;
     QPainter painter_;
     std::unique_ptr<QtCanvas> canvas_;
-    std::vector<QSizeF> pageSizesMm_;
 };
 
 class SvgTarget {
@@ -80,8 +79,7 @@ class SvgTarget {
     QByteArray Finish();
 
   private:
-    QBuffer buffer_;
-    std::unique_ptr<QSvgGenerator> generator_;
+    std::unique_ptr<SvgDevice> device_;
     QPainter painter_;
     std::unique_ptr<QtCanvas> canvas_;
 };

@@ -50,28 +50,29 @@ void TSkaleBogen::BuildBand() {
     for (int k = 0; k <= kEdgeSteps; ++k) AddPoint(vertex(angleAt(k), q));
 }
 
-void TSkaleBogen::BuildPolyline(std::vector<IPoint>& out, double step) const {
+void TSkaleBogen::BuildPolyline(std::vector<IPoint>& out, double step, CurvePath* curves) const {
     if (PointCount() != kBandVertices) {
-        BuildClosed(out, step);
+        BuildClosed(out, step, curves);
         return;
     }
     out.clear();
+    if (curves) curves->Clear();
     auto p = [&](size_t i) { return Point(i); };
     auto piece = [&](size_t i) {
         Curve(out, RoundPoint(Midpoint(p(i), p(i + 1))), RoundPoint(p(i + 1)),
-              RoundPoint(Midpoint(p(i + 1), p(i + 2))), step);
+              RoundPoint(Midpoint(p(i + 1), p(i + 2))), step, curves);
     };
-    out.push_back(RoundPoint(p(0)));
+    AppendPoint(out, RoundPoint(p(0)), curves);
     if (bandKind_ == kConstant) {
         for (size_t i = 0; i <= 14; ++i) piece(i);
-        out.push_back(RoundPoint(p(16)));
-        out.push_back(RoundPoint(p(17)));
+        AppendPoint(out, RoundPoint(p(16)), curves);
+        AppendPoint(out, RoundPoint(p(17)), curves);
         for (size_t i = 17; i <= 31; ++i) piece(i);
     } else {
         for (size_t i = 0; i <= 31; ++i) piece(i);
     }
-    out.push_back(RoundPoint(p(33)));
-    out.push_back(RoundPoint(p(0)));
+    AppendPoint(out, RoundPoint(p(33)), curves);
+    AppendPoint(out, RoundPoint(p(0)), curves);
 }
 
 void TSkaleBogen::Write(TWriter& w) const {

@@ -32,7 +32,8 @@ class TSkaleBogen : public TRechteck {
     // Both edges smoothed separately and joined by straight radial pieces (constant width), or
     // one smoothed run from the wide end round the tip back to it (increasing, decreasing). A
     // band whose vertex count is not 34 (a damaged file) is flattened as a closed contour.
-    void BuildPolyline(std::vector<IPoint>& out, double curveStep) const override;
+    void BuildPolyline(std::vector<IPoint>& out, double curveStep,
+                       CurvePath* curves = nullptr) const override;
     void Write(TWriter& w) const override;
     void Read(TReader& r) override;
 

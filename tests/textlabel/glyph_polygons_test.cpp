@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "elements/textlabel.h"
@@ -104,4 +105,68 @@ TEST(GlyphPolygons, ContoursBeyondTheLimitAreSkipped) {
     }
     EXPECT_EQ(g.PolygonCount(), 7500u);
     EXPECT_EQ(g.Points().size(), 7500u * 3);
+}
+
+namespace {
+
+// The polygon points without the repeats the sampler leaves where one piece starts on the end of
+// the one before.
+std::vector<IPoint> Distinct(const std::vector<IPoint>& points) {
+    std::vector<IPoint> out;
+    for (IPoint p : points)
+        if (out.empty() || !(out.back() == p)) out.push_back(p);
+    return out;
+}
+
+}  // namespace
+
+TEST(GlyphCurves, RunsAreTheQuadraticPiecesThePolygonsSample) {
+    // Turned a quarter: a glyph point (x, y) lands on (100 + y, 100 - x).
+    GlyphCurves curves;
+    GlyphPolygons polygons;
+    curves.Begin({100, 100}, 0, 1, 10);
+    polygons.Begin({100, 100}, 0, 1, 0.2, 10);
+    for (GlyphSink* sink : {static_cast<GlyphSink*>(&curves), static_cast<GlyphSink*>(&polygons)}) {
+        sink->StartContour(G(0, 0));
+        GlyphPoint run[] = {G(40, 0), G(40, 40), G(0, 40)};
+        sink->QuadraticRun(run, 3);
+        GlyphPoint line[] = {G(0, 20)};
+        sink->LineRun(line, 1);
+        sink->CloseContour();
+    }
+    using Op = CurvePath::Op;
+    EXPECT_EQ(curves.Path().Ops(), (std::vector<Op>{Op::Move, Op::Quad, Op::Quad, Op::Line, Op::Close}));
+    const std::vector<CurvePoint> expected = {{100, 100}, {100, 60},  {120, 60},
+                                              {140, 60},  {140, 100}, {120, 100}};
+    EXPECT_EQ(curves.Path().Points(), expected);
+    std::vector<IPoint> flat;
+    std::vector<int32_t> counts;
+    curves.Path().Flatten(0.2, flat, counts);
+    EXPECT_EQ(flat, Distinct(polygons.Points()));
+}
+
+TEST(GlyphCurves, ARealTurnedGlyphFollowsItsPolygonsAndKeepsTheContourLimit) {
+    const FontSpec font{"Arial", 500, 0};
+    const double angle = 0.5;
+    GlyphCurves curves;
+    GlyphPolygons polygons;
+    curves.Begin({1000, 1000}, std::cos(angle), std::sin(angle), 10);
+    polygons.Begin({1000, 1000}, std::cos(angle), std::sin(angle), 0.05, 10);
+    ASSERT_TRUE(FontEngine::Instance().Outline(font, U'&', GlyphMatrix{}, curves));
+    ASSERT_TRUE(FontEngine::Instance().Outline(font, U'&', GlyphMatrix{}, polygons));
+    std::vector<IPoint> flat;
+    std::vector<int32_t> counts;
+    curves.Path().Flatten(0.05, flat, counts);
+    flat = Distinct(flat);
+    const std::vector<IPoint> sampled = Distinct(polygons.Points());
+    ASSERT_EQ(flat.size(), sampled.size());
+    for (size_t i = 0; i < flat.size(); ++i) {
+        EXPECT_LE(std::abs(flat[i].x - sampled[i].x), 1) << i;
+        EXPECT_LE(std::abs(flat[i].y - sampled[i].y), 1) << i;
+    }
+    EXPECT_EQ(counts.size(), polygons.PolygonCount());
+    // With room for one contour only, the others are left out as the polygons leave them.
+    curves.Begin({0, 0}, 1, 0, 1);
+    ASSERT_TRUE(FontEngine::Instance().Outline(font, U'8', GlyphMatrix{}, curves));
+    EXPECT_EQ(std::count(curves.Path().Ops().begin(), curves.Path().Ops().end(), CurvePath::Op::Move), 1);
 }

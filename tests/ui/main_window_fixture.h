@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QTabBar>
 #include <filesystem>
 #include <fstream>
@@ -45,6 +46,8 @@ struct WindowFixture : ::testing::Test {
         window->resize(1100, 760);
         window->show();
         window->Start();
+        // Then the event loop runs, as in the program: the window becomes active.
+        QCoreApplication::processEvents();
     }
 
     // Closes the window as the user would (the save prompt may still ask).

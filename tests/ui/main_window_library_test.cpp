@@ -1,6 +1,8 @@
 // The library in the main window: pages listed from LIB, a released symbol placed on the
 // current panel, pages saved at close, deleting symbols and the last page.
 #include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 
 #include "main_window_fixture.h"
@@ -50,6 +52,23 @@ TEST_F(Library, AnEmptyLibraryGetsAPageAndAReleasedSymbolIsPlaced) {
     TBibo saved;
     ASSERT_FALSE(saved.Load(listing.pages[0].path));
     EXPECT_EQ(saved.ElementCount(), 1u);
+}
+
+TEST_F(Library, TheSearchListsMatchingSymbolsAndOffersToClearOnceItHoldsText) {
+    Open();
+    LibraryWindow* library = window->Library();
+    AddSymbolToPage("Kasten");
+    QLineEdit* search = library->SearchField();
+    auto* results = library->findChild<QListWidget*>(QStringLiteral("LibSearchResults"));
+    ASSERT_NE(results, nullptr);
+    QTest::keyClicks(search, "kAs");
+    EXPECT_TRUE(search->isClearButtonEnabled());
+    ASSERT_EQ(results->count(), 1);
+    EXPECT_TRUE(results->item(0)->text().startsWith(QStringLiteral("Kasten")));
+    EXPECT_FALSE(library->Combo()->isEnabled());
+    search->clear();
+    EXPECT_TRUE(results->isHidden());
+    EXPECT_TRUE(library->Combo()->isEnabled());
 }
 
 TEST_F(Library, DeletingTheLastPageEmptiesItAndUnreadablePagesAreNamed) {

@@ -62,7 +62,6 @@ LibraryWindow::LibraryWindow(const std::string& directory, QWidget* parent)
     layout->setSpacing(2);
     search_->setObjectName(QStringLiteral("LibSearch"));
     search_->setPlaceholderText(Tr("Symbol suchen", "Find symbol"));
-    search_->setClearButtonEnabled(true);
     combo_->setObjectName(QStringLiteral("LibCombo"));
     combo_->setToolTip(Hint("LibCombo"));
     combo_->setMaxVisibleItems(40);
@@ -82,6 +81,11 @@ LibraryWindow::LibraryWindow(const std::string& directory, QWidget* parent)
 
     connect(combo_, &QComboBox::currentIndexChanged, this, [this](int i) {
         if (!filling_) SelectPage(i);
+    });
+    // The clear button comes with the first text: an empty field does not show it, and finding
+    // its icon in the desktop's icon theme would cost the start several milliseconds.
+    connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!text.isEmpty()) search_->setClearButtonEnabled(true);
     });
     connect(search_, &QLineEdit::textChanged, this, &LibraryWindow::ApplySearch);
     connect(results_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {

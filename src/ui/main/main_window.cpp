@@ -2,14 +2,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTabBar>
-#include <QThread>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -25,6 +23,7 @@
 #include "ui/main/program_dialogs.h"
 #include "ui/main/side_area.h"
 #include "ui/main/texts.h"
+#include "ui/main/title_picture.h"
 #include "ui/main/tool_palette.h"
 #include "ui/main/tool_window.h"
 #include "ui/main/user_prompts.h"
@@ -36,7 +35,6 @@ namespace pw {
 
 namespace {
 
-constexpr int kTitlePictureMs = 500;
 constexpr const char* kUnnamed = "NONAME.FPL";
 
 std::unique_ptr<TBauteil> MakeBaseElement() {
@@ -132,29 +130,24 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::ShowTitlePicture() {
-    titleBox_ = new AboutBox(QString::fromStdString(dirs_.data), nullptr);
-    titleBox_->setAttribute(Qt::WA_DeleteOnClose);
-    titleBox_->show();
-    titleBox_->repaint();
-    QElapsedTimer shown;
-    shown.start();
-    while (shown.elapsed() < kTitlePictureMs) {
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
-        QThread::msleep(10);
-    }
+    // The picture closes itself when its time is up; the start goes on under it.
+    titleBox_ = new TitlePicture(QString::fromStdString(dirs_.data));
+    titleBox_->ShowNow();
 }
 
 void MainWindow::Start() {
     if (started_) return;
     started_ = true;
-    QApplication::processEvents();
+    // The start-up picture stays over the main window, which was shown after it.
+    if (titleBox_) titleBox_->raise();
+    // The steps run before the window first paints, so that its first picture already holds the
+    // tool windows in their places and the start-up document.
     StartNewDocument();
     RestoreToolWindowPlacement();
     CheckColourDepth();
     side_->Select(SideArea::kSymbol);
     ReadLibraryPages(settings_.LibraryIndex());
     RefreshCommandStates();
-    if (titleBox_) titleBox_->close();
     OpenStartupDocument();
     RefreshCommandStates();
 }
@@ -217,6 +210,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     WriteSettings();
     closing_ = true;
     if (help_) help_->close();
+    if (titleBox_) titleBox_->close();
     event->accept();
 }
 

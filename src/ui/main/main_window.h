@@ -38,7 +38,6 @@ class QToolButton;
 
 namespace pw {
 
-class AboutBox;
 class PrintCommand;
 class HelpWindow;
 class LibraryWindow;
@@ -49,6 +48,7 @@ class TAnsichtbox;
 class TFontbox;
 class TFuellDlg;
 class TStiftbox;
+class TitlePicture;
 class ToolPalette;
 class ToolWindow;
 class UserPrompts;
@@ -373,7 +373,7 @@ class MainWindow : public QMainWindow {
     std::vector<QWidget*> toolContents_;
     ToolWindow* toolWindows_[9] = {};
     QPointer<HelpWindow> help_;
-    QPointer<AboutBox> titleBox_;
+    QPointer<TitlePicture> titleBox_;
     bool started_ = false;
     bool closing_ = false;
 };
