@@ -31,6 +31,7 @@ void TBibo::Clear() {
     current_ = nullptr;
     chosen_ = nullptr;
     elements_.clear();
+    NoteListChanged();
     slots_.clear();
 }
 
@@ -108,6 +109,7 @@ void TBibo::MoveChosenUp() {
     auto e = std::move(elements_[i]);
     elements_.erase(elements_.begin() + i);
     elements_.insert(elements_.begin(), std::move(e));
+    NoteListChanged();
     modified_ = true;
 }
 
@@ -117,6 +119,7 @@ void TBibo::MoveChosenDown() {
     auto e = std::move(elements_[i]);
     elements_.erase(elements_.begin() + i);
     elements_.push_back(std::move(e));
+    NoteListChanged();
     modified_ = true;
 }
 

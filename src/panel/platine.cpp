@@ -47,11 +47,28 @@ TBauteil* TPlatine::AddElement(std::unique_ptr<TBauteil> e) {
     return elements_.back().get();
 }
 
+std::vector<size_t> TPlatine::ElementsMeeting(const MRect& area) const {
+    // Whatever may have changed with the content is compared once; the element under
+    // construction and the elements reported since are read again.
+    if (indexVersion_ != contentVersion_) {
+        index_.RecheckAll();
+        indexVersion_ = contentVersion_;
+    }
+    index_.Touch(State.underConstruction);
+    index_.Sync(elements_);
+    std::vector<size_t> found;
+    index_.Query(area, found);
+    return found;
+}
+
 void TPlatine::Repaint() {
+    index_.RecheckAll();
     Raise(OnRepaint);
 }
 
 void TPlatine::InvalidateElement(TBauteil* e) {
+    // An element is invalidated around every change the screen shows.
+    index_.Touch(e);
     if (!Window || !e) return;
     PrepareCanvas(*canvas_);
     e->Invalidate(Window, *canvas_);
@@ -124,6 +141,7 @@ void TPlatine::DeleteElement(TBauteil* e) {
     MRect b = e->GetBounds().Normalised();
     ForgetElement(e);
     elements_.erase(elements_.begin() + i);
+    NoteListChanged();
     InvalidateModelRect(b.Expanded(20));
 }
 
@@ -144,6 +162,7 @@ void TPlatine::DeleteSelected() {
         InvalidateModelRect(b.Expanded(20));
     }
     elements_ = std::move(kept);
+    NoteListChanged();
     ContentChanged = true;
     Raise(OnMyClick);
 }
@@ -153,6 +172,7 @@ void TPlatine::ClearAll() {
     RemoveFrame();
     for (const auto& e : elements_) ForgetElement(e.get());
     while (!elements_.empty()) elements_.pop_back();
+    NoteListChanged();
     ContentChanged = true;
     Raise(OnMyClick);
 }
@@ -173,6 +193,7 @@ void TPlatine::Group() {
         }
     }
     elements_ = std::move(rest);
+    NoteListChanged();
     TBauteil* g = AddElement(std::move(group));
     SelectAll(false);
     SelectElement(g, true);
@@ -197,6 +218,7 @@ void TPlatine::Ungroup() {
     ForgetElement(elements_[gi].get());
     std::unique_ptr<TBauteil> owned = std::move(elements_[gi]);
     elements_.erase(elements_.begin() + gi);
+    NoteListChanged();
     auto* group = static_cast<TGruppe*>(owned.get());
     std::vector<std::unique_ptr<TBauteil>> members = group->TakeMembers();
     int at = gi;
@@ -214,12 +236,14 @@ void TPlatine::Ungroup() {
 void TPlatine::BringToFront() {
     std::stable_partition(elements_.begin(), elements_.end(),
                           [](const auto& e) { return !e->GetSelected(); });
+    NoteListChanged();
     for (auto& e : elements_)
         if (e->GetSelected()) InvalidateElement(e.get());
 }
 
 void TPlatine::SendToBack() {
     std::stable_partition(elements_.begin(), elements_.end(), [](const auto& e) { return e->GetSelected(); });
+    NoteListChanged();
     for (auto& e : elements_)
         if (e->GetSelected()) InvalidateElement(e.get());
 }
@@ -232,6 +256,7 @@ void TPlatine::MirrorSelected(bool vertical) {
         if (!e->GetSelected()) continue;
         area = UnionRect(area, e->GetBounds().Normalised());
         e->Mirror(vertical, frame);
+        index_.Touch(e.get());
         area = UnionRect(area, e->GetBounds().Normalised());
     }
     if (area) InvalidateModelRect(area->Expanded(20));

@@ -18,6 +18,7 @@
 #include "core/short_string.h"
 #include "core/stream.h"
 #include "core/view_mapping.h"
+#include "panel/bounds_index.h"
 #include "panel/sizer.h"
 #include "panel/tools/fadenkreuz.h"
 #include "panel/tools/mouse_event.h"
@@ -398,6 +399,9 @@ class TPlatine {
     static constexpr Real kNearDistance = 200;
     // The front-most element hit at the pointer (only selected ones when asked), or none.
     TBauteil* HitElement(IPoint view, bool selectedOnly) const;
+    // The list positions, in painting order, of the elements whose bounds may meet area: every
+    // element whose bounds meet it is among them, and a few others may be.
+    std::vector<size_t> ElementsMeeting(const MRect& area) const;
     // Deselects everything but keep, without rebuilding the frame.
     void DeselectAllExcept(TBauteil* keep);
     // Appends a new element for a drawing tool: outline view applied, painted, at the front.
@@ -489,6 +493,18 @@ class TPlatine {
     void ShowDragged();
     void EraseAids(Canvas& canvas);
     void RedrawAids(Canvas& canvas);
+    void InvalidateHandles();
+    // Elements joined, left or changed places in the list.
+    void NoteListChanged() { index_.ListChanged(); }
+    // The candidates within the pointer's reach: model position, margin and list positions.
+    struct PointerReach {
+        Real x = 0, y = 0, margin = 0;
+        std::vector<size_t> near;
+        bool Passes(const MRect& b) const {
+            return !(x < b.x1 - margin || x > b.x2 + margin || y < b.y1 - margin || y > b.y2 + margin);
+        }
+    };
+    PointerReach ReachOf(IPoint view, const ViewMapping& mapping) const;
 
     ElementList elements_;
     TBauteil* current_ = nullptr;
@@ -532,6 +548,10 @@ class TPlatine {
     // The pointer's last position in view pixels and its Shift key, for RefreshStatus.
     std::optional<IPoint> pointer_;
     bool pointerShift_ = false;
+    // The elements' bounds on a grid, brought up to date when asked (ElementsMeeting); every
+    // change of the content version has it compare every element's bounds once.
+    mutable BoundsIndex index_;
+    mutable uint64_t indexVersion_ = 0;
 };
 
 }  // namespace pw

@@ -144,9 +144,15 @@ TSizer TPlatine::MakeFrame() {
     return s;
 }
 
+// The frame shows nothing but its handles, so their areas are all that is repainted when it
+// comes or goes (with the width of their pen around them).
+void TPlatine::InvalidateHandles() {
+    for (int h = 1; h <= 8; ++h) InvalidateModelRect(AsModelRect(Sizer->HandleRect(h).Expanded(2)));
+}
+
 void TPlatine::RemoveFrame() {
     if (!Sizer) return;
-    InvalidateModelRect(AsModelRect(Sizer->HandleArea(0)));
+    InvalidateHandles();
     Sizer.reset();
 }
 
@@ -154,7 +160,7 @@ void TPlatine::UpdateSelectionFrame() {
     RemoveFrame();
     if (!HasSelection()) return;
     Sizer = MakeFrame();
-    InvalidateModelRect(AsModelRect(Sizer->HandleArea(0)));
+    InvalidateHandles();
 }
 
 // --- Requests to the view ---

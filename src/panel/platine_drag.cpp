@@ -30,9 +30,14 @@ void TPlatine::EraseGhost() {
 }
 
 // The dragged elements in exclusive-or: drawn once shows the ghost, drawn again removes it.
+// Elements away from the clip area are passed over, as when the panel is painted, so that a
+// repaint of a small area draws only the ghost within it.
 void TPlatine::PaintGhost() {
     PrepareCanvas(*canvas_);
+    const IRect clip = canvas_->ClipBox();
     for (TBauteil* e : dragged_) {
+        IRect eb = RoundRect(e->GetBounds().Normalised().Expanded(20));
+        if (eb.x2 < clip.x1 || eb.x1 > clip.x2 || eb.y2 < clip.y1 || eb.y1 > clip.y2) continue;
         canvas_->SetPenMode(PenMode::Xor);
         e->SetXORFlag(true);
         e->Paint(*canvas_);
@@ -107,7 +112,10 @@ bool TPlatine::StepSelectionTo(IPoint view) {
         EraseGhost();
     else if (State.selectionVisible)
         HideDragged();
-    for (TBauteil* e : dragged_) e->Move(step);
+    for (TBauteil* e : dragged_) {
+        e->Move(step);
+        index_.Touch(e);
+    }
     DrawGhost();
     State.dragOffset = State.dragOffset + step;
     return true;
@@ -184,13 +192,19 @@ void TPlatine::FrameDragTo(const MouseEvent& e) {
         std::optional<MRect> after = Sizer->ResizeStep(m);
         if (!after) return;
         beforeStep();
-        for (TBauteil* el : dragged_) el->Resize(before, *after);
+        for (TBauteil* el : dragged_) {
+            el->Resize(before, *after);
+            index_.Touch(el);
+        }
     } else {
         Real step = Sizer->RotateStep(m);
         if (step == 0) return;
         beforeStep();
         MPoint c = Sizer->DragCentre();
-        for (TBauteil* el : dragged_) el->Rotate(c, static_cast<double>(step));
+        for (TBauteil* el : dragged_) {
+            el->Rotate(c, static_cast<double>(step));
+            index_.Touch(el);
+        }
         State.rotationSoFar += step;
     }
     DrawGhost();

@@ -2,6 +2,7 @@
 // texts and cursors, double-click editing, keyboard moves and auto-scrolling. What each edit
 // mode does with the mouse lies in its tool (core/tools).
 #include <algorithm>
+#include <cmath>
 
 #include "core/language.h"
 #include "elements/bohrung.h"
@@ -21,15 +22,26 @@ IPoint TPlatine::ModelToView(MPoint p) const {
     return {c.x - ScrollX, c.y - ScrollY};
 }
 
+TPlatine::PointerReach TPlatine::ReachOf(IPoint view, const ViewMapping& mapping) const {
+    // No element is hit 4 mm outside its bounds (each tests its bounds, widened by its hit
+    // tolerance, first); a margin of two pixels covers the rounding of the exact tests.
+    // Elements outside the reach are passed over without converting their bounds.
+    PointerReach reach;
+    reach.x = mapping.ModelX(view.x), reach.y = mapping.ModelY(view.y);
+    reach.margin = kNearDistance + 2 * kUnitsPerMm / zoom_;
+    // The index is asked a little more widely, so that rounding cannot leave out an element
+    // the exact test would take.
+    const Real slack = reach.margin + 1 + (std::fabs(reach.x) + std::fabs(reach.y)) * 1e-12L;
+    reach.near = ElementsMeeting({reach.x - slack, reach.y - slack, reach.x + slack, reach.y + slack});
+    return reach;
+}
+
 bool TPlatine::ElementNear(IPoint view) const {
     const ViewMapping mapping = View();
-    // Elements clearly farther away are passed over without converting their bounds; a margin
-    // of two pixels covers the rounding of the exact test.
-    const Real mx = mapping.ModelX(view.x), my = mapping.ModelY(view.y);
-    const Real margin = kNearDistance + 2 * kUnitsPerMm / zoom_;
-    for (auto it = elements_.rbegin(); it != elements_.rend(); ++it) {
-        MRect b = (*it)->GetBounds().Normalised();
-        if (mx < b.x1 - margin || mx > b.x2 + margin || my < b.y1 - margin || my > b.y2 + margin) continue;
+    const PointerReach reach = ReachOf(view, mapping);
+    for (auto it = reach.near.rbegin(); it != reach.near.rend(); ++it) {
+        MRect b = elements_[*it]->GetBounds().Normalised();
+        if (!reach.Passes(b)) continue;
         IRect d = NormaliseRect(mapping.ToDevice(RoundRect(b.Expanded(kNearDistance))));
         if (d.Contains(view)) return true;
     }
@@ -42,15 +54,11 @@ TBauteil* TPlatine::HitElement(IPoint view, bool selectedOnly) const {
     const ViewMapping mapping = View();
     NullCanvas mapped;
     mapping.ApplyTo(mapped);
-    // No element is hit 4 mm outside its bounds (each tests its bounds, widened by its hit
-    // tolerance, first); elements farther away are passed over.
-    const Real mx = mapping.ModelX(view.x), my = mapping.ModelY(view.y);
-    const Real margin = kNearDistance + 2 * kUnitsPerMm / zoom_;
-    for (auto it = elements_.rbegin(); it != elements_.rend(); ++it) {
-        TBauteil* e = it->get();
+    const PointerReach reach = ReachOf(view, mapping);
+    for (auto it = reach.near.rbegin(); it != reach.near.rend(); ++it) {
+        TBauteil* e = elements_[*it].get();
         if (selectedOnly && !e->GetSelected()) continue;
-        MRect b = e->GetBounds().Normalised();
-        if (mx < b.x1 - margin || mx > b.x2 + margin || my < b.y1 - margin || my > b.y2 + margin) continue;
+        if (!reach.Passes(e->GetBounds().Normalised())) continue;
         if (e->HitTest(view, mapped)) return e;
     }
     return nullptr;

@@ -132,12 +132,14 @@ void TPlatine::ReadBackSnapshot(const std::vector<uint8_t>& snapshot) {
     TBauteil* const current = current_;
     ElementList previous = std::move(elements_);
     elements_.clear();
+    NoteListChanged();
     current_ = nullptr;
     try {
         TReader r(snapshot, StreamSource::Undo);
         ReadPanel(r);
     } catch (...) {
         elements_ = std::move(previous);
+        NoteListChanged();
         Name = kept.name;
         ReservedA = kept.reservedA, ReservedB = kept.reservedB;
         Width = kept.width, Height = kept.height, SnapSpacing = kept.snap;
@@ -162,6 +164,7 @@ void TPlatine::ReadBackSnapshot(const std::vector<uint8_t>& snapshot) {
 
 void TPlatine::ForgetElement(const TBauteil* e) {
     if (!e) return;
+    NoteListChanged();
     if (current_ == e) current_ = nullptr;
     if (State.underConstruction == e) State.underConstruction = nullptr, State.pendingPoint = nullptr;
     dragged_.erase(std::remove(dragged_.begin(), dragged_.end(), e), dragged_.end());

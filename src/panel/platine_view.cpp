@@ -198,8 +198,14 @@ void TPlatine::PaintPanel(Canvas& c) const {
     c.Rectangle({0, 0, RoundToInt(Width), RoundToInt(Height)});
     if (GridVisible) PaintGrid(c);
     IRect clip = c.ClipBox();
+    // Only elements near the clip area are visited; the margin takes in the 20 units around
+    // the bounds and their rounding.
+    constexpr Real kReach = 22;
+    const std::vector<size_t> near =
+        ElementsMeeting({clip.x1 - kReach, clip.y1 - kReach, clip.x2 + kReach, clip.y2 + kReach});
     auto paintVisible = [&] {
-        for (auto& e : elements_) {
+        for (size_t i : near) {
+            const auto& e = elements_[i];
             MRect b = e->GetBounds().Normalised();
             IRect eb = RoundRect(b.Expanded(20));
             if (eb.x2 < clip.x1 || eb.x1 > clip.x2 || eb.y2 < clip.y1 || eb.y1 > clip.y2) continue;

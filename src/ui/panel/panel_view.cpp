@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "render/qt_canvas.h"
@@ -29,9 +30,18 @@ constexpr int kWheelScrollPixels = 60;
 constexpr int kWheelNotch = 120;
 // Ctrl and the wheel: one ZoomStep for every quarter notch.
 constexpr int kWheelZoomUnit = kWheelNotch / 4;
-// More areas than this are painted as the one rectangle around them: every PaintView passes over
-// all elements, so a few large repaints are cheaper than many small ones.
-constexpr int kMaxSeparateAreas = 4;
+// Scattered areas are painted one by one, since a repaint visits only the elements near its
+// area; areas that fill much of the rectangle around them, or very many, are painted as that
+// rectangle.
+constexpr int kMaxSeparateAreas = 1024;
+
+bool PaintSeparately(const QRegion& region) {
+    if (region.rectCount() > kMaxSeparateAreas) return false;
+    const QRect around = region.boundingRect();
+    int64_t area = 0;
+    for (const QRect& r : region) area += int64_t{r.width()} * r.height();
+    return area * 2 < int64_t{around.width()} * around.height();
+}
 
 std::optional<PanelKey> ToPanelKey(int qtKey) {
     switch (qtKey) {
@@ -193,10 +203,10 @@ void PanelView::Flush() {
         PaintArea(QRect(QPoint(0, 0), image_.size()));
     } else if (!dirty_.isEmpty()) {
         const QRegion region = std::exchange(dirty_, QRegion());
-        if (region.rectCount() > kMaxSeparateAreas)
-            PaintArea(region.boundingRect());
-        else
+        if (PaintSeparately(region))
             for (const QRect& r : region) PaintArea(r);
+        else
+            PaintArea(region.boundingRect());
     }
     UpdateAutoScrollTimer();
     viewport()->update();
