@@ -13,11 +13,14 @@
 #include <tuple>
 #include <vector>
 
+#include "core/numbers.h"
 #include "render/vector_paint_engine.h"
 
 namespace pw {
 
 namespace {
+
+constexpr double kMmPerInchD = static_cast<double>(kMmPerInch);
 
 QByteArray ColourText(const QColor& c) {
     char text[8];
@@ -318,9 +321,9 @@ int SvgDevice::metric(PaintDeviceMetric m) const {
         case PdmHeight:
             return size_.height();
         case PdmWidthMM:
-            return static_cast<int>(std::lround(size_.width() * 25.4 / dotsPerInch_));
+            return static_cast<int>(std::lround(size_.width() * kMmPerInchD / dotsPerInch_));
         case PdmHeightMM:
-            return static_cast<int>(std::lround(size_.height() * 25.4 / dotsPerInch_));
+            return static_cast<int>(std::lround(size_.height() * kMmPerInchD / dotsPerInch_));
         case PdmNumColors:
             return 0xffffff;
         case PdmDepth:
@@ -342,7 +345,7 @@ int SvgDevice::metric(PaintDeviceMetric m) const {
 QByteArray SvgDevice::Document() const {
     // Millimetres as the shortest text that reads back to the same number.
     auto mm = [&](int units) {
-        return QByteArray::number(units * 25.4 / dotsPerInch_, 'g', QLocale::FloatingPointShortest);
+        return QByteArray::number(units * kMmPerInchD / dotsPerInch_, 'g', QLocale::FloatingPointShortest);
     };
     QByteArray out =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
