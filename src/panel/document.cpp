@@ -8,20 +8,22 @@
 
 namespace pw {
 
+void WriteViewRecord(TWriter& w, const TView& v) {
+    w.WriteRawExtended(v.left);
+    w.WriteRawExtended(v.top);
+    w.WriteRawExtended(v.width);
+    w.WriteRawExtended(v.height);
+    w.WriteRawInt32(v.panel);
+    w.WriteString(v.name);
+}
+
 void WriteDocument(std::vector<uint8_t>& out, const std::vector<TPlatine*>& panels,
                    const std::vector<TView>& views) {
     if (panels.empty()) return;
     panels[0]->WritePanel(out, false);
     TWriter w(out);
     w.WriteInteger(static_cast<int64_t>(views.size()));
-    for (const TView& v : views) {
-        w.WriteRawExtended(v.left);
-        w.WriteRawExtended(v.top);
-        w.WriteRawExtended(v.width);
-        w.WriteRawExtended(v.height);
-        w.WriteRawInt32(v.panel);
-        w.WriteString(v.name);
-    }
+    for (const TView& v : views) WriteViewRecord(w, v);
     w.WriteInteger(static_cast<int64_t>(panels.size()));
     for (size_t i = 1; i < panels.size(); ++i) panels[i]->WritePanel(out, false);
 }

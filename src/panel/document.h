@@ -23,6 +23,9 @@ struct TView {
     friend bool operator==(const TView&, const TView&) = default;
 };
 
+// One view as the document file holds it.
+void WriteViewRecord(TWriter& w, const TView& v);
+
 void WriteDocument(std::vector<uint8_t>& out, const std::vector<TPlatine*>& panels,
                    const std::vector<TView>& views);
 

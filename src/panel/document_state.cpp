@@ -42,14 +42,7 @@ uint64_t DocumentState::Fingerprint(const std::vector<TPlatine*>& panels, const 
     std::vector<uint8_t> viewBytes;
     {
         TWriter w(viewBytes);
-        for (const TView& v : views) {
-            w.WriteRawExtended(v.left);
-            w.WriteRawExtended(v.top);
-            w.WriteRawExtended(v.width);
-            w.WriteRawExtended(v.height);
-            w.WriteRawInt32(v.panel);
-            w.WriteString(v.name);
-        }
+        for (const TView& v : views) WriteViewRecord(w, v);
     }
     h = Mix(Mix(h, views.size()), viewBytes.data(), viewBytes.size());
     // Panels no longer in the document are forgotten.

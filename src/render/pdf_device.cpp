@@ -327,31 +327,10 @@ QPaintEngine* PdfDevice::paintEngine() const {
 
 int PdfDevice::metric(PaintDeviceMetric m) const {
     const double unitsPerMm = kDotsPerInch / 25.4;
-    switch (m) {
-        case PdmWidth:
-            return static_cast<int>(std::lround(pageMm_.width() * unitsPerMm));
-        case PdmHeight:
-            return static_cast<int>(std::lround(pageMm_.height() * unitsPerMm));
-        case PdmWidthMM:
-            return static_cast<int>(std::lround(pageMm_.width()));
-        case PdmHeightMM:
-            return static_cast<int>(std::lround(pageMm_.height()));
-        case PdmNumColors:
-            return 0xffffff;
-        case PdmDepth:
-            return 32;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return kDotsPerInch;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return static_cast<int>(devicePixelRatioFScale());
-        default:
-            return QPaintDevice::metric(m);
-    }
+    const QSize pixels(static_cast<int>(std::lround(pageMm_.width() * unitsPerMm)),
+                       static_cast<int>(std::lround(pageMm_.height() * unitsPerMm)));
+    if (const std::optional<int> value = VectorPageMetric(m, pixels, pageMm_, kDotsPerInch)) return *value;
+    return QPaintDevice::metric(m);
 }
 
 QByteArray PdfDevice::Document() const {

@@ -315,31 +315,9 @@ QPaintEngine* SvgDevice::paintEngine() const {
 }
 
 int SvgDevice::metric(PaintDeviceMetric m) const {
-    switch (m) {
-        case PdmWidth:
-            return size_.width();
-        case PdmHeight:
-            return size_.height();
-        case PdmWidthMM:
-            return static_cast<int>(std::lround(size_.width() * kMmPerInchD / dotsPerInch_));
-        case PdmHeightMM:
-            return static_cast<int>(std::lround(size_.height() * kMmPerInchD / dotsPerInch_));
-        case PdmNumColors:
-            return 0xffffff;
-        case PdmDepth:
-            return 32;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return dotsPerInch_;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return static_cast<int>(devicePixelRatioFScale());
-        default:
-            return QPaintDevice::metric(m);
-    }
+    const QSizeF mm(size_.width() * kMmPerInchD / dotsPerInch_, size_.height() * kMmPerInchD / dotsPerInch_);
+    if (const std::optional<int> value = VectorPageMetric(m, size_, mm, dotsPerInch_)) return *value;
+    return QPaintDevice::metric(m);
 }
 
 QByteArray SvgDevice::Document() const {

@@ -84,4 +84,33 @@ void VectorPaintEngine::drawPixmap(const QRectF& r, const QPixmap& pm, const QRe
     drawImage(r, pm.toImage(), sr, Qt::AutoColor);
 }
 
+std::optional<int> VectorPageMetric(QPaintDevice::PaintDeviceMetric m, QSize pixels, QSizeF mm,
+                                    int dotsPerInch) {
+    switch (m) {
+        case QPaintDevice::PdmWidth:
+            return pixels.width();
+        case QPaintDevice::PdmHeight:
+            return pixels.height();
+        case QPaintDevice::PdmWidthMM:
+            return static_cast<int>(std::lround(mm.width()));
+        case QPaintDevice::PdmHeightMM:
+            return static_cast<int>(std::lround(mm.height()));
+        case QPaintDevice::PdmNumColors:
+            return 0xffffff;
+        case QPaintDevice::PdmDepth:
+            return 32;
+        case QPaintDevice::PdmDpiX:
+        case QPaintDevice::PdmDpiY:
+        case QPaintDevice::PdmPhysicalDpiX:
+        case QPaintDevice::PdmPhysicalDpiY:
+            return dotsPerInch;
+        case QPaintDevice::PdmDevicePixelRatio:
+            return 1;
+        case QPaintDevice::PdmDevicePixelRatioScaled:
+            return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
+        default:
+            return std::nullopt;
+    }
+}
+
 }  // namespace pw

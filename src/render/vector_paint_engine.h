@@ -6,12 +6,14 @@
 
 #include <QBrush>
 #include <QByteArray>
+#include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainterPath>
 #include <QPen>
 #include <QRectF>
 #include <QTransform>
 #include <cstdint>
+#include <optional>
 
 namespace pw {
 
@@ -19,6 +21,11 @@ namespace pw {
 int64_t Tenths(double v);
 // A number of tenths as short text: no trailing ".0", no leading zero ("-.5", "12", "3.7").
 void PutTenths(QByteArray& out, int64_t tenths);
+
+// The metrics of a vector page of `pixels` device units at `dotsPerInch`, `mm` millimetres in
+// size, in true colour; none for the metrics the device leaves to QPaintDevice.
+std::optional<int> VectorPageMetric(QPaintDevice::PaintDeviceMetric m, QSize pixels, QSizeF mm,
+                                    int dotsPerInch);
 
 class VectorPaintEngine : public QPaintEngine {
   public:
