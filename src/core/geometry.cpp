@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/fast_round.h"
+
 namespace pw {
 
 Real Distance(MPoint a, MPoint b) {
@@ -110,10 +112,10 @@ int32_t ToFixed16(Real v) {
     // floor through the nearest integer, kept as an integer: floorl, and converting an extended
     // value to an integer by truncation, switch the x87 rounding mode for every call, and glyph
     // outlines convert every point.
-    long long floorInt = std::llrint(v);
+    long long floorInt = RoundExtendedToInt64(v);
     if (static_cast<Real>(floorInt) > v) --floorInt;
     const Real ip = static_cast<Real>(floorInt);
-    uint32_t frac = static_cast<uint32_t>(RoundToInt((v - ip) * 65535)) & 0xFFFFu;
+    uint32_t frac = static_cast<uint32_t>(RoundToIntInline((v - ip) * 65535)) & 0xFFFFu;
     uint32_t hi = static_cast<uint32_t>(static_cast<int32_t>(floorInt)) << 16;
     return static_cast<int32_t>(hi | frac);
 }

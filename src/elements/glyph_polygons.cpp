@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/fast_round.h"
+
 namespace pw {
 
 namespace {
@@ -10,8 +12,7 @@ namespace {
 // Rounds to nearest, halves to even (the default rounding mode), within the coordinate bound.
 int32_t RoundCoordinate(double v) {
     if (std::isnan(v)) return 0;
-    return static_cast<int32_t>(
-        std::lrint(std::clamp(v, -static_cast<double>(kCoordLimit), static_cast<double>(kCoordLimit))));
+    return RoundDoubleToInt32(std::clamp(v, -static_cast<double>(kCoordLimit), static_cast<double>(kCoordLimit)));
 }
 
 }  // namespace
