@@ -41,7 +41,7 @@ void GlyphPolygons::Begin(MPoint origin, Real cosAngle, Real sinAngle, double cu
 
 GlyphPolygons::Point GlyphPolygons::Place(GlyphPoint g) const {
     // The rotation of origin + p about the origin, counter-clockwise on the screen (y downward).
-    const double x = static_cast<double>(FromFixed16(g.x)), y = static_cast<double>(FromFixed16(g.y));
+    const double x = static_cast<double>(FromFixed16Inline(g.x)), y = static_cast<double>(FromFixed16Inline(g.y));
     return {origin_.x + x * cos_ + y * sin_, origin_.y - x * sin_ + y * cos_};
 }
 

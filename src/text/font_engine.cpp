@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "core/cp1252.h"
+#include "core/fast_round.h"
 #include "core/geometry.h"
 #include "core/numbers.h"
 #include "text/font_face.h"
@@ -30,7 +31,7 @@ bool FeedOutline(const GlyphShape& shape, int32_t height, int32_t cellUnits, con
         const Real x = shape.points[i].x, y = shape.points[i].y;
         const Real tx = a * x + cx * y, ty = b * x + d * y;
         if (!(std::fabs(tx) <= 32767 && std::fabs(ty) <= 32767)) return false;
-        pts[i] = {ToFixed16(tx), ToFixed16(ty)};
+        pts[i] = {ToFixed16Inline(tx), ToFixed16Inline(ty)};
     }
     for (const OutlineRecord& r : shape.records) {
         switch (r.op) {
