@@ -1,12 +1,12 @@
 #include "core/numbers.h"
 
-#include "core/fast_round.h"
-
 #include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+
+#include "core/fast_round.h"
 
 namespace pw {
 

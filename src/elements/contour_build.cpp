@@ -24,7 +24,8 @@ void Curve(std::vector<IPoint>& out, IPoint a, IPoint c, IPoint b, double step, 
     const Real lx = 2 * static_cast<Real>(c.x) - 2 * ax, ly = 2 * static_cast<Real>(c.y) - 2 * ay;
     const Real s = step > 0 ? step : kCurveStep;
     for (Real t = 0; t <= 1; t += s)
-        out.push_back({RoundToIntInline(t * t * kx + t * lx + ax), RoundToIntInline(t * t * ky + t * ly + ay)});
+        out.push_back(
+            {RoundToIntInline(t * t * kx + t * lx + ax), RoundToIntInline(t * t * ky + t * ly + ay)});
     out.push_back(b);
     if (curves) {
         curves->LineTo(ToCurvePoint(a));

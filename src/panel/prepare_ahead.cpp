@@ -51,15 +51,17 @@ void PrepareBoundsAhead(const std::vector<std::unique_ptr<TBauteil>>& elements, 
         threads = ThreadsFor(pending.size());
         if (threads < 2) return;
     }
-    RunOnThreads(pending.size(), threads, [](const TBauteil* e) { e->PrepareBounds(); }, pending.data());
+    RunOnThreads(
+        pending.size(), threads, [](const TBauteil* e) { e->PrepareBounds(); }, pending.data());
 }
 
 void PreparePaintAhead(const std::vector<const TBauteil*>& elements, size_t threads) {
     std::vector<const TBauteil*> pending;
     for (const TBauteil* e : elements)
         if (e->BeginPreparePaint()) pending.push_back(e);
-    RunOnThreads(pending.size(), threads > 0 ? threads : ThreadsFor(pending.size()), [](const TBauteil* e) { e->PreparePaint(); },
-                 pending.data());
+    RunOnThreads(
+        pending.size(), threads > 0 ? threads : ThreadsFor(pending.size()),
+        [](const TBauteil* e) { e->PreparePaint(); }, pending.data());
 }
 
 }  // namespace pw

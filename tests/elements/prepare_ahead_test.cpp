@@ -1,11 +1,14 @@
 // Elements whose bounds and painting data were built ahead on several threads paint exactly
 // what the same elements paint when they build everything on the painting thread.
+#include "panel/prepare_ahead.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
 #include <vector>
 
+#include "element_test_support.h"
 #include "elements/bogen.h"
 #include "elements/bohrung.h"
 #include "elements/gruppe.h"
@@ -13,8 +16,6 @@
 #include "elements/linie.h"
 #include "elements/polygon.h"
 #include "elements/textlabel.h"
-#include "element_test_support.h"
-#include "panel/prepare_ahead.h"
 
 namespace pw {
 namespace {
@@ -143,7 +144,8 @@ TEST(PrepareAhead, ElementsBuiltOnThreadsPaintAsThoseBuiltWhilePainting) {
             EXPECT_EQ(prepared[i]->GetBounds(), painted[i]->GetBounds()) << "element " << i;
         }
         const std::vector<const TBauteil*> all = Pointers(prepared);
-        const auto pending = std::count_if(all.begin(), all.end(), [](auto e) { return e->BeginPreparePaint(); });
+        const auto pending =
+            std::count_if(all.begin(), all.end(), [](auto e) { return e->BeginPreparePaint(); });
         // With the bounds built, the smoothed outlines are built too; each row keeps the straight
         // solid line, the three texts that have a width and the group with a text to build.
         EXPECT_EQ(pending, 12 * 5);
