@@ -16,16 +16,34 @@ void Reserve(std::vector<IPoint>& out, size_t pieces, size_t points, double step
         out.reserve(pieces * static_cast<size_t>(perPiece) + points);
 }
 
+// A sample parameter t and its square.
+struct SampleParameter {
+    Real t, tt;
+};
+
+// The sample parameters of the step, t = 0, step, 2 step, ... while t <= 1, t accumulated in
+// extended precision; kept for the step last asked for on this thread.
+const std::vector<SampleParameter>& SampleParameters(double step) {
+    thread_local double keptStep = 0;
+    thread_local std::vector<SampleParameter> kept;
+    if (step != keptStep || kept.empty()) {
+        kept.clear();
+        const Real s = step;
+        for (Real t = 0; t <= 1; t += s) kept.push_back({t, t * t});
+        keptStep = step;
+    }
+    return kept;
+}
+
 }  // namespace
 
 void Curve(std::vector<IPoint>& out, IPoint a, IPoint c, IPoint b, double step, CurvePath* curves) {
     const Real ax = a.x, ay = a.y;
     const Real kx = ax + b.x - 2 * static_cast<Real>(c.x), ky = ay + b.y - 2 * static_cast<Real>(c.y);
     const Real lx = 2 * static_cast<Real>(c.x) - 2 * ax, ly = 2 * static_cast<Real>(c.y) - 2 * ay;
-    const Real s = step > 0 ? step : kCurveStep;
-    for (Real t = 0; t <= 1; t += s)
+    for (const SampleParameter& p : SampleParameters(step > 0 ? step : kCurveStep))
         out.push_back(
-            {RoundToIntInline(t * t * kx + t * lx + ax), RoundToIntInline(t * t * ky + t * ly + ay)});
+            {RoundToIntInline(p.tt * kx + p.t * lx + ax), RoundToIntInline(p.tt * ky + p.t * ly + ay)});
     out.push_back(b);
     if (curves) {
         curves->LineTo(ToCurvePoint(a));
