@@ -203,8 +203,9 @@ void TPlatine::PaintPanel(Canvas& c) const {
     // the bounds and their rounding.
     constexpr Real kReach = 22;
     // The bounds the index reads and what the visible elements draw are built on all cores
-    // first where many elements have them still to build (after opening a document).
-    PrepareBoundsAhead(elements_);
+    // first where many elements have them still to build (after opening a document). The index
+    // reads every element's bounds again only after a change of the content.
+    if (indexVersion_ != contentVersion_) PrepareBoundsAhead(elements_);
     const std::vector<size_t> near =
         ElementsMeeting({clip.x1 - kReach, clip.y1 - kReach, clip.x2 + kReach, clip.y2 + kReach});
     std::vector<const TBauteil*> visible;
