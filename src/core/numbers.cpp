@@ -21,9 +21,8 @@ Real RoundEven(Real v) {
 
 int32_t RoundToInt(Real v) {
     // Rounding is monotone, so clamping before rounding gives the same saturation; within the
-    // range the x87 store rounds ties to even straight to an integer, without the slow change of the
-    // x87 control word that converting a rounded extended value would take. Flattening curves
-    // rounds every point, which makes this a hot path.
+    // range the x87 store rounds ties to even straight to an integer, without the slow change of
+    // the x87 control word that converting a rounded extended value would take.
     return RoundToIntInline(v);
 }
 

@@ -135,7 +135,8 @@ void TTextLabel::FinishGlyphUpdate() const {
 }
 
 bool TTextLabel::BeginPreparePaint() const {
-    if ((Hidden() && !GetSelected()) || (!Visible() && !XORFlag()) || XORFlag()) return false;
+    // Hidden texts are not painted, ghosts are painted as their frame.
+    if ((Hidden() && !GetSelected()) || !Visible() || XORFlag()) return false;
     return !GlyphCacheFitsFrame() && StartGlyphUpdate();
 }
 

@@ -9,12 +9,14 @@ namespace pw {
 
 namespace {
 
-// Items a thread takes at a time.
+// Items a thread takes at a time, and the fewest elements with something to build that are
+// worth a thread of their own.
 constexpr size_t kChunk = 16;
+constexpr size_t kPerThread = 64;
 
 size_t ThreadsFor(size_t items) {
     const size_t cores = std::max(1u, std::thread::hardware_concurrency());
-    return std::min(cores, items / kPrepareAheadPerThread + 1);
+    return std::min(cores, items / kPerThread + 1);
 }
 
 // Runs work on each of the n items, on up to `threads` threads (this one among them), each item

@@ -10,9 +10,6 @@
 
 namespace pw {
 
-// The fewest elements with something to build that are worth a thread of their own.
-inline constexpr size_t kPrepareAheadPerThread = 64;
-
 // Builds the bounds of those of the elements that have none yet, when there are enough of them
 // to share among threads; GetBounds builds the rest. With a thread count, on that many threads
 // however few they are.
