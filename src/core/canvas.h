@@ -155,6 +155,12 @@ public:
     // at BeginDerivePass. The caller then makes the same calls again.
     virtual bool BeginDerivePass() { return false; }
     virtual void EndDerivePass() {}
+    // Drawing kept shapes behind. Between BeginDrawBehind and EndDrawBehind a canvas may hand
+    // the pixels of the shapes it kept to a thread of its own, which stores them in the order of
+    // the calls while the caller goes on; every other drawing call waits for them first, and
+    // EndDrawBehind returns when all are stored.
+    virtual void BeginDrawBehind() {}
+    virtual void EndDrawBehind() {}
 
     // --- Clipping (logical rectangles; the clip is kept in device coordinates) ---
     void IntersectClipRect(const IRect& logical);

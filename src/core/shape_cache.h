@@ -31,6 +31,8 @@ class ShapeCache {
     bool Empty() const { return !entry_; }
     Entry* Get() const { return entry_.get(); }
     void Keep(std::unique_ptr<Entry> entry) { entry_ = std::move(entry); }
+    // Hands the kept entry over and leaves the slot empty.
+    std::unique_ptr<Entry> Take() { return std::move(entry_); }
 
   private:
     std::unique_ptr<Entry> entry_;

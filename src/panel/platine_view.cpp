@@ -225,7 +225,9 @@ void TPlatine::PaintPanel(Canvas& c) const {
         paintVisible();
         c.EndDerivePass();
     }
+    c.BeginDrawBehind();
     paintVisible();
+    c.EndDrawBehind();
 }
 
 void TPlatine::PaintTo(Canvas& c, bool selectedOnly, bool withBackground) const {

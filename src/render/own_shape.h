@@ -3,7 +3,9 @@
 // what they depend on beyond the shape's own points, so that they can be kept for the next paint
 // (shape_cache.h) and drawn again as long as nothing of it changes.
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "core/canvas.h"
@@ -25,6 +27,37 @@ struct OwnShape {
         outlinePixels.clear();
     }
 };
+
+// The pixels of a 32-bit image (0xAARRGGBB), to store shapes into straight.
+struct PixelTarget {
+    uint8_t* bits = nullptr;
+    ptrdiff_t stride = 0;  // bytes per row
+    int32_t width = 0, height = 0;
+};
+
+// The colours a shape is stored in: its fill with the brush's colour and style (none:
+// bsClear), its outline with the pen's colour.
+struct ShapeColours {
+    Color fill = kBlack;
+    TBrushStyle fillStyle = bsClear;
+    Color outline = kBlack;
+};
+
+// The pixels of a shape as stored: spans of an OwnShape or of copies of it.
+struct ShapePixels {
+    std::span<const PixelRun> fill, outlineRuns;
+    std::span<const IPoint> outlinePixels;
+
+    ShapePixels() = default;
+    ShapePixels(const OwnShape& shape)
+        : fill(shape.fill), outlineRuns(shape.outlineRuns), outlinePixels(shape.outlinePixels) {}
+};
+
+// Stores the pixels of a shape into the target (hatches in phase with its origin); pixels
+// outside it are left out.
+void StoreShape(const ShapePixels& shape, const ShapeColours& colours, const PixelTarget& target);
+// Stores runs of one colour.
+void StoreRuns(std::span<const PixelRun> runs, Color c, const PixelTarget& target);
 
 // Everything the pixels of a shape depend on besides its points: the call, an ellipse's device
 // box, the mapping, the drawable area, the pen's kind and width and whether and how it fills.

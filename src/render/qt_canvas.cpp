@@ -110,6 +110,8 @@ QBrush QtCanvas::MakeBrush() const {
 }
 
 void QtCanvas::ApplyMode() {
+    // Everything the painter draws comes after the shapes handed to the drawing thread.
+    SettleBehind();
     const PenMode mode = Raster() ? Pen().mode : PenMode::Copy;
     QPainter::CompositionMode composition = QPainter::CompositionMode_SourceOver;
     if (mode == PenMode::Xor) composition = QPainter::RasterOp_SourceXorDestination;

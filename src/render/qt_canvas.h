@@ -107,10 +107,25 @@ class QtCanvas : public Canvas {
     // threads (qt_canvas_ahead.cpp).
     bool BeginDerivePass() override;
     void EndDerivePass() override;
+    // On an image, a paint over most of it stores kept shapes on a thread of its own
+    // (qt_canvas_behind.cpp).
+    void BeginDrawBehind() override;
+    void EndDrawBehind() override;
 
   private:
+    struct DrawBehind;
+    // Hands a shape to the drawing thread (a copy of it when it does not stay until the end of
+    // the paint); waits until the thread has stored all it was handed.
+    void AddBehind(const OwnShape& shape, const ShapeColours& colours, bool copy);
+    void SettleBehind();
+
     struct DeriveJob;
+    struct DeriveBatch;
     struct DerivePass;
+    // The batch the derive pass records into; a full one goes to the deriving threads first.
+    DeriveBatch& OpenBatch();
+    // The kept shape of a cache that is derived anew, its buffers to be reused.
+    static std::unique_ptr<KeptShape> TakeKept(ShapeCache& cache);
     // In a derive pass: records the derivation of a shape that would be derived and kept.
     void PlanPolyline(const IPoint* pts, size_t n, ShapeCache& cache);
     void PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons, ShapeCache& cache);
@@ -142,6 +157,9 @@ class QtCanvas : public Canvas {
     bool StrokeAsRuns() const;
     // The device area drawing can reach: the device bounds within the clip.
     IRect DrawableArea() const;
+    // Whether the drawable area covers most of the device (a paint of a small part, such as the
+    // area around a moved element, has few shapes to share between threads).
+    bool PaintsMostOfDevice() const;
     // Fills runs_ in the pen colour and mode.
     void FillRuns();
     // The image to store run pixels into directly, or null when they go through the painter.
@@ -165,12 +183,9 @@ class QtCanvas : public Canvas {
     // smoothing, a direct image.
     bool CanKeep() const;
     OwnShapeKey CurrentKey(ShapeCall call, const IRect& box) const;
-    // Stores pixels or runs of one colour straight into the direct image.
-    void WritePixels(const std::vector<IPoint>& pixels, Color c);
+    // The direct image's pixels, and runs of one colour stored straight into them.
+    PixelTarget Target() const;
     void WriteRuns(const std::vector<PixelRun>& runs, Color c);
-    // Stores the pixels of the runs the hatch covers (the painter's own pattern, in phase with
-    // the device origin).
-    void WriteHatchedRuns(const std::vector<PixelRun>& runs, Color c, TBrushStyle style);
     bool VectorHatched() const;
     // Fills and outlines an area with the current brush and pen (hatches on vector devices as
     // stripes).
@@ -197,6 +212,10 @@ class QtCanvas : public Canvas {
         void operator()(DerivePass* pass) const;
     };
     std::unique_ptr<DerivePass, DropPass> pass_;
+    struct DropBehind {
+        void operator()(DrawBehind* behind) const;
+    };
+    std::unique_ptr<DrawBehind, DropBehind> behind_;
 
     QPen pen_;
     PenState penKey_;

@@ -1,13 +1,17 @@
 // Deriving the shapes of a paint ahead, on several threads (the derive pass of canvas.h). The
 // first pass draws nothing: for every drawing call with a shape cache whose kept pixels no
-// longer apply, it records the device points and the drawing state the pixels depend on.
-// EndDerivePass derives them on worker threads, which see only these copies (never an element),
-// and keeps each in its element's cache, in the order of the calls. The second pass then finds
-// them kept and only draws them, so the picture is the one a single pass draws.
+// longer apply, it records the device points and the drawing state the pixels depend on, in
+// batches. Worker threads derive each batch as soon as it is full, while the pass goes on; they
+// see only these copies (never an element), and reuse the buffers of the shape kept before.
+// EndDerivePass derives the rest on every thread and keeps each shape in its element's cache, in
+// the order of the calls. The second pass then finds them kept and only draws them, so the
+// picture is the one a single pass draws.
 #include <QImage>
 #include <algorithm>
-#include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 
 #include "render/hairline.h"
@@ -18,13 +22,35 @@ namespace pw {
 struct QtCanvas::DeriveJob {
     enum class Kind : uint8_t { Dot, Line, Polygons, Ellipse };
     Kind kind = Kind::Line;
+    bool single = false;  // polygons: one polygon, outlined as a point array
     ShapeCache* cache = nullptr;
+    // The cache's kept shape, whose buffers the result reuses; then the result.
+    std::unique_ptr<KeptShape> kept;
     OwnShapeKey key;
     OwnShapeState state;
-    // The device points (and polygon counts) in the pass's pools.
+    // The device points in the batch's pool, without repeated ones; for polygons, the counts of
+    // those that have points.
     size_t pointsAt = 0, pointCount = 0, countsAt = 0, polygons = 0;
     double box[4]{};  // an ellipse's box in painter coordinates
-    OwnShape shape;   // the result, packed as it is kept
+};
+
+namespace {
+// Records are cut into batches, which worker threads take while the first pass goes on.
+constexpr size_t kBatchJobs = 256;
+constexpr size_t kBatchPoints = 16384;
+
+// The scratch buffers of one deriving thread.
+struct DeriveScratch {
+    OwnShape derived;
+    std::vector<IPoint> line, outline;
+    std::vector<int32_t> outlineCounts;
+};
+}  // namespace
+
+struct QtCanvas::DeriveBatch {
+    std::vector<DeriveJob> jobs;
+    std::vector<IPoint> points;
+    std::vector<int32_t> counts;
 };
 
 struct QtCanvas::DerivePass {
@@ -35,11 +61,15 @@ struct QtCanvas::DerivePass {
         friend bool operator==(const View&, const View&) = default;
     };
     std::optional<View> last;
-    std::vector<DeriveJob> jobs;
-    std::vector<IPoint> points;
-    std::vector<int32_t> counts;
-    // The sizes of the last pass's records, to take the room for the next one's at once.
-    size_t lastJobs = 0, lastPoints = 0, lastCounts = 0;
+    // The batch being recorded, and those handed to the threads, in the order of the calls.
+    std::unique_ptr<DeriveBatch> open;
+    std::vector<std::unique_ptr<DeriveBatch>> batches;
+    // Guards batches, taken, derived and closing while workers run.
+    std::mutex mutex;
+    std::condition_variable wake, finished;
+    size_t taken = 0, derived = 0;
+    bool closing = false;
+    std::vector<std::thread> workers;
     // The canvas state at the start of the pass, put back at its end.
     PenState pen;
     BrushState brush;
@@ -47,6 +77,14 @@ struct QtCanvas::DerivePass {
     FontSpec font;
     Color textColor = kBlack;
     IPoint position;
+
+    ~DerivePass() { Finish(); }
+    // Hands the open batch to the threads, starting them with the first one.
+    void Publish(int threads);
+    // Derives batches until none is left to take; with wait, also until all taken ones are done.
+    void Work(bool wait);
+    // Derives what is left with every thread and stops the workers.
+    void Finish();
 };
 
 void QtCanvas::DropPass::operator()(DerivePass* pass) const {
@@ -54,35 +92,137 @@ void QtCanvas::DropPass::operator()(DerivePass* pass) const {
 }
 
 namespace {
-// Jobs a thread takes at a time, and the fewest jobs worth a thread of their own.
-constexpr size_t kChunk = 16;
-constexpr size_t kJobsPerThread = 64;
-
-// The scratch buffers of one deriving thread.
-struct DeriveScratch {
-    OwnShape derived;
-    std::vector<IPoint> line, outline;
-    std::vector<int32_t> outlineCounts;
-};
+// Derives one shape as the drawing calls of QtCanvas do, from the recorded copies alone, into
+// the job's kept shape.
+template <class Job>
+void Derive(const IPoint* points, const int32_t* counts, Job& job, DeriveScratch& s) {
+    using Kind = typename Job::Kind;
+    s.derived.Clear();
+    const IPoint* pts = points + job.pointsAt;
+    switch (job.kind) {
+        case Kind::Dot:
+            s.derived.outlinePixels.push_back(pts[0]);
+            break;
+        case Kind::Line:
+            if (job.state.runs) {
+                s.line.assign(pts, pts + job.pointCount);
+                SimplifyOutline(s.line);
+                AddWideStroke(s.line.data(), s.line.size(), false, job.state.penWidth, job.state.area,
+                              s.derived.outlineRuns);
+            } else {
+                Hairline(s.derived.outlinePixels, job.state.area).PointArray(pts, job.pointCount, false);
+            }
+            break;
+        case Kind::Polygons: {
+            const int32_t* polygonCounts = counts + job.countsAt;
+            if (!job.state.runs) {
+                DeriveOwnPolygons(pts, polygonCounts, job.polygons, job.single, job.state, s.derived);
+                break;
+            }
+            s.outline.clear();
+            s.outlineCounts.clear();
+            size_t at = 0;
+            for (size_t i = 0; i < job.polygons; ++i) {
+                const size_t count = static_cast<size_t>(polygonCounts[i]);
+                s.line.assign(pts + at, pts + at + count);
+                SimplifyOutline(s.line);
+                s.outline.insert(s.outline.end(), s.line.begin(), s.line.end());
+                s.outlineCounts.push_back(static_cast<int32_t>(s.line.size()));
+                at += count;
+            }
+            DeriveOwnPolygons(s.outline.data(), s.outlineCounts.data(), s.outlineCounts.size(), job.single,
+                              job.state, s.derived);
+            break;
+        }
+        case Kind::Ellipse:
+            DeriveOwnEllipse(job.box[0], job.box[1], job.box[2], job.box[3], job.state, s.derived);
+            break;
+    }
+    if (!job.kept) job.kept = std::make_unique<KeptShape>();
+    PackShape(s.derived, job.kept->shape);
+    job.kept->Keep(job.key, std::move(job.kept->shape));
+}
 }  // namespace
+
+void QtCanvas::DerivePass::Publish(int threads) {
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        batches.push_back(std::move(open));
+    }
+    wake.notify_one();
+    // The first batch shows that the paint has shapes enough to share.
+    while (workers.size() + 1 < static_cast<size_t>(threads)) {
+        try {
+            workers.emplace_back([this] { Work(false); });
+        } catch (const std::system_error&) {
+            break;  // no more threads: the others take the work
+        }
+    }
+}
+
+void QtCanvas::DerivePass::Work(bool wait) {
+    DeriveScratch scratch;
+    std::unique_lock<std::mutex> lock(mutex);
+    for (;;) {
+        if (!wait) wake.wait(lock, [this] { return taken < batches.size() || closing; });
+        if (taken >= batches.size()) break;
+        DeriveBatch& batch = *batches[taken++];
+        lock.unlock();
+        for (DeriveJob& job : batch.jobs) Derive(batch.points.data(), batch.counts.data(), job, scratch);
+        batch.points = {};
+        batch.counts = {};
+        lock.lock();
+        if (++derived == batches.size()) finished.notify_all();
+    }
+    if (wait) finished.wait(lock, [this] { return derived == batches.size(); });
+}
+
+void QtCanvas::DerivePass::Finish() {
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (open && !open->jobs.empty()) batches.push_back(std::move(open));
+        closing = true;
+    }
+    wake.notify_all();
+    Work(true);
+    for (std::thread& w : workers) w.join();
+    workers.clear();
+    closing = false;
+}
+
+QtCanvas::DeriveBatch& QtCanvas::OpenBatch() {
+    DerivePass& pass = *pass_;
+    if (pass.open && (pass.open->jobs.size() >= kBatchJobs || pass.open->points.size() >= kBatchPoints))
+        pass.Publish(deriveThreads_);
+    if (!pass.open) {
+        pass.open = std::make_unique<DeriveBatch>();
+        pass.open->jobs.reserve(kBatchJobs);
+    }
+    return *pass.open;
+}
+
+std::unique_ptr<KeptShape> QtCanvas::TakeKept(ShapeCache& cache) {
+    if (!KeptIn(cache)) return nullptr;
+    return std::unique_ptr<KeptShape>(static_cast<KeptShape*>(cache.Take().release()));
+}
+
+bool QtCanvas::PaintsMostOfDevice() const {
+    const IRect area = DrawableArea();
+    const int64_t covered = int64_t{std::max(area.x2 - area.x1, 0)} * std::max(area.y2 - area.y1, 0);
+    const int64_t whole =
+        int64_t{std::max(bounds_.x2 - bounds_.x1, 0)} * std::max(bounds_.y2 - bounds_.y1, 0);
+    return covered * 4 >= whole;
+}
 
 bool QtCanvas::BeginDerivePass() {
     if (deriving_ || deriveThreads_ < 2 || !ownRaster_ || antialiasing_ || !Raster()) return false;
     const QPaintDevice* device = painter_.device();
     if (!device || device->devType() != QInternal::Image) return false;
-    // A paint of a small part (the area around a moved element) has few shapes to derive.
-    const IRect area = DrawableArea();
-    const int64_t covered = int64_t{std::max(area.x2 - area.x1, 0)} * std::max(area.y2 - area.y1, 0);
-    const int64_t whole =
-        int64_t{std::max(bounds_.x2 - bounds_.x1, 0)} * std::max(bounds_.y2 - bounds_.y1, 0);
-    if (covered * 4 < whole) return false;
+    if (!PaintsMostOfDevice()) return false;
     if (!pass_) pass_.reset(new DerivePass);
     const DerivePass::View view{WindowOrg(), WindowExt(), ViewportOrg(), ViewportExt()};
     if (pass_->last == view) return false;
     pass_->last = view;
-    pass_->jobs.reserve(pass_->lastJobs);
-    pass_->points.reserve(pass_->lastPoints);
-    pass_->counts.reserve(pass_->lastCounts);
     pass_->pen = Pen();
     pass_->brush = Brush();
     pass_->fillMode = PolyFillMode();
@@ -104,37 +244,60 @@ void QtCanvas::PlanPolyline(const IPoint* pts, size_t n, ShapeCache& cache) {
     } else if (!StrokeAsRuns() && !(Pen().width <= 0 && OwnRasterFits(points_))) {
         return;
     }
-    DerivePass& pass = *pass_;
+    DeriveBatch& batch = OpenBatch();
     job.cache = &cache;
+    job.kept = TakeKept(cache);
     job.key = CurrentKey(ShapeCall::Polyline, IRect{});
     job.state = ShapeState();
-    job.pointsAt = pass.points.size();
+    job.pointsAt = batch.points.size();
     job.pointCount = points_.size();
-    pass.points.insert(pass.points.end(), points_.begin(), points_.end());
-    pass.jobs.push_back(std::move(job));
+    batch.points.insert(batch.points.end(), points_.begin(), points_.end());
+    batch.jobs.push_back(std::move(job));
 }
 
 void QtCanvas::PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons, ShapeCache& cache) {
     // The decisions of DrawPolyPolygon, where they end in a kept shape. The outline drawn leaves
     // points out, never adds one: with every point inside the drawable area it fits. (Where only
-    // the outline fits, the second pass derives the shape as it comes.)
-    if (!CanKeep()) return;
-    size_t total = 0;
-    for (size_t i = 0; i < polygons; ++i) total += static_cast<size_t>(std::max(counts[i], 0));
-    if (total == 0 || !OwnRasterFits(pts, total)) return;
-    DerivePass& pass = *pass_;
+    // the outline fits, the second pass derives the shape as it comes.) The points are recorded
+    // as drawn, without those that repeat their predecessor.
+    if (!CanKeep() || !OwnRasterFits(pts, 0)) return;
+    DeriveBatch& batch = OpenBatch();
+    const size_t pointsAt = batch.points.size(), countsAt = batch.counts.size();
+    const IRect area = DrawableArea();
+    bool fits = true;
+    for (size_t i = 0, at = 0; i < polygons && fits; ++i) {
+        const size_t count = static_cast<size_t>(std::max(counts[i], 0));
+        if (count == 0) continue;
+        const size_t from = batch.points.size();
+        for (size_t k = at; k < at + count; ++k) {
+            const IPoint p = pts[k];
+            if (k > at && p.x == pts[k - 1].x && p.y == pts[k - 1].y) continue;
+            if (!area.Contains(p)) {
+                fits = false;
+                break;
+            }
+            batch.points.push_back(p);
+        }
+        batch.counts.push_back(static_cast<int32_t>(batch.points.size() - from));
+        at += count;
+    }
+    if (!fits || batch.counts.size() == countsAt) {
+        batch.points.resize(pointsAt);
+        batch.counts.resize(countsAt);
+        return;
+    }
     DeriveJob job;
     job.kind = DeriveJob::Kind::Polygons;
+    job.single = polygons == 1;
     job.cache = &cache;
+    job.kept = TakeKept(cache);
     job.key = CurrentKey(ShapeCall::PolyPolygon, IRect{});
     job.state = ShapeState();
-    job.pointsAt = pass.points.size();
-    job.pointCount = total;
-    job.countsAt = pass.counts.size();
-    job.polygons = polygons;
-    pass.points.insert(pass.points.end(), pts, pts + total);
-    pass.counts.insert(pass.counts.end(), counts, counts + polygons);
-    pass.jobs.push_back(std::move(job));
+    job.pointsAt = pointsAt;
+    job.pointCount = batch.points.size() - pointsAt;
+    job.countsAt = countsAt;
+    job.polygons = batch.counts.size() - countsAt;
+    batch.jobs.push_back(std::move(job));
 }
 
 void QtCanvas::PlanEllipse(const IRect& r, ShapeCache& cache) {
@@ -145,107 +308,29 @@ void QtCanvas::PlanEllipse(const IRect& r, ShapeCache& cache) {
     DeriveJob job;
     job.kind = DeriveJob::Kind::Ellipse;
     job.cache = &cache;
+    job.kept = TakeKept(cache);
     job.key = CurrentKey(ShapeCall::Ellipse, r);
     job.state = ShapeState();
     job.box[0] = box.x();
     job.box[1] = box.y();
     job.box[2] = box.width();
     job.box[3] = box.height();
-    pass_->jobs.push_back(std::move(job));
+    OpenBatch().jobs.push_back(std::move(job));
 }
-
-namespace {
-// Derives one shape as the drawing calls of QtCanvas do, from the recorded copies alone.
-template <class Job>
-void Derive(const std::vector<IPoint>& points, const std::vector<int32_t>& counts, Job& job,
-            DeriveScratch& s) {
-    using Kind = typename Job::Kind;
-    s.derived.Clear();
-    const IPoint* pts = points.data() + job.pointsAt;
-    switch (job.kind) {
-        case Kind::Dot:
-            s.derived.outlinePixels.push_back(pts[0]);
-            break;
-        case Kind::Line:
-            s.line.assign(pts, pts + job.pointCount);
-            if (job.state.runs) {
-                SimplifyOutline(s.line);
-                AddWideStroke(s.line.data(), s.line.size(), false, job.state.penWidth, job.state.area,
-                              s.derived.outlineRuns);
-            } else {
-                Hairline(s.derived.outlinePixels, job.state.area)
-                    .PointArray(s.line.data(), s.line.size(), false);
-            }
-            break;
-        case Kind::Polygons: {
-            s.outline.clear();
-            s.outlineCounts.clear();
-            size_t at = 0;
-            for (size_t i = 0; i < job.polygons; ++i) {
-                const int32_t count = std::max(counts[job.countsAt + i], 0);
-                if (count > 0) {
-                    DistinctPoints(pts + at, static_cast<size_t>(count), s.line);
-                    if (job.state.runs) SimplifyOutline(s.line);
-                    s.outline.insert(s.outline.end(), s.line.begin(), s.line.end());
-                    s.outlineCounts.push_back(static_cast<int32_t>(s.line.size()));
-                }
-                at += static_cast<size_t>(count);
-            }
-            DeriveOwnPolygons(s.outline.data(), s.outlineCounts.data(), s.outlineCounts.size(),
-                              job.polygons == 1, job.state, s.derived);
-            break;
-        }
-        case Kind::Ellipse:
-            DeriveOwnEllipse(job.box[0], job.box[1], job.box[2], job.box[3], job.state, s.derived);
-            break;
-    }
-    PackShape(s.derived, job.shape);
-}
-}  // namespace
 
 void QtCanvas::EndDerivePass() {
     if (!deriving_) return;
     deriving_ = false;
     DerivePass& pass = *pass_;
-    std::atomic<size_t> next{0};
-    auto work = [&pass, &next] {
-        DeriveScratch scratch;
-        for (;;) {
-            const size_t from = next.fetch_add(kChunk);
-            if (from >= pass.jobs.size()) return;
-            const size_t to = std::min(from + kChunk, pass.jobs.size());
-            for (size_t i = from; i < to; ++i) Derive(pass.points, pass.counts, pass.jobs[i], scratch);
-        }
-    };
-    const size_t threads =
-        std::min(static_cast<size_t>(deriveThreads_), pass.jobs.size() / kJobsPerThread + 1);
-    std::vector<std::thread> workers;
-    for (size_t t = 1; t < threads; ++t) {
-        try {
-            workers.emplace_back(work);
-        } catch (const std::system_error&) {
-            break;  // no more threads: the others take the work
-        }
-    }
-    work();
-    for (std::thread& w : workers) w.join();
-
-    for (DeriveJob& job : pass.jobs) {
-        KeptShape* kept = KeptIn(*job.cache);
-        if (!kept) {
-            auto made = std::make_unique<KeptShape>();
-            kept = made.get();
-            job.cache->Keep(std::move(made));
-        }
-        kept->Keep(job.key, std::move(job.shape));
-    }
-    // The records are as large as the picture's shapes; they are not held between paints.
-    pass.lastJobs = pass.jobs.size();
-    pass.lastPoints = pass.points.size();
-    pass.lastCounts = pass.counts.size();
-    pass.jobs = {};
-    pass.points = {};
-    pass.counts = {};
+    pass.Finish();
+    // Each shape into its element's cache, in the order of the calls (a cache drawn through
+    // twice keeps the later shape, as in a single pass).
+    for (const std::unique_ptr<DeriveBatch>& batch : pass.batches)
+        for (DeriveJob& job : batch->jobs) job.cache->Keep(std::move(job.kept));
+    // The records are not held between paints.
+    pass.batches.clear();
+    pass.batches.shrink_to_fit();
+    pass.taken = pass.derived = 0;
 
     SetPenWidth(pass.pen.width);
     SetPenColor(pass.pen.color);

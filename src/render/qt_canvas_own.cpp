@@ -111,36 +111,15 @@ bool QtCanvas::OwnRasterFits(const IPoint* pts, size_t n) const {
     return true;
 }
 
-void QtCanvas::WritePixels(const std::vector<IPoint>& pixels, Color c) {
-    QImage* image = DirectImage();
-    uchar* bits = const_cast<uchar*>(image->constBits());
-    const qsizetype stride = image->bytesPerLine();
+namespace {
+void StorePixels(std::span<const IPoint> pixels, Color c, const PixelTarget& t) {
     const uint32_t colour = ImagePixel(c);
-    const uint32_t w = static_cast<uint32_t>(image->width()), h = static_cast<uint32_t>(image->height());
+    const uint32_t w = static_cast<uint32_t>(t.width), h = static_cast<uint32_t>(t.height);
     for (const IPoint& p : pixels)
         if (static_cast<uint32_t>(p.x) < w && static_cast<uint32_t>(p.y) < h)
-            reinterpret_cast<uint32_t*>(bits + p.y * stride)[p.x] = colour;
+            reinterpret_cast<uint32_t*>(t.bits + p.y * t.stride)[p.x] = colour;
 }
 
-void QtCanvas::WriteRuns(const std::vector<PixelRun>& runs, Color c) {
-    // The buffer the painter draws into; reading it through constBits keeps a shared image from
-    // being copied away from under the painter.
-    QImage* image = DirectImage();
-    uchar* bits = const_cast<uchar*>(image->constBits());
-    const qsizetype stride = image->bytesPerLine();
-    const uint32_t colour = ImagePixel(c);
-    const int32_t w = image->width(), h = image->height();
-    for (const PixelRun& r : runs) {
-        if (r.y < 0 || r.y >= h) continue;
-        const int32_t x1 = std::max(r.x1, 0), x2 = std::min(r.x2, w - 1);
-        if (x1 > x2) continue;
-        // Runs are short: a plain loop beats a call.
-        uint32_t* row = reinterpret_cast<uint32_t*>(bits + r.y * stride);
-        for (int32_t x = x1; x <= x2; ++x) row[x] = colour;
-    }
-}
-
-namespace {
 // The painter's 8 x 8 pixel tile of a hatch brush (bit x of row y set where the hatch is drawn),
 // read from the painter itself once, so that the pattern and its phase are its own.
 const std::array<uint8_t, 8>& HatchTile(TBrushStyle style) {
@@ -164,24 +143,57 @@ const std::array<uint8_t, 8>& HatchTile(TBrushStyle style) {
     }();
     return tiles[style];
 }
-}  // namespace
 
-void QtCanvas::WriteHatchedRuns(const std::vector<PixelRun>& runs, Color c, TBrushStyle style) {
+// Stores the pixels of the runs the hatch covers (the painter's own pattern, in phase with the
+// origin).
+void StoreHatchedRuns(std::span<const PixelRun> runs, Color c, TBrushStyle style, const PixelTarget& t) {
     const std::array<uint8_t, 8>& tile = HatchTile(style);
-    QImage* image = DirectImage();
-    uchar* bits = const_cast<uchar*>(image->constBits());
-    const qsizetype stride = image->bytesPerLine();
     const uint32_t colour = ImagePixel(c);
-    const int32_t w = image->width(), h = image->height();
     for (const PixelRun& r : runs) {
-        if (r.y < 0 || r.y >= h) continue;
+        if (r.y < 0 || r.y >= t.height) continue;
         const uint8_t row = tile[static_cast<size_t>(r.y & 7)];
         if (row == 0) continue;
-        const int32_t x1 = std::max(r.x1, 0), x2 = std::min(r.x2, w - 1);
-        uint32_t* line = reinterpret_cast<uint32_t*>(bits + r.y * stride);
+        const int32_t x1 = std::max(r.x1, 0), x2 = std::min(r.x2, t.width - 1);
+        uint32_t* line = reinterpret_cast<uint32_t*>(t.bits + r.y * t.stride);
         for (int32_t x = x1; x <= x2; ++x)
             if (row & (1u << (x & 7))) line[x] = colour;
     }
+}
+}  // namespace
+
+void StoreRuns(std::span<const PixelRun> runs, Color c, const PixelTarget& t) {
+    const uint32_t colour = ImagePixel(c);
+    for (const PixelRun& r : runs) {
+        if (r.y < 0 || r.y >= t.height) continue;
+        const int32_t x1 = std::max(r.x1, 0), x2 = std::min(r.x2, t.width - 1);
+        if (x1 > x2) continue;
+        // Runs are short: a plain loop beats a call.
+        uint32_t* row = reinterpret_cast<uint32_t*>(t.bits + r.y * t.stride);
+        for (int32_t x = x1; x <= x2; ++x) row[x] = colour;
+    }
+}
+
+void StoreShape(const ShapePixels& shape, const ShapeColours& colours, const PixelTarget& target) {
+    if (!shape.fill.empty() && colours.fillStyle != bsClear) {
+        if (colours.fillStyle == bsSolid)
+            StoreRuns(shape.fill, colours.fill, target);
+        else
+            StoreHatchedRuns(shape.fill, colours.fill, colours.fillStyle, target);
+    }
+    if (!shape.outlineRuns.empty()) StoreRuns(shape.outlineRuns, colours.outline, target);
+    if (!shape.outlinePixels.empty()) StorePixels(shape.outlinePixels, colours.outline, target);
+}
+
+PixelTarget QtCanvas::Target() const {
+    // The buffer the painter draws into; reading it through constBits keeps a shared image from
+    // being copied away from under the painter.
+    QImage* image = DirectImage();
+    return {const_cast<uint8_t*>(image->constBits()), image->bytesPerLine(), image->width(), image->height()};
+}
+
+void QtCanvas::WriteRuns(const std::vector<PixelRun>& runs, Color c) {
+    SettleBehind();
+    StoreRuns(runs, c, Target());
 }
 
 void DeriveOwnPolygons(const IPoint* pts, const int32_t* counts, size_t polygons, bool pointArray,
@@ -242,14 +254,14 @@ bool QtCanvas::OwnEllipseFits(const QRectF& box) const {
 }
 
 void QtCanvas::DrawOwnShape(const OwnShape& shape) {
-    if (!shape.fill.empty() && Brush().style != bsClear) {
-        if (Brush().style == bsSolid)
-            WriteRuns(shape.fill, Brush().color);
-        else
-            WriteHatchedRuns(shape.fill, Brush().color, Brush().style);
+    const ShapeColours colours{Brush().color, Brush().style, Pen().color};
+    // A kept shape stays as it is until the paint is over; the scratch one is handed over as a
+    // copy.
+    if (behind_) {
+        AddBehind(shape, colours, &shape == &scratchShape_);
+        return;
     }
-    if (!shape.outlineRuns.empty()) WriteRuns(shape.outlineRuns, Pen().color);
-    if (!shape.outlinePixels.empty()) WritePixels(shape.outlinePixels, Pen().color);
+    StoreShape(shape, colours, Target());
 }
 
 OwnShape& QtCanvas::NewShape() {
@@ -263,6 +275,8 @@ void QtCanvas::DrawDerived(ShapeCache* cache, ShapeCall call, const IRect& box) 
         return;
     }
     KeptShape* kept = KeptIn(*cache);
+    // A kept shape may wait on the drawing thread: it changes only once that has stored it.
+    if (kept) SettleBehind();
     if (!kept) {
         auto made = std::make_unique<KeptShape>();
         kept = made.get();
@@ -306,23 +320,26 @@ bool QtCanvas::DevRedraw(ShapeCall call, const IRect& box, ShapeCache& cache) {
 void QtCanvas::DevPolylineKeep(const IPoint* pts, size_t n, ShapeCache& cache) {
     if (deriving_)
         PlanPolyline(pts, n, cache);
-    else
+    else {
         DrawPolyline(pts, n, &cache);
+    }
 }
 
 void QtCanvas::DevPolyPolygonKeep(const IPoint* pts, const int32_t* counts, size_t polygons,
                                   ShapeCache& cache) {
     if (deriving_)
         PlanPolyPolygon(pts, counts, polygons, cache);
-    else
+    else {
         DrawPolyPolygon(pts, counts, polygons, &cache);
+    }
 }
 
 void QtCanvas::DevEllipseKeep(const IRect& r, ShapeCache& cache) {
     if (deriving_)
         PlanEllipse(r, cache);
-    else
+    else {
         DrawEllipse(r, &cache);
+    }
 }
 
 }  // namespace pw

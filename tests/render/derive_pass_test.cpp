@@ -1,8 +1,9 @@
-// The derive pass of the Qt canvas: the shapes of a paint derived ahead on worker threads give
-// the picture that deriving each one while drawing gives, through a run of zooms, scroll
-// positions and clips, with elements cut by the picture's edge; shapes kept under one clip serve
-// under another exactly where neither cuts them; and the first pass draws nothing and leaves the
-// drawing state as it found it.
+// The derive pass of the Qt canvas: the shapes of a paint derived ahead on worker threads, in
+// batches while the first pass goes on, and stored by a drawing thread of their own give the
+// picture that deriving and storing each one while drawing gives, through a run of zooms, scroll
+// positions and clips, with elements cut by the picture's edge (drawn by the painter between
+// stored shapes); shapes kept under one clip serve under another exactly where neither cuts
+// them; and the first pass draws nothing and leaves the drawing state as it found it.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -14,6 +15,7 @@
 #include "elements/linie.h"
 #include "elements/polygon.h"
 #include "elements/rechteck.h"
+#include "elements/textlabel.h"
 #include "panel/platine.h"
 #include "render/qt_canvas.h"
 
@@ -70,6 +72,17 @@ std::unique_ptr<TPlatine> Crowd() {
                 p->AddElement(std::move(circle));
                 break;
             }
+            case 3:  // glyph outlines: many polygons of repeated points, some turned
+                if (i % 10 == 3) {
+                    auto label = std::make_unique<TTextLabel>(
+                        FontSpec{"Arial", static_cast<int32_t>(s / 2), 0}, "Kanal 7", at);
+                    label->SetBrushStyle(bsSolid);
+                    label->SetBrushFarbe(colour);
+                    if (i % 20 == 3) label->Rotate(at, 0.4);
+                    p->AddElement(std::move(label));
+                    break;
+                }
+                [[fallthrough]];
             default: {
                 auto drill = std::make_unique<TBohrung>();
                 drill->Centre = at;
