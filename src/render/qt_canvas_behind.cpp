@@ -17,7 +17,7 @@ namespace pw {
 
 struct QtCanvas::DrawBehind {
     // Each thread stores one band of the picture's rows.
-    DrawBehind(const PixelTarget& target, int threads) {
+    DrawBehind(const PixelTarget& target, int threads) : target_(target) {
         const int32_t rows = target.bottom - target.top;
         const int32_t n = std::clamp(threads, 1, std::max(rows, 1));
         for (int32_t i = 0; i < n; ++i) {
@@ -53,12 +53,24 @@ struct QtCanvas::DrawBehind {
     }
 
     void Settle() {
-        if (local_ && !local_->items.empty()) HandOver();
         std::unique_lock<std::mutex> lock(mutex_);
-        idle_.wait(lock, [this] {
-            return std::all_of(bands_.begin(), bands_.end(),
-                               [this](const std::unique_ptr<Band>& b) { return b->next == handed_.size() && !b->busy; });
-        });
+        // With the threads idle the shapes not yet handed over are stored here, at once: a paint
+        // that draws through the painter between a few kept shapes does not wait for a thread
+        // to wake up each time.
+        if (!Idle()) {
+            lock.unlock();
+            if (local_ && !local_->items.empty()) HandOver();
+            lock.lock();
+            idle_.wait(lock, [this] { return Idle(); });
+        }
+        lock.unlock();
+        if (local_ && !local_->items.empty()) {
+            Store(*local_, target_);
+            local_->items.clear();
+            local_->fill.clear();
+            local_->runs.clear();
+            local_->pixels.clear();
+        }
     }
 
   private:
@@ -82,6 +94,12 @@ struct QtCanvas::DrawBehind {
         bool busy = false;
         std::thread thread;
     };
+
+    // Whether every thread has stored every batch handed over (under the lock).
+    bool Idle() const {
+        return std::all_of(bands_.begin(), bands_.end(),
+                           [this](const std::unique_ptr<Band>& b) { return b->next == handed_.size() && !b->busy; });
+    }
 
     void HandOver() {
         {
@@ -133,6 +151,7 @@ struct QtCanvas::DrawBehind {
         }
     }
 
+    const PixelTarget target_;      // the whole picture
     std::unique_ptr<Batch> local_;  // the painting thread's, not yet handed over
     std::mutex mutex_;
     std::condition_variable wake_, idle_;
