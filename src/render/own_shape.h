@@ -28,11 +28,12 @@ struct OwnShape {
     }
 };
 
-// The pixels of a 32-bit image (0xAARRGGBB), to store shapes into straight.
+// The pixels of a 32-bit image (0xAARRGGBB), to store shapes into straight: its rows from top
+// to bottom (exclusive), all of them or a band of them.
 struct PixelTarget {
     uint8_t* bits = nullptr;
     ptrdiff_t stride = 0;  // bytes per row
-    int32_t width = 0, height = 0;
+    int32_t width = 0, top = 0, bottom = 0;
 };
 
 // The colours a shape is stored in: its fill with the brush's colour and style (none:

@@ -1,8 +1,8 @@
-// Storing kept shapes on a thread of their own (the draw-behind of canvas.h). The painting
-// thread hands each kept shape with its colours over and goes on with the next element; the
-// drawing thread stores them into the picture in the order they came. Any drawing the canvas
-// does itself waits until the thread has stored everything handed to it, so every pixel is
-// written in the order a single thread writes it.
+// Storing kept shapes on threads of their own (the draw-behind of canvas.h). The painting thread
+// hands each shape with its colours over and goes on with the next element; each drawing thread
+// stores them into one band of the picture's rows, in the order they came. Any drawing the
+// canvas does itself waits until the threads have stored everything handed to them, so every
+// pixel is written in the order a single thread writes it.
 #include <QImage>
 #include <algorithm>
 #include <condition_variable>
@@ -16,19 +16,29 @@
 namespace pw {
 
 struct QtCanvas::DrawBehind {
-    explicit DrawBehind(const PixelTarget& target) : target_(target), worker_([this] { Run(); }) {}
-    ~DrawBehind() {
-        Settle();
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            stop_ = true;
+    // Each thread stores one band of the picture's rows.
+    DrawBehind(const PixelTarget& target, int threads) : target_(target) {
+        const int32_t rows = target.bottom - target.top;
+        const int32_t n = std::clamp(threads, 1, std::max(rows, 1));
+        for (int32_t i = 0; i < n; ++i) {
+            auto band = std::make_unique<Band>();
+            band->target = target;
+            band->target.top = target.top + static_cast<int32_t>(int64_t{rows} * i / n);
+            band->target.bottom = target.top + static_cast<int32_t>(int64_t{rows} * (i + 1) / n);
+            bands_.push_back(std::move(band));
         }
-        wake_.notify_one();
-        worker_.join();
+        try {
+            for (const std::unique_ptr<Band>& band : bands_)
+                band->thread = std::thread([this, b = band.get()] { Run(*b); });
+        } catch (...) {
+            Stop();
+            throw;
+        }
     }
+    ~DrawBehind() { Stop(); }
 
     void Add(const OwnShape& shape, const ShapeColours& colours, bool copy) {
-        if (!local_) local_ = TakeBatch();
+        if (!local_) local_ = std::make_unique<Batch>();
         Batch& b = *local_;
         if (copy) {
             b.items.push_back({nullptr, colours, b.fill.size(), shape.fill.size(), b.runs.size(),
@@ -43,9 +53,24 @@ struct QtCanvas::DrawBehind {
     }
 
     void Settle() {
-        if (local_ && !local_->items.empty()) HandOver();
         std::unique_lock<std::mutex> lock(mutex_);
-        idle_.wait(lock, [this] { return handed_.empty() && !busy_; });
+        // With the threads idle the shapes not yet handed over are stored here, at once: a paint
+        // that draws through the painter between a few kept shapes does not wait for a thread
+        // to wake up each time.
+        if (!Idle()) {
+            lock.unlock();
+            if (local_ && !local_->items.empty()) HandOver();
+            lock.lock();
+            idle_.wait(lock, [this] { return Idle(); });
+        }
+        lock.unlock();
+        if (local_ && !local_->items.empty()) {
+            Store(*local_, target_);
+            local_->items.clear();
+            local_->fill.clear();
+            local_->runs.clear();
+            local_->pixels.clear();
+        }
     }
 
   private:
@@ -63,13 +88,17 @@ struct QtCanvas::DrawBehind {
         std::vector<PixelRun> fill, runs;
         std::vector<IPoint> pixels;
     };
+    struct Band {
+        PixelTarget target;
+        size_t next = 0;  // the first batch it has not taken
+        bool busy = false;
+        std::thread thread;
+    };
 
-    std::unique_ptr<Batch> TakeBatch() {
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (spare_.empty()) return std::make_unique<Batch>();
-        std::unique_ptr<Batch> b = std::move(spare_.back());
-        spare_.pop_back();
-        return b;
+    // Whether every thread has stored every batch handed over (under the lock).
+    bool Idle() const {
+        return std::all_of(bands_.begin(), bands_.end(),
+                           [this](const std::unique_ptr<Band>& b) { return b->next == handed_.size() && !b->busy; });
     }
 
     void HandOver() {
@@ -77,54 +106,59 @@ struct QtCanvas::DrawBehind {
             std::lock_guard<std::mutex> lock(mutex_);
             handed_.push_back(std::move(local_));
         }
-        wake_.notify_one();
+        wake_.notify_all();
     }
 
-    void Store(const Batch& b) const {
+    void Stop() {
+        Settle();
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            stop_ = true;
+        }
+        wake_.notify_all();
+        for (const std::unique_ptr<Band>& band : bands_)
+            if (band->thread.joinable()) band->thread.join();
+    }
+
+    static void Store(const Batch& b, const PixelTarget& target) {
         for (const Item& item : b.items) {
             if (item.kept) {
-                StoreShape(*item.kept, item.colours, target_);
+                StoreShape(*item.kept, item.colours, target);
                 continue;
             }
             ShapePixels copy;
             copy.fill = std::span<const PixelRun>(b.fill).subspan(item.fillAt, item.fillCount);
             copy.outlineRuns = std::span<const PixelRun>(b.runs).subspan(item.runsAt, item.runsCount);
             copy.outlinePixels = std::span<const IPoint>(b.pixels).subspan(item.pixelsAt, item.pixelsCount);
-            StoreShape(copy, item.colours, target_);
+            StoreShape(copy, item.colours, target);
         }
     }
 
-    void Run() {
-        std::vector<std::unique_ptr<Batch>> mine;
+    void Run(Band& band) {
+        std::vector<const Batch*> mine;
         std::unique_lock<std::mutex> lock(mutex_);
         for (;;) {
-            wake_.wait(lock, [this] { return !handed_.empty() || stop_; });
-            if (handed_.empty()) return;
-            mine.swap(handed_);
-            busy_ = true;
+            wake_.wait(lock, [&] { return band.next < handed_.size() || stop_; });
+            if (band.next == handed_.size()) return;
+            for (; band.next < handed_.size(); ++band.next) mine.push_back(handed_[band.next].get());
+            band.busy = true;
             lock.unlock();
-            for (const std::unique_ptr<Batch>& b : mine) {
-                Store(*b);
-                b->items.clear();
-                b->fill.clear();
-                b->runs.clear();
-                b->pixels.clear();
-            }
-            lock.lock();
-            for (std::unique_ptr<Batch>& b : mine) spare_.push_back(std::move(b));
+            for (const Batch* b : mine) Store(*b, band.target);
             mine.clear();
-            busy_ = false;
-            if (handed_.empty()) idle_.notify_all();
+            lock.lock();
+            band.busy = false;
+            idle_.notify_all();
         }
     }
 
-    const PixelTarget target_;
+    const PixelTarget target_;      // the whole picture
     std::unique_ptr<Batch> local_;  // the painting thread's, not yet handed over
     std::mutex mutex_;
     std::condition_variable wake_, idle_;
-    std::vector<std::unique_ptr<Batch>> handed_, spare_;  // handed over, not yet taken; stored
-    bool busy_ = false, stop_ = false;
-    std::thread worker_;  // last: it starts with everything above in place
+    // Handed over, kept until the end of the paint (each band takes every one of them).
+    std::vector<std::unique_ptr<Batch>> handed_;
+    std::vector<std::unique_ptr<Band>> bands_;
+    bool stop_ = false;
 };
 
 void QtCanvas::DropBehind::operator()(DrawBehind* behind) const {
@@ -135,7 +169,8 @@ void QtCanvas::BeginDrawBehind() {
     if (behind_ || deriving_ || deriveThreads_ < 2 || !CanKeep()) return;
     if (!PaintsMostOfDevice()) return;
     try {
-        behind_.reset(new DrawBehind(Target()));
+        // The painting thread keeps one core busy itself.
+        behind_.reset(new DrawBehind(Target(), deriveThreads_ - 1));
     } catch (const std::system_error&) {
         // No thread: the shapes are stored as they come.
     }

@@ -114,9 +114,9 @@ bool QtCanvas::OwnRasterFits(const IPoint* pts, size_t n) const {
 namespace {
 void StorePixels(std::span<const IPoint> pixels, Color c, const PixelTarget& t) {
     const uint32_t colour = ImagePixel(c);
-    const uint32_t w = static_cast<uint32_t>(t.width), h = static_cast<uint32_t>(t.height);
+    const uint32_t w = static_cast<uint32_t>(t.width);
     for (const IPoint& p : pixels)
-        if (static_cast<uint32_t>(p.x) < w && static_cast<uint32_t>(p.y) < h)
+        if (static_cast<uint32_t>(p.x) < w && p.y >= t.top && p.y < t.bottom)
             reinterpret_cast<uint32_t*>(t.bits + p.y * t.stride)[p.x] = colour;
 }
 
@@ -150,7 +150,7 @@ void StoreHatchedRuns(std::span<const PixelRun> runs, Color c, TBrushStyle style
     const std::array<uint8_t, 8>& tile = HatchTile(style);
     const uint32_t colour = ImagePixel(c);
     for (const PixelRun& r : runs) {
-        if (r.y < 0 || r.y >= t.height) continue;
+        if (r.y < t.top || r.y >= t.bottom) continue;
         const uint8_t row = tile[static_cast<size_t>(r.y & 7)];
         if (row == 0) continue;
         const int32_t x1 = std::max(r.x1, 0), x2 = std::min(r.x2, t.width - 1);
@@ -164,7 +164,7 @@ void StoreHatchedRuns(std::span<const PixelRun> runs, Color c, TBrushStyle style
 void StoreRuns(std::span<const PixelRun> runs, Color c, const PixelTarget& t) {
     const uint32_t colour = ImagePixel(c);
     for (const PixelRun& r : runs) {
-        if (r.y < 0 || r.y >= t.height) continue;
+        if (r.y < t.top || r.y >= t.bottom) continue;
         const int32_t x1 = std::max(r.x1, 0), x2 = std::min(r.x2, t.width - 1);
         if (x1 > x2) continue;
         // Runs are short: a plain loop beats a call.
@@ -188,7 +188,7 @@ PixelTarget QtCanvas::Target() const {
     // The buffer the painter draws into; reading it through constBits keeps a shared image from
     // being copied away from under the painter.
     QImage* image = DirectImage();
-    return {const_cast<uint8_t*>(image->constBits()), image->bytesPerLine(), image->width(), image->height()};
+    return {const_cast<uint8_t*>(image->constBits()), image->bytesPerLine(), image->width(), 0, image->height()};
 }
 
 void QtCanvas::WriteRuns(const std::vector<PixelRun>& runs, Color c) {
