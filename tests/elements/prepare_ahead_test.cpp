@@ -65,6 +65,9 @@ void AddRow(Elements& out, int k) {
     out.push_back(Line(at, false, ptDurchgezogen));
     out.push_back(Line(at, true, ptDurchgezogen));
     out.push_back(Line(at, false, ptStrich));
+    auto ghostLine = Line(at, false, ptStrich);
+    ghostLine->SetXORFlag(true);
+    out.push_back(std::move(ghostLine));
     out.push_back(Contour(at, glSpline));
     out.push_back(Contour(at, glFase));
     out.push_back(Contour(at, glRundung));
@@ -92,6 +95,9 @@ void AddRow(Elements& out, int k) {
     mirrored->Mirror(k % 2 == 0, mirrored->GetBounds());
     out.push_back(std::move(mirrored));
     out.push_back(Text(at, "", 300));
+    auto ghostText = Text(at, "Geist", 300);
+    ghostText->SetXORFlag(true);
+    out.push_back(std::move(ghostText));
     auto group = std::make_unique<TGruppe>();
     group->AddMember(Circle(at, 250));
     group->AddMember(Text(at, "Gruppe", 300));
@@ -147,8 +153,9 @@ TEST(PrepareAhead, ElementsBuiltOnThreadsPaintAsThoseBuiltWhilePainting) {
         const auto pending =
             std::count_if(all.begin(), all.end(), [](auto e) { return e->BeginPreparePaint(); });
         // With the bounds built, the smoothed outlines are built too; each row keeps the straight
-        // solid line, the three texts that have a width and the group with a text to build.
-        EXPECT_EQ(pending, 12 * 5);
+        // solid line, the ghost of the dashed line (drawn solid), the three texts that have a
+        // width and the group with a text to build.
+        EXPECT_EQ(pending, 12 * 6);
         for (const TBauteil* e : all) e->PreparePaint();
         const Elements fresh = MakeElements();
         PreparePaintAhead(Pointers(fresh), threads);
