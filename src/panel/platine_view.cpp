@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cmath>
 #include <ctime>
+#include <span>
 
 #include "core/language.h"
 #include "panel/platine.h"
@@ -203,9 +204,10 @@ void TPlatine::PaintPanel(Canvas& c) const {
     // the bounds and their rounding.
     constexpr Real kReach = 22;
     // The bounds the index reads and what the visible elements draw are built on all cores
-    // first where many elements have them still to build (after opening a document). The index
-    // reads every element's bounds again only after a change of the content.
-    if (indexVersion_ != contentVersion_) PrepareBoundsAhead(elements_);
+    // first where many elements have them still to build: the elements the index has not read
+    // yet (after opening a document or pasting), and the visible ones.
+    if (index_.Size() < elements_.size())
+        PrepareBoundsAhead(std::span(elements_).subspan(index_.Size()));
     const std::vector<size_t> near =
         ElementsMeeting({clip.x1 - kReach, clip.y1 - kReach, clip.x2 + kReach, clip.y2 + kReach});
     std::vector<const TBauteil*> visible;

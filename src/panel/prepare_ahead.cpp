@@ -45,7 +45,7 @@ void RunOnThreads(size_t n, size_t threads, void (*work)(const TBauteil*), const
 
 }  // namespace
 
-void PrepareBoundsAhead(const std::vector<std::unique_ptr<TBauteil>>& elements, size_t threads) {
+void PrepareBoundsAhead(std::span<const std::unique_ptr<TBauteil>> elements, size_t threads) {
     std::vector<const TBauteil*> pending;
     for (const auto& e : elements)
         if (e->BoundsPending()) pending.push_back(e.get());
