@@ -261,28 +261,41 @@ void QtCanvas::PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     // the outline fits, the second pass derives the shape as it comes.) The points are recorded
     // as drawn, without those that repeat their predecessor.
     if (!CanKeep() || !OwnRasterFits(pts, 0)) return;
+    size_t total = 0;
+    for (size_t i = 0; i < polygons; ++i) total += static_cast<size_t>(std::max(counts[i], 0));
+    if (total == 0) return;
     DeriveBatch& batch = OpenBatch();
     const size_t pointsAt = batch.points.size(), countsAt = batch.counts.size();
-    const IRect area = DrawableArea();
-    bool fits = true;
-    for (size_t i = 0, at = 0; i < polygons && fits; ++i) {
+    std::vector<IPoint>& out = batch.points;
+    if (out.capacity() < pointsAt + total) out.reserve(std::max(pointsAt + total, 2 * out.capacity()));
+    // The box of the points, to see at once whether they all lie inside the drawable area.
+    IPoint low = pts[0], high = pts[0];
+    for (size_t i = 0, at = 0; i < polygons; ++i) {
         const size_t count = static_cast<size_t>(std::max(counts[i], 0));
         if (count == 0) continue;
-        const size_t from = batch.points.size();
-        for (size_t k = at; k < at + count; ++k) {
+        const size_t from = out.size();
+        IPoint last = pts[at];
+        out.push_back(last);
+        for (size_t k = at + 1; k < at + count; ++k) {
             const IPoint p = pts[k];
-            if (k > at && p.x == pts[k - 1].x && p.y == pts[k - 1].y) continue;
-            if (!area.Contains(p)) {
-                fits = false;
-                break;
-            }
-            batch.points.push_back(p);
+            if (p.x == last.x && p.y == last.y) continue;
+            out.push_back(p);
+            last = p;
+            low.x = std::min(low.x, p.x);
+            low.y = std::min(low.y, p.y);
+            high.x = std::max(high.x, p.x);
+            high.y = std::max(high.y, p.y);
         }
-        batch.counts.push_back(static_cast<int32_t>(batch.points.size() - from));
+        low.x = std::min(low.x, pts[at].x);
+        low.y = std::min(low.y, pts[at].y);
+        high.x = std::max(high.x, pts[at].x);
+        high.y = std::max(high.y, pts[at].y);
+        batch.counts.push_back(static_cast<int32_t>(out.size() - from));
         at += count;
     }
-    if (!fits || batch.counts.size() == countsAt) {
-        batch.points.resize(pointsAt);
+    const IRect area = DrawableArea();
+    if (!area.Contains(low) || !area.Contains(high)) {
+        out.resize(pointsAt);
         batch.counts.resize(countsAt);
         return;
     }
