@@ -206,8 +206,7 @@ void TPlatine::PaintPanel(Canvas& c) const {
     // The bounds the index reads and what the visible elements draw are built on all cores
     // first where many elements have them still to build: the elements the index has not read
     // yet (after opening a document or pasting), and the visible ones.
-    if (index_.Size() < elements_.size())
-        PrepareBoundsAhead(std::span(elements_).subspan(index_.Size()));
+    if (index_.Size() < elements_.size()) PrepareBoundsAhead(std::span(elements_).subspan(index_.Size()));
     const std::vector<size_t> near =
         ElementsMeeting({clip.x1 - kReach, clip.y1 - kReach, clip.x2 + kReach, clip.y2 + kReach});
     std::vector<const TBauteil*> visible;
