@@ -165,6 +165,8 @@ bool TTextLabel::GlyphCacheMatches(Real cosAngle, Real sinAngle) const {
 
 void TTextLabel::BuildGlyphCache(Real cosAngle, Real sinAngle, const GlyphOutlines& outlines) const {
     GlyphCache& g = glyphCache_;
+    // Not valid until every glyph is in, should building stop half way.
+    g.valid = false;
     g.font = labelFont_;
     g.chars = chars_;
     g.origins = charOrigins_;

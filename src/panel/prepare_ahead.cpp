@@ -28,7 +28,14 @@ void RunOnThreads(size_t n, size_t threads, void (*work)(const TBauteil*), const
             const size_t from = next.fetch_add(kChunk);
             if (from >= n) return;
             const size_t to = std::min(from + kChunk, n);
-            for (size_t i = from; i < to; ++i) work(items[i]);
+            for (size_t i = from; i < to; ++i) {
+                // What fails here (memory) is left unbuilt; the paint builds it again on the
+                // painting thread, where the failure then takes its usual course.
+                try {
+                    work(items[i]);
+                } catch (...) {
+                }
+            }
         }
     };
     std::vector<std::thread> workers;
