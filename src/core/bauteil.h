@@ -88,6 +88,21 @@ public:
     virtual bool IntersectsRect(const IRect& deviceRect, const Canvas& canvas) const;
     virtual MRect GetMoveRange() const;
 
+    // --- Building ahead ---
+    // What an element builds on first use and keeps (bounds, flattened outlines, glyph polygons)
+    // may be built ahead, so that a paint of many elements builds it on several threads. The
+    // queries BoundsPending and BeginPreparePaint run on the painting thread and may use what the
+    // elements share (the font engine): each says whether there is something to build and takes
+    // what the building needs from shared places. PrepareBounds and PreparePaint then touch only
+    // the element's own caches and may run on any thread, one thread per element, while nothing
+    // else uses the element; PreparePaint follows a BeginPreparePaint that found work before the
+    // element is painted or changed. GetBounds and Paint then give exactly what they would have
+    // given without them.
+    virtual bool BoundsPending() const { return false; }
+    virtual void PrepareBounds() const {}
+    virtual bool BeginPreparePaint() const { return false; }
+    virtual void PreparePaint() const {}
+
     // --- Property setters (containers forward them to their members) ---
     virtual void SetFuellenFlag(bool v) { FFuellenFlag = v; }
     virtual void SetUmrissFlag(bool v) { FUmrissFlag = v; }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/fast_round.h"
+
 namespace pw {
 
 Real Distance(MPoint a, MPoint b) {
@@ -103,24 +105,11 @@ Real AngleBetween(MPoint a1, MPoint a2, MPoint b1, MPoint b2) {
 Real DegToRad(Real d) { return d * kPi / 180; }
 
 int32_t ToFixed16(Real v) {
-    // Integer part (floor, so also for negative values) in the high 16 bits, the fraction
-    // scaled by 65535 in the low 16 bits: two's complement 16.16.
-    if (!std::isfinite(v)) return 0;
-    v = std::clamp(v, static_cast<Real>(-32768), static_cast<Real>(32767));
-    // floor through the nearest integer, kept as an integer: floorl, and converting an extended
-    // value to an integer by truncation, switch the x87 rounding mode for every call, and glyph
-    // outlines convert every point.
-    long long floorInt = std::llrint(v);
-    if (static_cast<Real>(floorInt) > v) --floorInt;
-    const Real ip = static_cast<Real>(floorInt);
-    uint32_t frac = static_cast<uint32_t>(RoundToInt((v - ip) * 65535)) & 0xFFFFu;
-    uint32_t hi = static_cast<uint32_t>(static_cast<int32_t>(floorInt)) << 16;
-    return static_cast<int32_t>(hi | frac);
+    return ToFixed16Inline(v);
 }
 
 Real FromFixed16(int32_t f) {
-    int32_t hi = f >> 16;  // arithmetic shift: floor of the value
-    return static_cast<Real>(hi) + static_cast<Real>(static_cast<uint32_t>(f) & 0xFFFFu) / 65535;
+    return FromFixed16Inline(f);
 }
 
 }  // namespace pw

@@ -6,26 +6,24 @@
 #include <cstdlib>
 #include <limits>
 
+#include "core/fast_round.h"
+
 namespace pw {
 
 Real RoundEven(Real v) {
-    // llrint honours the current rounding mode; the model never changes it from
+    // Rounding to an integer honours the current rounding mode; the model never changes it from
     // round-to-nearest, so this is ties-to-even. It is many times faster than nearbyint, which
     // saves and restores the floating-point environment. From 2^63 on every value is whole;
     // copysign keeps the sign of a zero result as nearbyint would (-0.3 gives -0).
     if (!(std::fabs(v) < 0x1p63L)) return v;
-    return std::copysign(static_cast<Real>(std::llrint(v)), v);
+    return std::copysign(static_cast<Real>(RoundExtendedToInt64(v)), v);
 }
 
 int32_t RoundToInt(Real v) {
     // Rounding is monotone, so clamping before rounding gives the same saturation; within the
-    // range llrint rounds ties to even straight to an integer, without the slow change of the
-    // x87 control word that converting a rounded extended value would take. Flattening curves
-    // rounds every point, which makes this a hot path.
-    if (std::isnan(v)) return 0;
-    if (v >= kCoordLimit) return kCoordLimit;
-    if (v <= -kCoordLimit) return -kCoordLimit;
-    return static_cast<int32_t>(std::llrint(v));
+    // range the x87 store rounds ties to even straight to an integer, without the slow change of
+    // the x87 control word that converting a rounded extended value would take.
+    return RoundToIntInline(v);
 }
 
 int64_t RoundToInt64(Real v) {

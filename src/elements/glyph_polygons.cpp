@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/fast_round.h"
+
 namespace pw {
 
 namespace {
@@ -10,8 +12,8 @@ namespace {
 // Rounds to nearest, halves to even (the default rounding mode), within the coordinate bound.
 int32_t RoundCoordinate(double v) {
     if (std::isnan(v)) return 0;
-    return static_cast<int32_t>(
-        std::lrint(std::clamp(v, -static_cast<double>(kCoordLimit), static_cast<double>(kCoordLimit))));
+    return RoundDoubleToInt32(
+        std::clamp(v, -static_cast<double>(kCoordLimit), static_cast<double>(kCoordLimit)));
 }
 
 }  // namespace
@@ -40,7 +42,8 @@ void GlyphPolygons::Begin(MPoint origin, Real cosAngle, Real sinAngle, double cu
 
 GlyphPolygons::Point GlyphPolygons::Place(GlyphPoint g) const {
     // The rotation of origin + p about the origin, counter-clockwise on the screen (y downward).
-    const double x = static_cast<double>(FromFixed16(g.x)), y = static_cast<double>(FromFixed16(g.y));
+    const double x = static_cast<double>(FromFixed16Inline(g.x)),
+                 y = static_cast<double>(FromFixed16Inline(g.y));
     return {origin_.x + x * cos_ + y * sin_, origin_.y - x * sin_ + y * cos_};
 }
 

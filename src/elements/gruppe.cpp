@@ -36,6 +36,30 @@ void TGruppe::Paint(Canvas& canvas) const {
         if (!m->Hidden() || selected) m->Paint(canvas);
 }
 
+bool TGruppe::BoundsPending() const {
+    return std::any_of(members_.begin(), members_.end(), [](const auto& m) { return m->BoundsPending(); });
+}
+
+void TGruppe::PrepareBounds() const {
+    for (auto& m : members_) m->PrepareBounds();
+}
+
+bool TGruppe::BeginPreparePaint() const {
+    if (!Visible() && !XORFlag()) return false;
+    const bool selected = GetSelected();
+    bool pending = false;
+    for (auto& m : members_)
+        if (!m->Hidden() || selected) pending = m->BeginPreparePaint() || pending;
+    return pending;
+}
+
+void TGruppe::PreparePaint() const {
+    if (!Visible() && !XORFlag()) return;
+    const bool selected = GetSelected();
+    for (auto& m : members_)
+        if (!m->Hidden() || selected) m->PreparePaint();
+}
+
 void TGruppe::SetSelected(bool value) {
     for (auto& m : members_) m->SetSelected(value);
 }

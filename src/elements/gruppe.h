@@ -26,6 +26,11 @@ public:
     void ClearMembers() { members_.clear(); }
 
     void Paint(Canvas& canvas) const override;
+    // Building ahead goes to the members the group paints.
+    bool BoundsPending() const override;
+    void PrepareBounds() const override;
+    bool BeginPreparePaint() const override;
+    void PreparePaint() const override;
     void SetSelected(bool value) override;
     bool GetSelected() const override;
     std::optional<Region> GetRegion(const Canvas& canvas) const override;

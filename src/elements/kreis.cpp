@@ -44,6 +44,18 @@ void TKreis::Paint(Canvas& c) const {
     inner_.Paint(c);
 }
 
+bool TKreis::BeginPreparePaint() const {
+    if ((Hidden() && !GetSelected()) || (!Visible() && !XORFlag())) return false;
+    CopyAttributesToContour();
+    return inner_.BeginPreparePaint();
+}
+
+void TKreis::PreparePaint() const {
+    if ((Hidden() && !GetSelected()) || (!Visible() && !XORFlag())) return;
+    CopyAttributesToContour();
+    inner_.PreparePaint();
+}
+
 void TKreis::SetSelected(bool value) {
     TBauteil::SetSelected(value);
     inner_.SetSelected(value);

@@ -37,6 +37,11 @@ class TKreis : public TBauteil {
     void Write(TWriter& w) const override;
     void Read(TReader& r) override;
 
+    bool BoundsPending() const override { return inner_.BoundsPending(); }
+    void PrepareBounds() const override { inner_.PrepareBounds(); }
+    bool BeginPreparePaint() const override;
+    void PreparePaint() const override;
+
     void SetStiftBreite(Real v) override;
     void SetStiftPattern(TPattern v) override;
     void SetFraesen(bool v) override;

@@ -185,17 +185,42 @@ void TLinie::Paint(Canvas& c) const {
     PaintWith(c, *this);
 }
 
+bool TLinie::PaintsWith(const TBauteil& look) const {
+    return !(Hidden() && !GetSelected()) && (look.Visible() || look.XORFlag()) && points_.size() >= 2;
+}
+
+bool TLinie::PaintsPatterned(const TBauteil& look) const {
+    const TPattern pattern = look.StiftPattern();
+    const bool patterned = pattern == ptPunkt || pattern == ptStrich || pattern == ptPunktStrich;
+    return !Fraesen() && !look.XORFlag() && !Glaetten() && patterned;
+}
+
+bool TLinie::BoundsPending() const {
+    return !bounds_ || boundsPenWidth_ != StiftBreite();
+}
+
+void TLinie::PrepareBounds() const {
+    GetBounds();
+}
+
+bool TLinie::BeginPreparePaint() const {
+    return !paintValid_ && PaintsWith(*this) && !PaintsPatterned(*this);
+}
+
+void TLinie::PreparePaint() const {
+    if (PaintsWith(*this) && !PaintsPatterned(*this)) PaintPolyline();
+}
+
 void TLinie::PaintWith(Canvas& c, const TBauteil& look) const {
     const bool ghost = look.XORFlag(), outline = look.UmrissFlag();
-    if ((Hidden() && !GetSelected()) || (!look.Visible() && !ghost) || points_.size() < 2) return;
+    if (!PaintsWith(look)) return;
     c.SetPenWidth(RoundToInt(look.StiftBreite()));
     c.SetPenColor(look.StiftFarbe());
     c.SetPenStyle(PenStyle::Solid);
     c.SetBrushStyle(look.BrushStyle());
     c.SetBrushColor(look.BrushFarbe());
     const TPattern pattern = look.StiftPattern();
-    const bool patterned = pattern == ptPunkt || pattern == ptStrich || pattern == ptPunktStrich;
-    if (!Fraesen() && !ghost && !Glaetten() && patterned) {
+    if (PaintsPatterned(look)) {
         PaintPatterned(c, look);
         return;
     }

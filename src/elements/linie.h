@@ -79,6 +79,12 @@ class TLinie : public TBauteil {
     void Write(TWriter& w) const override;
     void Read(TReader& r) override;
 
+    // Building ahead: the bounds, and the polyline the paint draws.
+    bool BoundsPending() const override;
+    void PrepareBounds() const override;
+    bool BeginPreparePaint() const override;
+    void PreparePaint() const override;
+
     void SetGlaetten(bool v) override;
     void SetGlaettenStil(TGlaettenStil v) override;
     void SetGlaettenBetrag(Real v) override;
@@ -98,6 +104,10 @@ class TLinie : public TBauteil {
     // the area of a closed smoothed outline; `test` says whether a region counts.
     template <class RegionTest>
     bool TestLineShape(const Canvas& canvas, RegionTest test) const;
+    // Whether PaintWith draws anything with the attributes of `look`, and whether it draws the
+    // pattern polyline through the vertices rather than the flattened polyline.
+    bool PaintsWith(const TBauteil& look) const;
+    bool PaintsPatterned(const TBauteil& look) const;
     // Draws the pattern polyline (dots, dashes, dash-dots) through the vertices.
     void PaintPatterned(Canvas& canvas, const TBauteil& look) const;
 

@@ -74,6 +74,10 @@ class TTextLabel : public TBauteil {
     std::string InfoText() const override;
     void Write(TWriter& w) const override;
     void Read(TReader& r) override;
+    // Building ahead: the glyph polygons, from outlines the font engine gives on the painting
+    // thread.
+    bool BeginPreparePaint() const override;
+    void PreparePaint() const override;
 
     // Baseline origins of the characters, as the last paint computed them.
     const std::vector<IPoint>& CharOrigins() const { return charOrigins_; }
@@ -135,13 +139,27 @@ class TTextLabel : public TBauteil {
     // The characters as exact glyph curves, for canvases that draw curves (after the cache is
     // up to date).
     void PaintGlyphCurves(Canvas& canvas) const;
+    // Whether the cache was made for the current frame, mirroring, text, font and step.
+    bool GlyphCacheFitsFrame() const;
     bool GlyphCacheMatches(Real cosAngle, Real sinAngle) const;
-    void BuildGlyphCache(Real cosAngle, Real sinAngle) const;
+    void BuildGlyphCache(Real cosAngle, Real sinAngle, const GlyphOutlines& outlines) const;
+    // Bringing the cache up to date with the frame, in two steps: the origins, the matrix and,
+    // where the polygons must be made anew, the outlines from the font engine (on the painting
+    // thread; false when the text has no width), then the polygons (on any thread).
+    bool StartGlyphUpdate() const;
+    void FinishGlyphUpdate() const;
 
     std::string labelText_;
     FontSpec labelFont_;
     // What the last paint derived from the text, font and frame.
     mutable GlyphCache glyphCache_;
+    // Between the two steps of an update: the angle, and the outlines when polygons are due.
+    struct GlyphUpdate {
+        bool pending = false, rebuild = false;
+        Real cosAngle = 0, sinAngle = 0;
+        GlyphOutlines outlines;
+    };
+    mutable GlyphUpdate update_;
     mutable std::vector<IPoint> charOrigins_;
     // Prefix widths of the characters of the last paint: [k] = width of the first k characters.
     mutable std::vector<int64_t> prefixWidths_;

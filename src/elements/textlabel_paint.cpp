@@ -84,35 +84,64 @@ void TTextLabel::Paint(Canvas& c) const {
         return;
     }
 
-    GlyphCache& g = glyphCache_;
-    // The same frame, text, font and step as the last paint: the same origins, matrix and
-    // polygons.
-    const bool sameFrame = g.valid && g.frame == Corners && g.flippedH == FlippedH &&
-                           g.flippedV == FlippedV && g.text == labelText_ && g.font == labelFont_ &&
-                           g.curveStep == CurveStep;
-    if (sameFrame) {
-        Matrix = g.matrix;
+    if (GlyphCacheFitsFrame()) {
+        Matrix = glyphCache_.matrix;
     } else {
-        ComputeCharOrigins();
-        const int64_t width = prefixWidths_.back();
-        if (width <= 0) return;
-        Matrix = ComputeMatrix(width);
-        const Real theta = TextAngle();
-        const Real cs = std::cos(theta), sn = std::sin(theta);
-        if (!GlyphCacheMatches(cs, sn)) BuildGlyphCache(cs, sn);
-        g.frame = Corners;
-        g.flippedH = FlippedH;
-        g.flippedV = FlippedV;
-        g.text = labelText_;
+        if (!StartGlyphUpdate()) return;
+        FinishGlyphUpdate();
     }
     c.SetPolyFillMode(FillMode::Alternate);
     if (c.DrawsCurves()) {
         PaintGlyphCurves(c);
         return;
     }
+    GlyphCache& g = glyphCache_;
     for (GlyphCache::Glyph& glyph : g.glyphs)
         c.PolyPolygon(g.points.data() + glyph.firstPoint, g.counts.data() + glyph.firstCount, glyph.polygons,
                       glyph.shape);
+}
+
+bool TTextLabel::GlyphCacheFitsFrame() const {
+    const GlyphCache& g = glyphCache_;
+    return g.valid && g.frame == Corners && g.flippedH == FlippedH && g.flippedV == FlippedV &&
+           g.text == labelText_ && g.font == labelFont_ && g.curveStep == CurveStep;
+}
+
+bool TTextLabel::StartGlyphUpdate() const {
+    ComputeCharOrigins();
+    const int64_t width = prefixWidths_.back();
+    if (width <= 0) return false;
+    Matrix = ComputeMatrix(width);
+    const Real theta = TextAngle();
+    GlyphUpdate& u = update_;
+    u.cosAngle = std::cos(theta);
+    u.sinAngle = std::sin(theta);
+    u.rebuild = !GlyphCacheMatches(u.cosAngle, u.sinAngle);
+    if (u.rebuild) u.outlines = FontEngine::Instance().Outlines(labelFont_, chars_);
+    u.pending = true;
+    return true;
+}
+
+void TTextLabel::FinishGlyphUpdate() const {
+    GlyphUpdate& u = update_;
+    if (!u.pending) return;
+    if (u.rebuild) BuildGlyphCache(u.cosAngle, u.sinAngle, u.outlines);
+    GlyphCache& g = glyphCache_;
+    g.frame = Corners;
+    g.flippedH = FlippedH;
+    g.flippedV = FlippedV;
+    g.text = labelText_;
+    u = GlyphUpdate{};
+}
+
+bool TTextLabel::BeginPreparePaint() const {
+    // Hidden texts are not painted, ghosts are painted as their frame.
+    if ((Hidden() && !GetSelected()) || !Visible() || XORFlag()) return false;
+    return !GlyphCacheFitsFrame() && StartGlyphUpdate();
+}
+
+void TTextLabel::PreparePaint() const {
+    FinishGlyphUpdate();
 }
 
 void TTextLabel::PaintGlyphCurves(Canvas& c) const {
@@ -134,8 +163,10 @@ bool TTextLabel::GlyphCacheMatches(Real cosAngle, Real sinAngle) const {
            g.curveStep == CurveStep;
 }
 
-void TTextLabel::BuildGlyphCache(Real cosAngle, Real sinAngle) const {
+void TTextLabel::BuildGlyphCache(Real cosAngle, Real sinAngle, const GlyphOutlines& outlines) const {
     GlyphCache& g = glyphCache_;
+    // Not valid until every glyph is in, should building stop half way.
+    g.valid = false;
     g.font = labelFont_;
     g.chars = chars_;
     g.origins = charOrigins_;
@@ -146,13 +177,12 @@ void TTextLabel::BuildGlyphCache(Real cosAngle, Real sinAngle) const {
     g.glyphs.clear();
     g.points.clear();
     g.counts.clear();
-    FontEngine& engine = FontEngine::Instance();
     thread_local GlyphPolygons glyph;
     for (size_t k = 0; k < chars_.size(); ++k) {
         const IPoint o = charOrigins_[k];
         glyph.Begin({static_cast<Real>(o.x), static_cast<Real>(o.y)}, cosAngle, sinAngle, CurveStep,
                     kMaxContours);
-        if (!engine.Outline(labelFont_, chars_[k], Matrix, glyph) || glyph.PolygonCount() == 0) continue;
+        if (!outlines.Feed(k, Matrix, glyph) || glyph.PolygonCount() == 0) continue;
         GlyphCache::Glyph& kept = g.glyphs.emplace_back();
         kept.firstCount = g.counts.size();
         kept.polygons = glyph.PolygonCount();

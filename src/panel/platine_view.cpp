@@ -3,9 +3,11 @@
 #include <chrono>
 #include <cmath>
 #include <ctime>
+#include <span>
 
 #include "core/language.h"
 #include "panel/platine.h"
+#include "panel/prepare_ahead.h"
 #include "text/font_engine.h"
 
 namespace pw {
@@ -201,16 +203,24 @@ void TPlatine::PaintPanel(Canvas& c) const {
     // Only elements near the clip area are visited; the margin takes in the 20 units around
     // the bounds and their rounding.
     constexpr Real kReach = 22;
+    // The bounds the index reads and what the visible elements draw are built on all cores
+    // first where many elements have them still to build: the elements the index has not read
+    // yet (after opening a document or pasting), and the visible ones.
+    if (index_.Size() < elements_.size()) PrepareBoundsAhead(std::span(elements_).subspan(index_.Size()));
     const std::vector<size_t> near =
         ElementsMeeting({clip.x1 - kReach, clip.y1 - kReach, clip.x2 + kReach, clip.y2 + kReach});
+    std::vector<const TBauteil*> visible;
+    visible.reserve(near.size());
+    for (size_t i : near) {
+        const TBauteil* e = elements_[i].get();
+        MRect b = e->GetBounds().Normalised();
+        IRect eb = RoundRect(b.Expanded(20));
+        if (eb.x2 < clip.x1 || eb.x1 > clip.x2 || eb.y2 < clip.y1 || eb.y1 > clip.y2) continue;
+        visible.push_back(e);
+    }
+    PreparePaintAhead(visible);
     auto paintVisible = [&] {
-        for (size_t i : near) {
-            const auto& e = elements_[i];
-            MRect b = e->GetBounds().Normalised();
-            IRect eb = RoundRect(b.Expanded(20));
-            if (eb.x2 < clip.x1 || eb.x1 > clip.x2 || eb.y2 < clip.y1 || eb.y1 > clip.y2) continue;
-            e->Paint(c);
-        }
+        for (const TBauteil* e : visible) e->Paint(c);
     };
     if (c.BeginDerivePass()) {
         paintVisible();

@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "core/cp1252.h"
+#include "core/fast_round.h"
 #include "core/geometry.h"
 #include "core/numbers.h"
 #include "text/font_face.h"
@@ -15,6 +16,48 @@
 namespace pw {
 
 namespace {
+
+// Feeds a glyph's outline, scaled from font units to the height and transformed by the matrix.
+bool FeedOutline(const GlyphShape& shape, int32_t height, int32_t cellUnits, const GlyphMatrix& m,
+                 GlyphSink& sink) {
+    if (!shape.HasOutline()) return false;
+    // Font units to model units, then the matrix.
+    const Real scale = static_cast<Real>(height) / cellUnits;
+    const Real a = FromFixed16(m.m11) * scale, b = FromFixed16(m.m12) * scale;
+    const Real cx = FromFixed16(m.m21) * scale, d = FromFixed16(m.m22) * scale;
+    thread_local std::vector<GlyphPoint> pts;
+    pts.resize(shape.points.size());
+    for (size_t i = 0; i < pts.size(); ++i) {
+        const Real x = shape.points[i].x, y = shape.points[i].y;
+        const Real tx = a * x + cx * y, ty = b * x + d * y;
+        if (!(std::fabs(tx) <= 32767 && std::fabs(ty) <= 32767)) return false;
+        pts[i] = {ToFixed16Inline(tx), ToFixed16Inline(ty)};
+    }
+    for (const OutlineRecord& r : shape.records) {
+        switch (r.op) {
+            case OutlineOp::Start:
+                sink.StartContour(pts[r.first]);
+                break;
+            case OutlineOp::Line:
+                sink.LineRun(&pts[r.first], r.count);
+                break;
+            case OutlineOp::Quadratic:
+                sink.QuadraticRun(&pts[r.first], r.count);
+                break;
+            case OutlineOp::Close:
+                sink.CloseContour();
+                break;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool GlyphOutlines::Feed(size_t k, const GlyphMatrix& m, GlyphSink& sink) const {
+    if (k >= shapes_.size() || !shapes_[k]) return false;
+    return FeedOutline(*shapes_[k], height_, cellUnits_, m, sink);
+}
 
 // The font engine on FreeType and fontconfig, with its caches: fonts by requested name and style,
 // faces by file, glyphs per face (in font units, so every height and matrix reuses them).
@@ -32,6 +75,7 @@ class FreeTypeFontEngine final : public FontEngine {
     int32_t Advance(const FontSpec& font, char32_t c) override;
     int32_t TextWidth(const FontSpec& font, std::string_view utf8) override;
     bool Outline(const FontSpec& font, char32_t c, const GlyphMatrix& m, GlyphSink& sink) override;
+    GlyphOutlines Outlines(const FontSpec& font, std::u32string_view chars) override;
     std::string ResolvedFamily(const FontSpec& font) override { return Resolve(font).family; }
     bool IsFallback(const FontSpec& font) override { return Resolve(font).isFallback; }
     std::vector<std::string> FamilyNames() override;
@@ -139,37 +183,18 @@ int32_t FreeTypeFontEngine::TextWidth(const FontSpec& font, std::string_view utf
 bool FreeTypeFontEngine::Outline(const FontSpec& font, char32_t c, const GlyphMatrix& m, GlyphSink& sink) {
     const Font& f = Resolve(font);
     if (!f.face || font.height <= 0) return false;
-    const GlyphShape& shape = f.face->Glyph(c);
-    if (!shape.HasOutline()) return false;
+    return FeedOutline(f.face->Glyph(c), font.height, f.face->CellUnits(), m, sink);
+}
 
-    // Font units to model units, then the matrix.
-    const Real scale = static_cast<Real>(font.height) / f.face->CellUnits();
-    const Real a = FromFixed16(m.m11) * scale, b = FromFixed16(m.m12) * scale;
-    const Real cx = FromFixed16(m.m21) * scale, d = FromFixed16(m.m22) * scale;
-    std::vector<GlyphPoint> pts(shape.points.size());
-    for (size_t i = 0; i < pts.size(); ++i) {
-        const Real x = shape.points[i].x, y = shape.points[i].y;
-        const Real tx = a * x + cx * y, ty = b * x + d * y;
-        if (!(std::fabs(tx) <= 32767 && std::fabs(ty) <= 32767)) return false;
-        pts[i] = {ToFixed16(tx), ToFixed16(ty)};
-    }
-    for (const OutlineRecord& r : shape.records) {
-        switch (r.op) {
-            case OutlineOp::Start:
-                sink.StartContour(pts[r.first]);
-                break;
-            case OutlineOp::Line:
-                sink.LineRun(&pts[r.first], r.count);
-                break;
-            case OutlineOp::Quadratic:
-                sink.QuadraticRun(&pts[r.first], r.count);
-                break;
-            case OutlineOp::Close:
-                sink.CloseContour();
-                break;
-        }
-    }
-    return true;
+GlyphOutlines FreeTypeFontEngine::Outlines(const FontSpec& font, std::u32string_view chars) {
+    GlyphOutlines outlines;
+    outlines.shapes_.assign(chars.size(), nullptr);
+    const Font& f = Resolve(font);
+    if (!f.face || font.height <= 0) return outlines;
+    outlines.height_ = font.height;
+    outlines.cellUnits_ = f.face->CellUnits();
+    for (size_t k = 0; k < chars.size(); ++k) outlines.shapes_[k] = &f.face->Glyph(chars[k]);
+    return outlines;
 }
 
 std::vector<std::string> FreeTypeFontEngine::FamilyNames() {
@@ -184,8 +209,6 @@ void FreeTypeFontEngine::ClearCaches() {
     faces_.clear();
     families_.clear();
 }
-
-}  // namespace
 
 FontEngine& FontEngine::Instance() {
     static FreeTypeFontEngine engine;

@@ -45,6 +45,24 @@ struct GlyphMatrix {
     int32_t m11 = 0x10000, m12 = 0, m21 = 0, m22 = 0x10000;
 };
 
+struct GlyphShape;
+
+// The outlines of the characters of one text in one font, looked up in the engine's caches by
+// FontEngine::Outlines on the engine's thread. Feeding them reads only what the lookup found,
+// which the engine leaves unchanged until its caches are cleared, so any thread may feed them
+// meanwhile; Feed gives what FontEngine::Outline gives for the same character and matrix.
+class GlyphOutlines {
+  public:
+    size_t Size() const { return shapes_.size(); }
+    // Feeds the outline of character k into the sink, as FontEngine::Outline does.
+    bool Feed(size_t k, const GlyphMatrix& m, GlyphSink& sink) const;
+
+  private:
+    friend class FreeTypeFontEngine;
+    std::vector<const GlyphShape*> shapes_;  // null: no outline
+    int32_t height_ = 0, cellUnits_ = 1;
+};
+
 // Fonts are named by FontSpec: family name, cell height and style bits (bold and italic choose
 // the face; underline and strike-out do not). A height of 0 or less measures 0 and has no outlines.
 // One engine serves the whole program from the thread of the event loop; it caches what it reads.
@@ -63,6 +81,8 @@ class FontEngine {
     // matrix, into the sink. Returns false (and feeds nothing) when the font has no outline for
     // it (blank, missing glyph) or a point would leave the 16.16 range.
     virtual bool Outline(const FontSpec& font, char32_t c, const GlyphMatrix& m, GlyphSink& sink) = 0;
+    // The outlines of the characters, to be fed later, perhaps on another thread.
+    virtual GlyphOutlines Outlines(const FontSpec& font, std::u32string_view chars) = 0;
     // The family that serves the font ("Liberation Sans" for "Arial"); empty only when no
     // scalable font is installed at all.
     virtual std::string ResolvedFamily(const FontSpec& font) = 0;

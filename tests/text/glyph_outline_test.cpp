@@ -212,6 +212,23 @@ TEST(GlyphOutline, RepeatedAndReloadedOutlinesAreIdentical) {
     }
 }
 
+TEST(GlyphOutline, OutlinesTakenAheadFeedWhatTheEngineFeeds) {
+    FontEngine& e = FontEngine::Instance();
+    const std::u32string text = U"Ag &\u00e4\u2603x";
+    const GlyphMatrix m{ToFixed16(0.8L), 0, ToFixed16(0.25L), ToFixed16(-1)};
+    for (const FontSpec& f : {kArial, FontSpec{"Times New Roman", 150, fsBold}, FontSpec{"Arial", 0, 0}}) {
+        const GlyphOutlines ahead = e.Outlines(f, text);
+        ASSERT_EQ(ahead.Size(), text.size());
+        for (size_t k = 0; k < text.size(); ++k) {
+            GlyphRecorder direct, fed;
+            EXPECT_EQ(e.Outline(f, text[k], m, direct), ahead.Feed(k, m, fed)) << k;
+            EXPECT_EQ(direct.records, fed.records) << k;
+        }
+        GlyphRecorder beyond;
+        EXPECT_FALSE(ahead.Feed(text.size(), m, beyond));
+    }
+}
+
 TEST(GlyphOutline, FallbackFontsDrawToo) {
     GlyphRecorder r = Record(U'o', {"No Such Family 4711", 200, 0});
     EXPECT_EQ(r.Count(GlyphRecord::Start), 2);
