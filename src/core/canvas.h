@@ -155,6 +155,10 @@ public:
     // at BeginDerivePass. The caller then makes the same calls again.
     virtual bool BeginDerivePass() { return false; }
     virtual void EndDerivePass() {}
+    // Tells the canvas that many shapes of the coming paint are new to it (a document painted in
+    // a view that showed another, a large change undone), so that a derive pass pays even where
+    // the mapping is the one the canvas last derived under.
+    virtual void ExpectNewShapes() {}
     // Drawing kept shapes behind. Between BeginDrawBehind and EndDrawBehind a canvas may hand
     // the pixels of the shapes it kept to a thread of its own, which stores them in the order of
     // the calls while the caller goes on; every other drawing call waits for them first, and

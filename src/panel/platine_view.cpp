@@ -218,7 +218,10 @@ void TPlatine::PaintPanel(Canvas& c) const {
         if (eb.x2 < clip.x1 || eb.x1 > clip.x2 || eb.y2 < clip.y1 || eb.y1 > clip.y2) continue;
         visible.push_back(e);
     }
-    PreparePaintAhead(visible);
+    // Many new shapes are derived on all cores even where the canvas derived under this mapping
+    // before (a document opened into a view that showed another, a large change undone).
+    constexpr size_t kManyNew = 256;
+    if (PreparePaintAhead(visible) >= kManyNew) c.ExpectNewShapes();
     auto paintVisible = [&] {
         for (const TBauteil* e : visible) e->Paint(c);
     };

@@ -64,13 +64,14 @@ void PrepareBoundsAhead(std::span<const std::unique_ptr<TBauteil>> elements, siz
         pending.size(), threads, [](const TBauteil* e) { e->PrepareBounds(); }, pending.data());
 }
 
-void PreparePaintAhead(const std::vector<const TBauteil*>& elements, size_t threads) {
+size_t PreparePaintAhead(const std::vector<const TBauteil*>& elements, size_t threads) {
     std::vector<const TBauteil*> pending;
     for (const TBauteil* e : elements)
         if (e->BeginPreparePaint()) pending.push_back(e);
     RunOnThreads(
         pending.size(), threads > 0 ? threads : ThreadsFor(pending.size()),
         [](const TBauteil* e) { e->PreparePaint(); }, pending.data());
+    return pending.size();
 }
 
 }  // namespace pw

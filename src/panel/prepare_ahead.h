@@ -17,7 +17,8 @@ namespace pw {
 void PrepareBoundsAhead(std::span<const std::unique_ptr<TBauteil>> elements, size_t threads = 0);
 
 // Builds what painting the elements will draw, the shared inputs taken on this thread first; on
-// as many threads as the cores and the work call for, or on the number given.
-void PreparePaintAhead(const std::vector<const TBauteil*>& elements, size_t threads = 0);
+// as many threads as the cores and the work call for, or on the number given. Returns how many
+// elements had something to build: new or changed ones, whose shapes no canvas keeps yet.
+size_t PreparePaintAhead(const std::vector<const TBauteil*>& elements, size_t threads = 0);
 
 }  // namespace pw

@@ -107,6 +107,7 @@ class QtCanvas : public Canvas {
     // threads (qt_canvas_ahead.cpp).
     bool BeginDerivePass() override;
     void EndDerivePass() override;
+    void ExpectNewShapes() override { expectNew_ = true; }
     // On an image, a paint over most of it stores kept shapes on a thread of its own
     // (qt_canvas_behind.cpp).
     void BeginDrawBehind() override;
@@ -208,6 +209,7 @@ class QtCanvas : public Canvas {
     bool deviceHairlines_ = false;
     int deriveThreads_;
     bool deriving_ = false;
+    bool expectNew_ = false;
     struct DropPass {
         void operator()(DerivePass* pass) const;
     };

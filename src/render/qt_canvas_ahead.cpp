@@ -13,6 +13,7 @@
 #include <optional>
 #include <system_error>
 #include <thread>
+#include <utility>
 
 #include "render/hairline.h"
 #include "render/qt_canvas.h"
@@ -215,13 +216,14 @@ bool QtCanvas::PaintsMostOfDevice() const {
 }
 
 bool QtCanvas::BeginDerivePass() {
+    const bool expectNew = std::exchange(expectNew_, false);
     if (deriving_ || deriveThreads_ < 2 || !ownRaster_ || antialiasing_ || !Raster()) return false;
     const QPaintDevice* device = painter_.device();
     if (!device || device->devType() != QInternal::Image) return false;
     if (!PaintsMostOfDevice()) return false;
     if (!pass_) pass_.reset(new DerivePass);
     const DerivePass::View view{WindowOrg(), WindowExt(), ViewportOrg(), ViewportExt()};
-    if (pass_->last == view) return false;
+    if (pass_->last == view && !expectNew) return false;
     pass_->last = view;
     pass_->pen = Pen();
     pass_->brush = Brush();

@@ -179,7 +179,12 @@ TEST(DerivePass, FirstPassDrawsNothingAndKeepsTheState) {
     EXPECT_EQ(c.Brush().style, bsCross);
     EXPECT_EQ(c.Brush().color, kBlue);
     EXPECT_EQ(c.PolyFillMode(), FillMode::Winding);
-    // Under the same mapping the shapes are kept: no second pass; another zoom wants one.
+    // Under the same mapping the shapes are kept: no second pass, unless many new ones are
+    // expected (once); another zoom wants one.
+    EXPECT_FALSE(c.BeginDerivePass());
+    c.ExpectNewShapes();
+    ASSERT_TRUE(c.BeginDerivePass());
+    c.EndDerivePass();
     EXPECT_FALSE(c.BeginDerivePass());
     screen.panel->SetZoom(1.6);
     screen.panel->PrepareCanvas(c);
