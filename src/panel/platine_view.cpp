@@ -218,10 +218,12 @@ void TPlatine::PaintPanel(Canvas& c) const {
         if (eb.x2 < clip.x1 || eb.x1 > clip.x2 || eb.y2 < clip.y1 || eb.y1 > clip.y2) continue;
         visible.push_back(e);
     }
-    // Many new shapes are derived on all cores even where the canvas derived under this mapping
-    // before (a document opened into a view that showed another, a large change undone).
-    constexpr size_t kManyNew = 256;
-    if (PreparePaintAhead(visible) >= kManyNew) c.ExpectNewShapes();
+    // Where many of the visible elements are new, their shapes are derived on all cores even
+    // under the mapping the canvas derived under before (a document opened into a view that
+    // showed another, a large change undone); a few new ones among many kept are not worth a
+    // first pass over all of them.
+    const size_t fresh = PreparePaintAhead(visible);
+    if (fresh >= 64 && fresh * 4 >= visible.size()) c.ExpectNewShapes();
     auto paintVisible = [&] {
         for (const TBauteil* e : visible) e->Paint(c);
     };

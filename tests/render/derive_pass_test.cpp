@@ -25,11 +25,11 @@ namespace {
 
 constexpr int kWidth = 400, kHeight = 300;
 
-std::unique_ptr<TPlatine> Crowd() {
+std::unique_ptr<TPlatine> Crowd(unsigned seed = 7) {
     auto p = std::make_unique<TPlatine>();
     p->Width = 6000;
     p->Height = 4000;
-    std::mt19937 rng(7);
+    std::mt19937 rng(seed);
     std::uniform_real_distribution<double> x(-300, 6300), y(-300, 4300), size(2, 700);
     for (int i = 0; i < 400; ++i) {
         const MPoint at{x(rng), y(rng)};
@@ -139,6 +139,27 @@ TEST(DerivePass, GivesThePictureOfDerivingWhileDrawing) {
         EXPECT_EQ(two.Paint(s.clip), single);
         EXPECT_NE(single, white);  // painted at all
     }
+}
+
+// Another panel painted into a canvas that painted one at the same mapping (a document opened
+// into a view that showed another, a large change undone): its many new shapes are derived in a
+// derive pass although the mapping is the last one, and the picture is that of a fresh canvas;
+// the first panel's shapes, painted again, are those it kept.
+TEST(DerivePass, NewPanelUnderTheLastMapping) {
+    Screen reused(2);
+    reused.panel->SetZoom(1.7);
+    const QImage first = reused.Paint().copy();
+    auto firstPanel = std::move(reused.panel);
+    reused.panel = Crowd(11);
+    reused.panel->SetZoom(1.7);
+    Screen fresh(1);
+    fresh.panel = Crowd(11);
+    fresh.panel->SetZoom(1.7);
+    const QImage& other = fresh.Paint();
+    EXPECT_EQ(reused.Paint(), other);
+    EXPECT_NE(other, first);
+    reused.panel = std::move(firstPanel);
+    EXPECT_EQ(reused.Paint(), first);
 }
 
 // Shapes kept under one clip are drawn again under another where neither cut them; those cut by
