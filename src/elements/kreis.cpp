@@ -38,22 +38,25 @@ void TKreis::CopyAttributesToContour() const {
     inner_.SetUmrissFlag(UmrissFlag());
 }
 
+bool TKreis::Shown() const {
+    return !(Hidden() && !GetSelected()) && (Visible() || XORFlag());
+}
+
 void TKreis::Paint(Canvas& c) const {
-    if ((Hidden() && !GetSelected()) || (!Visible() && !XORFlag())) return;
+    if (!Shown()) return;
     CopyAttributesToContour();
     inner_.Paint(c);
 }
 
 bool TKreis::BeginPreparePaint() const {
-    if ((Hidden() && !GetSelected()) || (!Visible() && !XORFlag())) return false;
+    if (!Shown()) return false;
     CopyAttributesToContour();
     return inner_.BeginPreparePaint();
 }
 
 void TKreis::PreparePaint() const {
-    if ((Hidden() && !GetSelected()) || (!Visible() && !XORFlag())) return;
-    CopyAttributesToContour();
-    inner_.PreparePaint();
+    // The contour took the attributes in BeginPreparePaint.
+    if (Shown()) inner_.PreparePaint();
 }
 
 void TKreis::SetSelected(bool value) {

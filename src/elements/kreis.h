@@ -58,6 +58,8 @@ class TKreis : public TBauteil {
   private:
     // Gives the inner contour the circle's drawing attributes.
     void CopyAttributesToContour() const;
+    // Whether the circle is painted at all (not hidden unless selected, visible or a ghost).
+    bool Shown() const;
 
     // Takes the circle's drawing attributes before each paint.
     mutable TRechteck inner_;

@@ -262,6 +262,7 @@ void QtCanvas::PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     // points out, never adds one: with every point inside the drawable area it fits. (Where only
     // the outline fits, the second pass derives the shape as it comes.) The points are recorded
     // as drawn, without those that repeat their predecessor.
+    // OwnRasterFits without points checks the pen; the points are checked as they are copied.
     if (!CanKeep() || !OwnRasterFits(pts, 0)) return;
     size_t total = 0;
     for (size_t i = 0; i < polygons; ++i) total += static_cast<size_t>(std::max(counts[i], 0));

@@ -9,6 +9,7 @@
 #include "cli/cli.h"
 #include "elements/bohrung.h"
 #include "elements/gruppe.h"
+#include "support/element_makers.h"
 
 namespace pw::test {
 
@@ -39,15 +40,6 @@ CliResult RunCli(const std::vector<std::string>& args) {
     r.err = err.str();
     return r;
 }
-
-namespace {
-std::unique_ptr<TBohrung> Drill(Real x, Real y, Real diameter) {
-    auto d = std::make_unique<TBohrung>();
-    d->Centre = {x, y};
-    d->Diameter = diameter;
-    return d;
-}
-}  // namespace
 
 std::vector<uint8_t> SampleDocument() {
     TPlatine front, back;

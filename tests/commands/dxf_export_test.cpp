@@ -21,9 +21,12 @@
 #include "panel/dxf_writer.h"
 #include "panel/fine_contour.h"
 #include "panel/platine.h"
+#include "support/element_makers.h"
 
 namespace pw {
 namespace {
+
+using test::Drill;
 
 // Prints one line per entity: type, layer, then its figures in mm with two decimals.
 constexpr const char* kReader = R"(import sys, ezdxf
@@ -83,13 +86,6 @@ size_t CountPrefix(const std::vector<std::string>& lines, const std::string& pre
 template <class T>
 T* Add(TPlatine& panel, std::unique_ptr<T> e) {
     return static_cast<T*>(panel.AddElement(std::move(e)));
-}
-
-std::unique_ptr<TBohrung> Drill(Real x, Real y, Real diameter) {
-    auto d = std::make_unique<TBohrung>();
-    d->Centre = {x, y};
-    d->Diameter = diameter;
-    return d;
 }
 
 std::unique_ptr<TKreis> Circle(Real x, Real y, Real r, bool milled) {

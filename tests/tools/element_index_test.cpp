@@ -8,19 +8,13 @@
 #include "elements/bohrung.h"
 #include "elements/gruppe.h"
 #include "panel/bounds_index.h"
+#include "support/element_makers.h"
 #include "tool_test_support.h"
 
 using namespace pw;
 using namespace pw::test;
 
 namespace {
-
-std::unique_ptr<TBohrung> Drill(Real x, Real y, Real diameter) {
-    auto d = std::make_unique<TBohrung>();
-    d->Centre = {x, y};
-    d->Diameter = diameter;
-    return d;
-}
 
 bool Meets(const MRect& b, const MRect& a) {
     return b.x1 <= a.x2 && b.x2 >= a.x1 && b.y1 <= a.y2 && b.y2 >= a.y1;
