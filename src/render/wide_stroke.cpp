@@ -1,6 +1,7 @@
 #include "render/wide_stroke.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <limits>
@@ -164,16 +165,82 @@ void AddBand(IPoint a, IPoint b, double r, const IRect& clip, std::vector<PixelR
 
 }  // namespace
 
+namespace {
+
+// Bits of the row masks that MergeRuns sets at most instead of sorting: up to 64 rows of 256
+// pixels, about the box of a stroke around a small shape at a usual zoom.
+constexpr int64_t kMaskBits = 64 * 256;
+
+// Joins the runs by setting their pixels in one bit mask per row of their box (left: its first
+// column), then reading the masks back as runs, row by row and from left to right.
+void MergeInMasks(std::vector<PixelRun>& runs, int32_t top, size_t rows, int32_t left, size_t words) {
+    thread_local std::vector<uint64_t> masks;
+    masks.assign(rows * words, 0);
+    for (const PixelRun& r : runs) {
+        uint64_t* row = masks.data() + static_cast<size_t>(r.y - top) * words;
+        const size_t from = static_cast<size_t>(r.x1 - left), to = static_cast<size_t>(r.x2 - left);
+        const size_t w1 = from >> 6, w2 = to >> 6;
+        const uint64_t head = ~uint64_t{0} << (from & 63), tail = ~uint64_t{0} >> (63 - (to & 63));
+        if (w1 == w2) {
+            row[w1] |= head & tail;
+            continue;
+        }
+        row[w1] |= head;
+        for (size_t w = w1 + 1; w < w2; ++w) row[w] = ~uint64_t{0};
+        row[w2] |= tail;
+    }
+    runs.clear();
+    for (size_t y = 0; y < rows; ++y) {
+        const uint64_t* row = masks.data() + y * words;
+        const int32_t py = top + static_cast<int32_t>(y);
+        // A run open across a word boundary, from column `open`.
+        int64_t open = -1;
+        for (size_t w = 0; w < words; ++w) {
+            uint64_t bits = row[w];
+            const int64_t base = static_cast<int64_t>(w) * 64;
+            int bit = 0;
+            while (bit < 64) {
+                if (open < 0) {
+                    const uint64_t rest = bits >> bit;
+                    if (rest == 0) break;
+                    bit += std::countr_zero(rest);
+                    open = base + bit;
+                }
+                const uint64_t gaps = ~bits >> bit;
+                if (gaps == 0) break;  // the run goes on into the next word
+                bit += std::countr_zero(gaps);
+                runs.push_back(
+                    {py, static_cast<int32_t>(left + open), static_cast<int32_t>(left + base + bit - 1)});
+                open = -1;
+            }
+        }
+        if (open >= 0)
+            runs.push_back({py, static_cast<int32_t>(left + open),
+                            static_cast<int32_t>(left + static_cast<int64_t>(words) * 64 - 1)});
+    }
+}
+
+}  // namespace
+
 void MergeRuns(std::vector<PixelRun>& runs) {
     if (runs.size() < 2) return;
-    // Sorted by row through a count per row (the rows of one stroke are few and close), then
-    // by column within each row, where there are only a handful.
-    int32_t top = runs[0].y, bottom = runs[0].y;
+    int32_t top = runs[0].y, bottom = runs[0].y, left = runs[0].x1, right = runs[0].x2;
     for (const PixelRun& r : runs) {
         top = std::min(top, r.y);
         bottom = std::max(bottom, r.y);
+        left = std::min(left, r.x1);
+        right = std::max(right, r.x2);
     }
     const size_t rows = static_cast<size_t>(static_cast<int64_t>(bottom) - top + 1);
+    // A small box: through bit masks, which need neither sorting nor comparing.
+    const int64_t columns = static_cast<int64_t>(right) - left + 1;
+    const int64_t words = (columns + 63) / 64;
+    if (static_cast<int64_t>(rows) * words * 64 <= kMaskBits) {
+        MergeInMasks(runs, top, rows, left, static_cast<size_t>(words));
+        return;
+    }
+    // Otherwise sorted by row through a count per row (the rows of one stroke are few and
+    // close), then by column within each row, where there are only a handful.
     thread_local std::vector<uint32_t> start;
     thread_local std::vector<PixelRun> sorted;
     start.assign(rows + 1, 0);

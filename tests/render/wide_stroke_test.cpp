@@ -127,6 +127,12 @@ TEST(WideStroke, RunsCoverEachPixelOnceAndStayInTheClip) {
         comb.push_back({7 + 4 * i, 10});
     }
     ExpectWellFormedRuns(comb, 2, {0, 0, 200, 100});
+    // Both ways of joining runs: a box small enough for bit masks (runs ending on either side
+    // of a 64-pixel word), and one too large for them.
+    for (int width : {2, 3, 4, 7}) {
+        ExpectWellFormedRuns({{0, 10}, {63, 12}, {64, 30}, {127, 31}, {128, 5}}, width, {0, 0, 200, 100});
+        ExpectWellFormedRuns({{0, 10}, {1500, 60}, {3000, 5}}, width, {0, 0, 4000, 100});
+    }
     std::vector<PixelRun> none;
     AddWideStroke(zigzag.data(), zigzag.size(), false, 9, {0, 0, 0, 0}, none);
     EXPECT_TRUE(none.empty());
