@@ -54,7 +54,7 @@ BENCHMARK(BM_PaintPanelToScreenImage)
 // A repaint after every zoom step: nothing the elements kept from the last paint applies, so each
 // shape is derived anew (the polylines stay flattened).
 void BM_PaintPanelAfterZoomChange(benchmark::State& state) {
-    auto panel = CrowdedPanel();
+    auto panel = CrowdedPanel(static_cast<Kind>(state.range(0)));
     const double zoom = panel->Zoom();
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -71,8 +71,16 @@ void BM_PaintPanelAfterZoomChange(benchmark::State& state) {
         benchmark::ClobberMemory();
     }
 }
-// Processor time of every thread (the shapes are derived on all cores), and wall time.
+// Processor time of every thread (the shapes are derived on all cores), and wall time; the
+// argument chooses the element kind as above.
 BENCHMARK(BM_PaintPanelAfterZoomChange)
+    ->ArgName("kind")
+    ->Arg(kAll)
+    ->Arg(kLines)
+    ->Arg(kContours)
+    ->Arg(kCircles)
+    ->Arg(kDrills)
+    ->Arg(kTexts)
     ->MeasureProcessCPUTime()
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);

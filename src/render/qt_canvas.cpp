@@ -168,10 +168,17 @@ QRectF QtCanvas::ShapeBox(const IRect& r, double shift) const {
 // Fine curves mapped to a coarse device give runs of equal points, which draw nothing but cost
 // the stroker its time.
 void DistinctPoints(const IPoint* pts, size_t n, std::vector<IPoint>& out) {
-    out.clear();
-    out.reserve(n);
-    for (size_t i = 0; i < n; ++i)
-        if (i == 0 || pts[i].x != pts[i - 1].x || pts[i].y != pts[i - 1].y) out.push_back(pts[i]);
+    out.resize(n);
+    if (n == 0) return;
+    // Branch-free: each point is written, and kept where it differs from its predecessor.
+    IPoint* dst = out.data();
+    dst[0] = pts[0];
+    size_t kept = 1;
+    for (size_t i = 1; i < n; ++i) {
+        dst[kept] = pts[i];
+        kept += static_cast<size_t>(((pts[i].x ^ pts[i - 1].x) | (pts[i].y ^ pts[i - 1].y)) != 0);
+    }
+    out.resize(kept);
 }
 
 namespace {

@@ -276,13 +276,18 @@ void QtCanvas::PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     for (size_t i = 0, at = 0; i < polygons; ++i) {
         const size_t count = static_cast<size_t>(std::max(counts[i], 0));
         if (count == 0) continue;
+        // Every point is written, and the end moves on past those that differ from their
+        // predecessor: no branch on the points, whose repeats follow no pattern.
         const size_t from = out.size();
+        out.resize(from + count);
+        IPoint* dst = out.data() + from;
         IPoint last = pts[at];
-        out.push_back(last);
+        dst[0] = last;
+        size_t n = 1;
         for (size_t k = at + 1; k < at + count; ++k) {
             const IPoint p = pts[k];
-            if (p.x == last.x && p.y == last.y) continue;
-            out.push_back(p);
+            dst[n] = p;
+            n += static_cast<size_t>(((p.x ^ last.x) | (p.y ^ last.y)) != 0);
             last = p;
             low.x = std::min(low.x, p.x);
             low.y = std::min(low.y, p.y);
@@ -293,7 +298,8 @@ void QtCanvas::PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
         low.y = std::min(low.y, pts[at].y);
         high.x = std::max(high.x, pts[at].x);
         high.y = std::max(high.y, pts[at].y);
-        batch.counts.push_back(static_cast<int32_t>(out.size() - from));
+        out.resize(from + n);
+        batch.counts.push_back(static_cast<int32_t>(n));
         at += count;
     }
     const IRect area = DrawableArea();
