@@ -52,19 +52,20 @@ const std::vector<DotRow>& Dot(int32_t width) {
     return table;
 }
 
-void AddDot(IPoint c, const std::vector<DotRow>& dot, const IRect& clip, std::vector<PixelRun>& runs) {
+template <class Sink>
+void AddDot(IPoint c, const std::vector<DotRow>& dot, const IRect& clip, Sink& runs) {
     for (const DotRow& d : dot) {
         const int64_t y = static_cast<int64_t>(c.y) + d.dy;
         if (y < clip.y1 || y >= clip.y2) continue;
         const int64_t x1 = std::max<int64_t>(static_cast<int64_t>(c.x) + d.x1, clip.x1);
         const int64_t x2 = std::min<int64_t>(static_cast<int64_t>(c.x) + d.x2, clip.x2 - 1);
-        if (x1 <= x2)
-            runs.push_back({static_cast<int32_t>(y), static_cast<int32_t>(x1), static_cast<int32_t>(x2)});
+        if (x1 <= x2) runs.Add(static_cast<int32_t>(y), static_cast<int32_t>(x1), static_cast<int32_t>(x2));
     }
 }
 
 // The dot of a pen wider than the table holds, on the rows of the clip only.
-void AddLargeDot(IPoint c, int32_t width, const IRect& clip, std::vector<PixelRun>& runs) {
+template <class Sink>
+void AddLargeDot(IPoint c, int32_t width, const IRect& clip, Sink& runs) {
     const double r = width / 2.0;
     const int64_t reach = width / 2 + 1;
     const int64_t top = std::max<int64_t>(int64_t{c.y} - reach, clip.y1);
@@ -75,7 +76,7 @@ void AddLargeDot(IPoint c, int32_t width, const IRect& clip, std::vector<PixelRu
         const double h = std::sqrt(r * r - e * e);
         int32_t x1, x2;
         if (SampleRange(c.x - h, c.x + h, clip.x1, clip.x2 - 1, x1, x2))
-            runs.push_back({static_cast<int32_t>(y), x1, x2});
+            runs.Add(static_cast<int32_t>(y), x1, x2);
     }
 }
 
@@ -120,7 +121,8 @@ int32_t Ceil(double v) {
 // The band along a segment a -> b (a != b): the points within r of the segment's line whose
 // projection falls on the segment. On each row it is bounded by two pairs of lines, linear in
 // the row's height, so the bounds are stepped from row to row.
-void AddBand(IPoint a, IPoint b, double r, const IRect& clip, std::vector<PixelRun>& runs) {
+template <class Sink>
+void AddBand(IPoint a, IPoint b, double r, const IRect& clip, Sink& runs) {
     const double ax = a.x, ay = a.y;
     const double dx = static_cast<double>(b.x) - a.x, dy = static_cast<double>(b.y) - a.y;
     const double len = std::sqrt(dx * dx + dy * dy);
@@ -136,7 +138,7 @@ void AddBand(IPoint a, IPoint b, double r, const IRect& clip, std::vector<PixelR
         const double left = dy == 0 ? std::min(ax, ax + dx) : ax - r,
                      right = dy == 0 ? std::max(ax, ax + dx) : ax + r;
         if (!SampleRange(left, right, clip.x1, clip.x2 - 1, x1, x2)) return;
-        for (int32_t y = top; y <= bottom; ++y) runs.push_back({y, x1, x2});
+        for (int32_t y = top; y <= bottom; ++y) runs.Add(y, x1, x2);
         return;
     }
     // Within r of the line: x in ax + e dx / dy -+ r len / |dy| at height ay + e. Projecting
@@ -154,7 +156,7 @@ void AddBand(IPoint a, IPoint b, double r, const IRect& clip, std::vector<PixelR
         const double hi = std::min(std::min(lineRight, projRight), maxX);
         if (lo <= hi) {
             const int32_t x1 = Ceil(lo), x2 = Floor(hi);
-            if (x1 <= x2) runs.push_back({y, x1, x2});
+            if (x1 <= x2) runs.Add(y, x1, x2);
         }
         lineLeft += lineSlope;
         lineRight += lineSlope;
@@ -167,57 +169,93 @@ void AddBand(IPoint a, IPoint b, double r, const IRect& clip, std::vector<PixelR
 
 namespace {
 
-// Bits of the row masks that MergeRuns sets at most instead of sorting: up to 64 rows of 256
-// pixels, about the box of a stroke around a small shape at a usual zoom.
+// Bits of the row masks that joining runs sets at most instead of sorting them: up to 64 rows of
+// 256 pixels, about the box of a stroke around a small shape at a usual zoom.
 constexpr int64_t kMaskBits = 64 * 256;
 
-// Joins the runs by setting their pixels in one bit mask per row of their box (left: its first
-// column), then reading the masks back as runs, row by row and from left to right.
-void MergeInMasks(std::vector<PixelRun>& runs, int32_t top, size_t rows, int32_t left, size_t words) {
-    thread_local std::vector<uint64_t> masks;
-    masks.assign(rows * words, 0);
-    for (const PixelRun& r : runs) {
-        uint64_t* row = masks.data() + static_cast<size_t>(r.y - top) * words;
-        const size_t from = static_cast<size_t>(r.x1 - left), to = static_cast<size_t>(r.x2 - left);
+// Runs as they come, to be joined later.
+struct RunList {
+    std::vector<PixelRun>& runs;
+    void Add(int32_t y, int32_t x1, int32_t x2) { runs.push_back({y, x1, x2}); }
+};
+
+// Runs joined as they come: one bit mask per row of a box (rows from top, columns from left),
+// read back as runs, row by row and from left to right. Every run must lie inside the box.
+class RowMasks {
+  public:
+    // Whether a box of the rows and columns is small enough.
+    static bool Fit(int64_t rows, int64_t columns) {
+        return rows > 0 && columns > 0 && rows * ((columns + 63) / 64) * 64 <= kMaskBits;
+    }
+    RowMasks(int32_t top, int64_t rows, int32_t left, int64_t columns)
+        : top_(top),
+          left_(left),
+          rows_(static_cast<size_t>(rows)),
+          words_(static_cast<size_t>((columns + 63) / 64)) {
+        masks().assign(rows_ * words_, 0);
+    }
+    void Add(int32_t y, int32_t x1, int32_t x2) {
+        uint64_t* row = masks().data() + static_cast<size_t>(y - top_) * words_;
+        const size_t from = static_cast<size_t>(x1 - left_), to = static_cast<size_t>(x2 - left_);
         const size_t w1 = from >> 6, w2 = to >> 6;
         const uint64_t head = ~uint64_t{0} << (from & 63), tail = ~uint64_t{0} >> (63 - (to & 63));
         if (w1 == w2) {
             row[w1] |= head & tail;
-            continue;
+            return;
         }
         row[w1] |= head;
         for (size_t w = w1 + 1; w < w2; ++w) row[w] = ~uint64_t{0};
         row[w2] |= tail;
     }
-    runs.clear();
-    for (size_t y = 0; y < rows; ++y) {
-        const uint64_t* row = masks.data() + y * words;
-        const int32_t py = top + static_cast<int32_t>(y);
-        // A run open across a word boundary, from column `open`.
-        int64_t open = -1;
-        for (size_t w = 0; w < words; ++w) {
-            uint64_t bits = row[w];
-            const int64_t base = static_cast<int64_t>(w) * 64;
-            int bit = 0;
-            while (bit < 64) {
-                if (open < 0) {
-                    const uint64_t rest = bits >> bit;
-                    if (rest == 0) break;
-                    bit += std::countr_zero(rest);
-                    open = base + bit;
+    // Appends the joined runs.
+    void Read(std::vector<PixelRun>& runs) const {
+        for (size_t y = 0; y < rows_; ++y) {
+            const uint64_t* row = masks().data() + y * words_;
+            const int32_t py = top_ + static_cast<int32_t>(y);
+            // A run open across a word boundary, from column `open`.
+            int64_t open = -1;
+            for (size_t w = 0; w < words_; ++w) {
+                const uint64_t bits = row[w];
+                const int64_t base = static_cast<int64_t>(w) * 64;
+                int bit = 0;
+                while (bit < 64) {
+                    if (open < 0) {
+                        const uint64_t rest = bits >> bit;
+                        if (rest == 0) break;
+                        bit += std::countr_zero(rest);
+                        open = base + bit;
+                    }
+                    const uint64_t gaps = ~bits >> bit;
+                    if (gaps == 0) break;  // the run goes on into the next word
+                    bit += std::countr_zero(gaps);
+                    runs.push_back({py, static_cast<int32_t>(left_ + open),
+                                    static_cast<int32_t>(left_ + base + bit - 1)});
+                    open = -1;
                 }
-                const uint64_t gaps = ~bits >> bit;
-                if (gaps == 0) break;  // the run goes on into the next word
-                bit += std::countr_zero(gaps);
-                runs.push_back(
-                    {py, static_cast<int32_t>(left + open), static_cast<int32_t>(left + base + bit - 1)});
-                open = -1;
             }
+            if (open >= 0)
+                runs.push_back({py, static_cast<int32_t>(left_ + open),
+                                static_cast<int32_t>(left_ + static_cast<int64_t>(words_) * 64 - 1)});
         }
-        if (open >= 0)
-            runs.push_back({py, static_cast<int32_t>(left + open),
-                            static_cast<int32_t>(left + static_cast<int64_t>(words) * 64 - 1)});
     }
+
+  private:
+    // One buffer per thread, reused from call to call.
+    static std::vector<uint64_t>& masks() {
+        thread_local std::vector<uint64_t> buffer;
+        return buffer;
+    }
+    int32_t top_, left_;
+    size_t rows_, words_;
+};
+
+// Whether the runs are sorted by row and column and apart from each other already.
+bool Joined(const std::vector<PixelRun>& runs) {
+    for (size_t i = 1; i < runs.size(); ++i) {
+        const PixelRun &a = runs[i - 1], &b = runs[i];
+        if (b.y < a.y || (b.y == a.y && b.x1 <= a.x2 + 1)) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -234,9 +272,12 @@ void MergeRuns(std::vector<PixelRun>& runs) {
     const size_t rows = static_cast<size_t>(static_cast<int64_t>(bottom) - top + 1);
     // A small box: through bit masks, which need neither sorting nor comparing.
     const int64_t columns = static_cast<int64_t>(right) - left + 1;
-    const int64_t words = (columns + 63) / 64;
-    if (static_cast<int64_t>(rows) * words * 64 <= kMaskBits) {
-        MergeInMasks(runs, top, rows, left, static_cast<size_t>(words));
+    if (RowMasks::Fit(static_cast<int64_t>(rows), columns)) {
+        if (Joined(runs)) return;
+        RowMasks masks(top, static_cast<int64_t>(rows), left, columns);
+        for (const PixelRun& r : runs) masks.Add(r.y, r.x1, r.x2);
+        runs.clear();
+        masks.Read(runs);
         return;
     }
     // Otherwise sorted by row through a count per row (the rows of one stroke are few and
@@ -277,16 +318,12 @@ void MergeRuns(std::vector<PixelRun>& runs) {
     runs.resize(out);
 }
 
-void AddWideStroke(const IPoint* pts, size_t n, bool closed, int32_t width, const IRect& clip,
-                   std::vector<PixelRun>& runs) {
-    if (n == 0 || width <= 0 || clip.IsEmpty()) return;
+namespace {
+// A segment widened by the pen is its band with a dot at each end; the dots at the joints are
+// shared by the segments that meet there.
+template <class Sink>
+void AddSegments(const IPoint* pts, size_t n, bool closed, int32_t width, const IRect& clip, Sink& runs) {
     const double r = width / 2.0;
-    if (StrokeTakesClip(pts, n, closed, r, clip)) {
-        for (int32_t y = clip.y1; y < clip.y2; ++y) runs.push_back({y, clip.x1, clip.x2 - 1});
-        return;
-    }
-    // A segment widened by the pen is its band with a dot at each end; the dots at the joints
-    // are shared by the segments that meet there.
     const std::vector<DotRow>* dot = width <= kDotTableWidth ? &Dot(width) : nullptr;
     for (size_t i = 0; i < n; ++i) {
         if (i == 0 || !(pts[i] == pts[i - 1])) {
@@ -298,6 +335,40 @@ void AddWideStroke(const IPoint* pts, size_t n, bool closed, int32_t width, cons
         if (i + 1 < n && !(pts[i] == pts[i + 1])) AddBand(pts[i], pts[i + 1], r, clip, runs);
     }
     if (closed && n > 1 && !(pts[n - 1] == pts[0])) AddBand(pts[n - 1], pts[0], r, clip, runs);
+}
+}  // namespace
+
+void AddWideStroke(const IPoint* pts, size_t n, bool closed, int32_t width, const IRect& clip,
+                   std::vector<PixelRun>& runs) {
+    if (n == 0 || width <= 0 || clip.IsEmpty()) return;
+    const double r = width / 2.0;
+    if (StrokeTakesClip(pts, n, closed, r, clip)) {
+        for (int32_t y = clip.y1; y < clip.y2; ++y) runs.push_back({y, clip.x1, clip.x2 - 1});
+        return;
+    }
+    // Around a small shape the runs are joined as they come, in bit masks over the box the pen
+    // can reach within the clip.
+    IPoint low = pts[0], high = pts[0];
+    for (size_t i = 1; i < n; ++i) {
+        low = {std::min(low.x, pts[i].x), std::min(low.y, pts[i].y)};
+        high = {std::max(high.x, pts[i].x), std::max(high.y, pts[i].y)};
+    }
+    const int64_t reach = width / 2 + 2;
+    const int64_t top = std::max<int64_t>(low.y - reach, clip.y1),
+                  bottom = std::min<int64_t>(high.y + reach, clip.y2 - 1);
+    const int64_t left = std::max<int64_t>(low.x - reach, clip.x1),
+                  right = std::min<int64_t>(high.x + reach, clip.x2 - 1);
+    if (top > bottom || left > right) return;
+    if (RowMasks::Fit(bottom - top + 1, right - left + 1)) {
+        const IRect box{static_cast<int32_t>(left), static_cast<int32_t>(top),
+                        static_cast<int32_t>(right + 1), static_cast<int32_t>(bottom + 1)};
+        RowMasks masks(box.y1, bottom - top + 1, box.x1, right - left + 1);
+        AddSegments(pts, n, closed, width, box, masks);
+        masks.Read(runs);
+        return;
+    }
+    RunList list{runs};
+    AddSegments(pts, n, closed, width, clip, list);
 }
 
 }  // namespace pw
