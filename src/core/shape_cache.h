@@ -8,6 +8,7 @@
 // and derives the shape anew when any of it differs. A copied slot starts empty.
 
 #include <memory>
+#include <typeinfo>
 
 namespace pw {
 
@@ -21,21 +22,38 @@ class ShapeCache {
     ShapeCache() = default;
     ShapeCache(const ShapeCache&) noexcept {}
     ShapeCache& operator=(const ShapeCache&) noexcept {
-        entry_.reset();
+        Clear();
         return *this;
     }
     ShapeCache(ShapeCache&&) noexcept = default;
     ShapeCache& operator=(ShapeCache&&) noexcept = default;
 
-    void Clear() { entry_.reset(); }
+    void Clear() {
+        entry_.reset();
+        type_ = nullptr;
+    }
     bool Empty() const { return !entry_; }
     Entry* Get() const { return entry_.get(); }
-    void Keep(std::unique_ptr<Entry> entry) { entry_ = std::move(entry); }
+    // The kept entry if it was kept as a T, else null. The slot knows the type it was given, so
+    // the entry itself is not read: a paint asks this of thousands of slots.
+    template <class T>
+    T* GetAs() const {
+        return entry_ && type_ && *type_ == typeid(T) ? static_cast<T*>(entry_.get()) : nullptr;
+    }
+    template <class T>
+    void Keep(std::unique_ptr<T> entry) {
+        type_ = entry ? &typeid(T) : nullptr;
+        entry_ = std::move(entry);
+    }
     // Hands the kept entry over and leaves the slot empty.
-    std::unique_ptr<Entry> Take() { return std::move(entry_); }
+    std::unique_ptr<Entry> Take() {
+        type_ = nullptr;
+        return std::move(entry_);
+    }
 
   private:
     std::unique_ptr<Entry> entry_;
+    const std::type_info* type_ = nullptr;
 };
 
 }  // namespace pw

@@ -4,7 +4,6 @@
 #include <QImage>
 #include <algorithm>
 #include <array>
-#include <typeinfo>
 
 #include "render/ellipse_raster.h"
 #include "render/hairline.h"
@@ -14,8 +13,7 @@
 namespace pw {
 
 KeptShape* KeptIn(const ShapeCache& cache) {
-    ShapeCache::Entry* e = cache.Get();
-    return e && typeid(*e) == typeid(KeptShape) ? static_cast<KeptShape*>(e) : nullptr;
+    return cache.GetAs<KeptShape>();
 }
 
 namespace {
@@ -34,16 +32,19 @@ void KeptShape::Keep(const OwnShapeKey& derivedUnder, OwnShape&& packed) {
     pixels = IRect{0, 0, -1, -1};
     bool any = false;
     for (const std::vector<PixelRun>* runs : {&shape.fill, &shape.outlineRuns}) {
+        if (runs->empty()) continue;
+        const PixelRun& first = runs->front();
+        int32_t x1 = first.x1, x2 = first.x2, y1 = first.y, y2 = first.y;
         for (const PixelRun& r : *runs) {
-            if (!any) {
-                pixels = IRect{r.x1, r.y, r.x2, r.y};
-                any = true;
-            }
-            pixels.x1 = std::min(pixels.x1, r.x1);
-            pixels.x2 = std::max(pixels.x2, r.x2);
-            pixels.y1 = std::min(pixels.y1, r.y);
-            pixels.y2 = std::max(pixels.y2, r.y);
+            x1 = std::min(x1, r.x1);
+            x2 = std::max(x2, r.x2);
+            y1 = std::min(y1, r.y);
+            y2 = std::max(y2, r.y);
         }
+        pixels = any ? IRect{std::min(pixels.x1, x1), std::min(pixels.y1, y1), std::max(pixels.x2, x2),
+                             std::max(pixels.y2, y2)}
+                     : IRect{x1, y1, x2, y2};
+        any = true;
     }
 }
 
@@ -163,12 +164,16 @@ void StoreHatchedRuns(std::span<const PixelRun> runs, Color c, TBrushStyle style
 
 void StoreRuns(std::span<const PixelRun> runs, Color c, const PixelTarget& t) {
     const uint32_t colour = ImagePixel(c);
+    // The target in locals: the pixels written could alias it as far as the compiler knows.
+    uint8_t* const bits = t.bits;
+    const ptrdiff_t stride = t.stride;
+    const int32_t top = t.top, bottom = t.bottom, last = t.width - 1;
     for (const PixelRun& r : runs) {
-        if (r.y < t.top || r.y >= t.bottom) continue;
-        const int32_t x1 = std::max(r.x1, 0), x2 = std::min(r.x2, t.width - 1);
+        if (r.y < top || r.y >= bottom) continue;
+        const int32_t x1 = std::max(r.x1, 0), x2 = std::min(r.x2, last);
         if (x1 > x2) continue;
         // Runs are short: a plain loop beats a call.
-        uint32_t* row = reinterpret_cast<uint32_t*>(t.bits + r.y * t.stride);
+        uint32_t* row = reinterpret_cast<uint32_t*>(bits + r.y * stride);
         for (int32_t x = x1; x <= x2; ++x) row[x] = colour;
     }
 }
