@@ -24,6 +24,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <climits>
 #include <memory>
 #include <vector>
 
@@ -67,6 +68,10 @@ class QtCanvas : public Canvas {
     // How many threads derive the shapes of a paint at once in a derive pass (canvas.h); with 1
     // there is none, and each shape is derived when it is drawn. Default: the processor's cores.
     void SetDeriveThreads(int n) { deriveThreads_ = std::max(n, 1); }
+    // The share of the picture's rows (0 to 0.75) the painting thread stores itself while the
+    // others draw behind. It is learnt from paint to paint for all canvases; this sets where it
+    // stands now.
+    static void SetOwnRowShare(double share);
 
     // Smooth edges for copy-mode drawing (off by default: the picture then matches the pixels of
     // the Windows drawing). Exclusive-or drawing is never smoothed.
@@ -117,7 +122,7 @@ class QtCanvas : public Canvas {
     struct DrawBehind;
     // Hands a shape to the drawing thread (a copy of it when it does not stay until the end of
     // the paint); waits until the thread has stored all it was handed.
-    void AddBehind(const OwnShape& shape, const ShapeColours& colours, bool copy);
+    void AddBehind(const OwnShape& shape, const ShapeColours& colours, bool copy, const IRect& pixels);
     void SettleBehind();
 
     struct DeriveJob;
@@ -179,7 +184,9 @@ class QtCanvas : public Canvas {
     OwnShape& NewShape();
     void DrawDerived(ShapeCache* cache, ShapeCall call, const IRect& box);
     // Stores the pixels of a shape into the direct image in the current colours.
-    void DrawOwnShape(const OwnShape& shape);
+    // pixels: the box the shape's pixels lie in (inclusive), where known.
+    void DrawOwnShape(const OwnShape& shape, const IRect& pixels = kAnyPixels);
+    static constexpr IRect kAnyPixels{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
     // Whether the pixels the canvas derives itself may be kept and drawn again: own raster, no
     // smoothing, a direct image.
     bool CanKeep() const;

@@ -1,10 +1,15 @@
 // Storing kept shapes on threads of their own (the draw-behind of canvas.h). The painting thread
 // hands each shape with its colours over and goes on with the next element; each drawing thread
-// stores them into one band of the picture's rows, in the order they came. Any drawing the
-// canvas does itself waits until the threads have stored everything handed to them, so every
-// pixel is written in the order a single thread writes it.
+// stores them into one band of the picture's rows, in the order they came. The painting thread
+// stores the top band itself as it hands the shapes over: walking the elements costs it less
+// than storing all of them costs a drawing thread, and its share of the rows follows how the
+// last paints went. Any drawing the canvas does itself waits until the threads have stored
+// everything handed to them, so every pixel is written in the order a single thread writes it.
 #include <QImage>
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -15,16 +20,28 @@
 
 namespace pw {
 
+namespace {
+// The share of the picture's rows the painting thread stores itself, learnt from paint to paint:
+// it grows when the painting thread waits for the drawing threads at the end of a paint, and
+// shrinks when they wait for it.
+std::atomic<int> ownShare{200};  // in thousandths
+constexpr int kShareStep = 25, kMaxShare = 750;
+using Clock = std::chrono::steady_clock;
+constexpr Clock::duration kLongWait = std::chrono::microseconds(500);
+}  // namespace
+
 struct QtCanvas::DrawBehind {
-    // Each thread stores one band of the picture's rows.
-    DrawBehind(const PixelTarget& target, int threads) : target_(target) {
-        const int32_t rows = target.bottom - target.top;
+    // The painting thread stores the top band, each drawing thread one band of the rest.
+    DrawBehind(const PixelTarget& target, int threads) : own_(target), rest_(target) {
+        const int32_t all = target.bottom - target.top;
+        own_.bottom = rest_.top = target.top + static_cast<int32_t>(int64_t{all} * ownShare.load() / 1000);
+        const int32_t rows = rest_.bottom - rest_.top;
         const int32_t n = std::clamp(threads, 1, std::max(rows, 1));
         for (int32_t i = 0; i < n; ++i) {
             auto band = std::make_unique<Band>();
-            band->target = target;
-            band->target.top = target.top + static_cast<int32_t>(int64_t{rows} * i / n);
-            band->target.bottom = target.top + static_cast<int32_t>(int64_t{rows} * (i + 1) / n);
+            band->target = rest_;
+            band->target.top = rest_.top + static_cast<int32_t>(int64_t{rows} * i / n);
+            band->target.bottom = rest_.top + static_cast<int32_t>(int64_t{rows} * (i + 1) / n);
             bands_.push_back(std::move(band));
         }
         try {
@@ -37,17 +54,21 @@ struct QtCanvas::DrawBehind {
     }
     ~DrawBehind() { Stop(); }
 
-    void Add(const OwnShape& shape, const ShapeColours& colours, bool copy) {
+    // The shape's pixels lie on rows top to bottom (inclusive); only the threads whose bands
+    // meet them look at it.
+    void Add(const OwnShape& shape, const ShapeColours& colours, bool copy, int32_t top, int32_t bottom) {
+        if (top < own_.bottom && bottom >= own_.top) StoreShape(shape, colours, own_);
+        if (top >= rest_.bottom || bottom < rest_.top) return;
         if (!local_) local_ = std::make_unique<Batch>();
         Batch& b = *local_;
         if (copy) {
-            b.items.push_back({nullptr, colours, b.fill.size(), shape.fill.size(), b.runs.size(),
+            b.items.push_back({nullptr, colours, top, bottom, b.fill.size(), shape.fill.size(), b.runs.size(),
                                shape.outlineRuns.size(), b.pixels.size(), shape.outlinePixels.size()});
             b.fill.insert(b.fill.end(), shape.fill.begin(), shape.fill.end());
             b.runs.insert(b.runs.end(), shape.outlineRuns.begin(), shape.outlineRuns.end());
             b.pixels.insert(b.pixels.end(), shape.outlinePixels.begin(), shape.outlinePixels.end());
         } else {
-            b.items.push_back({&shape, colours});
+            b.items.push_back({&shape, colours, top, bottom});
         }
         if (b.items.size() >= kHandOver) HandOver();
     }
@@ -57,15 +78,19 @@ struct QtCanvas::DrawBehind {
         // With the threads idle the shapes not yet handed over are stored here, at once: a paint
         // that draws through the painter between a few kept shapes does not wait for a thread
         // to wake up each time.
+        waited_ = Clock::duration::zero();
         if (!Idle()) {
+            const Clock::time_point from = Clock::now();
             lock.unlock();
             if (local_ && !local_->items.empty()) HandOver();
             lock.lock();
             idle_.wait(lock, [this] { return Idle(); });
+            // At least a tick: the threads were still at work.
+            waited_ = std::max(Clock::now() - from, Clock::duration(1));
         }
         lock.unlock();
         if (local_ && !local_->items.empty()) {
-            Store(*local_, target_);
+            Store(*local_, rest_);
             local_->items.clear();
             local_->fill.clear();
             local_->runs.clear();
@@ -81,6 +106,7 @@ struct QtCanvas::DrawBehind {
     struct Item {
         const OwnShape* kept = nullptr;
         ShapeColours colours;
+        int32_t top = 0, bottom = 0;  // its rows
         size_t fillAt = 0, fillCount = 0, runsAt = 0, runsCount = 0, pixelsAt = 0, pixelsCount = 0;
     };
     struct Batch {
@@ -111,6 +137,15 @@ struct QtCanvas::DrawBehind {
 
     void Stop() {
         Settle();
+        // Whoever waited at the end had the smaller share. The drawing threads are mostly still
+        // at the last shapes handed over, which is no reason to move.
+        if (!handed_.empty()) {
+            const int share = ownShare.load();
+            if (waited_ > kLongWait)
+                ownShare.store(std::min(share + kShareStep, kMaxShare));
+            else if (waited_ == Clock::duration::zero())
+                ownShare.store(std::max(share - kShareStep, 0));
+        }
         {
             std::lock_guard<std::mutex> lock(mutex_);
             stop_ = true;
@@ -122,6 +157,7 @@ struct QtCanvas::DrawBehind {
 
     static void Store(const Batch& b, const PixelTarget& target) {
         for (const Item& item : b.items) {
+            if (item.top >= target.bottom || item.bottom < target.top) continue;
             if (item.kept) {
                 StoreShape(*item.kept, item.colours, target);
                 continue;
@@ -151,7 +187,8 @@ struct QtCanvas::DrawBehind {
         }
     }
 
-    const PixelTarget target_;      // the whole picture
+    PixelTarget own_, rest_;        // the rows of the painting thread, and those of the others
+    Clock::duration waited_{};      // how long the last Settle waited for the drawing threads
     std::unique_ptr<Batch> local_;  // the painting thread's, not yet handed over
     std::mutex mutex_;
     std::condition_variable wake_, idle_;
@@ -176,12 +213,16 @@ void QtCanvas::BeginDrawBehind() {
     }
 }
 
+void QtCanvas::SetOwnRowShare(double share) {
+    ownShare.store(static_cast<int>(std::lround(std::clamp(share, 0.0, kMaxShare / 1000.0) * 1000)));
+}
+
 void QtCanvas::EndDrawBehind() {
     behind_.reset();
 }
 
-void QtCanvas::AddBehind(const OwnShape& shape, const ShapeColours& colours, bool copy) {
-    behind_->Add(shape, colours, copy);
+void QtCanvas::AddBehind(const OwnShape& shape, const ShapeColours& colours, bool copy, const IRect& pixels) {
+    behind_->Add(shape, colours, copy, pixels.y1, pixels.y2);
 }
 
 void QtCanvas::SettleBehind() {

@@ -258,12 +258,12 @@ bool QtCanvas::OwnEllipseFits(const QRectF& box) const {
              box.bottom() > area.y2 - 2);
 }
 
-void QtCanvas::DrawOwnShape(const OwnShape& shape) {
+void QtCanvas::DrawOwnShape(const OwnShape& shape, const IRect& pixels) {
     const ShapeColours colours{Brush().color, Brush().style, Pen().color};
     // A kept shape stays as it is until the paint is over; the scratch one is handed over as a
     // copy.
     if (behind_) {
-        AddBehind(shape, colours, &shape == &scratchShape_);
+        if (pixels.x1 <= pixels.x2) AddBehind(shape, colours, &shape == &scratchShape_, pixels);
         return;
     }
     StoreShape(shape, colours, Target());
@@ -289,7 +289,7 @@ void QtCanvas::DrawDerived(ShapeCache* cache, ShapeCall call, const IRect& box) 
     }
     PackShape(scratchShape_, kept->shape);
     kept->Keep(CurrentKey(call, box), std::move(kept->shape));
-    DrawOwnShape(kept->shape);
+    DrawOwnShape(kept->shape, kept->pixels);
 }
 
 bool QtCanvas::CanKeep() const {
@@ -318,7 +318,7 @@ bool QtCanvas::KeptApplies(ShapeCall call, const IRect& box, const ShapeCache& c
 
 bool QtCanvas::DevRedraw(ShapeCall call, const IRect& box, ShapeCache& cache) {
     if (!KeptApplies(call, box, cache)) return false;
-    if (!deriving_) DrawOwnShape(KeptIn(cache)->shape);
+    if (!deriving_) DrawOwnShape(KeptIn(cache)->shape, KeptIn(cache)->pixels);
     return true;
 }
 

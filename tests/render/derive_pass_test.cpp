@@ -2,8 +2,9 @@
 // batches while the first pass goes on, and stored by a drawing thread of their own give the
 // picture that deriving and storing each one while drawing gives, through a run of zooms, scroll
 // positions and clips, with elements cut by the picture's edge (drawn by the painter between
-// stored shapes); shapes kept under one clip serve under another exactly where neither cuts
-// them; and the first pass draws nothing and leaves the drawing state as it found it.
+// stored shapes), however the rows are shared between the painting and the drawing thread; shapes kept under
+// one clip serve under another exactly where neither cuts them; and the first pass draws nothing and leaves
+// the drawing state as it found it.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -139,6 +140,22 @@ TEST(DerivePass, GivesThePictureOfDerivingWhileDrawing) {
         EXPECT_EQ(two.Paint(s.clip), single);
         EXPECT_NE(single, white);  // painted at all
     }
+}
+
+// However the rows are shared between the painting thread and the drawing thread, the picture
+// is the same: none, a band cutting through many shapes, the most it takes.
+TEST(DerivePass, AnyShareOfTheRowsGivesThePicture) {
+    Screen one(1), two(2);
+    for (double share : {0.0, 0.37, 0.75}) {
+        SCOPED_TRACE(share);
+        for (double zoom : {1.3, 2.9}) {
+            one.panel->SetZoom(zoom);
+            two.panel->SetZoom(zoom);
+            QtCanvas::SetOwnRowShare(share);
+            EXPECT_EQ(two.Paint(), one.Paint());
+        }
+    }
+    QtCanvas::SetOwnRowShare(0.2);
 }
 
 // Another panel painted into a canvas that painted one at the same mapping (a document opened
