@@ -86,7 +86,16 @@ void BoundsIndex::Rebuild(const ElementList& list) {
     for (auto& cell : cells_) cell.clear();
     cells_.resize(static_cast<size_t>(cellsX_) * static_cast<size_t>(cellsY_));
     wide_.clear();
-    for (size_t i = 0; i < n; ++i) File(static_cast<uint32_t>(i));
+    // Each cell's list is sized once: the cells of every entry are counted first.
+    std::vector<uint32_t> count(cells_.size(), 0);
+    for (size_t i = 0; i < n; ++i) {
+        Place(entries_[i]);
+        const CellRange& r = entries_[i].cells;
+        for (int32_t y = r.y1; y <= r.y2; ++y)
+            for (int32_t x = r.x1; x <= r.x2; ++x) ++count[CellAt(x, y)];
+    }
+    for (size_t c = 0; c < cells_.size(); ++c) cells_[c].reserve(count[c]);
+    for (size_t i = 0; i < n; ++i) Enter(static_cast<uint32_t>(i));
     seen_.assign(n, 0);
     queryMark_ = 0;
     touched_.clear();
@@ -161,8 +170,7 @@ BoundsIndex::CellRange BoundsIndex::CellsOf(const MRect& box) const {
             cell(box.x2, originX_, cellW_, cellsX_), cell(box.y2, originY_, cellH_, cellsY_)};
 }
 
-void BoundsIndex::File(uint32_t slot) {
-    Entry& e = entries_[slot];
+void BoundsIndex::Place(Entry& e) const {
     e.cells = CellRange{};
     e.wide = !Finite(e.box);
     if (!e.wide) {
@@ -171,14 +179,21 @@ void BoundsIndex::File(uint32_t slot) {
         e.wide = count > kWideCells;
         if (!e.wide) e.cells = r;
     }
+}
+
+void BoundsIndex::Enter(uint32_t slot) {
+    const Entry& e = entries_[slot];
     if (e.wide) {
         wide_.push_back(slot);
         return;
     }
     for (int32_t y = e.cells.y1; y <= e.cells.y2; ++y)
-        for (int32_t x = e.cells.x1; x <= e.cells.x2; ++x)
-            cells_[static_cast<size_t>(y) * static_cast<size_t>(cellsX_) + static_cast<size_t>(x)].push_back(
-                slot);
+        for (int32_t x = e.cells.x1; x <= e.cells.x2; ++x) cells_[CellAt(x, y)].push_back(slot);
+}
+
+void BoundsIndex::File(uint32_t slot) {
+    Place(entries_[slot]);
+    Enter(slot);
 }
 
 void BoundsIndex::Unfile(uint32_t slot) {

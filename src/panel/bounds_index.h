@@ -32,6 +32,8 @@ class BoundsIndex {
     void Query(const MRect& area, std::vector<size_t>& out) const;
 
     size_t Size() const { return entries_.size(); }
+    // The normalised bounds of the element at a list position, as last synced.
+    const MRect& Box(size_t position) const { return entries_[position].box; }
 
   private:
     struct CellRange {
@@ -53,7 +55,13 @@ class BoundsIndex {
     void Refresh(uint32_t slot);
     void PlaceGrid(const ElementList& list);
     CellRange CellsOf(const MRect& box) const;
+    // The cells of an entry (or the wide list) for its box; entering it there; both.
+    void Place(Entry& e) const;
+    void Enter(uint32_t slot);
     void File(uint32_t slot);
+    size_t CellAt(int32_t x, int32_t y) const {
+        return static_cast<size_t>(y) * static_cast<size_t>(cellsX_) + static_cast<size_t>(x);
+    }
     void Unfile(uint32_t slot);
     static bool SameBox(const MRect& a, const MRect& b);
 

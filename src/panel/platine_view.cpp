@@ -211,12 +211,11 @@ void TPlatine::PaintPanel(Canvas& c) const {
         ElementsMeeting({clip.x1 - kReach, clip.y1 - kReach, clip.x2 + kReach, clip.y2 + kReach});
     std::vector<const TBauteil*> visible;
     visible.reserve(near.size());
+    // The bounds as the index has just read them, side by side in its entries.
     for (size_t i : near) {
-        const TBauteil* e = elements_[i].get();
-        MRect b = e->GetBounds().Normalised();
-        IRect eb = RoundRect(b.Expanded(20));
+        IRect eb = RoundRect(index_.Box(i).Expanded(20));
         if (eb.x2 < clip.x1 || eb.x1 > clip.x2 || eb.y2 < clip.y1 || eb.y1 > clip.y2) continue;
-        visible.push_back(e);
+        visible.push_back(elements_[i].get());
     }
     // Where many of the visible elements are new, their shapes are derived on all cores even
     // under the mapping the canvas derived under before (a document opened into a view that
