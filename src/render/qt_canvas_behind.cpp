@@ -22,12 +22,13 @@ namespace pw {
 
 namespace {
 // The share of the picture's rows the painting thread stores itself, learnt from paint to paint:
-// it grows when the painting thread waits for the drawing threads at the end of a paint, and
-// shrinks when they wait for it.
+// it grows when the painting thread waited for the drawing threads longer than they waited for
+// shapes, and shrinks the other way round.
 std::atomic<int> ownShare{200};  // in thousandths
 constexpr int kShareStep = 25, kMaxShare = 750;
 using Clock = std::chrono::steady_clock;
-constexpr Clock::duration kLongWait = std::chrono::microseconds(500);
+// A difference in waiting that moves the share.
+constexpr Clock::duration kClearly = std::chrono::microseconds(300);
 }  // namespace
 
 struct QtCanvas::DrawBehind {
@@ -78,15 +79,13 @@ struct QtCanvas::DrawBehind {
         // With the threads idle the shapes not yet handed over are stored here, at once: a paint
         // that draws through the painter between a few kept shapes does not wait for a thread
         // to wake up each time.
-        waited_ = Clock::duration::zero();
         if (!Idle()) {
             const Clock::time_point from = Clock::now();
             lock.unlock();
             if (local_ && !local_->items.empty()) HandOver();
             lock.lock();
             idle_.wait(lock, [this] { return Idle(); });
-            // At least a tick: the threads were still at work.
-            waited_ = std::max(Clock::now() - from, Clock::duration(1));
+            waited_ += Clock::now() - from;
         }
         lock.unlock();
         if (local_ && !local_->items.empty()) {
@@ -118,6 +117,7 @@ struct QtCanvas::DrawBehind {
         PixelTarget target;
         size_t next = 0;  // the first batch it has not taken
         bool busy = false;
+        Clock::duration idle{};  // waiting for shapes after the first ones
         std::thread thread;
     };
 
@@ -137,22 +137,26 @@ struct QtCanvas::DrawBehind {
 
     void Stop() {
         Settle();
-        // Whoever waited at the end had the smaller share. The drawing threads are mostly still
-        // at the last shapes handed over, which is no reason to move.
-        if (!handed_.empty()) {
-            const int share = ownShare.load();
-            if (waited_ > kLongWait)
-                ownShare.store(std::min(share + kShareStep, kMaxShare));
-            else if (waited_ == Clock::duration::zero())
-                ownShare.store(std::max(share - kShareStep, 0));
-        }
         {
             std::lock_guard<std::mutex> lock(mutex_);
             stop_ = true;
         }
         wake_.notify_all();
-        for (const std::unique_ptr<Band>& band : bands_)
+        Clock::duration idle{};
+        for (const std::unique_ptr<Band>& band : bands_) {
             if (band->thread.joinable()) band->thread.join();
+            idle = std::max(idle, band->idle);
+        }
+        // Whoever waited longer had the smaller share: the painting thread for the drawing
+        // threads to finish (before it draws through the painter, and at the end), or a drawing
+        // thread for shapes to store.
+        if (!handed_.empty()) {
+            const int share = ownShare.load();
+            if (waited_ > idle + kClearly)
+                ownShare.store(std::min(share + kShareStep, kMaxShare));
+            else if (idle > waited_ + kClearly)
+                ownShare.store(std::max(share - kShareStep, 0));
+        }
     }
 
     static void Store(const Batch& b, const PixelTarget& target) {
@@ -174,8 +178,11 @@ struct QtCanvas::DrawBehind {
         std::vector<const Batch*> mine;
         std::unique_lock<std::mutex> lock(mutex_);
         for (;;) {
+            // Waiting for the first shapes is no sign of the share; waiting for more is.
+            const Clock::time_point from = Clock::now();
             wake_.wait(lock, [&] { return band.next < handed_.size() || stop_; });
             if (band.next == handed_.size()) return;
+            if (band.next > 0) band.idle += Clock::now() - from;
             for (; band.next < handed_.size(); ++band.next) mine.push_back(handed_[band.next].get());
             band.busy = true;
             lock.unlock();
@@ -188,7 +195,7 @@ struct QtCanvas::DrawBehind {
     }
 
     PixelTarget own_, rest_;        // the rows of the painting thread, and those of the others
-    Clock::duration waited_{};      // how long the last Settle waited for the drawing threads
+    Clock::duration waited_{};      // how long the painting thread waited for the drawing threads
     std::unique_ptr<Batch> local_;  // the painting thread's, not yet handed over
     std::mutex mutex_;
     std::condition_variable wake_, idle_;
