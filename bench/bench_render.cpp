@@ -41,15 +41,12 @@ void BM_PaintPanelToScreenImage(benchmark::State& state) {
     }
     state.counters["elements"] = static_cast<double>(panel->Elements().size());
 }
-BENCHMARK(BM_PaintPanelToScreenImage)
-    ->ArgName("kind")
-    ->Arg(kAll)
-    ->Arg(kLines)
-    ->Arg(kContours)
-    ->Arg(kCircles)
-    ->Arg(kDrills)
-    ->Arg(kTexts)
-    ->Unit(benchmark::kMillisecond);
+// The whole panel, then each element kind alone.
+void ByKind(benchmark::internal::Benchmark* b) {
+    b->ArgName("kind");
+    for (Kind k : {kAll, kLines, kContours, kCircles, kDrills, kTexts}) b->Arg(k);
+}
+BENCHMARK(BM_PaintPanelToScreenImage)->Apply(ByKind)->Unit(benchmark::kMillisecond);
 
 // A repaint after every zoom step: nothing the elements kept from the last paint applies, so each
 // shape is derived anew (the polylines stay flattened).
@@ -74,13 +71,7 @@ void BM_PaintPanelAfterZoomChange(benchmark::State& state) {
 // Processor time of every thread (the shapes are derived on all cores), and wall time; the
 // argument chooses the element kind as above.
 BENCHMARK(BM_PaintPanelAfterZoomChange)
-    ->ArgName("kind")
-    ->Arg(kAll)
-    ->Arg(kLines)
-    ->Arg(kContours)
-    ->Arg(kCircles)
-    ->Arg(kDrills)
-    ->Arg(kTexts)
+    ->Apply(ByKind)
     ->MeasureProcessCPUTime()
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
