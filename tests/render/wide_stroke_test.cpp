@@ -138,6 +138,28 @@ TEST(WideStroke, RunsCoverEachPixelOnceAndStayInTheClip) {
     EXPECT_TRUE(none.empty());
 }
 
+// Runs in a small box are joined through bit masks, those in a large one by sorting: the same
+// random runs give the same joined runs either way (a far run added makes the box large).
+TEST(WideStroke, BothWaysOfJoiningAgree) {
+    std::mt19937 rng(3);
+    for (int round = 0; round < 40; ++round) {
+        const int width = 8 + static_cast<int>(rng() % 170), height = 1 + static_cast<int>(rng() % 60);
+        std::vector<PixelRun> runs;
+        for (int i = 0, n = 1 + static_cast<int>(rng() % 300); i < n; ++i) {
+            const int32_t x1 = static_cast<int32_t>(rng() % static_cast<unsigned>(width)) - 40;
+            const int32_t x2 = x1 + static_cast<int32_t>(rng() % 70);
+            runs.push_back({static_cast<int32_t>(rng() % static_cast<unsigned>(height)) - 7, x1, x2});
+        }
+        std::vector<PixelRun> small = runs, large = runs;
+        large.push_back({5000, 0, 0});
+        MergeRuns(small);
+        MergeRuns(large);
+        ASSERT_EQ(large.back(), (PixelRun{5000, 0, 0}));
+        large.pop_back();
+        EXPECT_EQ(small, large) << "round " << round;
+    }
+}
+
 // Random polylines and outlines, 2 to 8 pixels wide, through the canvas and through Qt's stroker
 // with round ends and corners: only scattered pixels along the edge may differ, where the
 // stroker's curve approximation and its 1/64-pixel grid decide a centre lying within a hair of
