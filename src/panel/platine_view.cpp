@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cmath>
 #include <ctime>
+#include <functional>
 #include <span>
 
 #include "core/language.h"
@@ -206,22 +207,36 @@ void TPlatine::PaintPanel(Canvas& c) const {
     // The bounds the index reads and what the visible elements draw are built on all cores
     // first where many elements have them still to build: the elements the index has not read
     // yet (after opening a document or pasting), and the visible ones.
-    if (index_.Size() < elements_.size()) PrepareBoundsAhead(std::span(elements_).subspan(index_.Size()));
-    const std::vector<size_t> near =
-        ElementsMeeting({clip.x1 - kReach, clip.y1 - kReach, clip.x2 + kReach, clip.y2 + kReach});
+    const MRect reach{clip.x1 - kReach, clip.y1 - kReach, clip.x2 + kReach, clip.y2 + kReach};
+    const auto meets = [&](const MRect& bounds) {
+        IRect eb = RoundRect(bounds.Expanded(20));
+        return !(eb.x2 < clip.x1 || eb.x1 > clip.x2 || eb.y2 < clip.y1 || eb.y1 > clip.y2);
+    };
     std::vector<const TBauteil*> visible;
-    visible.reserve(near.size());
-    // The bounds as the index has just read them, side by side in its entries.
-    for (size_t i : near) {
-        IRect eb = RoundRect(index_.Box(i).Expanded(20));
-        if (eb.x2 < clip.x1 || eb.x1 > clip.x2 || eb.y2 < clip.y1 || eb.y1 > clip.y2) continue;
-        visible.push_back(elements_[i].get());
+    // A document the index has not read at all (just opened) has every bounds built ahead; the
+    // visible elements are then picked from them, and the index is built while the other
+    // threads build what those elements draw.
+    const bool unread = index_.Size() == 0 && !elements_.empty();
+    const bool allBounds =
+        index_.Size() < elements_.size() && PrepareBoundsAhead(std::span(elements_).subspan(index_.Size()));
+    std::function<void()> alongside;
+    if (unread && allBounds) {
+        visible.reserve(elements_.size());
+        for (const auto& e : elements_)
+            if (meets(e->GetBounds().Normalised())) visible.push_back(e.get());
+        alongside = [&] { ElementsMeeting(reach); };
+    } else {
+        const std::vector<size_t> near = ElementsMeeting(reach);
+        visible.reserve(near.size());
+        // The bounds as the index has just read them, side by side in its entries.
+        for (size_t i : near)
+            if (meets(index_.Box(i))) visible.push_back(elements_[i].get());
     }
     // Where many of the visible elements are new, their shapes are derived on all cores even
     // under the mapping the canvas derived under before (a document opened into a view that
     // showed another, a large change undone); a few new ones among many kept are not worth a
     // first pass over all of them.
-    const size_t fresh = PreparePaintAhead(visible);
+    const size_t fresh = PreparePaintAhead(visible, 0, alongside);
     if (fresh >= 64 && fresh * 4 >= visible.size()) c.ExpectNewShapes();
     auto paintVisible = [&] {
         for (const TBauteil* e : visible) e->Paint(c);
