@@ -158,6 +158,27 @@ TEST(DerivePass, AnyShareOfTheRowsGivesThePicture) {
     QtCanvas::SetOwnRowShare(0.2);
 }
 
+// A document painted before anything read its bounds (just opened: the visible elements are
+// picked from the bounds built ahead, the bounds index built alongside) gives the picture of
+// one whose index was read first, also where only part of it is in view.
+TEST(DerivePass, AJustOpenedDocumentPaintsAsOneWhoseIndexWasRead) {
+    for (const auto& [zoom, scroll] : {std::pair{1.2, IPoint{0, 0}}, std::pair{4.0, IPoint{300, 250}}}) {
+        SCOPED_TRACE(zoom);
+        Screen opened(2), read(2);
+        for (Screen* s : {&opened, &read}) {
+            s->panel->SetZoom(zoom);
+            s->panel->ScrollX = scroll.x;
+            s->panel->ScrollY = scroll.y;
+        }
+        EXPECT_FALSE(read.panel->ElementsMeeting({-1e6, -1e6, 1e6, 1e6}).empty());
+        const QImage& picture = read.Paint();
+        EXPECT_EQ(opened.Paint(), picture);
+        // The index was built on the way: it finds the same elements.
+        EXPECT_EQ(opened.panel->ElementsMeeting({1000, 1000, 2000, 1500}),
+                  read.panel->ElementsMeeting({1000, 1000, 2000, 1500}));
+    }
+}
+
 // Another panel painted into a canvas that painted one at the same mapping (a document opened
 // into a view that showed another, a large change undone): its many new shapes are derived in a
 // derive pass although the mapping is the last one, and the picture is that of a fresh canvas;
