@@ -165,6 +165,13 @@ public:
     // EndDrawBehind returns when all are stored.
     virtual void BeginDrawBehind() {}
     virtual void EndDrawBehind() {}
+    // EndDerivePass and BeginDrawBehind in one, for a second pass that draws behind: a canvas may
+    // then go on deriving while the second pass runs, each shape before it is drawn; by
+    // EndDrawBehind every shape is derived and kept.
+    virtual void EndDerivePassDrawingBehind() {
+        EndDerivePass();
+        BeginDrawBehind();
+    }
 
     // --- Clipping (logical rectangles; the clip is kept in device coordinates) ---
     void IntersectClipRect(const IRect& logical);

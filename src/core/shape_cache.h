@@ -31,8 +31,15 @@ class ShapeCache {
     void Clear() {
         entry_.reset();
         type_ = nullptr;
+        pending_ = false;
     }
-    bool Empty() const { return !entry_; }
+    // Empty: nothing kept and nothing on its way.
+    bool Empty() const { return !entry_ && !pending_; }
+    // A canvas deriving the slot's shape on another thread marks it, so that drawing through
+    // it before the shape is in asks the canvas rather than deriving it again. Keeping,
+    // taking or clearing ends the mark.
+    void MarkPending() { pending_ = true; }
+    bool Pending() const { return pending_; }
     Entry* Get() const { return entry_.get(); }
     // The kept entry if it was kept as a T, else null. The slot knows the type it was given, so
     // the entry itself is not read: a paint asks this of thousands of slots.
@@ -44,16 +51,19 @@ class ShapeCache {
     void Keep(std::unique_ptr<T> entry) {
         type_ = entry ? &typeid(T) : nullptr;
         entry_ = std::move(entry);
+        pending_ = false;
     }
     // Hands the kept entry over and leaves the slot empty.
     std::unique_ptr<Entry> Take() {
         type_ = nullptr;
+        pending_ = false;
         return std::move(entry_);
     }
 
   private:
     std::unique_ptr<Entry> entry_;
     const std::type_info* type_ = nullptr;
+    bool pending_ = false;
 };
 
 }  // namespace pw

@@ -241,11 +241,13 @@ void TPlatine::PaintPanel(Canvas& c) const {
     auto paintVisible = [&] {
         for (const TBauteil* e : visible) e->Paint(c);
     };
+    // The second pass starts while the last shapes of the first are still being derived.
     if (c.BeginDerivePass()) {
         paintVisible();
-        c.EndDerivePass();
+        c.EndDerivePassDrawingBehind();
+    } else {
+        c.BeginDrawBehind();
     }
-    c.BeginDrawBehind();
     paintVisible();
     c.EndDrawBehind();
 }

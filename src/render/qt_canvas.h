@@ -117,6 +117,10 @@ class QtCanvas : public Canvas {
     // (qt_canvas_behind.cpp).
     void BeginDrawBehind() override;
     void EndDrawBehind() override;
+    // The shapes not derived yet when the first pass ends are derived while the second pass
+    // runs; drawing through a slot whose shape is on its way waits for it, or derives it, and
+    // keeps every shape before it in order (qt_canvas_ahead.cpp).
+    void EndDerivePassDrawingBehind() override;
 
   private:
     struct DrawBehind;
@@ -138,6 +142,13 @@ class QtCanvas : public Canvas {
     void PlanEllipse(const IRect& r, ShapeCache& cache);
     // Whether a kept shape applies under the current mapping and state.
     bool KeptApplies(ShapeCall call, const IRect& box, const ShapeCache& cache) const;
+    // While the second pass goes on deriving: keeps the derived shapes in the order of the calls
+    // up to the one for this slot, deriving or waiting for them as needed; then, and at the end
+    // of the paint, all of them.
+    void KeepDerivedUpTo(ShapeCache& cache);
+    void KeepAllDerived();
+    // The pen, brush, font and fill mode of the start of the derive pass.
+    void RestoreState();
 
     // The drawing calls, keeping what the canvas draws itself in cache when one is given.
     void DrawPolyline(const IPoint* pts, size_t n, ShapeCache* cache);
@@ -216,6 +227,7 @@ class QtCanvas : public Canvas {
     bool deviceHairlines_ = false;
     int deriveThreads_;
     bool deriving_ = false;
+    bool draining_ = false;  // the second pass runs while shapes are still derived
     bool expectNew_ = false;
     struct DropPass {
         void operator()(DerivePass* pass) const;

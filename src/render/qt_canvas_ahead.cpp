@@ -52,6 +52,7 @@ struct QtCanvas::DeriveBatch {
     std::vector<DeriveJob> jobs;
     std::vector<IPoint> points;
     std::vector<int32_t> counts;
+    bool done = false;  // every job derived (under the pass's mutex)
 };
 
 struct QtCanvas::DerivePass {
@@ -65,11 +66,13 @@ struct QtCanvas::DerivePass {
     // The batch being recorded, and those handed to the threads, in the order of the calls.
     std::unique_ptr<DeriveBatch> open;
     std::vector<std::unique_ptr<DeriveBatch>> batches;
-    // Guards batches, taken, derived and closing while workers run.
+    // Guards batches, taken, derived, each batch's done and closing while workers run.
     std::mutex mutex;
     std::condition_variable wake, finished;
     size_t taken = 0, derived = 0;
     bool closing = false;
+    // While the second pass runs: the next job to keep (painting thread only), and its scratch.
+    size_t keepBatch = 0, keepJob = 0;
     std::vector<std::thread> workers;
     // The canvas state at the start of the pass, put back at its end.
     PenState pen;
@@ -86,6 +89,10 @@ struct QtCanvas::DerivePass {
     void Work(bool wait);
     // Derives what is left with every thread and stops the workers.
     void Finish();
+    // Hands the last batch to the threads and lets them stop when all are taken.
+    void Close();
+    // Returns once batch k is derived, deriving batches not yet taken meanwhile.
+    void WaitFor(size_t k);
 };
 
 void QtCanvas::DropPass::operator()(DerivePass* pass) const {
@@ -173,22 +180,51 @@ void QtCanvas::DerivePass::Work(bool wait) {
         batch.points = {};
         batch.counts = {};
         lock.lock();
-        if (++derived == batches.size()) finished.notify_all();
+        batch.done = true;
+        ++derived;
+        // The painting thread may wait for this very batch.
+        finished.notify_all();
     }
     if (wait) finished.wait(lock, [this] { return derived == batches.size(); });
 }
 
-void QtCanvas::DerivePass::Finish() {
+void QtCanvas::DerivePass::Close() {
     {
         std::lock_guard<std::mutex> lock(mutex);
         if (open && !open->jobs.empty()) batches.push_back(std::move(open));
         closing = true;
     }
     wake.notify_all();
+}
+
+void QtCanvas::DerivePass::Finish() {
+    Close();
     Work(true);
     for (std::thread& w : workers) w.join();
     workers.clear();
     closing = false;
+}
+
+void QtCanvas::DerivePass::WaitFor(size_t k) {
+    std::unique_lock<std::mutex> lock(mutex);
+    while (!batches[k]->done) {
+        if (taken < batches.size()) {
+            // A batch nobody has taken yet (this one, or a later one while a worker has this):
+            // derived here rather than waited for.
+            DeriveBatch& batch = *batches[taken++];
+            lock.unlock();
+            thread_local DeriveScratch scratch;
+            for (DeriveJob& job : batch.jobs) Derive(batch.points.data(), batch.counts.data(), job, scratch);
+            batch.points = {};
+            batch.counts = {};
+            lock.lock();
+            batch.done = true;
+            ++derived;
+            finished.notify_all();
+            continue;
+        }
+        finished.wait(lock);
+    }
 }
 
 QtCanvas::DeriveBatch& QtCanvas::OpenBatch() {
@@ -216,6 +252,14 @@ bool QtCanvas::PaintsMostOfDevice() const {
 }
 
 bool QtCanvas::BeginDerivePass() {
+    if (draining_) {
+        // The last paint never ended (it threw): its slots may be gone, so nothing is kept. A
+        // mark left in a slot is dropped when the slot is next drawn through.
+        pass_->Finish();
+        pass_->batches.clear();
+        pass_->taken = pass_->derived = 0;
+        draining_ = false;
+    }
     const bool expectNew = std::exchange(expectNew_, false);
     if (deriving_ || deriveThreads_ < 2 || !ownRaster_ || antialiasing_ || !Raster()) return false;
     const QPaintDevice* device = painter_.device();
@@ -255,6 +299,7 @@ void QtCanvas::PlanPolyline(const IPoint* pts, size_t n, ShapeCache& cache) {
     job.pointCount = points_.size();
     batch.points.insert(batch.points.end(), points_.begin(), points_.end());
     batch.jobs.push_back(std::move(job));
+    cache.MarkPending();
 }
 
 void QtCanvas::PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons, ShapeCache& cache) {
@@ -320,6 +365,7 @@ void QtCanvas::PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     job.countsAt = countsAt;
     job.polygons = batch.counts.size() - countsAt;
     batch.jobs.push_back(std::move(job));
+    cache.MarkPending();
 }
 
 void QtCanvas::PlanEllipse(const IRect& r, ShapeCache& cache) {
@@ -338,6 +384,7 @@ void QtCanvas::PlanEllipse(const IRect& r, ShapeCache& cache) {
     job.box[2] = box.width();
     job.box[3] = box.height();
     OpenBatch().jobs.push_back(std::move(job));
+    cache.MarkPending();
 }
 
 void QtCanvas::EndDerivePass() {
@@ -353,7 +400,64 @@ void QtCanvas::EndDerivePass() {
     pass.batches.clear();
     pass.batches.shrink_to_fit();
     pass.taken = pass.derived = 0;
+    RestoreState();
+}
 
+void QtCanvas::EndDerivePassDrawingBehind() {
+    if (!deriving_) {
+        BeginDrawBehind();
+        return;
+    }
+    deriving_ = false;
+    draining_ = true;
+    pass_->Close();
+    pass_->keepBatch = pass_->keepJob = 0;
+    RestoreState();
+    BeginDrawBehind();
+}
+
+void QtCanvas::KeepDerivedUpTo(ShapeCache& cache) {
+    DerivePass& pass = *pass_;
+    // In the order of the calls, as EndDerivePass keeps them. A slot that has a shape again
+    // (kept by an earlier job for it, or derived as the second pass drew through it) keeps that
+    // one: it may be handed to the drawing thread already.
+    while (cache.Pending() && pass.keepBatch < pass.batches.size()) {
+        pass.WaitFor(pass.keepBatch);
+        DeriveBatch& batch = *pass.batches[pass.keepBatch];
+        while (pass.keepJob < batch.jobs.size()) {
+            DeriveJob& job = batch.jobs[pass.keepJob++];
+            if (job.cache->Pending()) job.cache->Keep(std::move(job.kept));
+            job.kept.reset();
+            if (!cache.Pending()) break;
+        }
+        if (pass.keepJob == batch.jobs.size()) {
+            batch.jobs = std::vector<DeriveJob>();
+            ++pass.keepBatch;
+            pass.keepJob = 0;
+        }
+    }
+}
+
+void QtCanvas::KeepAllDerived() {
+    if (!draining_) return;
+    DerivePass& pass = *pass_;
+    for (; pass.keepBatch < pass.batches.size(); ++pass.keepBatch, pass.keepJob = 0) {
+        pass.WaitFor(pass.keepBatch);
+        DeriveBatch& batch = *pass.batches[pass.keepBatch];
+        for (; pass.keepJob < batch.jobs.size(); ++pass.keepJob) {
+            DeriveJob& job = batch.jobs[pass.keepJob];
+            if (job.cache->Pending()) job.cache->Keep(std::move(job.kept));
+        }
+    }
+    pass.Finish();
+    pass.batches.clear();
+    pass.batches.shrink_to_fit();
+    pass.taken = pass.derived = 0;
+    draining_ = false;
+}
+
+void QtCanvas::RestoreState() {
+    const DerivePass& pass = *pass_;
     SetPenWidth(pass.pen.width);
     SetPenColor(pass.pen.color);
     SetPenStyle(pass.pen.style);

@@ -225,6 +225,7 @@ void QtCanvas::SetOwnRowShare(double share) {
 }
 
 void QtCanvas::EndDrawBehind() {
+    KeepAllDerived();
     behind_.reset();
 }
 

@@ -317,6 +317,13 @@ bool QtCanvas::KeptApplies(ShapeCall call, const IRect& box, const ShapeCache& c
 }
 
 bool QtCanvas::DevRedraw(ShapeCall call, const IRect& box, ShapeCache& cache) {
+    if (cache.Pending()) {
+        // Recorded in this first pass already: recorded again, the later shape is kept.
+        if (deriving_) return false;
+        if (draining_) KeepDerivedUpTo(cache);
+        // A mark no pass will end any more (its paint never ended).
+        if (cache.Pending()) cache.Clear();
+    }
     if (!KeptApplies(call, box, cache)) return false;
     if (!deriving_) DrawOwnShape(KeptIn(cache)->shape, KeptIn(cache)->pixels);
     return true;

@@ -217,6 +217,75 @@ TEST(DerivePass, ShapesKeptUnderAnotherClip) {
     }
 }
 
+// The second pass starts while shapes are still derived: a slot drawn through twice in a paint
+// (the later shape is the one kept at the end) gives the picture of drawing each call at once,
+// and no slot is left waiting. A paint left after its first pass (as when drawing threw) keeps
+// nothing: the next one derives afresh.
+TEST(DerivePass, TheSecondPassDrawsWhileShapesAreDerived) {
+    std::mt19937 rng(5);
+    struct Call {
+        std::vector<IPoint> points;
+        Color colour;
+        size_t slot;
+        int32_t pen;
+    };
+    // Every third call draws the shape before it again through its slot, outlined wide.
+    std::vector<Call> calls;
+    for (size_t i = 0; i < 900; ++i) {
+        const int32_t x = static_cast<int32_t>(rng() % 380), y = static_cast<int32_t>(rng() % 280);
+        const int32_t s = 2 + static_cast<int32_t>(rng() % 18);
+        const Color colour = static_cast<Color>(rng() & 0xFFFFFF);
+        if (i % 3 == 2)
+            calls.push_back({calls.back().points, colour, i - 1, 3});
+        else
+            calls.push_back({{{x, y}, {x + s, y + s / 2}, {x + s / 3, y + s}}, colour, i, 0});
+    }
+    const auto draw = [&](Canvas& c, std::vector<ShapeCache>& caches) {
+        c.SetBrushStyle(bsSolid);
+        for (const Call& call : calls) {
+            c.SetBrushColor(call.colour);
+            c.SetPenColor(call.colour ^ 0xFFFFFF);
+            c.SetPenWidth(call.pen);
+            c.Polygon(call.points, caches[call.slot]);
+        }
+    };
+    QImage one(kWidth, kHeight, QImage::Format_RGB32), two(kWidth, kHeight, QImage::Format_RGB32);
+    one.fill(Qt::white);
+    two.fill(Qt::white);
+    std::vector<ShapeCache> slotsOne(calls.size()), slotsTwo(calls.size());
+    {
+        QPainter painter(&one);
+        QtCanvas canvas(painter, QtCanvas::DeviceKind::Raster, {0, 0, kWidth, kHeight}, 96);
+        canvas.SetDeriveThreads(1);
+        draw(canvas, slotsOne);
+    }
+    {
+        QPainter painter(&two);
+        QtCanvas canvas(painter, QtCanvas::DeviceKind::Raster, {0, 0, kWidth, kHeight}, 96);
+        canvas.SetDeriveThreads(2);
+        Canvas& c = canvas;
+        ASSERT_TRUE(c.BeginDerivePass());
+        draw(c, slotsTwo);
+        EXPECT_EQ(two.pixel(0, 0), QColor(Qt::white).rgb());
+        c.EndDerivePassDrawingBehind();
+        draw(c, slotsTwo);
+        c.EndDrawBehind();
+    }
+    EXPECT_EQ(two, one);
+    for (const ShapeCache& slot : slotsTwo) EXPECT_FALSE(slot.Pending());
+
+    Screen left(2);
+    left.panel->SetZoom(1.5);
+    Canvas& c = left.canvas;
+    left.panel->PrepareCanvas(c);
+    ASSERT_TRUE(c.BeginDerivePass());
+    for (auto& e : left.panel->Elements()) e->Paint(c);
+    c.EndDerivePassDrawingBehind();
+    Screen fresh(1);
+    for (Screen* s : {&left, &fresh}) s->panel->SetZoom(2.0);
+    EXPECT_EQ(left.Paint(), fresh.Paint());
+}
+
 TEST(DerivePass, FirstPassDrawsNothingAndKeepsTheState) {
     Screen screen(2);
     screen.image.fill(Qt::white);
