@@ -87,6 +87,8 @@ struct QtCanvas::DerivePass {
     void Publish(int threads);
     // Derives batches until none is left to take; with wait, also until all taken ones are done.
     void Work(bool wait);
+    // Takes the next batch and derives it; the lock is held on entry and on return.
+    void DeriveNext(std::unique_lock<std::mutex>& lock, DeriveScratch& scratch);
     // Derives what is left with every thread and stops the workers.
     void Finish();
     // Hands the last batch to the threads and lets them stop when all are taken.
@@ -168,22 +170,26 @@ void QtCanvas::DerivePass::Publish(int threads) {
     }
 }
 
+void QtCanvas::DerivePass::DeriveNext(std::unique_lock<std::mutex>& lock, DeriveScratch& scratch) {
+    DeriveBatch& batch = *batches[taken++];
+    lock.unlock();
+    for (DeriveJob& job : batch.jobs) Derive(batch.points.data(), batch.counts.data(), job, scratch);
+    batch.points = {};
+    batch.counts = {};
+    lock.lock();
+    batch.done = true;
+    ++derived;
+    // The painting thread may wait for this very batch.
+    finished.notify_all();
+}
+
 void QtCanvas::DerivePass::Work(bool wait) {
     DeriveScratch scratch;
     std::unique_lock<std::mutex> lock(mutex);
     for (;;) {
         if (!wait) wake.wait(lock, [this] { return taken < batches.size() || closing; });
         if (taken >= batches.size()) break;
-        DeriveBatch& batch = *batches[taken++];
-        lock.unlock();
-        for (DeriveJob& job : batch.jobs) Derive(batch.points.data(), batch.counts.data(), job, scratch);
-        batch.points = {};
-        batch.counts = {};
-        lock.lock();
-        batch.done = true;
-        ++derived;
-        // The painting thread may wait for this very batch.
-        finished.notify_all();
+        DeriveNext(lock, scratch);
     }
     if (wait) finished.wait(lock, [this] { return derived == batches.size(); });
 }
@@ -208,22 +214,14 @@ void QtCanvas::DerivePass::Finish() {
 void QtCanvas::DerivePass::WaitFor(size_t k) {
     std::unique_lock<std::mutex> lock(mutex);
     while (!batches[k]->done) {
+        // A batch nobody has taken yet (this one, or a later one while a worker has this) is
+        // derived here rather than waited for.
         if (taken < batches.size()) {
-            // A batch nobody has taken yet (this one, or a later one while a worker has this):
-            // derived here rather than waited for.
-            DeriveBatch& batch = *batches[taken++];
-            lock.unlock();
             thread_local DeriveScratch scratch;
-            for (DeriveJob& job : batch.jobs) Derive(batch.points.data(), batch.counts.data(), job, scratch);
-            batch.points = {};
-            batch.counts = {};
-            lock.lock();
-            batch.done = true;
-            ++derived;
-            finished.notify_all();
-            continue;
+            DeriveNext(lock, scratch);
+        } else {
+            finished.wait(lock);
         }
-        finished.wait(lock);
     }
 }
 
