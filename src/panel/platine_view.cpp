@@ -241,14 +241,28 @@ void TPlatine::PaintPanel(Canvas& c) const {
     auto paintVisible = [&] {
         for (const TBauteil* e : visible) e->Paint(c);
     };
+    // Should an element's drawing throw, the canvas still leaves the pass it is in, so that the
+    // next paint draws (and keeps what was derived).
+    struct Passes {
+        Canvas& c;
+        int in = 0;  // 1: the first pass, 2: the second
+        ~Passes() {
+            if (in == 1) c.EndDerivePass();
+            if (in == 2) c.EndDrawBehind();
+        }
+    } passes{c};
     // The second pass starts while the last shapes of the first are still being derived.
     if (c.BeginDerivePass()) {
+        passes.in = 1;
         paintVisible();
+        passes.in = 0;
         c.EndDerivePassDrawingBehind();
     } else {
         c.BeginDrawBehind();
     }
+    passes.in = 2;
     paintVisible();
+    passes.in = 0;
     c.EndDrawBehind();
 }
 

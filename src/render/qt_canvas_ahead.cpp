@@ -71,7 +71,7 @@ struct QtCanvas::DerivePass {
     std::condition_variable wake, finished;
     size_t taken = 0, derived = 0;
     bool closing = false;
-    // While the second pass runs: the next job to keep (painting thread only), and its scratch.
+    // While the second pass runs: the next job to keep (painting thread only).
     size_t keepBatch = 0, keepJob = 0;
     std::vector<std::thread> workers;
     // The canvas state at the start of the pass, put back at its end.

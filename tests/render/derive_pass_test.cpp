@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPainter>
 #include <random>
+#include <stdexcept>
 
 #include "elements/bohrung.h"
 #include "elements/kreis.h"
@@ -284,6 +285,38 @@ TEST(DerivePass, TheSecondPassDrawsWhileShapesAreDerived) {
     Screen fresh(1);
     for (Screen* s : {&left, &fresh}) s->panel->SetZoom(2.0);
     EXPECT_EQ(left.Paint(), fresh.Paint());
+}
+
+// An element whose drawing throws, once, in the first or in the second pass: the paint fails,
+// and the next one gives the picture of a canvas that never saw the failure.
+class Fuse : public TBauteil {
+  public:
+    int armedAt = -1;  // the paint call that throws
+    mutable int calls = 0;
+    MRect GetBounds() const override { return {100, 100, 200, 200}; }
+    void Move(MPoint) override {}
+    void Scale(MPoint, Real, Real) override {}
+    void DrawFeedback(Canvas&, MPoint*) override {}
+    void Paint(Canvas&) const override {
+        if (calls++ == armedAt) throw std::runtime_error("drawing failed");
+    }
+};
+
+TEST(DerivePass, APaintThatThrowsLeavesTheCanvasAbleToPaint) {
+    for (int armedAt : {0, 1}) {
+        SCOPED_TRACE(armedAt);
+        Screen failing(2), fresh(1);
+        auto fuse = std::make_unique<Fuse>();
+        Fuse& f = *fuse;
+        failing.panel->AddElement(std::move(fuse));
+        fresh.panel->AddElement(std::make_unique<Fuse>());
+        f.armedAt = armedAt;
+        failing.panel->SetZoom(1.7);
+        EXPECT_THROW(failing.Paint(), std::runtime_error);
+        failing.panel->SetZoom(2.1);
+        fresh.panel->SetZoom(2.1);
+        EXPECT_EQ(failing.Paint(), fresh.Paint());
+    }
 }
 
 TEST(DerivePass, FirstPassDrawsNothingAndKeepsTheState) {
