@@ -32,8 +32,6 @@ class BoundsIndex {
     void Query(const MRect& area, std::vector<size_t>& out) const;
 
     size_t Size() const { return entries_.size(); }
-    // The normalised bounds of the element at a list position, as last synced.
-    const MRect& Box(size_t position) const { return entries_[position].box; }
 
   private:
     struct CellRange {

@@ -228,9 +228,8 @@ void TPlatine::PaintPanel(Canvas& c) const {
     } else {
         const std::vector<size_t> near = ElementsMeeting(reach);
         visible.reserve(near.size());
-        // The bounds as the index has just read them, side by side in its entries.
         for (size_t i : near)
-            if (meets(index_.Box(i))) visible.push_back(elements_[i].get());
+            if (meets(elements_[i]->GetBounds().Normalised())) visible.push_back(elements_[i].get());
     }
     // Where many of the visible elements are new, their shapes are derived on all cores even
     // under the mapping the canvas derived under before (a document opened into a view that
