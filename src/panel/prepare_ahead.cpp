@@ -101,15 +101,23 @@ size_t PreparePaintAhead(const std::vector<const TBauteil*>& elements, size_t th
     std::vector<std::thread> workers;
     if (threads > 0) workers = Start(shared, threads);
     size_t count = 0;
-    for (const TBauteil* e : elements) {
-        if (!e->BeginPreparePaint()) continue;
-        pending[count++] = e;
-        if (count % kChunk == 0) shared.ready.store(count, std::memory_order_release);
-        if (threads == 0 && count == kPerThread) workers = Start(shared, ThreadsFor(elements.size()));
+    try {
+        for (const TBauteil* e : elements) {
+            if (!e->BeginPreparePaint()) continue;
+            pending[count++] = e;
+            if (count % kChunk == 0) shared.ready.store(count, std::memory_order_release);
+            if (threads == 0 && count == kPerThread) workers = Start(shared, ThreadsFor(elements.size()));
+        }
+        shared.ready.store(count, std::memory_order_release);
+        shared.complete.store(true, std::memory_order_release);
+        if (alongside) alongside();
+    } catch (...) {
+        // The threads finish what was listed before the failure goes on.
+        shared.ready.store(count, std::memory_order_release);
+        shared.complete.store(true, std::memory_order_release);
+        Join(workers);
+        throw;
     }
-    shared.ready.store(count, std::memory_order_release);
-    shared.complete.store(true, std::memory_order_release);
-    if (alongside) alongside();
     shared.Run();
     Join(workers);
     return count;

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 #include "element_test_support.h"
@@ -175,6 +177,36 @@ TEST(PrepareAhead, AChangeAfterBuildingIsPaintedAsChanged) {
         }
     }
     ExpectSameCalls(PaintAll(painted), PaintAll(prepared));
+}
+
+// An element that counts what it builds, and may fail when asked what it needs.
+class Probe : public TBauteil {
+  public:
+    bool failsToList = false;
+    mutable std::atomic<bool> built{false};
+    MRect GetBounds() const override { return {0, 0, 10, 10}; }
+    void Move(MPoint) override {}
+    void Scale(MPoint, Real, Real) override {}
+    void DrawFeedback(Canvas&, MPoint*) override {}
+    bool BeginPreparePaint() const override {
+        if (failsToList) throw std::runtime_error("no memory");
+        return true;
+    }
+    void PreparePaint() const override { built = true; }
+};
+
+// A failure while the elements are listed, with threads already building the first ones: the
+// threads finish what was listed, and the failure goes on to the caller.
+TEST(PrepareAhead, AFailureWhileListingLetsTheThreadsFinish) {
+    std::vector<std::unique_ptr<Probe>> probes;
+    std::vector<const TBauteil*> list;
+    for (int i = 0; i < 300; ++i) {
+        probes.push_back(std::make_unique<Probe>());
+        probes.back()->failsToList = i == 200;
+        list.push_back(probes.back().get());
+    }
+    EXPECT_THROW(PreparePaintAhead(list, 2), std::runtime_error);
+    for (int i = 0; i < 300; ++i) EXPECT_EQ(probes[static_cast<size_t>(i)]->built.load(), i < 200) << i;
 }
 
 }  // namespace
