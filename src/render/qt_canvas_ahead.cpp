@@ -173,7 +173,15 @@ void QtCanvas::DerivePass::Publish(int threads) {
 void QtCanvas::DerivePass::DeriveNext(std::unique_lock<std::mutex>& lock, DeriveScratch& scratch) {
     DeriveBatch& batch = *batches[taken++];
     lock.unlock();
-    for (DeriveJob& job : batch.jobs) Derive(batch.points.data(), batch.counts.data(), job, scratch);
+    for (DeriveJob& job : batch.jobs) {
+        // A shape that fails (memory) is not kept: its slot comes out empty, and the second
+        // pass derives it as it draws, where the failure takes its usual course.
+        try {
+            Derive(batch.points.data(), batch.counts.data(), job, scratch);
+        } catch (...) {
+            job.kept.reset();
+        }
+    }
     batch.points = {};
     batch.counts = {};
     lock.lock();
