@@ -173,13 +173,14 @@ void QtCanvas::DerivePass::Publish(int threads) {
 void QtCanvas::DerivePass::DeriveNext(std::unique_lock<std::mutex>& lock, DeriveScratch& scratch) {
     DeriveBatch& batch = *batches[taken++];
     lock.unlock();
-    for (DeriveJob& job : batch.jobs) {
-        // A shape that fails (memory) is not kept: its slot comes out empty, and the second
-        // pass derives it as it draws, where the failure takes its usual course.
+    // A shape that fails (memory) is not kept: its slot comes out empty, and the second pass
+    // derives it as it draws, where the failure takes its usual course.
+    for (size_t i = 0; i < batch.jobs.size();) {
         try {
-            Derive(batch.points.data(), batch.counts.data(), job, scratch);
+            for (; i < batch.jobs.size(); ++i)
+                Derive(batch.points.data(), batch.counts.data(), batch.jobs[i], scratch);
         } catch (...) {
-            job.kept.reset();
+            batch.jobs[i++].kept.reset();
         }
     }
     batch.points = {};
