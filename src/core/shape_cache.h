@@ -40,7 +40,6 @@ class ShapeCache {
     // taking or clearing ends the mark.
     void MarkPending() { pending_ = true; }
     bool Pending() const { return pending_; }
-    Entry* Get() const { return entry_.get(); }
     // The kept entry if it was kept as a T, else null. The slot knows the type it was given, so
     // the entry itself is not read: a paint asks this of thousands of slots.
     template <class T>

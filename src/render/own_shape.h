@@ -101,6 +101,11 @@ void PackShape(OwnShape& derived, OwnShape& kept);
 // wide pen, simplified.
 void DistinctPoints(const IPoint* pts, size_t n, std::vector<IPoint>& out);
 void SimplifyOutline(std::vector<IPoint>& poly);
+// The outlines of polygons (consecutive in pts) as drawn, into out and outCounts: each without
+// repeated points and, when asked, simplified; polygons without points are left out. scratch
+// holds one polygon at a time.
+void DrawnOutlines(const IPoint* pts, const int32_t* counts, size_t polygons, bool simplify,
+                   std::vector<IPoint>& scratch, std::vector<IPoint>& out, std::vector<int32_t>& outCounts);
 
 // The drawing state the pixels of a shape depend on, taken from the canvas, so that they can be
 // derived away from it (on another thread).

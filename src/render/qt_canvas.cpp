@@ -237,6 +237,23 @@ void SimplifyOutline(std::vector<IPoint>& poly) {
     poly.resize(kept);
 }
 
+void DrawnOutlines(const IPoint* pts, const int32_t* counts, size_t polygons, bool simplify,
+                   std::vector<IPoint>& scratch, std::vector<IPoint>& out, std::vector<int32_t>& outCounts) {
+    out.clear();
+    outCounts.clear();
+    size_t at = 0;
+    for (size_t i = 0; i < polygons; ++i) {
+        const size_t count = static_cast<size_t>(std::max(counts[i], 0));
+        if (count > 0) {
+            DistinctPoints(pts + at, count, scratch);
+            if (simplify) SimplifyOutline(scratch);
+            out.insert(out.end(), scratch.begin(), scratch.end());
+            outCounts.push_back(static_cast<int32_t>(scratch.size()));
+        }
+        at += count;
+    }
+}
+
 namespace {
 QPolygon ToQPolygon(const std::vector<IPoint>& pts) {
     QPolygon poly(static_cast<qsizetype>(pts.size()));
@@ -425,20 +442,7 @@ void QtCanvas::DevPolyPolygon(const IPoint* pts, const int32_t* counts, size_t p
 
 void QtCanvas::DrawPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons, ShapeCache* cache) {
     // The outlines as drawn: without repeated points, and simplified under a wide pen.
-    const bool simplify = WidePenOnRaster();
-    outlinePoints_.clear();
-    outlineCounts_.clear();
-    size_t at = 0;
-    for (size_t i = 0; i < polygons; ++i) {
-        const int32_t count = std::max(counts[i], 0);
-        if (count > 0) {
-            DistinctPoints(pts + at, static_cast<size_t>(count), points_);
-            if (simplify) SimplifyOutline(points_);
-            outlinePoints_.insert(outlinePoints_.end(), points_.begin(), points_.end());
-            outlineCounts_.push_back(static_cast<int32_t>(points_.size()));
-        }
-        at += static_cast<size_t>(count);
-    }
+    DrawnOutlines(pts, counts, polygons, WidePenOnRaster(), points_, outlinePoints_, outlineCounts_);
     if (outlineCounts_.empty()) return;
     const bool single = polygons == 1;
     if (OwnRasterFits(outlinePoints_)) {
@@ -469,7 +473,7 @@ void QtCanvas::DrawPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     QPainterPath path;
     path.setFillRule(rule);
     if (runs) runs_.clear();
-    at = 0;
+    size_t at = 0;
     for (int32_t count : outlineCounts_) {
         points_.assign(outlinePoints_.begin() + static_cast<std::ptrdiff_t>(at),
                        outlinePoints_.begin() + static_cast<std::ptrdiff_t>(at + static_cast<size_t>(count)));

@@ -136,16 +136,19 @@ class QtCanvas : public Canvas {
     DeriveBatch& OpenBatch();
     // The kept shape of a cache that is derived anew, its buffers to be reused.
     static std::unique_ptr<KeptShape> TakeKept(ShapeCache& cache);
+    // Completes a record with its slot, the kept shape whose buffers it reuses, the key and the
+    // state, adds it to the batch and marks the slot as waiting for it.
+    void Record(DeriveBatch& batch, DeriveJob&& job, ShapeCall call, const IRect& box, ShapeCache& cache);
     // In a derive pass: records the derivation of a shape that would be derived and kept.
     void PlanPolyline(const IPoint* pts, size_t n, ShapeCache& cache);
     void PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons, ShapeCache& cache);
     void PlanEllipse(const IRect& r, ShapeCache& cache);
     // Whether a kept shape applies under the current mapping and state.
     bool KeptApplies(ShapeCall call, const IRect& box, const ShapeCache& cache) const;
-    // While the second pass goes on deriving: keeps the derived shapes in the order of the calls
-    // up to the one for this slot, deriving or waiting for them as needed; then, and at the end
-    // of the paint, all of them.
-    void KeepDerivedUpTo(ShapeCache& cache);
+    // While the second pass goes on deriving: keeps the derived shapes in the order of the calls,
+    // deriving or waiting for them as needed, up to the one for the slot while that is still on
+    // its way, or (null) all of them; at the end of the paint, all of them and the pass ends.
+    void KeepDerived(const ShapeCache* upTo);
     void KeepAllDerived();
     // The pen, brush, font and fill mode of the start of the derive pass.
     void RestoreState();

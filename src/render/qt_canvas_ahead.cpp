@@ -91,6 +91,8 @@ struct QtCanvas::DerivePass {
     void DeriveNext(std::unique_lock<std::mutex>& lock, DeriveScratch& scratch);
     // Derives what is left with every thread and stops the workers.
     void Finish();
+    // Drops the records: they are not held between paints.
+    void Clear();
     // Hands the last batch to the threads and lets them stop when all are taken.
     void Close();
     // Returns once batch k is derived, deriving batches not yet taken meanwhile.
@@ -129,17 +131,7 @@ void Derive(const IPoint* points, const int32_t* counts, Job& job, DeriveScratch
                 DeriveOwnPolygons(pts, polygonCounts, job.polygons, job.single, job.state, s.derived);
                 break;
             }
-            s.outline.clear();
-            s.outlineCounts.clear();
-            size_t at = 0;
-            for (size_t i = 0; i < job.polygons; ++i) {
-                const size_t count = static_cast<size_t>(polygonCounts[i]);
-                s.line.assign(pts + at, pts + at + count);
-                SimplifyOutline(s.line);
-                s.outline.insert(s.outline.end(), s.line.begin(), s.line.end());
-                s.outlineCounts.push_back(static_cast<int32_t>(s.line.size()));
-                at += count;
-            }
+            DrawnOutlines(pts, polygonCounts, job.polygons, true, s.line, s.outline, s.outlineCounts);
             DeriveOwnPolygons(s.outline.data(), s.outlineCounts.data(), s.outlineCounts.size(), job.single,
                               job.state, s.derived);
             break;
@@ -220,6 +212,12 @@ void QtCanvas::DerivePass::Finish() {
     closing = false;
 }
 
+void QtCanvas::DerivePass::Clear() {
+    batches.clear();
+    batches.shrink_to_fit();
+    taken = derived = 0;
+}
+
 void QtCanvas::DerivePass::WaitFor(size_t k) {
     std::unique_lock<std::mutex> lock(mutex);
     while (!batches[k]->done) {
@@ -263,8 +261,7 @@ bool QtCanvas::BeginDerivePass() {
         // The last paint never ended (it threw): its slots may be gone, so nothing is kept. A
         // mark left in a slot is dropped when the slot is next drawn through.
         pass_->Finish();
-        pass_->batches.clear();
-        pass_->taken = pass_->derived = 0;
+        pass_->Clear();
         draining_ = false;
     }
     const bool expectNew = std::exchange(expectNew_, false);
@@ -298,13 +295,18 @@ void QtCanvas::PlanPolyline(const IPoint* pts, size_t n, ShapeCache& cache) {
         return;
     }
     DeriveBatch& batch = OpenBatch();
-    job.cache = &cache;
-    job.kept = TakeKept(cache);
-    job.key = CurrentKey(ShapeCall::Polyline, IRect{});
-    job.state = ShapeState();
     job.pointsAt = batch.points.size();
     job.pointCount = points_.size();
     batch.points.insert(batch.points.end(), points_.begin(), points_.end());
+    Record(batch, std::move(job), ShapeCall::Polyline, IRect{}, cache);
+}
+
+void QtCanvas::Record(DeriveBatch& batch, DeriveJob&& job, ShapeCall call, const IRect& box,
+                      ShapeCache& cache) {
+    job.cache = &cache;
+    job.kept = TakeKept(cache);
+    job.key = CurrentKey(call, box);
+    job.state = ShapeState();
     batch.jobs.push_back(std::move(job));
     cache.MarkPending();
 }
@@ -363,16 +365,11 @@ void QtCanvas::PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     DeriveJob job;
     job.kind = DeriveJob::Kind::Polygons;
     job.single = polygons == 1;
-    job.cache = &cache;
-    job.kept = TakeKept(cache);
-    job.key = CurrentKey(ShapeCall::PolyPolygon, IRect{});
-    job.state = ShapeState();
     job.pointsAt = pointsAt;
     job.pointCount = batch.points.size() - pointsAt;
     job.countsAt = countsAt;
     job.polygons = batch.counts.size() - countsAt;
-    batch.jobs.push_back(std::move(job));
-    cache.MarkPending();
+    Record(batch, std::move(job), ShapeCall::PolyPolygon, IRect{}, cache);
 }
 
 void QtCanvas::PlanEllipse(const IRect& r, ShapeCache& cache) {
@@ -382,16 +379,11 @@ void QtCanvas::PlanEllipse(const IRect& r, ShapeCache& cache) {
     if (!CanKeep() || !OwnEllipseFits(box)) return;
     DeriveJob job;
     job.kind = DeriveJob::Kind::Ellipse;
-    job.cache = &cache;
-    job.kept = TakeKept(cache);
-    job.key = CurrentKey(ShapeCall::Ellipse, r);
-    job.state = ShapeState();
     job.box[0] = box.x();
     job.box[1] = box.y();
     job.box[2] = box.width();
     job.box[3] = box.height();
-    OpenBatch().jobs.push_back(std::move(job));
-    cache.MarkPending();
+    Record(OpenBatch(), std::move(job), ShapeCall::Ellipse, r, cache);
 }
 
 void QtCanvas::EndDerivePass() {
@@ -403,10 +395,7 @@ void QtCanvas::EndDerivePass() {
     // twice keeps the later shape, as in a single pass).
     for (const std::unique_ptr<DeriveBatch>& batch : pass.batches)
         for (DeriveJob& job : batch->jobs) job.cache->Keep(std::move(job.kept));
-    // The records are not held between paints.
-    pass.batches.clear();
-    pass.batches.shrink_to_fit();
-    pass.taken = pass.derived = 0;
+    pass.Clear();
     RestoreState();
 }
 
@@ -423,19 +412,18 @@ void QtCanvas::EndDerivePassDrawingBehind() {
     BeginDrawBehind();
 }
 
-void QtCanvas::KeepDerivedUpTo(ShapeCache& cache) {
+void QtCanvas::KeepDerived(const ShapeCache* upTo) {
     DerivePass& pass = *pass_;
     // In the order of the calls, as EndDerivePass keeps them. A slot that has a shape again
     // (kept by an earlier job for it, or derived as the second pass drew through it) keeps that
     // one: it may be handed to the drawing thread already.
-    while (cache.Pending() && pass.keepBatch < pass.batches.size()) {
+    const auto wanted = [upTo] { return !upTo || upTo->Pending(); };
+    while (pass.keepBatch < pass.batches.size() && wanted()) {
         pass.WaitFor(pass.keepBatch);
         DeriveBatch& batch = *pass.batches[pass.keepBatch];
-        while (pass.keepJob < batch.jobs.size()) {
+        while (pass.keepJob < batch.jobs.size() && wanted()) {
             DeriveJob& job = batch.jobs[pass.keepJob++];
             if (job.cache->Pending()) job.cache->Keep(std::move(job.kept));
-            job.kept.reset();
-            if (!cache.Pending()) break;
         }
         if (pass.keepJob == batch.jobs.size()) {
             batch.jobs = std::vector<DeriveJob>();
@@ -447,19 +435,9 @@ void QtCanvas::KeepDerivedUpTo(ShapeCache& cache) {
 
 void QtCanvas::KeepAllDerived() {
     if (!draining_) return;
-    DerivePass& pass = *pass_;
-    for (; pass.keepBatch < pass.batches.size(); ++pass.keepBatch, pass.keepJob = 0) {
-        pass.WaitFor(pass.keepBatch);
-        DeriveBatch& batch = *pass.batches[pass.keepBatch];
-        for (; pass.keepJob < batch.jobs.size(); ++pass.keepJob) {
-            DeriveJob& job = batch.jobs[pass.keepJob];
-            if (job.cache->Pending()) job.cache->Keep(std::move(job.kept));
-        }
-    }
-    pass.Finish();
-    pass.batches.clear();
-    pass.batches.shrink_to_fit();
-    pass.taken = pass.derived = 0;
+    KeepDerived(nullptr);
+    pass_->Finish();
+    pass_->Clear();
     draining_ = false;
 }
 

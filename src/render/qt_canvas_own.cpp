@@ -320,7 +320,7 @@ bool QtCanvas::DevRedraw(ShapeCall call, const IRect& box, ShapeCache& cache) {
     if (cache.Pending()) {
         // Recorded in this first pass already: recorded again, the later shape is kept.
         if (deriving_) return false;
-        if (draining_) KeepDerivedUpTo(cache);
+        if (draining_) KeepDerived(&cache);
         // A mark no pass will end any more (its paint never ended).
         if (cache.Pending()) cache.Clear();
     }
