@@ -76,6 +76,49 @@ BENCHMARK(BM_PaintPanelAfterZoomChange)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 
+// A notch of the wheel in the view (four zoom steps of 3 % about the middle), the whole view
+// repainted as the panel view repaints it. Argument 1: while the view rested before the notch it
+// derived the shapes of that notch ahead (DeriveViewAhead, not timed), as the panel view does once
+// the wheel pauses; 0: it did not, so the paint derives every shape. Zooms in notch after notch up
+// to four times the start, then starts again there (not timed), so that no paint finds the
+// shapes of an earlier one.
+void BM_PaintViewAfterWheelNotch(benchmark::State& state) {
+    const bool ahead = state.range(0) != 0;
+    auto panel = CrowdedPanel();
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QtCanvas canvas(painter, QtCanvas::DeviceKind::Raster, {0, 0, kWidth, kHeight}, 96);
+    panel->ViewWidth = kWidth;
+    panel->ViewHeight = kHeight;
+    panel->SetCanvas(&canvas);
+    const double start = panel->Zoom();
+    const IPoint middle{kWidth / 2, kHeight / 2};
+    const IRect whole{0, 0, kWidth, kHeight};
+    panel->PaintView(canvas, whole);
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (panel->Zoom() > 4 * start) {
+            panel->SetZoom(start);
+            panel->ScrollTo(0, 0);
+            panel->PaintView(canvas, whole);
+        }
+        if (ahead) panel->DeriveViewAhead(canvas, panel->ViewAfterZoomSteps(middle, 4));
+        state.ResumeTiming();
+        for (int i = 0; i < 4; ++i) panel->ZoomStep(middle, true);
+        panel->PaintView(canvas, whole);
+        benchmark::ClobberMemory();
+    }
+    panel->SetCanvas(nullptr);
+}
+BENCHMARK(BM_PaintViewAfterWheelNotch)
+    ->ArgName("ahead")
+    ->Arg(0)
+    ->Arg(1)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
 // The model's share of a repaint: the same panel onto a canvas that maps but draws nothing.
 void BM_PaintPanelToNullCanvas(benchmark::State& state) {
     auto panel = CrowdedPanel();
@@ -151,8 +194,9 @@ double ResidentMb(const char* field) {
 
 // Where the memory of the crowded panel on screen goes: resident memory before the panel is made,
 // with the panel made, after its first paint onto the picture (the picture, the flattened
-// outlines and the kept shapes), after a paint at another zoom, and the peak. Runs once; the
-// argument is the number of threads that derive the shapes (run each in a process of its own).
+// outlines and the kept shapes), after a paint at another zoom, after deriving the shapes of the
+// next wheel notch in ahead (kept beside the present ones), and the peak. Runs once; the argument
+// is the number of threads that derive the shapes (run each in a process of its own).
 void BM_ResidentMemory(benchmark::State& state) {
     for (auto _ : state) {
         const double base = ResidentMb("VmRSS:");
@@ -169,10 +213,16 @@ void BM_ResidentMemory(benchmark::State& state) {
         panel->SetZoom(panel->Zoom() * 1.03);
         panel->PrepareCanvas(canvas);
         panel->PaintPanel(canvas);
+        const double zoomed = ResidentMb("VmRSS:");
+        // The shapes of the next wheel notch in, derived ahead beside those kept now.
+        panel->ViewWidth = kWidth;
+        panel->ViewHeight = kHeight;
+        panel->DeriveViewAhead(canvas, panel->ViewAfterZoomSteps({kWidth / 2, kHeight / 2}, 4));
         state.counters["base_MB"] = base;
         state.counters["panel_MB"] = made - base;
         state.counters["painted_MB"] = painted - made;
-        state.counters["zoomed_MB"] = ResidentMb("VmRSS:") - painted;
+        state.counters["zoomed_MB"] = zoomed - painted;
+        state.counters["ahead_MB"] = ResidentMb("VmRSS:") - zoomed;
         state.counters["peak_MB"] = ResidentMb("VmHWM:");
     }
 }

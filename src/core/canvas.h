@@ -165,6 +165,14 @@ public:
     // EndDrawBehind returns when all are stored.
     virtual void BeginDrawBehind() {}
     virtual void EndDrawBehind() {}
+    // Deriving ahead for a paint to come (the next zoom step). The calls between BeginDeriveAhead
+    // and EndDeriveAhead draw nothing: a canvas that keeps shapes derives those they would keep
+    // under the current mapping and state and keeps them beside the ones kept now, so that a
+    // paint under that mapping finds them kept while the shapes of the present one stay kept
+    // too. EndDeriveAhead puts the pen, brush, font and fill mode back as they were.
+    // BeginDeriveAhead says whether the canvas does so; if not, the calls need not be made.
+    virtual bool BeginDeriveAhead() { return false; }
+    virtual void EndDeriveAhead() {}
     // EndDerivePass and BeginDrawBehind in one, for a second pass that draws behind: a canvas may
     // then go on deriving while the second pass runs, each shape before it is drawn; by
     // EndDrawBehind every shape is derived and kept.

@@ -159,6 +159,9 @@ class TPlatine {
     void ZoomToPanel();
     void ZoomToContent(bool selectedOnly);
     void ZoomStep(IPoint p, bool in);
+    // The view's mapping after zoom steps at p as ZoomStep takes them (steps > 0 in, < 0 out),
+    // from the current zoom and scroll position, leaving both as they are.
+    ViewMapping ViewAfterZoomSteps(IPoint p, int steps) const;
     void ZoomToView(Real leftMm, Real topMm, Real visibleWidth, Real visibleHeight);
     // Zoom tool: a click (band under 5 pixels) zooms in by 1.4 about the point, a larger band
     // is fitted; zoom out divides by 1.4. Rectangles and points in view pixels.
@@ -268,6 +271,10 @@ class TPlatine {
     // With a ground colour the dirty area around the panel is filled with it first, so that
     // the repaint is whole even where the picture held something else (after scrolling).
     void PaintView(Canvas& canvas, const IRect& dirty, std::optional<Color> ground = std::nullopt);
+    // Derives ahead on the canvas the shapes a whole repaint of the view (PaintView) under
+    // another mapping keeps, so that such a repaint, after the next zoom step, finds them kept
+    // (Canvas::BeginDeriveAhead). The canvas's mapping and state are left as they were.
+    void DeriveViewAhead(Canvas& canvas, const ViewMapping& view) const;
 
     // --- Properties ---
     ShortString40 Name;
@@ -505,6 +512,19 @@ class TPlatine {
         }
     };
     PointerReach ReachOf(IPoint view, const ViewMapping& mapping) const;
+    // The ground and grid a paint of the panel starts with.
+    void PaintGround(Canvas& canvas) const;
+    // The elements near the canvas's clip in painting order, with what they draw built ahead on
+    // all cores where many need it; fresh: how many needed it.
+    std::vector<const TBauteil*> VisibleElements(const Canvas& canvas, size_t& fresh) const;
+    // A zoom step at p from a zoom and scroll position, as ZoomStep takes it.
+    struct ZoomedView {
+        double zoom;
+        IPoint scroll;
+    };
+    ZoomedView StepZoom(const ZoomedView& from, IPoint p, bool in) const;
+    // A scroll position kept within the scrollable range at a zoom.
+    IPoint ScrollWithin(int32_t x, int32_t y, double zoom) const;
 
     ElementList elements_;
     TBauteil* current_ = nullptr;

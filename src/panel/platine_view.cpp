@@ -9,6 +9,7 @@
 #include "core/language.h"
 #include "panel/platine.h"
 #include "panel/prepare_ahead.h"
+#include "panel/tools/pixel_mapping.h"
 #include "text/font_engine.h"
 
 namespace pw {
@@ -50,23 +51,38 @@ MPoint TPlatine::SnapPoint(int32_t x, int32_t y) const {
     return p;
 }
 
+namespace {
+int32_t ControlExtent(Real size, double zoom) {
+    return RoundToInt(size * zoom / kUnitsPerMm) + 4;
+}
+
+double ZoomWithinRange(double z) {
+    return std::isfinite(z) ? std::clamp(z, 0.5, 50.0) : 1.0;
+}
+}  // namespace
+
 int32_t TPlatine::ControlWidth() const {
-    return RoundToInt(Width * zoom_ / kUnitsPerMm) + 4;
+    return ControlExtent(Width, zoom_);
 }
 int32_t TPlatine::ControlHeight() const {
-    return RoundToInt(Height * zoom_ / kUnitsPerMm) + 4;
+    return ControlExtent(Height, zoom_);
+}
+
+IPoint TPlatine::ScrollWithin(int32_t x, int32_t y, double zoom) const {
+    return {std::clamp(x, 0, std::max(0, ControlExtent(Width, zoom) - ViewWidth)),
+            std::clamp(y, 0, std::max(0, ControlExtent(Height, zoom) - ViewHeight))};
 }
 
 void TPlatine::ScrollTo(int32_t x, int32_t y) {
-    ScrollX = std::clamp(x, 0, std::max(0, ControlWidth() - ViewWidth));
-    ScrollY = std::clamp(y, 0, std::max(0, ControlHeight() - ViewHeight));
+    const IPoint s = ScrollWithin(x, y, zoom_);
+    ScrollX = s.x;
+    ScrollY = s.y;
     Raise(OnScroll);
 }
 
 void TPlatine::SetZoom(double z) {
     PrepareCanvas(*canvas_);
-    if (!std::isfinite(z)) z = 1.0;
-    zoom_ = std::clamp(z, 0.5, 50.0);
+    zoom_ = ZoomWithinRange(z);
     if (Sizer) UpdateSelectionFrame();
 }
 
@@ -92,11 +108,26 @@ void TPlatine::ZoomToContent(bool selectedOnly) {
     Raise(OnChange);
 }
 
+TPlatine::ZoomedView TPlatine::StepZoom(const ZoomedView& from, IPoint p, bool in) const {
+    // The model point under p stays under it.
+    const IPoint l = ViewMapping(from.zoom, from.scroll).ToModel(p);
+    const MPoint m{static_cast<Real>(l.x), static_cast<Real>(l.y)};
+    const double zoom = ZoomWithinRange(in ? from.zoom * 1.03 : from.zoom / 1.03);
+    return {zoom, ScrollWithin(RoundToInt(m.x * zoom / kUnitsPerMm) - p.x,
+                               RoundToInt(m.y * zoom / kUnitsPerMm) - p.y, zoom)};
+}
+
 void TPlatine::ZoomStep(IPoint p, bool in) {
-    MPoint m = PixelToModel({p.x + ScrollX, p.y + ScrollY});
-    SetZoom(in ? zoom_ * 1.03 : zoom_ / 1.03);
-    ScrollTo(RoundToInt(m.x * zoom_ / kUnitsPerMm) - p.x, RoundToInt(m.y * zoom_ / kUnitsPerMm) - p.y);
+    const ZoomedView to = StepZoom({zoom_, {ScrollX, ScrollY}}, p, in);
+    SetZoom(to.zoom);
+    ScrollTo(to.scroll.x, to.scroll.y);
     Raise(OnChange);
+}
+
+ViewMapping TPlatine::ViewAfterZoomSteps(IPoint p, int steps) const {
+    ZoomedView v{zoom_, {ScrollX, ScrollY}};
+    for (int i = 0; i < std::abs(steps); ++i) v = StepZoom(v, p, steps > 0);
+    return ViewMapping(v.zoom, v.scroll);
 }
 
 void TPlatine::ZoomToView(Real left, Real top, Real visibleWidth, Real visibleHeight) {
@@ -191,7 +222,7 @@ void TPlatine::PaintGrid(Canvas& c) const {
     });
 }
 
-void TPlatine::PaintPanel(Canvas& c) const {
+void TPlatine::PaintGround(Canvas& c) const {
     c.SetBrushStyle(bsSolid);
     c.SetBrushColor(GetFrontplattenFarbe());
     c.SetPenColor(kBlack);
@@ -200,6 +231,9 @@ void TPlatine::PaintPanel(Canvas& c) const {
     c.SetPenMode(PenMode::Copy);
     c.Rectangle({0, 0, RoundToInt(Width), RoundToInt(Height)});
     if (GridVisible) PaintGrid(c);
+}
+
+std::vector<const TBauteil*> TPlatine::VisibleElements(const Canvas& c, size_t& fresh) const {
     IRect clip = c.ClipBox();
     // Only elements near the clip area are visited; the margin takes in the 20 units around
     // the bounds and their rounding.
@@ -231,11 +265,18 @@ void TPlatine::PaintPanel(Canvas& c) const {
         for (size_t i : near)
             if (meets(elements_[i]->GetBounds().Normalised())) visible.push_back(elements_[i].get());
     }
+    fresh = PreparePaintAhead(visible, 0, alongside);
+    return visible;
+}
+
+void TPlatine::PaintPanel(Canvas& c) const {
+    PaintGround(c);
+    size_t fresh = 0;
+    const std::vector<const TBauteil*> visible = VisibleElements(c, fresh);
     // Where many of the visible elements are new, their shapes are derived on all cores even
     // under the mapping the canvas derived under before (a document opened into a view that
     // showed another, a large change undone); a few new ones among many kept are not worth a
     // first pass over all of them.
-    const size_t fresh = PreparePaintAhead(visible, 0, alongside);
     if (fresh >= 64 && fresh * 4 >= visible.size()) c.ExpectNewShapes();
     auto paintVisible = [&] {
         for (const TBauteil* e : visible) e->Paint(c);
@@ -263,6 +304,33 @@ void TPlatine::PaintPanel(Canvas& c) const {
     paintVisible();
     passes.in = 0;
     c.EndDrawBehind();
+}
+
+void TPlatine::DeriveViewAhead(Canvas& c, const ViewMapping& view) const {
+    const Canvas::State saved = c.SaveState();
+    struct Restore {
+        Canvas& c;
+        const Canvas::State& saved;
+        bool ahead = false;
+        ~Restore() {
+            if (ahead) c.EndDeriveAhead();
+            c.RestoreState(saved);
+        }
+    } restore{c, saved};
+    // The clip of a whole repaint (PaintView): the view, then the panel.
+    {
+        PixelMapping pixels(c);
+        c.ResetClip();
+        c.IntersectClipRect({0, 0, ViewWidth, ViewHeight});
+    }
+    view.ApplyTo(c);
+    c.IntersectClipRect({0, 0, RoundToInt(Width), RoundToInt(Height)});
+    if (!c.BeginDeriveAhead()) return;
+    restore.ahead = true;
+    // The ground draws nothing here, but leaves the state the elements start from.
+    PaintGround(c);
+    size_t fresh = 0;
+    for (const TBauteil* e : VisibleElements(c, fresh)) e->Paint(c);
 }
 
 void TPlatine::PaintTo(Canvas& c, bool selectedOnly, bool withBackground) const {

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -76,11 +77,14 @@ struct OwnShapeKey {
 };
 
 // The pixels of a shape kept in an element's cache, with what they were derived under and the
-// box they cover (pixels, inclusive; empty: x2 < x1).
+// box they cover (pixels, inclusive; empty: x2 < x1). A slot holds a second shape beside it, its
+// spare, derived under another mapping (ahead of a zoom step, or the one before it), so that
+// painting under either finds its pixels kept.
 struct KeptShape final : ShapeCache::Entry {
     OwnShapeKey key;
     OwnShape shape;
     IRect pixels{0, 0, -1, -1};
+    std::unique_ptr<KeptShape> spare;  // never has a spare itself
 
     // Keeps a packed shape derived under the key.
     void Keep(const OwnShapeKey& derivedUnder, OwnShape&& packed);

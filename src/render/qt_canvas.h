@@ -121,6 +121,10 @@ class QtCanvas : public Canvas {
     // runs; drawing through a slot whose shape is on its way waits for it, or derives it, and
     // keeps every shape before it in order (qt_canvas_ahead.cpp).
     void EndDerivePassDrawingBehind() override;
+    // Derived ahead, the shapes are kept as the spares of their slots (own_shape.h); a paint
+    // under the mapping derived ahead for needs no first pass.
+    bool BeginDeriveAhead() override;
+    void EndDeriveAhead() override;
 
   private:
     struct DrawBehind;
@@ -143,8 +147,11 @@ class QtCanvas : public Canvas {
     void PlanPolyline(const IPoint* pts, size_t n, ShapeCache& cache);
     void PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons, ShapeCache& cache);
     void PlanEllipse(const IRect& r, ShapeCache& cache);
-    // Whether a kept shape applies under the current mapping and state.
-    bool KeptApplies(ShapeCall call, const IRect& box, const ShapeCache& cache) const;
+    // Whether a kept shape applies under the current mapping and state: the slot's own or its
+    // spare, which then (outside deriving ahead) changes places with it.
+    bool KeptApplies(ShapeCall call, const IRect& box, ShapeCache& cache) const;
+    // The state at the start of a derive pass, put back at its end.
+    void SaveStateForPass();
     // While the second pass goes on deriving: keeps the derived shapes in the order of the calls,
     // deriving or waiting for them as needed, up to the one for the slot while that is still on
     // its way, or (null) all of them; at the end of the paint, all of them and the pass ends.
@@ -230,6 +237,7 @@ class QtCanvas : public Canvas {
     bool deviceHairlines_ = false;
     int deriveThreads_;
     bool deriving_ = false;
+    bool ahead_ = false;     // the derive pass derives ahead
     bool draining_ = false;  // the second pass runs while shapes are still derived
     bool expectNew_ = false;
     struct DropPass {

@@ -63,6 +63,8 @@ struct QtCanvas::DerivePass {
         friend bool operator==(const View&, const View&) = default;
     };
     std::optional<View> last;
+    // The mapping shapes were last derived ahead for, until the next paint.
+    std::optional<View> ahead;
     // The batch being recorded, and those handed to the threads, in the order of the calls.
     std::unique_ptr<DeriveBatch> open;
     std::vector<std::unique_ptr<DeriveBatch>> batches;
@@ -271,16 +273,56 @@ bool QtCanvas::BeginDerivePass() {
     if (!PaintsMostOfDevice()) return false;
     if (!pass_) pass_.reset(new DerivePass);
     const DerivePass::View view{WindowOrg(), WindowExt(), ViewportOrg(), ViewportExt()};
-    if (pass_->last == view && !expectNew) return false;
+    // Under the mapping derived ahead for, the shapes are kept (as spares) already.
+    const bool derivedAhead = std::exchange(pass_->ahead, std::nullopt) == view;
+    if ((pass_->last == view || derivedAhead) && !expectNew) {
+        pass_->last = view;
+        return false;
+    }
     pass_->last = view;
+    SaveStateForPass();
+    deriving_ = true;
+    return true;
+}
+
+void QtCanvas::SaveStateForPass() {
     pass_->pen = Pen();
     pass_->brush = Brush();
     pass_->fillMode = PolyFillMode();
     pass_->font = Font();
     pass_->textColor = TextColor();
     pass_->position = CurrentPosition();
-    deriving_ = true;
+}
+
+bool QtCanvas::BeginDeriveAhead() {
+    if (deriving_ || draining_ || behind_ || !ownRaster_ || antialiasing_ || !Raster()) return false;
+    const QPaintDevice* device = painter_.device();
+    if (!device || device->devType() != QInternal::Image) return false;
+    if (!pass_) pass_.reset(new DerivePass);
+    pass_->ahead.reset();
+    SaveStateForPass();
+    deriving_ = ahead_ = true;
     return true;
+}
+
+void QtCanvas::EndDeriveAhead() {
+    if (!deriving_ || !ahead_) return;
+    deriving_ = ahead_ = false;
+    DerivePass& pass = *pass_;
+    pass.Finish();
+    // Each shape as the spare of its slot, in the order of the calls (a slot drawn through
+    // twice keeps the later one); a slot that keeps nothing yet keeps it as its own.
+    for (const std::unique_ptr<DeriveBatch>& batch : pass.batches)
+        for (DeriveJob& job : batch->jobs) {
+            if (!job.kept) continue;
+            if (KeptShape* kept = KeptIn(*job.cache))
+                kept->spare = std::move(job.kept);
+            else
+                job.cache->Keep(std::move(job.kept));
+        }
+    pass.Clear();
+    RestoreState();
+    pass.ahead = DerivePass::View{WindowOrg(), WindowExt(), ViewportOrg(), ViewportExt()};
 }
 
 void QtCanvas::PlanPolyline(const IPoint* pts, size_t n, ShapeCache& cache) {
@@ -304,11 +346,16 @@ void QtCanvas::PlanPolyline(const IPoint* pts, size_t n, ShapeCache& cache) {
 void QtCanvas::Record(DeriveBatch& batch, DeriveJob&& job, ShapeCall call, const IRect& box,
                       ShapeCache& cache) {
     job.cache = &cache;
-    job.kept = TakeKept(cache);
+    if (ahead_) {
+        // The slot's own shape stays for the present paint; the spare's buffers are reused.
+        if (KeptShape* kept = KeptIn(cache)) job.kept = std::move(kept->spare);
+    } else {
+        job.kept = TakeKept(cache);
+    }
     job.key = CurrentKey(call, box);
     job.state = ShapeState();
     batch.jobs.push_back(std::move(job));
-    cache.MarkPending();
+    if (!ahead_) cache.MarkPending();
 }
 
 void QtCanvas::PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons, ShapeCache& cache) {

@@ -311,9 +311,21 @@ OwnShapeKey QtCanvas::CurrentKey(ShapeCall call, const IRect& box) const {
     return key;
 }
 
-bool QtCanvas::KeptApplies(ShapeCall call, const IRect& box, const ShapeCache& cache) const {
-    const KeptShape* kept = KeptIn(cache);
-    return kept && CanKeep() && kept->AppliesUnder(CurrentKey(call, box));
+bool QtCanvas::KeptApplies(ShapeCall call, const IRect& box, ShapeCache& cache) const {
+    KeptShape* kept = KeptIn(cache);
+    if (!kept || !CanKeep()) return false;
+    const OwnShapeKey key = CurrentKey(call, box);
+    if (kept->AppliesUnder(key)) return true;
+    if (!kept->spare || !kept->spare->AppliesUnder(key)) return false;
+    // The spare is drawn: it becomes the slot's shape, the other one its spare. (Deriving ahead
+    // leaves them: the present paint draws the slot's own.)
+    if (!ahead_) {
+        std::unique_ptr<KeptShape> front(static_cast<KeptShape*>(cache.Take().release()));
+        std::unique_ptr<KeptShape> spare = std::move(front->spare);
+        spare->spare = std::move(front);
+        cache.Keep(std::move(spare));
+    }
+    return true;
 }
 
 bool QtCanvas::DevRedraw(ShapeCall call, const IRect& box, ShapeCache& cache) {

@@ -295,4 +295,34 @@ TEST(Platine, ZoomFunctions) {
     EXPECT_EQ(changes, 1);
 }
 
+// The view predicted for the next wheel notch is the one the notch's zoom steps give, where
+// the zoom meets its limits and the scroll position the panel's edges too; the panel itself is
+// left as it was.
+TEST(Platine, ViewAfterZoomStepsIsTheViewTheStepsGive) {
+    TPlatine p;
+    p.Width = 30000;
+    p.Height = 12000;
+    p.ViewWidth = 1220;
+    p.ViewHeight = 920;
+    struct Case {
+        double zoom;
+        IPoint scroll, at;
+        int steps;
+    };
+    const Case cases[] = {{1.7, {0, 0}, {600, 450}, 4},      {1.7, {300, 120}, {10, 900}, -4},
+                          {48.5, {9000, 3000}, {1, 1}, 4},   {0.52, {0, 0}, {1219, 0}, -4},
+                          {6, {5000, 2000}, {1219, 919}, 1}, {6, {8000, 3300}, {1219, 919}, 3}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.zoom);
+        p.SetZoom(c.zoom);
+        p.ScrollTo(c.scroll.x, c.scroll.y);
+        const ViewMapping before = p.View();
+        const ViewMapping predicted = p.ViewAfterZoomSteps(c.at, c.steps);
+        EXPECT_EQ(p.View(), before);
+        for (int i = 0; i < std::abs(c.steps); ++i) p.ZoomStep(c.at, c.steps > 0);
+        EXPECT_EQ(predicted, p.View());
+        EXPECT_NE(predicted, before);
+    }
+}
+
 }  // namespace

@@ -319,6 +319,73 @@ TEST(DerivePass, APaintThatThrowsLeavesTheCanvasAbleToPaint) {
     }
 }
 
+// Shapes derived ahead for the next wheel notch: deriving draws nothing and leaves the canvas
+// as it was; the paint after the notch needs no first pass and gives the picture of a canvas that
+// kept nothing, through notches in and out (back to a zoom whose shapes are the spares), a
+// notch other than the one derived for, and an element changed after deriving ahead; the
+// shapes of the present view stay kept beside those derived ahead.
+TEST(DeriveAhead, TheNextNotchPaintsAsAFreshCanvas) {
+    Screen ahead(2);
+    ahead.panel->ViewWidth = kWidth;
+    ahead.panel->ViewHeight = kHeight;
+    ahead.panel->SetZoom(1.3);
+    const IRect whole{0, 0, kWidth, kHeight};
+    const auto paintView = [&](Screen& s) -> const QImage& {
+        s.image.fill(Qt::white);
+        s.panel->PaintView(s.canvas, whole);
+        return s.image;
+    };
+    paintView(ahead);
+    const IPoint at{150, 100};
+    struct Notch {
+        int derived, taken;
+        bool change;
+    };
+    const Notch notches[] = {{4, 4, false}, {4, 4, false},  {-4, -4, false},
+                             {4, 4, true},  {4, -4, false}, {-4, -4, false}};
+    bool changed = false;
+    for (const Notch& n : notches) {
+        SCOPED_TRACE(ahead.panel->Zoom());
+        Canvas& c = ahead.canvas;
+        ahead.image.fill(Qt::white);
+        const QImage blank = ahead.image.copy();
+        c.SetPenColor(kRed);
+        const Canvas::State state = c.SaveState();
+        ahead.panel->DeriveViewAhead(c, ahead.panel->ViewAfterZoomSteps(at, n.derived));
+        EXPECT_EQ(ahead.image, blank);
+        EXPECT_EQ(c.WindowExt(), state.windowExt);
+        EXPECT_EQ(c.ViewportOrg(), state.viewportOrg);
+        EXPECT_EQ(c.Pen().color, kRed);
+        EXPECT_EQ(c.ClipBox(), [&] {
+            Canvas::State now = c.SaveState();
+            c.RestoreState(state);
+            IRect box = c.ClipBox();
+            c.RestoreState(now);
+            return box;
+        }());
+        if (n.change) {
+            ahead.panel->Elements()[3]->Move({40, 0});
+            ahead.panel->NoteContentChange();
+        }
+        for (int i = 0; i < std::abs(n.taken); ++i) ahead.panel->ZoomStep(at, n.taken > 0);
+        if (n.derived == n.taken && !n.change) {
+            // What the first pass would find to derive is kept already.
+            ahead.panel->PrepareCanvas(c);
+            c.ResetClip();
+            EXPECT_FALSE(c.BeginDerivePass());
+        }
+        Screen fresh(1);
+        fresh.panel = Crowd();
+        changed = changed || n.change;
+        if (changed) fresh.panel->Elements()[3]->Move({40, 0});
+        fresh.panel->ViewWidth = kWidth;
+        fresh.panel->ViewHeight = kHeight;
+        fresh.panel->SetZoom(ahead.panel->Zoom());
+        fresh.panel->ScrollTo(ahead.panel->ScrollX, ahead.panel->ScrollY);
+        EXPECT_EQ(paintView(ahead), paintView(fresh));
+    }
+}
+
 TEST(DerivePass, FirstPassDrawsNothingAndKeepsTheState) {
     Screen screen(2);
     screen.image.fill(Qt::white);

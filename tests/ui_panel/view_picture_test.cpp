@@ -223,6 +223,29 @@ TEST_F(ViewPicture, WheelScrollsAndWithCtrlZoomsAboutThePointer) {
     EXPECT_EQ(view->Picture(), Fresh());
 }
 
+// After a notch the resting view derives the next one ahead: that draws nothing and moves
+// nothing, and the notch that follows (the same way, or the other) shows the picture of a fresh
+// repaint.
+TEST_F(ViewPicture, TheNotchDerivedAheadShowsTheFreshPicture) {
+    AddRect(500, 500, 1000, 750);
+    AddRect(300, 900, 2000, 1400);
+    for (int angle : {120, 120, -120}) {
+        Wheel({200, 150}, angle, Qt::ControlModifier);
+        Settle();
+        const QImage shown = view->Picture();
+        const double zoom = panel().Zoom();
+        const IPoint scroll{panel().ScrollX, panel().ScrollY};
+        QTest::qWait(150);  // the view rests: the next notch is derived ahead
+        EXPECT_EQ(view->Picture(), shown);
+        EXPECT_EQ(panel().Zoom(), zoom);
+        EXPECT_EQ(panel().ScrollX, scroll.x);
+        EXPECT_EQ(panel().ScrollY, scroll.y);
+    }
+    Wheel({200, 150}, -120, Qt::ControlModifier);
+    Settle();
+    EXPECT_EQ(view->Picture(), Fresh());
+}
+
 TEST_F(ViewPicture, ResizingTheViewFollowsWithImageAndModel) {
     view->resize(500, 400);
     Settle();

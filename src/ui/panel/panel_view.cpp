@@ -87,6 +87,11 @@ PanelView::PanelView(TPlatine& panel, QWidget* parent) : QAbstractScrollArea(par
     verticalScrollBar()->setSingleStep(20);
     autoScrollTimer_.setInterval(10);
     connect(&autoScrollTimer_, &QTimer::timeout, this, &PanelView::AutoScrollTick);
+    // Long enough after a notch for its picture to reach the screen, and for the wheel of a quick
+    // turn to come first.
+    aheadTimer_.setSingleShot(true);
+    aheadTimer_.setInterval(60);
+    connect(&aheadTimer_, &QTimer::timeout, this, &PanelView::DeriveNextNotchAhead);
     LiveViews().push_back(this);
     ConnectPanel();
     FitImageToViewport();
@@ -141,6 +146,17 @@ void PanelView::DisconnectPanel() {
 }
 
 // --- Picture ---
+
+void PanelView::DeriveNextNotchAhead() {
+    if (lastNotchSteps_ == 0 || !canvas_ || callDepth_ != 0 || flushQueued_ || wholeDirty_ ||
+        !dirty_.isEmpty())
+        return;
+    // The next notch turns where the pointer is now, if it is over the picture.
+    const QPoint pointer = viewport()->mapFromGlobal(QCursor::pos());
+    const QPoint at = viewport()->rect().contains(pointer) ? pointer : lastNotchAt_;
+    TPlatine& p = *panel_;
+    p.DeriveViewAhead(*canvas_, p.ViewAfterZoomSteps({at.x(), at.y()}, lastNotchSteps_));
+}
 
 void PanelView::FitImageToViewport() {
     const QSize size(std::max(viewport()->width(), 1), std::max(viewport()->height(), 1));
@@ -287,6 +303,9 @@ void PanelView::wheelEvent(QWheelEvent* event) {
             Run([&] {
                 for (int i = 0; i < std::abs(steps); ++i) panel_->ZoomStep({pos.x(), pos.y()}, steps > 0);
             });
+            lastNotchSteps_ = steps;
+            lastNotchAt_ = pos;
+            aheadTimer_.start();
         }
         event->accept();
         return;

@@ -53,6 +53,11 @@ class PanelView : public QAbstractScrollArea {
     // (element properties) calls FlushAll first, so that the element being edited shows.
     void Flush();
     static void FlushAll();
+    // Once the wheel has zoomed and rests, the view derives the shapes of the next notch in the
+    // same direction at the pointer ahead (TPlatine::DeriveViewAhead), so that that notch paints
+    // without deriving them. Called by a timer; does nothing when no notch is expected, when the
+    // picture waits for a repaint, or during a panel call.
+    void DeriveNextNotchAhead();
 
   signals:
     void clicked();                             // OnMyClick
@@ -120,6 +125,10 @@ class PanelView : public QAbstractScrollArea {
     bool syncingScrollBars_ = false;
     int callDepth_ = 0;
     int wheelZoomRemainder_ = 0;
+    // The zoom steps of the last wheel notch, where it was turned, and the rest after it.
+    int lastNotchSteps_ = 0;
+    QPoint lastNotchAt_;
+    QTimer aheadTimer_;
 };
 
 }  // namespace pw
