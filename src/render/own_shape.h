@@ -62,12 +62,15 @@ void StoreShape(const ShapePixels& shape, const ShapeColours& colours, const Pix
 void StoreRuns(std::span<const PixelRun> runs, Color c, const PixelTarget& target);
 
 // Everything the pixels of a shape depend on besides its points: the call, an ellipse's device
-// box, the mapping, the drawable area, the pen's kind and width and whether and how it fills.
+// box, the mapping, the drawable area and device bounds, the pen's kind and width and whether
+// and how it fills.
 struct OwnShapeKey {
     ShapeCall call = ShapeCall::Polyline;
     IRect box;
     IPoint windowOrg, windowExt, viewportOrg, viewportExt;
     IRect area;
+    // The device's bounds: the painter clips a line to them before stepping it.
+    IRect device;
     // -1: no outline, 0: one pixel, otherwise the device width of a wide pen.
     int32_t outline = -1;
     bool filled = false;

@@ -1,6 +1,7 @@
 #include "render/qt_canvas.h"
 
 #include <QImage>
+#include <QPainterPath>
 #include <QPolygon>
 #include <QTransform>
 #include <algorithm>
@@ -402,8 +403,15 @@ void QtCanvas::DrawPolyline(const IPoint* pts, size_t n, ShapeCache* cache) {
         StrokeHuge({QPolygonF(ToQPolygon(points_))});
         return;
     }
+    const QPolygon line = ToQPolygon(points_);
+    if (MaskFits(cache)) {
+        ThroughMask(MaskBox(points_.data(), points_.size()), false, true,
+                    [&](QPainter& p) { p.drawPolyline(line); });
+        DrawDerived(cache, ShapeCall::Polyline, IRect{});
+        return;
+    }
     ApplyState(true, false);
-    painter_.drawPolyline(ToQPolygon(points_));
+    painter_.drawPolyline(line);
 }
 
 void QtCanvas::DrawDot(IPoint p, ShapeCache* cache) {
@@ -457,6 +465,11 @@ void QtCanvas::DrawPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     // With the outline drawn as runs the painter only fills.
     const bool painterPen = !runs;
     const bool filled = Brush().style != bsClear;
+    if (MaskFits(cache)) {
+        DrawPolygonsThroughMask(single, rule, runs, filled);
+        DrawDerived(cache, ShapeCall::PolyPolygon, IRect{});
+        return;
+    }
     if (single && !VectorHatched() && !HugePen()) {
         if (painterPen || filled) {
             ApplyState(painterPen, true);
@@ -494,6 +507,36 @@ void QtCanvas::DrawPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     FillRuns();
 }
 
+void QtCanvas::DrawPolygonsThroughMask(bool single, Qt::FillRule rule, bool runs, bool filled) {
+    // The calls the painter gets below, on the mask; outlines as runs are added as they are.
+    const IRect box = MaskBox(outlinePoints_.data(), outlinePoints_.size());
+    OwnShape& shape = ThroughMask(box, filled, !runs, [&](QPainter& p) {
+        if (single) {
+            p.drawPolygon(ToQPolygon(outlinePoints_), rule);
+            return;
+        }
+        QPainterPath path;
+        path.setFillRule(rule);
+        size_t at = 0;
+        for (int32_t count : outlineCounts_) {
+            points_.assign(
+                outlinePoints_.begin() + static_cast<std::ptrdiff_t>(at),
+                outlinePoints_.begin() + static_cast<std::ptrdiff_t>(at + static_cast<size_t>(count)));
+            path.addPolygon(QPolygonF(ToQPolygon(points_)));
+            path.closeSubpath();
+            at += static_cast<size_t>(count);
+        }
+        p.drawPath(path);
+    });
+    if (!runs) return;
+    size_t at = 0;
+    for (int32_t count : outlineCounts_) {
+        AddWideStroke(outlinePoints_.data() + at, static_cast<size_t>(count), true, DevicePenWidth(),
+                      DrawableArea(), shape.outlineRuns);
+        at += static_cast<size_t>(count);
+    }
+}
+
 void QtCanvas::DevRectangle(const IRect& r) {
     if (deriving_) return;
     QPainterPath path;
@@ -518,6 +561,14 @@ void QtCanvas::DrawEllipse(const IRect& r, ShapeCache* cache) {
     }
     QPainterPath path;
     path.addEllipse(box);
+    if (MaskFits(cache)) {
+        const QRect b = box.toAlignedRect();
+        const IPoint corners[2] = {{b.left(), b.top()}, {b.right() + 1, b.bottom() + 1}};
+        ThroughMask(MaskBox(corners, 2), Brush().style != bsClear, true,
+                    [&](QPainter& p) { p.drawPath(path); });
+        DrawDerived(cache, ShapeCall::Ellipse, r);
+        return;
+    }
     DrawArea(path);
 }
 

@@ -25,6 +25,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <climits>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -160,6 +161,20 @@ class QtCanvas : public Canvas {
     // The pen, brush, font and fill mode of the start of the derive pass.
     void RestoreState();
 
+    // Shapes the painter draws, drawn on a mask and read back (qt_canvas_mask.cpp): whether a
+    // shape goes that way (given the cache it is drawn through, if any); the shape drawn there by
+    // draw with the fill and the outline (the painter's pen) asked for, read back within box
+    // (pixels, right and bottom excluded) into the scratch shape; the box of points, widened by
+    // the pen.
+    struct ShapeMask;
+    bool MaskFits(const ShapeCache* cache) const;
+    OwnShape& ThroughMask(const IRect& box, bool fill, bool outline,
+                          const std::function<void(QPainter&)>& draw);
+    IRect MaskBox(const IPoint* pts, size_t n) const;
+    // The outlines in outlinePoints_ and outlineCounts_ through the mask as DrawPolyPolygon hands
+    // them to the painter (its wide outlines added as runs).
+    void DrawPolygonsThroughMask(bool single, Qt::FillRule rule, bool runs, bool filled);
+
     // The drawing calls, keeping what the canvas draws itself in cache when one is given.
     void DrawPolyline(const IPoint* pts, size_t n, ShapeCache* cache);
     void DrawPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons, ShapeCache* cache);
@@ -248,6 +263,12 @@ class QtCanvas : public Canvas {
         void operator()(DrawBehind* behind) const;
     };
     std::unique_ptr<DrawBehind, DropBehind> behind_;
+    struct DropMask {
+        void operator()(ShapeMask* mask) const;
+    };
+    std::unique_ptr<ShapeMask, DropMask> mask_;
+    // Kept shapes replaced while drawing behind, which the drawing thread may still read.
+    std::vector<std::unique_ptr<KeptShape>> retired_;
 
     QPen pen_;
     PenState penKey_;

@@ -334,6 +334,8 @@ void QtCanvas::PlanPolyline(const IPoint* pts, size_t n, ShapeCache& cache) {
         if (!LineHasLength() || Pen().width > 0 || !OwnRasterFits(points_)) return;
         job.kind = DeriveJob::Kind::Dot;
     } else if (!StrokeAsRuns() && !(Pen().width <= 0 && OwnRasterFits(points_))) {
+        // Deriving ahead, a line the painter would draw goes through the mask now.
+        if (ahead_ && points_.size() >= 2 && MaskFits(&cache)) DrawPolyline(pts, n, &cache);
         return;
     }
     DeriveBatch& batch = OpenBatch();
@@ -364,7 +366,15 @@ void QtCanvas::PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     // the outline fits, the second pass derives the shape as it comes.) The points are recorded
     // as drawn, without those that repeat their predecessor.
     // OwnRasterFits without points checks the pen; the points are checked as they are copied.
-    if (!CanKeep() || !OwnRasterFits(pts, 0)) return;
+    if (!CanKeep()) return;
+    // Deriving ahead, polygons the painter would draw go through the mask now.
+    const auto throughMask = [&] {
+        if (ahead_ && MaskFits(&cache)) DrawPolyPolygon(pts, counts, polygons, &cache);
+    };
+    if (!OwnRasterFits(pts, 0)) {
+        throughMask();
+        return;
+    }
     size_t total = 0;
     for (size_t i = 0; i < polygons; ++i) total += static_cast<size_t>(std::max(counts[i], 0));
     if (total == 0) return;
@@ -407,6 +417,7 @@ void QtCanvas::PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     if (!area.Contains(low) || !area.Contains(high)) {
         out.resize(pointsAt);
         batch.counts.resize(countsAt);
+        throughMask();
         return;
     }
     DeriveJob job;
@@ -423,7 +434,11 @@ void QtCanvas::PlanEllipse(const IRect& r, ShapeCache& cache) {
     // The decisions of DrawEllipse.
     const bool outlined = Pen().style == PenStyle::Solid;
     const QRectF box = ShapeBox(r, outlined ? 0.5 : 0);
-    if (!CanKeep() || !OwnEllipseFits(box)) return;
+    if (!CanKeep()) return;
+    if (!OwnEllipseFits(box)) {
+        if (ahead_ && MaskFits(&cache)) DrawEllipse(r, &cache);
+        return;
+    }
     DeriveJob job;
     job.kind = DeriveJob::Kind::Ellipse;
     job.box[0] = box.x();

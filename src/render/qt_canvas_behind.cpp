@@ -227,6 +227,7 @@ void QtCanvas::SetOwnRowShare(double share) {
 void QtCanvas::EndDrawBehind() {
     KeepAllDerived();
     behind_.reset();
+    retired_.clear();
 }
 
 void QtCanvas::AddBehind(const OwnShape& shape, const ShapeColours& colours, bool copy, const IRect& pixels) {

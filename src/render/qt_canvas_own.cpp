@@ -54,6 +54,7 @@ bool KeptShape::AppliesUnder(const OwnShapeKey& current) const {
         return false;
     OwnShapeKey elsewhere = current;
     elsewhere.area = key.area;
+    elsewhere.device = key.device;
     return key == elsewhere;
 }
 
@@ -276,12 +277,32 @@ OwnShape& QtCanvas::NewShape() {
 
 void QtCanvas::DrawDerived(ShapeCache* cache, ShapeCall call, const IRect& box) {
     if (!cache || !CanKeep()) {
-        DrawOwnShape(scratchShape_);
+        if (!ahead_) DrawOwnShape(scratchShape_);
         return;
     }
     KeptShape* kept = KeptIn(*cache);
-    // A kept shape may wait on the drawing thread: it changes only once that has stored it.
-    if (kept) SettleBehind();
+    if (ahead_) {
+        // Derived ahead: kept as the slot's spare (its own if it has none), drawn nothing.
+        std::unique_ptr<KeptShape> made =
+            kept && kept->spare ? std::move(kept->spare) : std::make_unique<KeptShape>();
+        PackShape(scratchShape_, made->shape);
+        made->Keep(CurrentKey(call, box), std::move(made->shape));
+        if (kept)
+            kept->spare = std::move(made);
+        else
+            cache->Keep(std::move(made));
+        return;
+    }
+    // A kept shape may wait on the drawing thread: while it draws behind, the shape is kept in a
+    // new one and the old one lives on until the paint ends.
+    if (kept && behind_) {
+        std::unique_ptr<KeptShape> old(static_cast<KeptShape*>(cache->Take().release()));
+        auto made = std::make_unique<KeptShape>();
+        made->spare = std::move(old->spare);
+        retired_.push_back(std::move(old));
+        kept = made.get();
+        cache->Keep(std::move(made));
+    }
     if (!kept) {
         auto made = std::make_unique<KeptShape>();
         kept = made.get();
@@ -305,6 +326,7 @@ OwnShapeKey QtCanvas::CurrentKey(ShapeCall call, const IRect& box) const {
     key.viewportOrg = ViewportOrg();
     key.viewportExt = ViewportExt();
     key.area = DrawableArea();
+    key.device = bounds_;
     key.outline = Pen().style != PenStyle::Solid ? -1 : Pen().width <= 0 ? 0 : DevicePenWidth();
     key.filled = call != ShapeCall::Polyline && Brush().style != bsClear;
     key.fillMode = PolyFillMode();

@@ -8,9 +8,11 @@
 #include <random>
 #include <set>
 
+#include "core/shape_cache.h"
 #include "render/ellipse_raster.h"
 #include "render/hairline.h"
 #include "render/image_probe.h"
+#include "render/qt_canvas.h"
 #include "render/render_targets.h"
 #include "render/scan_fill.h"
 
@@ -258,6 +260,73 @@ TEST(OwnRaster, CanvasDrawsAsThePainterDoes) {
 }  // namespace
 
 namespace {
+
+// Shapes the painter clips (reaching beyond the picture or across the clip) and ellipses near
+// the edge, drawn through shape caches: read back from the painter's drawing on a mask, kept, and
+// drawn again from the caches, also by the drawing thread, they give the painter's picture. Pens
+// of one pixel, one geometric pixel, wide and clear; solid, hatched and clear brushes.
+TEST(OwnRaster, ShapesThePainterClipsAreKeptAsItDrawsThem) {
+    constexpr int kShapes = 300;
+    static constexpr IRect kBounds{0, 0, kSide, kSide};
+    struct Screen {
+        QImage image{kSide, kSide, QImage::Format_RGB32};
+        QPainter painter{&image};
+        QtCanvas canvas{painter, QtCanvas::DeviceKind::Raster, kBounds, 96};
+        std::vector<ShapeCache> caches = std::vector<ShapeCache>(kShapes);
+    };
+    auto paint = [](Screen& s, bool own, bool clip, bool behind) {
+        std::mt19937 rng(17);
+        QtCanvas& c = s.canvas;
+        s.image.fill(Qt::white);
+        c.SetOwnRaster(own);
+        c.ResetClip();
+        if (clip) c.IntersectClipRect({10, 5, 70, 60});
+        if (behind) static_cast<Canvas&>(c).BeginDrawBehind();
+        for (int i = 0; i < kShapes; ++i) {
+            std::vector<IPoint> pts;
+            std::vector<int32_t> counts;
+            const int polygons = 1 + static_cast<int>(rng() % 3);
+            for (int k = 0; k < polygons; ++k) {
+                const int cx = static_cast<int>(rng() % (kSide + 40)) - 20,
+                          cy = static_cast<int>(rng() % (kSide + 40)) - 20,
+                          n = 3 + static_cast<int>(rng() % 8);
+                for (int j = 0; j < n; ++j)
+                    pts.push_back(
+                        {cx + static_cast<int>(rng() % 121) - 60, cy + static_cast<int>(rng() % 121) - 60});
+                counts.push_back(n);
+            }
+            c.SetPenStyle(i % 5 == 0 ? PenStyle::Clear : PenStyle::Solid);
+            c.SetPenWidth(i % 3 == 0 ? 3 : i % 3 == 1 ? 0 : 1);
+            c.SetPenColor(static_cast<Color>(rng() & 0xFFFFFF));
+            c.SetBrushStyle(i % 4 == 0   ? bsClear
+                            : i % 3 == 0 ? bsSolid
+                                         : static_cast<TBrushStyle>(2 + (i / 4) % 6));
+            c.SetBrushColor(static_cast<Color>(rng() & 0xFFFFFF));
+            ShapeCache& cache = s.caches[static_cast<size_t>(i)];
+            if (i % 7 == 0) {
+                c.Polyline(std::vector<IPoint>(pts.begin(), pts.begin() + counts[0]), cache);
+            } else if (i % 7 == 1) {
+                const IPoint a = pts[0];
+                c.Ellipse({a.x, a.y, a.x + static_cast<int32_t>(rng() % 50),
+                           a.y + static_cast<int32_t>(rng() % 50)},
+                          cache);
+            } else {
+                c.PolyPolygon(pts.data(), counts.data(), counts.size(), cache);
+            }
+        }
+        if (behind) static_cast<Canvas&>(c).EndDrawBehind();
+        return s.image.copy();
+    };
+    for (bool clip : {false, true}) {
+        SCOPED_TRACE(clip);
+        Screen painter, own;
+        const QImage expected = paint(painter, false, clip, false);
+        EXPECT_EQ(paint(own, true, clip, false), expected);  // derived
+        paint(own, true, !clip, false);                      // kept under the other clip
+        EXPECT_EQ(paint(own, true, clip, true), expected);   // derived anew, drawn behind
+        EXPECT_EQ(paint(own, true, clip, true), expected);   // kept, drawn behind
+    }
+}
 
 // Ellipses through the canvas, computed by itself and drawn by the painter: drill holes and
 // circles in outline, filled, both, and with a clip some cross.
