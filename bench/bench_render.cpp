@@ -119,6 +119,28 @@ BENCHMARK(BM_PaintViewAfterWheelNotch)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 
+// The whole view repainted as the panel view repaints it, every shape kept, after the argument's
+// number of wheel notches in about the middle: from the third on the panel reaches beyond the
+// view on every side, and shapes cut by its edge are many.
+void BM_PaintViewZoomedIn(benchmark::State& state) {
+    auto panel = CrowdedPanel();
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QtCanvas canvas(painter, QtCanvas::DeviceKind::Raster, {0, 0, kWidth, kHeight}, 96);
+    panel->ViewWidth = kWidth;
+    panel->ViewHeight = kHeight;
+    panel->SetCanvas(&canvas);
+    for (int i = 0; i < 4 * state.range(0); ++i) panel->ZoomStep({kWidth / 2, kHeight / 2}, true);
+    const IRect whole{0, 0, kWidth, kHeight};
+    panel->PaintView(canvas, whole);
+    for (auto _ : state) {
+        panel->PaintView(canvas, whole);
+        benchmark::ClobberMemory();
+    }
+    panel->SetCanvas(nullptr);
+}
+BENCHMARK(BM_PaintViewZoomedIn)->ArgName("notches")->Arg(0)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
+
 // The model's share of a repaint: the same panel onto a canvas that maps but draws nothing.
 void BM_PaintPanelToNullCanvas(benchmark::State& state) {
     auto panel = CrowdedPanel();
