@@ -141,6 +141,37 @@ void BM_PaintViewZoomedIn(benchmark::State& state) {
 }
 BENCHMARK(BM_PaintViewZoomedIn)->ArgName("notches")->Arg(0)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
 
+// A turn of the wheel without Ctrl: the view zoomed in three notches scrolls 60 pixels down
+// (up again from the bottom), the whole view repainted as the panel view repaints it.
+void BM_PaintViewAfterWheelScroll(benchmark::State& state) {
+    auto panel = CrowdedPanel();
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QtCanvas canvas(painter, QtCanvas::DeviceKind::Raster, {0, 0, kWidth, kHeight}, 96);
+    panel->ViewWidth = kWidth;
+    panel->ViewHeight = kHeight;
+    panel->SetCanvas(&canvas);
+    for (int i = 0; i < 12; ++i) panel->ZoomStep({kWidth / 2, kHeight / 2}, true);
+    const IRect whole{0, 0, kWidth, kHeight};
+    panel->PaintView(canvas, whole);
+    int step = 60;
+    for (auto _ : state) {
+        const int before = panel->ScrollY;
+        panel->ScrollTo(panel->ScrollX, before + step);
+        if (panel->ScrollY == before) {
+            step = -step;
+            panel->ScrollTo(panel->ScrollX, before + step);
+        }
+        panel->PaintView(canvas, whole);
+        benchmark::ClobberMemory();
+    }
+    panel->SetCanvas(nullptr);
+}
+BENCHMARK(BM_PaintViewAfterWheelScroll)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
 // The model's share of a repaint: the same panel onto a canvas that maps but draws nothing.
 void BM_PaintPanelToNullCanvas(benchmark::State& state) {
     auto panel = CrowdedPanel();

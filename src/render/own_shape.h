@@ -30,11 +30,12 @@ struct OwnShape {
 };
 
 // The pixels of a 32-bit image (0xAARRGGBB), to store shapes into straight: its rows from top
-// to bottom (exclusive), all of them or a band of them.
+// to bottom (exclusive), all of them or a band of them; pixels are stored moved by (dx, dy).
 struct PixelTarget {
     uint8_t* bits = nullptr;
     ptrdiff_t stride = 0;  // bytes per row
     int32_t width = 0, top = 0, bottom = 0;
+    int32_t dx = 0, dy = 0;
 };
 
 // The colours a shape is stored in: its fill with the brush's colour and style (none:
@@ -55,9 +56,10 @@ struct ShapePixels {
         : fill(shape.fill), outlineRuns(shape.outlineRuns), outlinePixels(shape.outlinePixels) {}
 };
 
-// Stores the pixels of a shape into the target (hatches in phase with its origin); pixels
-// outside it are left out.
-void StoreShape(const ShapePixels& shape, const ShapeColours& colours, const PixelTarget& target);
+// Stores the pixels of a shape into the target (hatches in phase with its origin), moved by
+// shift; pixels outside it are left out.
+void StoreShape(const ShapePixels& shape, const ShapeColours& colours, const PixelTarget& target,
+                IPoint shift = {0, 0});
 // Stores runs of one colour.
 void StoreRuns(std::span<const PixelRun> runs, Color c, const PixelTarget& target);
 
@@ -87,14 +89,20 @@ struct KeptShape final : ShapeCache::Entry {
     OwnShapeKey key;
     OwnShape shape;
     IRect pixels{0, 0, -1, -1};
+    // Whether the pixels are those of the shape under a mapping moved by whole pixels, moved
+    // alike: the canvas's own fills and one-pixel outlines of whole-pixel points are.
+    bool movable = false;
     std::unique_ptr<KeptShape> spare;  // never has a spare itself
 
-    // Keeps a packed shape derived under the key.
+    // Keeps a packed shape derived under the key; movable unless an ellipse or a wide outline
+    // (whose sampling follows the painter's floating point).
     void Keep(const OwnShapeKey& derivedUnder, OwnShape&& packed);
-    // Whether the pixels are those a shape derived under the key gives. The drawable area is
-    // not their business where they lie well inside it and inside the one they were derived
-    // under: then nothing of the shape was cut by either.
-    bool AppliesUnder(const OwnShapeKey& current) const;
+    // Whether the pixels, moved by shift, are those a shape derived under the key gives. The
+    // drawable area and device bounds are not their business where they lie well inside the
+    // area and inside the one they were derived under: then nothing of the shape was cut by
+    // either. Where only the viewport origin differs (the view scrolled), a movable shape moves
+    // with it.
+    bool AppliesUnder(const OwnShapeKey& current, IPoint& shift) const;
 };
 
 // The kept shape in a cache, or null.

@@ -131,7 +131,8 @@ class QtCanvas : public Canvas {
     struct DrawBehind;
     // Hands a shape to the drawing thread (a copy of it when it does not stay until the end of
     // the paint); waits until the thread has stored all it was handed.
-    void AddBehind(const OwnShape& shape, const ShapeColours& colours, bool copy, const IRect& pixels);
+    void AddBehind(const OwnShape& shape, const ShapeColours& colours, bool copy, const IRect& pixels,
+                   IPoint shift);
     void SettleBehind();
 
     struct DeriveJob;
@@ -150,7 +151,7 @@ class QtCanvas : public Canvas {
     void PlanEllipse(const IRect& r, ShapeCache& cache);
     // Whether a kept shape applies under the current mapping and state: the slot's own or its
     // spare, which then (outside deriving ahead) changes places with it.
-    bool KeptApplies(ShapeCall call, const IRect& box, ShapeCache& cache) const;
+    bool KeptApplies(ShapeCall call, const IRect& box, ShapeCache& cache, IPoint& shift) const;
     // The state at the start of a derive pass, put back at its end.
     void SaveStateForPass();
     // While the second pass goes on deriving: keeps the derived shapes in the order of the calls,
@@ -221,7 +222,8 @@ class QtCanvas : public Canvas {
     void DrawDerived(ShapeCache* cache, ShapeCall call, const IRect& box);
     // Stores the pixels of a shape into the direct image in the current colours.
     // pixels: the box the shape's pixels lie in (inclusive), where known.
-    void DrawOwnShape(const OwnShape& shape, const IRect& pixels = kAnyPixels);
+    // shift: how far the pixels are moved (a kept shape under a scrolled view).
+    void DrawOwnShape(const OwnShape& shape, const IRect& pixels = kAnyPixels, IPoint shift = {0, 0});
     static constexpr IRect kAnyPixels{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
     // Whether the pixels the canvas derives itself may be kept and drawn again: own raster, no
     // smoothing, a direct image.
@@ -283,6 +285,7 @@ class QtCanvas : public Canvas {
 
     // Buffers kept from call to call.
     OwnShape scratchShape_;
+    bool scratchFromMask_ = false;  // the scratch shape was read back from the mask
     std::vector<IPoint> points_, outlinePoints_;
     std::vector<int32_t> outlineCounts_;
     std::vector<PixelRun> runs_;

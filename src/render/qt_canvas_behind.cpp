@@ -57,19 +57,21 @@ struct QtCanvas::DrawBehind {
 
     // The shape's pixels lie on rows top to bottom (inclusive); only the threads whose bands
     // meet them look at it.
-    void Add(const OwnShape& shape, const ShapeColours& colours, bool copy, int32_t top, int32_t bottom) {
-        if (top < own_.bottom && bottom >= own_.top) StoreShape(shape, colours, own_);
+    void Add(const OwnShape& shape, const ShapeColours& colours, bool copy, int32_t top, int32_t bottom,
+             IPoint shift) {
+        if (top < own_.bottom && bottom >= own_.top) StoreShape(shape, colours, own_, shift);
         if (top >= rest_.bottom || bottom < rest_.top) return;
         if (!local_) local_ = std::make_unique<Batch>();
         Batch& b = *local_;
         if (copy) {
-            b.items.push_back({nullptr, colours, top, bottom, b.fill.size(), shape.fill.size(), b.runs.size(),
-                               shape.outlineRuns.size(), b.pixels.size(), shape.outlinePixels.size()});
+            b.items.push_back({nullptr, colours, top, bottom, shift, b.fill.size(), shape.fill.size(),
+                               b.runs.size(), shape.outlineRuns.size(), b.pixels.size(),
+                               shape.outlinePixels.size()});
             b.fill.insert(b.fill.end(), shape.fill.begin(), shape.fill.end());
             b.runs.insert(b.runs.end(), shape.outlineRuns.begin(), shape.outlineRuns.end());
             b.pixels.insert(b.pixels.end(), shape.outlinePixels.begin(), shape.outlinePixels.end());
         } else {
-            b.items.push_back({&shape, colours, top, bottom});
+            b.items.push_back({&shape, colours, top, bottom, shift});
         }
         if (b.items.size() >= kHandOver) HandOver();
     }
@@ -105,7 +107,8 @@ struct QtCanvas::DrawBehind {
     struct Item {
         const OwnShape* kept = nullptr;
         ShapeColours colours;
-        int32_t top = 0, bottom = 0;  // its rows
+        int32_t top = 0, bottom = 0;  // its rows, moved
+        IPoint shift;                 // how far its pixels are moved
         size_t fillAt = 0, fillCount = 0, runsAt = 0, runsCount = 0, pixelsAt = 0, pixelsCount = 0;
     };
     struct Batch {
@@ -163,14 +166,14 @@ struct QtCanvas::DrawBehind {
         for (const Item& item : b.items) {
             if (item.top >= target.bottom || item.bottom < target.top) continue;
             if (item.kept) {
-                StoreShape(*item.kept, item.colours, target);
+                StoreShape(*item.kept, item.colours, target, item.shift);
                 continue;
             }
             ShapePixels copy;
             copy.fill = std::span<const PixelRun>(b.fill).subspan(item.fillAt, item.fillCount);
             copy.outlineRuns = std::span<const PixelRun>(b.runs).subspan(item.runsAt, item.runsCount);
             copy.outlinePixels = std::span<const IPoint>(b.pixels).subspan(item.pixelsAt, item.pixelsCount);
-            StoreShape(copy, item.colours, target);
+            StoreShape(copy, item.colours, target, item.shift);
         }
     }
 
@@ -230,8 +233,9 @@ void QtCanvas::EndDrawBehind() {
     retired_.clear();
 }
 
-void QtCanvas::AddBehind(const OwnShape& shape, const ShapeColours& colours, bool copy, const IRect& pixels) {
-    behind_->Add(shape, colours, copy, pixels.y1, pixels.y2);
+void QtCanvas::AddBehind(const OwnShape& shape, const ShapeColours& colours, bool copy, const IRect& pixels,
+                         IPoint shift) {
+    behind_->Add(shape, colours, copy, pixels.y1 + shift.y, pixels.y2 + shift.y, shift);
 }
 
 void QtCanvas::SettleBehind() {

@@ -59,6 +59,7 @@ OwnShape& QtCanvas::ThroughMask(const IRect& box, bool fill, bool outline,
 
     // The pixels back, row by row within the box and the drawable area, and the mask cleared.
     OwnShape& shape = NewShape();
+    scratchFromMask_ = true;
     const IRect area = DrawableArea();
     const int32_t x1 = std::max(box.x1, area.x1), x2 = std::min(box.x2, area.x2);
     const int32_t y1 = std::max(box.y1, area.y1), y2 = std::min(box.y2, area.y2);

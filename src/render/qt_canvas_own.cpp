@@ -28,6 +28,7 @@ bool WellInside(const IRect& pixels, const IRect& area) {
 
 void KeptShape::Keep(const OwnShapeKey& derivedUnder, OwnShape&& packed) {
     key = derivedUnder;
+    movable = key.call != ShapeCall::Ellipse && key.outline <= 0;
     if (&packed != &shape) shape = std::move(packed);
     pixels = IRect{0, 0, -1, -1};
     bool any = false;
@@ -48,14 +49,21 @@ void KeptShape::Keep(const OwnShapeKey& derivedUnder, OwnShape&& packed) {
     }
 }
 
-bool KeptShape::AppliesUnder(const OwnShapeKey& current) const {
+bool KeptShape::AppliesUnder(const OwnShapeKey& current, IPoint& shift) const {
+    shift = {0, 0};
     if (key == current) return true;
-    if (pixels.x2 < pixels.x1 || !WellInside(pixels, key.area) || !WellInside(pixels, current.area))
+    if (pixels.x2 < pixels.x1 || !WellInside(pixels, key.area)) return false;
+    const IPoint d{current.viewportOrg.x - key.viewportOrg.x, current.viewportOrg.y - key.viewportOrg.y};
+    if ((d.x != 0 || d.y != 0) && !movable) return false;
+    if (!WellInside({pixels.x1 + d.x, pixels.y1 + d.y, pixels.x2 + d.x, pixels.y2 + d.y}, current.area))
         return false;
     OwnShapeKey elsewhere = current;
     elsewhere.area = key.area;
     elsewhere.device = key.device;
-    return key == elsewhere;
+    elsewhere.viewportOrg = key.viewportOrg;
+    if (!(key == elsewhere)) return false;
+    shift = d;
+    return true;
 }
 
 namespace {
@@ -117,9 +125,11 @@ namespace {
 void StorePixels(std::span<const IPoint> pixels, Color c, const PixelTarget& t) {
     const uint32_t colour = ImagePixel(c);
     const uint32_t w = static_cast<uint32_t>(t.width);
-    for (const IPoint& p : pixels)
+    for (const IPoint& q : pixels) {
+        const IPoint p{q.x + t.dx, q.y + t.dy};
         if (static_cast<uint32_t>(p.x) < w && p.y >= t.top && p.y < t.bottom)
             reinterpret_cast<uint32_t*>(t.bits + p.y * t.stride)[p.x] = colour;
+    }
 }
 
 // The painter's 8 x 8 pixel tile of a hatch brush (bit x of row y set where the hatch is drawn),
@@ -152,11 +162,12 @@ void StoreHatchedRuns(std::span<const PixelRun> runs, Color c, TBrushStyle style
     const std::array<uint8_t, 8>& tile = HatchTile(style);
     const uint32_t colour = ImagePixel(c);
     for (const PixelRun& r : runs) {
-        if (r.y < t.top || r.y >= t.bottom) continue;
-        const uint8_t row = tile[static_cast<size_t>(r.y & 7)];
+        const int32_t y = r.y + t.dy;
+        if (y < t.top || y >= t.bottom) continue;
+        const uint8_t row = tile[static_cast<size_t>(y & 7)];
         if (row == 0) continue;
-        const int32_t x1 = std::max(r.x1, 0), x2 = std::min(r.x2, t.width - 1);
-        uint32_t* line = reinterpret_cast<uint32_t*>(t.bits + r.y * t.stride);
+        const int32_t x1 = std::max(r.x1 + t.dx, 0), x2 = std::min(r.x2 + t.dx, t.width - 1);
+        uint32_t* line = reinterpret_cast<uint32_t*>(t.bits + y * t.stride);
         for (int32_t x = x1; x <= x2; ++x)
             if (row & (1u << (x & 7))) line[x] = colour;
     }
@@ -168,18 +179,22 @@ void StoreRuns(std::span<const PixelRun> runs, Color c, const PixelTarget& t) {
     // The target in locals: the pixels written could alias it as far as the compiler knows.
     uint8_t* const bits = t.bits;
     const ptrdiff_t stride = t.stride;
-    const int32_t top = t.top, bottom = t.bottom, last = t.width - 1;
+    const int32_t top = t.top, bottom = t.bottom, last = t.width - 1, dx = t.dx, dy = t.dy;
     for (const PixelRun& r : runs) {
-        if (r.y < top || r.y >= bottom) continue;
-        const int32_t x1 = std::max(r.x1, 0), x2 = std::min(r.x2, last);
+        const int32_t y = r.y + dy;
+        if (y < top || y >= bottom) continue;
+        const int32_t x1 = std::max(r.x1 + dx, 0), x2 = std::min(r.x2 + dx, last);
         if (x1 > x2) continue;
         // Runs are short: a plain loop beats a call.
-        uint32_t* row = reinterpret_cast<uint32_t*>(bits + r.y * stride);
+        uint32_t* row = reinterpret_cast<uint32_t*>(bits + y * stride);
         for (int32_t x = x1; x <= x2; ++x) row[x] = colour;
     }
 }
 
-void StoreShape(const ShapePixels& shape, const ShapeColours& colours, const PixelTarget& target) {
+void StoreShape(const ShapePixels& shape, const ShapeColours& colours, const PixelTarget& at, IPoint shift) {
+    PixelTarget target = at;
+    target.dx += shift.x;
+    target.dy += shift.y;
     if (!shape.fill.empty() && colours.fillStyle != bsClear) {
         if (colours.fillStyle == bsSolid)
             StoreRuns(shape.fill, colours.fill, target);
@@ -259,19 +274,20 @@ bool QtCanvas::OwnEllipseFits(const QRectF& box) const {
              box.bottom() > area.y2 - 2);
 }
 
-void QtCanvas::DrawOwnShape(const OwnShape& shape, const IRect& pixels) {
+void QtCanvas::DrawOwnShape(const OwnShape& shape, const IRect& pixels, IPoint shift) {
     const ShapeColours colours{Brush().color, Brush().style, Pen().color};
     // A kept shape stays as it is until the paint is over; the scratch one is handed over as a
     // copy.
     if (behind_) {
-        if (pixels.x1 <= pixels.x2) AddBehind(shape, colours, &shape == &scratchShape_, pixels);
+        if (pixels.x1 <= pixels.x2) AddBehind(shape, colours, &shape == &scratchShape_, pixels, shift);
         return;
     }
-    StoreShape(shape, colours, Target());
+    StoreShape(shape, colours, Target(), shift);
 }
 
 OwnShape& QtCanvas::NewShape() {
     scratchShape_.Clear();
+    scratchFromMask_ = false;
     return scratchShape_;
 }
 
@@ -287,6 +303,7 @@ void QtCanvas::DrawDerived(ShapeCache* cache, ShapeCall call, const IRect& box) 
             kept && kept->spare ? std::move(kept->spare) : std::make_unique<KeptShape>();
         PackShape(scratchShape_, made->shape);
         made->Keep(CurrentKey(call, box), std::move(made->shape));
+        made->movable = made->movable && !scratchFromMask_;
         if (kept)
             kept->spare = std::move(made);
         else
@@ -310,6 +327,8 @@ void QtCanvas::DrawDerived(ShapeCache* cache, ShapeCall call, const IRect& box) 
     }
     PackShape(scratchShape_, kept->shape);
     kept->Keep(CurrentKey(call, box), std::move(kept->shape));
+    // What the painter drew follows its floating point: it stays where it was drawn.
+    kept->movable = kept->movable && !scratchFromMask_;
     DrawOwnShape(kept->shape, kept->pixels);
 }
 
@@ -333,12 +352,12 @@ OwnShapeKey QtCanvas::CurrentKey(ShapeCall call, const IRect& box) const {
     return key;
 }
 
-bool QtCanvas::KeptApplies(ShapeCall call, const IRect& box, ShapeCache& cache) const {
+bool QtCanvas::KeptApplies(ShapeCall call, const IRect& box, ShapeCache& cache, IPoint& shift) const {
     KeptShape* kept = KeptIn(cache);
     if (!kept || !CanKeep()) return false;
     const OwnShapeKey key = CurrentKey(call, box);
-    if (kept->AppliesUnder(key)) return true;
-    if (!kept->spare || !kept->spare->AppliesUnder(key)) return false;
+    if (kept->AppliesUnder(key, shift)) return true;
+    if (!kept->spare || !kept->spare->AppliesUnder(key, shift)) return false;
     // The spare is drawn: it becomes the slot's shape, the other one its spare. (Deriving ahead
     // leaves them: the present paint draws the slot's own.)
     if (!ahead_) {
@@ -358,8 +377,9 @@ bool QtCanvas::DevRedraw(ShapeCall call, const IRect& box, ShapeCache& cache) {
         // A mark no pass will end any more (its paint never ended).
         if (cache.Pending()) cache.Clear();
     }
-    if (!KeptApplies(call, box, cache)) return false;
-    if (!deriving_) DrawOwnShape(KeptIn(cache)->shape, KeptIn(cache)->pixels);
+    IPoint shift;
+    if (!KeptApplies(call, box, cache, shift)) return false;
+    if (!deriving_) DrawOwnShape(KeptIn(cache)->shape, KeptIn(cache)->pixels, shift);
     return true;
 }
 

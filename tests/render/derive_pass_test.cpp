@@ -218,6 +218,27 @@ TEST(DerivePass, ShapesKeptUnderAnotherClip) {
     }
 }
 
+// Shapes kept before the view scrolled are moved with it where nothing cuts them (fills and
+// one-pixel outlines; wide outlines and ellipses are derived anew): through a run of scroll
+// positions, by a pixel and far, both ways, each against a canvas that kept nothing.
+TEST(DerivePass, ShapesKeptBeforeScrollingMoveWithTheView) {
+    Screen kept(2);
+    kept.panel->SetZoom(2.6);
+    kept.Paint();
+    const IPoint scrolls[] = {{1, 0}, {0, 1}, {37, -5}, {-120, 80}, {300, 200}, {299, 200}, {0, 0}};
+    for (const IPoint& s : scrolls) {
+        SCOPED_TRACE(s.x);
+        Screen fresh(1);
+        for (Screen* screen : {&kept, &fresh}) {
+            screen->panel->SetZoom(2.6);
+            screen->panel->ScrollX = s.x;
+            screen->panel->ScrollY = s.y;
+        }
+        EXPECT_EQ(kept.Paint(), fresh.Paint());
+        EXPECT_EQ(kept.Paint(IRect{1000, 800, 3000, 2400}), fresh.Paint(IRect{1000, 800, 3000, 2400}));
+    }
+}
+
 // The second pass starts while shapes are still derived: a slot drawn through twice in a paint
 // (the later shape is the one kept at the end) gives the picture of drawing each call at once,
 // and no slot is left waiting. A paint left after its first pass (as when drawing threw) keeps
