@@ -90,12 +90,12 @@ struct KeptShape final : ShapeCache::Entry {
     OwnShape shape;
     IRect pixels{0, 0, -1, -1};
     // Whether the pixels are those of the shape under a mapping moved by whole pixels, moved
-    // alike: the canvas's own fills and one-pixel outlines of whole-pixel points are.
+    // alike: those the canvas derives itself are (it works about a whole pixel of the shape);
+    // those the painter drew on the mask follow its floating point and are not.
     bool movable = false;
     std::unique_ptr<KeptShape> spare;  // never has a spare itself
 
-    // Keeps a packed shape derived under the key; movable unless an ellipse or a wide outline
-    // (whose sampling follows the painter's floating point).
+    // Keeps a packed shape derived under the key, movable.
     void Keep(const OwnShapeKey& derivedUnder, OwnShape&& packed);
     // Whether the pixels, moved by shift, are those a shape derived under the key gives. The
     // drawable area and device bounds are not their business where they lie well inside the

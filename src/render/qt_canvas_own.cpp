@@ -4,6 +4,7 @@
 #include <QImage>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "render/ellipse_raster.h"
 #include "render/hairline.h"
@@ -28,7 +29,7 @@ bool WellInside(const IRect& pixels, const IRect& area) {
 
 void KeptShape::Keep(const OwnShapeKey& derivedUnder, OwnShape&& packed) {
     key = derivedUnder;
-    movable = key.call != ShapeCall::Ellipse && key.outline <= 0;
+    movable = true;
     if (&packed != &shape) shape = std::move(packed);
     pixels = IRect{0, 0, -1, -1};
     bool any = false;
@@ -51,17 +52,24 @@ void KeptShape::Keep(const OwnShapeKey& derivedUnder, OwnShape&& packed) {
 
 bool KeptShape::AppliesUnder(const OwnShapeKey& current, IPoint& shift) const {
     shift = {0, 0};
-    if (key == current) return true;
-    if (pixels.x2 < pixels.x1 || !WellInside(pixels, key.area)) return false;
-    const IPoint d{current.viewportOrg.x - key.viewportOrg.x, current.viewportOrg.y - key.viewportOrg.y};
-    if ((d.x != 0 || d.y != 0) && !movable) return false;
-    if (!WellInside({pixels.x1 + d.x, pixels.y1 + d.y, pixels.x2 + d.x, pixels.y2 + d.y}, current.area))
+    // The call, the drawing state and the mapping but for the viewport origin: field by field,
+    // as a paint asks this of every shape.
+    const OwnShapeKey& c = current;
+    if (key.call != c.call || key.outline != c.outline || key.filled != c.filled ||
+        key.fillMode != c.fillMode || !(key.viewportExt == c.viewportExt) ||
+        !(key.windowExt == c.windowExt) || !(key.windowOrg == c.windowOrg))
         return false;
-    OwnShapeKey elsewhere = current;
-    elsewhere.area = key.area;
-    elsewhere.device = key.device;
-    elsewhere.viewportOrg = key.viewportOrg;
-    if (!(key == elsewhere)) return false;
+    const IPoint d{c.viewportOrg.x - key.viewportOrg.x, c.viewportOrg.y - key.viewportOrg.y};
+    const bool moved = d.x != 0 || d.y != 0;
+    // An ellipse's device box moves with the view.
+    const IRect box = key.call == ShapeCall::Ellipse
+                          ? IRect{key.box.x1 + d.x, key.box.y1 + d.y, key.box.x2 + d.x, key.box.y2 + d.y}
+                          : key.box;
+    if (!(box == c.box)) return false;
+    if (!moved && key.area == c.area && key.device == c.device) return true;
+    if ((moved && !movable) || pixels.x2 < pixels.x1 || !WellInside(pixels, key.area) ||
+        !WellInside({pixels.x1 + d.x, pixels.y1 + d.y, pixels.x2 + d.x, pixels.y2 + d.y}, c.area))
+        return false;
     shift = d;
     return true;
 }
@@ -244,12 +252,25 @@ void DeriveOwnPolygons(const IPoint* pts, const int32_t* counts, size_t polygons
 
 void DeriveOwnEllipse(double x, double y, double width, double height, const OwnShapeState& state,
                       OwnShape& shape) {
-    const EllipseBox e{x, y, width, height};
-    if (state.fill) AddEllipseFill(e, state.area, shape.fill);
+    // Worked out about the whole pixel at the box's corner, so that the pixels move with the box
+    // exactly, to the last bit of the arithmetic (a kept ellipse moves with a scrolled view).
+    const double ox = std::floor(x), oy = std::floor(y);
+    const IPoint o{static_cast<int32_t>(ox), static_cast<int32_t>(oy)};
+    const EllipseBox e{x - ox, y - oy, width, height};
+    const IRect area{state.area.x1 - o.x, state.area.y1 - o.y, state.area.x2 - o.x, state.area.y2 - o.y};
+    const size_t fillFrom = shape.fill.size(), pixelsFrom = shape.outlinePixels.size();
+    if (state.fill) AddEllipseFill(e, area, shape.fill);
     if (state.outline) {
-        Hairline line(shape.outlinePixels, state.area);
+        Hairline line(shape.outlinePixels, area);
         AddEllipseOutline(e, line);
     }
+    for (size_t i = fillFrom; i < shape.fill.size(); ++i) {
+        shape.fill[i].y += o.y;
+        shape.fill[i].x1 += o.x;
+        shape.fill[i].x2 += o.x;
+    }
+    for (size_t i = pixelsFrom; i < shape.outlinePixels.size(); ++i)
+        shape.outlinePixels[i] = {shape.outlinePixels[i].x + o.x, shape.outlinePixels[i].y + o.y};
 }
 
 OwnShapeState QtCanvas::ShapeState() const {

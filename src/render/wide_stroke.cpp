@@ -338,9 +338,42 @@ void AddSegments(const IPoint* pts, size_t n, bool closed, int32_t width, const 
 }
 }  // namespace
 
+namespace {
+void AddWideStrokeAbout(const IPoint* pts, size_t n, bool closed, int32_t width, const IRect& clip,
+                        std::vector<PixelRun>& runs);
+}  // namespace
+
 void AddWideStroke(const IPoint* pts, size_t n, bool closed, int32_t width, const IRect& clip,
                    std::vector<PixelRun>& runs) {
     if (n == 0 || width <= 0 || clip.IsEmpty()) return;
+    // Worked out about the first point, so that the runs move with the points exactly, to the
+    // last bit of the arithmetic (a kept stroke moves with a scrolled view).
+    // (Coordinates of a billion pixels and more, which no view reaches, are taken as they are.)
+    const IPoint o = pts[0];
+    constexpr int32_t kNear = 1 << 29;
+    const auto near = [](int32_t v) { return v > -kNear && v < kNear; };
+    bool allNear = near(clip.x1) && near(clip.x2) && near(clip.y1) && near(clip.y2);
+    for (size_t i = 0; i < n && allNear; ++i) allNear = near(pts[i].x) && near(pts[i].y);
+    if (!allNear) {
+        AddWideStrokeAbout(pts, n, closed, width, clip, runs);
+        return;
+    }
+    thread_local std::vector<IPoint> about;
+    about.resize(n);
+    for (size_t i = 0; i < n; ++i) about[i] = {pts[i].x - o.x, pts[i].y - o.y};
+    const size_t from = runs.size();
+    AddWideStrokeAbout(about.data(), n, closed, width,
+                       {clip.x1 - o.x, clip.y1 - o.y, clip.x2 - o.x, clip.y2 - o.y}, runs);
+    for (size_t i = from; i < runs.size(); ++i) {
+        runs[i].y += o.y;
+        runs[i].x1 += o.x;
+        runs[i].x2 += o.x;
+    }
+}
+
+namespace {
+void AddWideStrokeAbout(const IPoint* pts, size_t n, bool closed, int32_t width, const IRect& clip,
+                        std::vector<PixelRun>& runs) {
     const double r = width / 2.0;
     if (StrokeTakesClip(pts, n, closed, r, clip)) {
         for (int32_t y = clip.y1; y < clip.y2; ++y) runs.push_back({y, clip.x1, clip.x2 - 1});
@@ -370,5 +403,6 @@ void AddWideStroke(const IPoint* pts, size_t n, bool closed, int32_t width, cons
     RunList list{runs};
     AddSegments(pts, n, closed, width, clip, list);
 }
+}  // namespace
 
 }  // namespace pw

@@ -218,9 +218,9 @@ TEST(DerivePass, ShapesKeptUnderAnotherClip) {
     }
 }
 
-// Shapes kept before the view scrolled are moved with it where nothing cuts them (fills and
-// one-pixel outlines; wide outlines and ellipses are derived anew): through a run of scroll
-// positions, by a pixel and far, both ways, each against a canvas that kept nothing.
+// Shapes kept before the view scrolled are moved with it where nothing cuts them (fills,
+// outlines one pixel and wide, ellipses): through a run of scroll positions, by a pixel and far,
+// both ways, each against a canvas that kept nothing.
 TEST(DerivePass, ShapesKeptBeforeScrollingMoveWithTheView) {
     Screen kept(2);
     kept.panel->SetZoom(2.6);
