@@ -287,3 +287,65 @@ TEST(KeptShapes, ClipAndPictureSizeBetweenPaints) {
 }
 
 }  // namespace
+
+namespace {
+
+// A kept shape moves with a scrolled view: what the canvas derives itself for points and a drawable
+// area moved by whole pixels is what it derives for the unmoved ones, moved. Random polygons
+// filled and outlined one pixel and wide, wide lines and ellipses at half-pixel corners, moved by
+// a pixel and by thousands, anywhere in a picture of the largest size an image has.
+TEST(KeptShape, WhatTheCanvasDerivesMovesWithThePoints) {
+    std::mt19937 rng(31);
+    const auto moved = [](OwnShape s, IPoint d) {
+        for (auto* runs : {&s.fill, &s.outlineRuns})
+            for (PixelRun& r : *runs) r = {r.y + d.y, r.x1 + d.x, r.x2 + d.x};
+        for (IPoint& p : s.outlinePixels) p = {p.x + d.x, p.y + d.y};
+        return s;
+    };
+    const auto same = [](const OwnShape& a, const OwnShape& b) {
+        return a.fill == b.fill && a.outlineRuns == b.outlineRuns && a.outlinePixels == b.outlinePixels;
+    };
+    const IPoint moves[] = {{1, 0}, {0, 1}, {3719, 2411}, {32000, 17}, {9, 31111}};
+    for (int trial = 0; trial < 400; ++trial) {
+        const IPoint d = moves[trial % 5];
+        OwnShapeState state;
+        state.area = {0, 0, 300, 200};
+        state.fill = trial % 3 != 0;
+        state.outline = trial % 4 != 0;
+        state.runs = state.outline && trial % 2 == 0;
+        state.penWidth = 2 + static_cast<int32_t>(rng() % 9);
+        OwnShapeState there = state;
+        there.area = {d.x, d.y, 300 + d.x, 200 + d.y};
+        OwnShape here, away;
+        if (trial % 3 == 2) {
+            const double x = static_cast<double>(rng() % 250) + 0.5 * (rng() % 2),
+                         y = static_cast<double>(rng() % 150) + 0.5, w = 1 + static_cast<double>(rng() % 60),
+                         h = 1 + static_cast<double>(rng() % 60);
+            state.runs = there.runs = false;
+            DeriveOwnEllipse(x, y, w, h, state, here);
+            DeriveOwnEllipse(x + d.x, y + d.y, w, h, there, away);
+        } else {
+            std::vector<IPoint> pts, far;
+            const int n = 3 + static_cast<int>(rng() % 9);
+            for (int i = 0; i < n; ++i) {
+                pts.push_back(
+                    {20 + static_cast<int32_t>(rng() % 260), 20 + static_cast<int32_t>(rng() % 160)});
+                far.push_back({pts.back().x + d.x, pts.back().y + d.y});
+            }
+            const int32_t count = n;
+            if (state.runs && trial % 5 == 0) {  // a wide line
+                AddWideStroke(pts.data(), pts.size(), false, state.penWidth, state.area, here.outlineRuns);
+                AddWideStroke(far.data(), far.size(), false, state.penWidth, there.area, away.outlineRuns);
+            } else {
+                DeriveOwnPolygons(pts.data(), &count, 1, true, state, here);
+                DeriveOwnPolygons(far.data(), &count, 1, true, there, away);
+            }
+        }
+        EXPECT_TRUE((!state.fill && !state.outline) ||
+                    !(here.fill.empty() && here.outlineRuns.empty() && here.outlinePixels.empty()))
+            << trial;
+        EXPECT_TRUE(same(moved(here, d), away)) << "trial " << trial;
+    }
+}
+
+}  // namespace
