@@ -76,40 +76,52 @@ BENCHMARK(BM_PaintPanelAfterZoomChange)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 
-// A notch of the wheel in the view (four zoom steps of 3 % about the middle), the whole view
-// repainted as the panel view repaints it. Argument 1: while the view rested before the notch it
+// The crowded panel in a view of the bench's size, repainted whole as the panel view repaints it.
+struct CrowdedView {
+    static constexpr IRect kWhole{0, 0, kWidth, kHeight};
+    static constexpr IPoint kMiddle{kWidth / 2, kHeight / 2};
+    std::unique_ptr<TPlatine> panel = CrowdedPanel();
+    QImage image{kWidth, kHeight, QImage::Format_RGB32};
+    QPainter painter{&image};
+    QtCanvas canvas{painter, QtCanvas::DeviceKind::Raster, kWhole, 96};
+
+    CrowdedView() {
+        panel->ViewWidth = kWidth;
+        panel->ViewHeight = kHeight;
+        panel->SetCanvas(&canvas);
+    }
+    ~CrowdedView() { panel->SetCanvas(nullptr); }
+    void Paint() { panel->PaintView(canvas, kWhole); }
+    // Wheel notches in about the middle: four zoom steps each.
+    void NotchesIn(int notches) {
+        for (int i = 0; i < 4 * notches; ++i) panel->ZoomStep(kMiddle, true);
+    }
+};
+
+// A notch of the wheel in the view. Argument 1: while the view rested before the notch it
 // derived the shapes of that notch ahead (DeriveViewAhead, not timed), as the panel view does once
 // the wheel pauses; 0: it did not, so the paint derives every shape. Zooms in notch after notch up
 // to four times the start, then starts again there (not timed), so that no paint finds the
 // shapes of an earlier one.
 void BM_PaintViewAfterWheelNotch(benchmark::State& state) {
     const bool ahead = state.range(0) != 0;
-    auto panel = CrowdedPanel();
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    QtCanvas canvas(painter, QtCanvas::DeviceKind::Raster, {0, 0, kWidth, kHeight}, 96);
-    panel->ViewWidth = kWidth;
-    panel->ViewHeight = kHeight;
-    panel->SetCanvas(&canvas);
-    const double start = panel->Zoom();
-    const IPoint middle{kWidth / 2, kHeight / 2};
-    const IRect whole{0, 0, kWidth, kHeight};
-    panel->PaintView(canvas, whole);
+    CrowdedView view;
+    TPlatine& panel = *view.panel;
+    const double start = panel.Zoom();
+    view.Paint();
     for (auto _ : state) {
         state.PauseTiming();
-        if (panel->Zoom() > 4 * start) {
-            panel->SetZoom(start);
-            panel->ScrollTo(0, 0);
-            panel->PaintView(canvas, whole);
+        if (panel.Zoom() > 4 * start) {
+            panel.SetZoom(start);
+            panel.ScrollTo(0, 0);
+            view.Paint();
         }
-        if (ahead) panel->DeriveViewAhead(canvas, panel->ViewAfterZoomSteps(middle, 4));
+        if (ahead) panel.DeriveViewAhead(view.canvas, panel.ViewAfterZoomSteps(CrowdedView::kMiddle, 4));
         state.ResumeTiming();
-        for (int i = 0; i < 4; ++i) panel->ZoomStep(middle, true);
-        panel->PaintView(canvas, whole);
+        view.NotchesIn(1);
+        view.Paint();
         benchmark::ClobberMemory();
     }
-    panel->SetCanvas(nullptr);
 }
 BENCHMARK(BM_PaintViewAfterWheelNotch)
     ->ArgName("ahead")
@@ -119,53 +131,37 @@ BENCHMARK(BM_PaintViewAfterWheelNotch)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 
-// The whole view repainted as the panel view repaints it, every shape kept, after the argument's
-// number of wheel notches in about the middle: from the third on the panel reaches beyond the
-// view on every side, and shapes cut by its edge are many.
+// The view repainted, every shape kept, after the argument's number of wheel notches in: from the
+// third on the panel reaches beyond the view on every side, and shapes cut by its edge are many.
 void BM_PaintViewZoomedIn(benchmark::State& state) {
-    auto panel = CrowdedPanel();
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    QPainter painter(&image);
-    QtCanvas canvas(painter, QtCanvas::DeviceKind::Raster, {0, 0, kWidth, kHeight}, 96);
-    panel->ViewWidth = kWidth;
-    panel->ViewHeight = kHeight;
-    panel->SetCanvas(&canvas);
-    for (int i = 0; i < 4 * state.range(0); ++i) panel->ZoomStep({kWidth / 2, kHeight / 2}, true);
-    const IRect whole{0, 0, kWidth, kHeight};
-    panel->PaintView(canvas, whole);
+    CrowdedView view;
+    view.NotchesIn(static_cast<int>(state.range(0)));
+    view.Paint();
     for (auto _ : state) {
-        panel->PaintView(canvas, whole);
+        view.Paint();
         benchmark::ClobberMemory();
     }
-    panel->SetCanvas(nullptr);
 }
 BENCHMARK(BM_PaintViewZoomedIn)->ArgName("notches")->Arg(0)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
 
 // A turn of the wheel without Ctrl: the view zoomed in three notches scrolls 60 pixels down
-// (up again from the bottom), the whole view repainted as the panel view repaints it.
+// (up again from the bottom) and is repainted.
 void BM_PaintViewAfterWheelScroll(benchmark::State& state) {
-    auto panel = CrowdedPanel();
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    QPainter painter(&image);
-    QtCanvas canvas(painter, QtCanvas::DeviceKind::Raster, {0, 0, kWidth, kHeight}, 96);
-    panel->ViewWidth = kWidth;
-    panel->ViewHeight = kHeight;
-    panel->SetCanvas(&canvas);
-    for (int i = 0; i < 12; ++i) panel->ZoomStep({kWidth / 2, kHeight / 2}, true);
-    const IRect whole{0, 0, kWidth, kHeight};
-    panel->PaintView(canvas, whole);
+    CrowdedView view;
+    TPlatine& panel = *view.panel;
+    view.NotchesIn(3);
+    view.Paint();
     int step = 60;
     for (auto _ : state) {
-        const int before = panel->ScrollY;
-        panel->ScrollTo(panel->ScrollX, before + step);
-        if (panel->ScrollY == before) {
+        const int before = panel.ScrollY;
+        panel.ScrollTo(panel.ScrollX, before + step);
+        if (panel.ScrollY == before) {
             step = -step;
-            panel->ScrollTo(panel->ScrollX, before + step);
+            panel.ScrollTo(panel.ScrollX, before + step);
         }
-        panel->PaintView(canvas, whole);
+        view.Paint();
         benchmark::ClobberMemory();
     }
-    panel->SetCanvas(nullptr);
 }
 BENCHMARK(BM_PaintViewAfterWheelScroll)
     ->MeasureProcessCPUTime()
