@@ -52,6 +52,28 @@ TEST_F(ViewsAndExport, NewViewsAreTakenFromTheCurrentPanelAndAClickAppliesThem) 
     EXPECT_EQ(List().count(), 0);
 }
 
+// The zoom buttons zoom about the middle of the view, wherever it is scrolled: the model point
+// there stays there.
+TEST_F(ViewsAndExport, ZoomButtonsKeepTheMiddleOfTheView) {
+    PanelView& view = window->CurrentView();
+    Panel().SetZoom(20);
+    view.SyncScrollBars();
+    Panel().ScrollTo(400, 300);
+    view.SyncScrollBars();
+    ASSERT_GT(Panel().ScrollX, 0);
+    const IPoint middle{view.viewport()->width() / 2, view.viewport()->height() / 2};
+    for (QToolButton* button : {Box().ZoomPlusBtn, Box().ZoomMinusBtn, Box().ZoomMinusBtn}) {
+        const MPoint before = Panel().PixelToModel({middle.x + Panel().ScrollX, middle.y + Panel().ScrollY});
+        const double zoom = Panel().Zoom();
+        button->click();
+        EXPECT_NE(Panel().Zoom(), zoom);
+        const MPoint after = Panel().PixelToModel({middle.x + Panel().ScrollX, middle.y + Panel().ScrollY});
+        // Within the rounding of the scroll position to a pixel (50 units a millimetre).
+        EXPECT_NEAR(static_cast<double>(after.x), static_cast<double>(before.x), 10);
+        EXPECT_NEAR(static_cast<double>(after.y), static_cast<double>(before.y), 10);
+    }
+}
+
 TEST_F(ViewsAndExport, CtrlEWritesTheChosenFormatAndReportsFailures) {
     AddBox(100, 100, 600, 600);
     dialogs.exportChoice = ExportChoice{ExportFormat::Dxf, false, true, 300};

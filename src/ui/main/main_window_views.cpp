@@ -53,9 +53,12 @@ void MainWindow::ZoomSlot(int tag) {
             break;
         case TAnsichtbox::kZoomPlus:
         case TAnsichtbox::kZoomMinus: {
-            const IPoint centre{view.viewport()->width() / 2 + panel.ScrollX,
-                                view.viewport()->height() / 2 + panel.ScrollY};
-            panel.ZoomStep(centre, tag == TAnsichtbox::kZoomPlus);
+            // About the middle of the view: ZoomStep takes a point of the view, in which the
+            // scroll position is counted already.
+            const QPoint middle(view.viewport()->width() / 2, view.viewport()->height() / 2);
+            const int steps = tag == TAnsichtbox::kZoomPlus ? 1 : -1;
+            panel.ZoomStep({middle.x(), middle.y()}, steps > 0);
+            view.ExpectZoomSteps(middle, steps);
             break;
         }
         default:

@@ -147,13 +147,20 @@ void PanelView::DisconnectPanel() {
 
 // --- Picture ---
 
+void PanelView::ExpectZoomSteps(QPoint at, int steps) {
+    lastNotchSteps_ = steps;
+    lastNotchAt_ = at;
+    notchAtPointer_ = false;
+    aheadTimer_.start();
+}
+
 void PanelView::DeriveNextNotchAhead() {
     if (lastNotchSteps_ == 0 || !canvas_ || callDepth_ != 0 || flushQueued_ || wholeDirty_ ||
         !dirty_.isEmpty())
         return;
     // The next notch turns where the pointer is now, if it is over the picture.
     const QPoint pointer = viewport()->mapFromGlobal(QCursor::pos());
-    const QPoint at = viewport()->rect().contains(pointer) ? pointer : lastNotchAt_;
+    const QPoint at = notchAtPointer_ && viewport()->rect().contains(pointer) ? pointer : lastNotchAt_;
     TPlatine& p = *panel_;
     p.DeriveViewAhead(*canvas_, p.ViewAfterZoomSteps({at.x(), at.y()}, lastNotchSteps_));
 }
@@ -305,6 +312,7 @@ void PanelView::wheelEvent(QWheelEvent* event) {
             });
             lastNotchSteps_ = steps;
             lastNotchAt_ = pos;
+            notchAtPointer_ = true;
             aheadTimer_.start();
         }
         event->accept();

@@ -58,6 +58,9 @@ class PanelView : public QAbstractScrollArea {
     // without deriving them. Called by a timer; does nothing when no notch is expected, when the
     // picture waits for a repaint, or during a panel call.
     void DeriveNextNotchAhead();
+    // The same after zoom steps taken elsewhere (the zoom buttons): steps more of them about the
+    // view point at are expected once the view rests.
+    void ExpectZoomSteps(QPoint at, int steps);
 
   signals:
     void clicked();                             // OnMyClick
@@ -125,9 +128,11 @@ class PanelView : public QAbstractScrollArea {
     bool syncingScrollBars_ = false;
     int callDepth_ = 0;
     int wheelZoomRemainder_ = 0;
-    // The zoom steps of the last wheel notch, where it was turned, and the rest after it.
+    // The zoom steps of the last wheel notch (or zoom button), where it was turned, and the rest
+    // after it; a notch of the wheel follows the pointer.
     int lastNotchSteps_ = 0;
     QPoint lastNotchAt_;
+    bool notchAtPointer_ = true;
     QTimer aheadTimer_;
 };
 
