@@ -404,7 +404,7 @@ void QtCanvas::DrawPolyline(const IPoint* pts, size_t n, ShapeCache* cache) {
         return;
     }
     const QPolygon line = ToQPolygon(points_);
-    if (MaskFits(cache)) {
+    if (MaskFits(cache, !PointsInside(points_.data(), points_.size()))) {
         ThroughMask(MaskBox(points_.data(), points_.size()), false, true,
                     [&](QPainter& p) { p.drawPolyline(line); });
         DrawDerived(cache, ShapeCall::Polyline, IRect{});
@@ -465,7 +465,7 @@ void QtCanvas::DrawPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     // With the outline drawn as runs the painter only fills.
     const bool painterPen = !runs;
     const bool filled = Brush().style != bsClear;
-    if (MaskFits(cache)) {
+    if (MaskFits(cache, !PointsInside(outlinePoints_.data(), outlinePoints_.size()))) {
         DrawPolygonsThroughMask(single, rule, runs, filled);
         DrawDerived(cache, ShapeCall::PolyPolygon, IRect{});
         return;
@@ -561,7 +561,10 @@ void QtCanvas::DrawEllipse(const IRect& r, ShapeCache* cache) {
     }
     QPainterPath path;
     path.addEllipse(box);
-    if (MaskFits(cache)) {
+    const IRect a = DrawableArea();
+    const bool nearEdge =
+        box.left() < a.x1 + 1 || box.top() < a.y1 + 1 || box.right() > a.x2 - 2 || box.bottom() > a.y2 - 2;
+    if (MaskFits(cache, nearEdge)) {
         const QRect b = box.toAlignedRect();
         const IPoint corners[2] = {{b.left(), b.top()}, {b.right() + 1, b.bottom() + 1}};
         ThroughMask(MaskBox(corners, 2), Brush().style != bsClear, true,

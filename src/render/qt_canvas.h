@@ -163,12 +163,14 @@ class QtCanvas : public Canvas {
     void RestoreState();
 
     // Shapes the painter draws, drawn on a mask and read back (qt_canvas_mask.cpp): whether a
-    // shape goes that way (given the cache it is drawn through, if any); the shape drawn there by
+    // shape goes that way (given the cache it is drawn through, if any, and whether the drawable
+    // area cuts it); whether points lie inside the drawable area; the shape drawn there by
     // draw with the fill and the outline (the painter's pen) asked for, read back within box
     // (pixels, right and bottom excluded) into the scratch shape; the box of points, widened by
     // the pen.
     struct ShapeMask;
-    bool MaskFits(const ShapeCache* cache) const;
+    bool MaskFits(const ShapeCache* cache, bool cut) const;
+    bool PointsInside(const IPoint* pts, size_t n) const;
     OwnShape& ThroughMask(const IRect& box, bool fill, bool outline,
                           const std::function<void(QPainter&)>& draw);
     IRect MaskBox(const IPoint* pts, size_t n) const;
@@ -256,6 +258,7 @@ class QtCanvas : public Canvas {
     bool deriving_ = false;
     bool ahead_ = false;     // the derive pass derives ahead
     bool draining_ = false;  // the second pass runs while shapes are still derived
+    bool freshView_ = false;  // the paint follows a derive pass under a new mapping
     bool expectNew_ = false;
     struct DropPass {
         void operator()(DerivePass* pass) const;

@@ -282,6 +282,7 @@ bool QtCanvas::BeginDerivePass() {
     pass_->last = view;
     SaveStateForPass();
     deriving_ = true;
+    freshView_ = true;
     return true;
 }
 
@@ -335,7 +336,7 @@ void QtCanvas::PlanPolyline(const IPoint* pts, size_t n, ShapeCache& cache) {
         job.kind = DeriveJob::Kind::Dot;
     } else if (!StrokeAsRuns() && !(Pen().width <= 0 && OwnRasterFits(points_))) {
         // Deriving ahead, a line the painter would draw goes through the mask now.
-        if (ahead_ && points_.size() >= 2 && MaskFits(&cache)) DrawPolyline(pts, n, &cache);
+        if (ahead_ && points_.size() >= 2 && MaskFits(&cache, true)) DrawPolyline(pts, n, &cache);
         return;
     }
     DeriveBatch& batch = OpenBatch();
@@ -369,7 +370,7 @@ void QtCanvas::PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     if (!CanKeep()) return;
     // Deriving ahead, polygons the painter would draw go through the mask now.
     const auto throughMask = [&] {
-        if (ahead_ && MaskFits(&cache)) DrawPolyPolygon(pts, counts, polygons, &cache);
+        if (ahead_ && MaskFits(&cache, true)) DrawPolyPolygon(pts, counts, polygons, &cache);
     };
     if (!OwnRasterFits(pts, 0)) {
         throughMask();
@@ -436,7 +437,7 @@ void QtCanvas::PlanEllipse(const IRect& r, ShapeCache& cache) {
     const QRectF box = ShapeBox(r, outlined ? 0.5 : 0);
     if (!CanKeep()) return;
     if (!OwnEllipseFits(box)) {
-        if (ahead_ && MaskFits(&cache)) DrawEllipse(r, &cache);
+        if (ahead_ && MaskFits(&cache, true)) DrawEllipse(r, &cache);
         return;
     }
     DeriveJob job;

@@ -231,6 +231,7 @@ void QtCanvas::EndDrawBehind() {
     KeepAllDerived();
     behind_.reset();
     retired_.clear();
+    freshView_ = false;
 }
 
 void QtCanvas::AddBehind(const OwnShape& shape, const ShapeColours& colours, bool copy, const IRect& pixels,

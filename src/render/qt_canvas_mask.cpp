@@ -47,9 +47,12 @@ void QtCanvas::DropMask::operator()(ShapeMask* mask) const {
     delete mask;
 }
 
-bool QtCanvas::MaskFits(const ShapeCache* cache) const {
+bool QtCanvas::MaskFits(const ShapeCache* cache, bool cut) const {
     // Worth it where the shape is kept, or where the painter would wait for the drawing thread.
     if ((!cache && !behind_) || !ownRaster_ || antialiasing_ || HugePen()) return false;
+    // An uncut shape under a pen the painter strokes costs less drawn by the painter straight
+    // in the paint after a new mapping, where many of them are new; the next paint keeps it.
+    if (!cut && freshView_ && !ahead_) return false;
     const QImage* image = DirectImage();
     return image && bounds_ == IRect{0, 0, image->width(), image->height()};
 }
@@ -96,6 +99,13 @@ OwnShape& QtCanvas::ThroughMask(const IRect& box, bool fill, bool outline,
         mask.ReadBack(x1, y1, x2, y2, shape.outlineRuns);
     }
     return shape;
+}
+
+bool QtCanvas::PointsInside(const IPoint* pts, size_t n) const {
+    const IRect area = DrawableArea();
+    for (size_t i = 0; i < n; ++i)
+        if (!area.Contains(pts[i])) return false;
+    return true;
 }
 
 IRect QtCanvas::MaskBox(const IPoint* pts, size_t n) const {
