@@ -4,8 +4,11 @@
 // has the picture's size and clip, so the painter draws each shape there exactly as it would on
 // the picture; read back, the shape is kept and drawn behind like the canvas's own ones, and the
 // painting thread does not wait for the drawing thread before each of them.
+#include <sys/mman.h>
+
 #include <QImage>
-#include <cstring>
+#include <algorithm>
+#include <new>
 #include <optional>
 
 #include "render/qt_canvas.h"
@@ -13,35 +16,36 @@
 namespace pw {
 
 struct QtCanvas::ShapeMask {
-    QImage image;  // one bit a pixel, set where the painter drew
+    QImage image;  // a byte a pixel: 0 nothing, else kFill or kOutline
     QPainter painter;
     std::optional<std::optional<IRect>> clip;  // the clip set on the painter, once set
-
-    // The pixels the painter drew, read back within the rows and columns given, as runs; the
-    // mask cleared there.
-    void ReadBack(int32_t x1, int32_t y1, int32_t x2, int32_t y2, std::vector<PixelRun>& runs) {
-        if (x1 >= x2) return;
-        for (int32_t y = y1; y < y2; ++y) {
-            uint8_t* row = image.scanLine(y);
-            for (int32_t x = x1; x < x2;) {
-                // Eight pixels a byte, the first in the lowest bit: empty bytes are passed whole.
-                if (row[x >> 3] == 0) {
-                    x = (x | 7) + 1;
-                    continue;
-                }
-                if (!(row[x >> 3] & (1u << (x & 7)))) {
-                    ++x;
-                    continue;
-                }
-                const int32_t from = x;
-                while (x < x2 && (row[x >> 3] & (1u << (x & 7)))) ++x;
-                runs.push_back({y, from, x - 1});
-            }
-            // The painter drew nothing outside the box: whole bytes are cleared.
-            std::memset(row + (x1 >> 3), 0, static_cast<size_t>(((x2 - 1) >> 3) - (x1 >> 3) + 1));
-        }
-    }
 };
+
+namespace {
+constexpr uint8_t kFill = 0x80, kOutline = 0xFF;
+
+// An 8-bit image of zeros in pages of its own, which take memory only where drawn on: the mask
+// has the picture's size, but the shapes it takes lie along the edges.
+QImage ZeroPagesImage(int width, int height) {
+    struct Pages {
+        void* at;
+        size_t bytes;
+    };
+    const qsizetype perLine = (width + 3) & ~3;  // rows 32-bit aligned, as an image wants them
+    const size_t bytes = static_cast<size_t>(perLine) * static_cast<size_t>(std::max(height, 1));
+    void* at = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (at == MAP_FAILED) throw std::bad_alloc();
+    auto* pages = new Pages{at, bytes};
+    return QImage(
+        static_cast<uchar*>(at), width, height, perLine, QImage::Format_Grayscale8,
+        [](void* info) {
+            auto* p = static_cast<Pages*>(info);
+            munmap(p->at, p->bytes);
+            delete p;
+        },
+        pages);
+}
+}  // namespace
 
 void QtCanvas::DropMask::operator()(ShapeMask* mask) const {
     delete mask;
@@ -62,9 +66,7 @@ OwnShape& QtCanvas::ThroughMask(const IRect& box, bool fill, bool outline,
     const QImage& picture = *DirectImage();
     if (!mask_ || mask_->image.size() != picture.size()) {
         mask_.reset(new ShapeMask);
-        mask_->image = QImage(picture.size(), QImage::Format_MonoLSB);
-        mask_->image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-        mask_->image.fill(0);
+        mask_->image = ZeroPagesImage(picture.width(), picture.height());
         mask_->painter.begin(&mask_->image);
     }
     ShapeMask& mask = *mask_;
@@ -77,26 +79,32 @@ OwnShape& QtCanvas::ThroughMask(const IRect& box, bool fill, bool outline,
             mask.painter.setClipping(false);
         mask.clip = clip;
     }
+    // Fill and outline in one call, as on the picture: the outline's value over the fill's.
+    QPen pen = outline ? CurrentPen() : noPen_;
+    if (pen.style() != Qt::NoPen) pen.setColor(QColor(kOutline, kOutline, kOutline));
+    mask.painter.setPen(pen);
+    mask.painter.setBrush(fill ? QBrush(QColor(kFill, kFill, kFill)) : noBrush_);
+    draw(mask.painter);
+
+    // The pixels back, row by row within the box and the drawable area (the painter drew
+    // nothing outside them), and the mask cleared.
     OwnShape& shape = NewShape();
     scratchFromMask_ = true;
     const IRect area = DrawableArea();
     const int32_t x1 = std::max(box.x1, area.x1), x2 = std::min(box.x2, area.x2);
     const int32_t y1 = std::max(box.y1, area.y1), y2 = std::min(box.y2, area.y2);
-    // The fill, then the outline, each drawn alone: the painter fills a shape as it does under a
-    // pen, and strokes it as it does over a brush.
-    if (fill) {
-        mask.painter.setPen(noPen_);
-        mask.painter.setBrush(QBrush(Qt::black));
-        draw(mask.painter);
-        mask.ReadBack(x1, y1, x2, y2, shape.fill);
-    }
-    QPen pen = outline ? CurrentPen() : noPen_;
-    if (pen.style() != Qt::NoPen) {
-        pen.setColor(Qt::black);
-        mask.painter.setPen(pen);
-        mask.painter.setBrush(noBrush_);
-        draw(mask.painter);
-        mask.ReadBack(x1, y1, x2, y2, shape.outlineRuns);
+    for (int32_t y = y1; y < y2; ++y) {
+        uint8_t* row = mask.image.scanLine(y);
+        for (int32_t x = x1; x < x2;) {
+            const uint8_t v = row[x];
+            if (v == 0) {
+                ++x;
+                continue;
+            }
+            const int32_t from = x;
+            while (x < x2 && row[x] == v) row[x++] = 0;
+            (v == kFill ? shape.fill : shape.outlineRuns).push_back({y, from, x - 1});
+        }
     }
     return shape;
 }
