@@ -512,6 +512,8 @@ class TPlatine {
         }
     };
     PointerReach ReachOf(IPoint view, const ViewMapping& mapping) const;
+    // Sets the canvas's clip to a rectangle of view pixels alone.
+    static void ClipToPixels(Canvas& canvas, const IRect& pixels);
     // The ground and grid a paint of the panel starts with.
     void PaintGround(Canvas& canvas) const;
     // The elements near the canvas's clip in painting order, with what they draw built ahead on

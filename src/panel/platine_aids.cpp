@@ -303,11 +303,7 @@ void TPlatine::RedrawAids(Canvas& c) {
 void TPlatine::PaintView(Canvas& c, const IRect& dirty, std::optional<Color> ground) {
     Canvas* previous = canvas_;
     canvas_ = &c;
-    auto clipToDirty = [&] {
-        PixelMapping pixels(c);
-        c.ResetClip();
-        c.IntersectClipRect(dirty);
-    };
+    auto clipToDirty = [&] { ClipToPixels(c, dirty); };
     clipToDirty();
     // Exclusive-or drawings are taken off first and put back last, each within the same clip,
     // so that a partial repaint leaves them whole.

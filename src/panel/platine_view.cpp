@@ -306,6 +306,12 @@ void TPlatine::PaintPanel(Canvas& c) const {
     c.EndDrawBehind();
 }
 
+void TPlatine::ClipToPixels(Canvas& c, const IRect& pixels) {
+    PixelMapping mapping(c);
+    c.ResetClip();
+    c.IntersectClipRect(pixels);
+}
+
 void TPlatine::DeriveViewAhead(Canvas& c, const ViewMapping& view) const {
     const Canvas::State saved = c.SaveState();
     struct Restore {
@@ -318,11 +324,7 @@ void TPlatine::DeriveViewAhead(Canvas& c, const ViewMapping& view) const {
         }
     } restore{c, saved};
     // The clip of a whole repaint (PaintView): the view, then the panel.
-    {
-        PixelMapping pixels(c);
-        c.ResetClip();
-        c.IntersectClipRect({0, 0, ViewWidth, ViewHeight});
-    }
+    ClipToPixels(c, {0, 0, ViewWidth, ViewHeight});
     view.ApplyTo(c);
     c.IntersectClipRect({0, 0, RoundToInt(Width), RoundToInt(Height)});
     if (!c.BeginDeriveAhead()) return;

@@ -404,7 +404,7 @@ void QtCanvas::DrawPolyline(const IPoint* pts, size_t n, ShapeCache* cache) {
         return;
     }
     const QPolygon line = ToQPolygon(points_);
-    if (MaskFits(cache, !PointsInside(points_.data(), points_.size()))) {
+    if (MaskFits(cache) && (!UncutWaits() || !PointsInside(points_.data(), points_.size()))) {
         ThroughMask(MaskBox(points_.data(), points_.size()), false, true,
                     [&](QPainter& p) { p.drawPolyline(line); });
         DrawDerived(cache, ShapeCall::Polyline, IRect{});
@@ -465,7 +465,7 @@ void QtCanvas::DrawPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     // With the outline drawn as runs the painter only fills.
     const bool painterPen = !runs;
     const bool filled = Brush().style != bsClear;
-    if (MaskFits(cache, !PointsInside(outlinePoints_.data(), outlinePoints_.size()))) {
+    if (MaskFits(cache) && (!UncutWaits() || !PointsInside(outlinePoints_.data(), outlinePoints_.size()))) {
         DrawPolygonsThroughMask(single, rule, runs, filled);
         DrawDerived(cache, ShapeCall::PolyPolygon, IRect{});
         return;
@@ -477,24 +477,15 @@ void QtCanvas::DrawPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
         }
         if (runs) {
             runs_.clear();
-            AddWideStroke(outlinePoints_.data(), outlinePoints_.size(), true, DevicePenWidth(),
-                          DrawableArea(), runs_);
+            AddOutlineRuns(runs_);
             FillRuns();
         }
         return;
     }
-    QPainterPath path;
-    path.setFillRule(rule);
-    if (runs) runs_.clear();
-    size_t at = 0;
-    for (int32_t count : outlineCounts_) {
-        points_.assign(outlinePoints_.begin() + static_cast<std::ptrdiff_t>(at),
-                       outlinePoints_.begin() + static_cast<std::ptrdiff_t>(at + static_cast<size_t>(count)));
-        path.addPolygon(QPolygonF(ToQPolygon(points_)));
-        path.closeSubpath();
-        if (runs)
-            AddWideStroke(points_.data(), points_.size(), true, DevicePenWidth(), DrawableArea(), runs_);
-        at += static_cast<size_t>(count);
+    const QPainterPath path = OutlinesPath(rule);
+    if (runs) {
+        runs_.clear();
+        AddOutlineRuns(runs_);
     }
     if (!runs) {
         DrawArea(path);
@@ -507,34 +498,39 @@ void QtCanvas::DrawPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     FillRuns();
 }
 
-void QtCanvas::DrawPolygonsThroughMask(bool single, Qt::FillRule rule, bool runs, bool filled) {
-    // The calls the painter gets below, on the mask; outlines as runs are added as they are.
-    const IRect box = MaskBox(outlinePoints_.data(), outlinePoints_.size());
-    OwnShape& shape = ThroughMask(box, filled, !runs, [&](QPainter& p) {
-        if (single) {
-            p.drawPolygon(ToQPolygon(outlinePoints_), rule);
-            return;
-        }
-        QPainterPath path;
-        path.setFillRule(rule);
-        size_t at = 0;
-        for (int32_t count : outlineCounts_) {
-            points_.assign(
-                outlinePoints_.begin() + static_cast<std::ptrdiff_t>(at),
-                outlinePoints_.begin() + static_cast<std::ptrdiff_t>(at + static_cast<size_t>(count)));
-            path.addPolygon(QPolygonF(ToQPolygon(points_)));
-            path.closeSubpath();
-            at += static_cast<size_t>(count);
-        }
-        p.drawPath(path);
-    });
-    if (!runs) return;
+QPainterPath QtCanvas::OutlinesPath(Qt::FillRule rule) {
+    QPainterPath path;
+    path.setFillRule(rule);
+    size_t at = 0;
+    for (int32_t count : outlineCounts_) {
+        points_.assign(outlinePoints_.begin() + static_cast<std::ptrdiff_t>(at),
+                       outlinePoints_.begin() + static_cast<std::ptrdiff_t>(at + static_cast<size_t>(count)));
+        path.addPolygon(QPolygonF(ToQPolygon(points_)));
+        path.closeSubpath();
+        at += static_cast<size_t>(count);
+    }
+    return path;
+}
+
+void QtCanvas::AddOutlineRuns(std::vector<PixelRun>& runs) const {
     size_t at = 0;
     for (int32_t count : outlineCounts_) {
         AddWideStroke(outlinePoints_.data() + at, static_cast<size_t>(count), true, DevicePenWidth(),
-                      DrawableArea(), shape.outlineRuns);
+                      DrawableArea(), runs);
         at += static_cast<size_t>(count);
     }
+}
+
+void QtCanvas::DrawPolygonsThroughMask(bool single, Qt::FillRule rule, bool runs, bool filled) {
+    // The calls the painter gets above, on the mask; outlines as runs are added as they are.
+    const IRect box = MaskBox(outlinePoints_.data(), outlinePoints_.size());
+    OwnShape& shape = ThroughMask(box, filled, !runs, [&](QPainter& p) {
+        if (single)
+            p.drawPolygon(ToQPolygon(outlinePoints_), rule);
+        else
+            p.drawPath(OutlinesPath(rule));
+    });
+    if (runs) AddOutlineRuns(shape.outlineRuns);
 }
 
 void QtCanvas::DevRectangle(const IRect& r) {
@@ -561,10 +557,7 @@ void QtCanvas::DrawEllipse(const IRect& r, ShapeCache* cache) {
     }
     QPainterPath path;
     path.addEllipse(box);
-    const IRect a = DrawableArea();
-    const bool nearEdge =
-        box.left() < a.x1 + 1 || box.top() < a.y1 + 1 || box.right() > a.x2 - 2 || box.bottom() > a.y2 - 2;
-    if (MaskFits(cache, nearEdge)) {
+    if (MaskFits(cache) && (!UncutWaits() || NearEdge(box))) {
         const QRect b = box.toAlignedRect();
         const IPoint corners[2] = {{b.left(), b.top()}, {b.right() + 1, b.bottom() + 1}};
         ThroughMask(MaskBox(corners, 2), Brush().style != bsClear, true,

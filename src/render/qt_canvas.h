@@ -142,6 +142,12 @@ class QtCanvas : public Canvas {
     DeriveBatch& OpenBatch();
     // The kept shape of a cache that is derived anew, its buffers to be reused.
     static std::unique_ptr<KeptShape> TakeKept(ShapeCache& cache);
+    // The spare of a cache's kept shape, taken (its buffers to be reused), or null; a shape kept
+    // as the spare of the cache's own (as its own where it has none).
+    static std::unique_ptr<KeptShape> TakeSpare(ShapeCache& cache);
+    static void KeepAsSpare(ShapeCache& cache, std::unique_ptr<KeptShape> shape);
+    // Packs the scratch shape into a kept one, derived under the current state.
+    void KeepScratch(KeptShape& kept, ShapeCall call, const IRect& box);
     // Completes a record with its slot, the kept shape whose buffers it reuses, the key and the
     // state, adds it to the batch and marks the slot as waiting for it.
     void Record(DeriveBatch& batch, DeriveJob&& job, ShapeCall call, const IRect& box, ShapeCache& cache);
@@ -159,17 +165,22 @@ class QtCanvas : public Canvas {
     // its way, or (null) all of them; at the end of the paint, all of them and the pass ends.
     void KeepDerived(const ShapeCache* upTo);
     void KeepAllDerived();
+    // Whether the canvas derives the pixels of shapes itself: its own raster on an image,
+    // unsmoothed.
+    bool DerivesOnImage() const;
     // The pen, brush, font and fill mode of the start of the derive pass.
     void RestoreState();
 
     // Shapes the painter draws, drawn on a mask and read back (qt_canvas_mask.cpp): whether a
-    // shape goes that way (given the cache it is drawn through, if any, and whether the drawable
-    // area cuts it); whether points lie inside the drawable area; the shape drawn there by
+    // shape may go that way (given the cache it is drawn through, if any); whether only a shape
+    // the drawable area cuts goes there now; whether points lie inside the drawable area; the
+    // shape drawn there by
     // draw with the fill and the outline (the painter's pen) asked for, read back within box
     // (pixels, right and bottom excluded) into the scratch shape; the box of points, widened by
     // the pen.
     struct ShapeMask;
-    bool MaskFits(const ShapeCache* cache, bool cut) const;
+    bool MaskFits(const ShapeCache* cache) const;
+    bool UncutWaits() const;
     bool PointsInside(const IPoint* pts, size_t n) const;
     OwnShape& ThroughMask(const IRect& box, bool fill, bool outline,
                           const std::function<void(QPainter&)>& draw);
@@ -177,6 +188,10 @@ class QtCanvas : public Canvas {
     // The outlines in outlinePoints_ and outlineCounts_ through the mask as DrawPolyPolygon hands
     // them to the painter (its wide outlines added as runs).
     void DrawPolygonsThroughMask(bool single, Qt::FillRule rule, bool runs, bool filled);
+    // The outlines in outlinePoints_ and outlineCounts_ as a painter path of closed subpaths, and
+    // as the runs of the wide pen.
+    QPainterPath OutlinesPath(Qt::FillRule rule);
+    void AddOutlineRuns(std::vector<PixelRun>& runs) const;
 
     // The drawing calls, keeping what the canvas draws itself in cache when one is given.
     void DrawPolyline(const IPoint* pts, size_t n, ShapeCache* cache);
@@ -218,6 +233,9 @@ class QtCanvas : public Canvas {
     OwnShapeState ShapeState() const;
     // Whether the canvas fills and outlines the ellipse (the box in painter coordinates) itself.
     bool OwnEllipseFits(const QRectF& box) const;
+    // Whether an ellipse's box (painter coordinates) comes near the drawable area's edge, where
+    // the painter may clip it.
+    bool NearEdge(const QRectF& box) const;
     // The scratch shape, emptied, to derive a shape's pixels into; then DrawDerived draws it and
     // keeps a packed copy in the cache, when one is given and the pixels may be kept.
     OwnShape& NewShape();

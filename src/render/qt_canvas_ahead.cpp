@@ -258,6 +258,11 @@ bool QtCanvas::PaintsMostOfDevice() const {
     return covered * 4 >= whole;
 }
 
+bool QtCanvas::DerivesOnImage() const {
+    const QPaintDevice* device = painter_.device();
+    return ownRaster_ && !antialiasing_ && Raster() && device && device->devType() == QInternal::Image;
+}
+
 bool QtCanvas::BeginDerivePass() {
     if (draining_) {
         // The last paint never ended (it threw): its slots may be gone, so nothing is kept. A
@@ -267,10 +272,7 @@ bool QtCanvas::BeginDerivePass() {
         draining_ = false;
     }
     const bool expectNew = std::exchange(expectNew_, false);
-    if (deriving_ || deriveThreads_ < 2 || !ownRaster_ || antialiasing_ || !Raster()) return false;
-    const QPaintDevice* device = painter_.device();
-    if (!device || device->devType() != QInternal::Image) return false;
-    if (!PaintsMostOfDevice()) return false;
+    if (deriving_ || deriveThreads_ < 2 || !DerivesOnImage() || !PaintsMostOfDevice()) return false;
     if (!pass_) pass_.reset(new DerivePass);
     const DerivePass::View view{WindowOrg(), WindowExt(), ViewportOrg(), ViewportExt()};
     // Under the mapping derived ahead for, the shapes are kept (as spares) already.
@@ -296,9 +298,7 @@ void QtCanvas::SaveStateForPass() {
 }
 
 bool QtCanvas::BeginDeriveAhead() {
-    if (deriving_ || draining_ || behind_ || !ownRaster_ || antialiasing_ || !Raster()) return false;
-    const QPaintDevice* device = painter_.device();
-    if (!device || device->devType() != QInternal::Image) return false;
+    if (deriving_ || draining_ || behind_ || !DerivesOnImage()) return false;
     if (!pass_) pass_.reset(new DerivePass);
     pass_->ahead.reset();
     SaveStateForPass();
@@ -312,15 +312,10 @@ void QtCanvas::EndDeriveAhead() {
     DerivePass& pass = *pass_;
     pass.Finish();
     // Each shape as the spare of its slot, in the order of the calls (a slot drawn through
-    // twice keeps the later one); a slot that keeps nothing yet keeps it as its own.
+    // twice keeps the later one).
     for (const std::unique_ptr<DeriveBatch>& batch : pass.batches)
-        for (DeriveJob& job : batch->jobs) {
-            if (!job.kept) continue;
-            if (KeptShape* kept = KeptIn(*job.cache))
-                kept->spare = std::move(job.kept);
-            else
-                job.cache->Keep(std::move(job.kept));
-        }
+        for (DeriveJob& job : batch->jobs)
+            if (job.kept) KeepAsSpare(*job.cache, std::move(job.kept));
     pass.Clear();
     RestoreState();
     pass.ahead = DerivePass::View{WindowOrg(), WindowExt(), ViewportOrg(), ViewportExt()};
@@ -336,7 +331,7 @@ void QtCanvas::PlanPolyline(const IPoint* pts, size_t n, ShapeCache& cache) {
         job.kind = DeriveJob::Kind::Dot;
     } else if (!StrokeAsRuns() && !(Pen().width <= 0 && OwnRasterFits(points_))) {
         // Deriving ahead, a line the painter would draw goes through the mask now.
-        if (ahead_ && points_.size() >= 2 && MaskFits(&cache, true)) DrawPolyline(pts, n, &cache);
+        if (ahead_ && points_.size() >= 2 && MaskFits(&cache)) DrawPolyline(pts, n, &cache);
         return;
     }
     DeriveBatch& batch = OpenBatch();
@@ -349,12 +344,9 @@ void QtCanvas::PlanPolyline(const IPoint* pts, size_t n, ShapeCache& cache) {
 void QtCanvas::Record(DeriveBatch& batch, DeriveJob&& job, ShapeCall call, const IRect& box,
                       ShapeCache& cache) {
     job.cache = &cache;
-    if (ahead_) {
-        // The slot's own shape stays for the present paint; the spare's buffers are reused.
-        if (KeptShape* kept = KeptIn(cache)) job.kept = std::move(kept->spare);
-    } else {
-        job.kept = TakeKept(cache);
-    }
+    // Deriving ahead, the slot's own shape stays for the present paint; the spare's buffers are
+    // reused.
+    job.kept = ahead_ ? TakeSpare(cache) : TakeKept(cache);
     job.key = CurrentKey(call, box);
     job.state = ShapeState();
     batch.jobs.push_back(std::move(job));
@@ -370,7 +362,7 @@ void QtCanvas::PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     if (!CanKeep()) return;
     // Deriving ahead, polygons the painter would draw go through the mask now.
     const auto throughMask = [&] {
-        if (ahead_ && MaskFits(&cache, true)) DrawPolyPolygon(pts, counts, polygons, &cache);
+        if (ahead_ && MaskFits(&cache)) DrawPolyPolygon(pts, counts, polygons, &cache);
     };
     if (!OwnRasterFits(pts, 0)) {
         throughMask();
@@ -437,7 +429,7 @@ void QtCanvas::PlanEllipse(const IRect& r, ShapeCache& cache) {
     const QRectF box = ShapeBox(r, outlined ? 0.5 : 0);
     if (!CanKeep()) return;
     if (!OwnEllipseFits(box)) {
-        if (ahead_ && MaskFits(&cache, true)) DrawEllipse(r, &cache);
+        if (ahead_ && MaskFits(&cache)) DrawEllipse(r, &cache);
         return;
     }
     DeriveJob job;

@@ -51,12 +51,9 @@ void QtCanvas::DropMask::operator()(ShapeMask* mask) const {
     delete mask;
 }
 
-bool QtCanvas::MaskFits(const ShapeCache* cache, bool cut) const {
+bool QtCanvas::MaskFits(const ShapeCache* cache) const {
     // Worth it where the shape is kept, or where the painter would wait for the drawing thread.
     if ((!cache && !behind_) || !ownRaster_ || antialiasing_ || HugePen()) return false;
-    // An uncut shape under a pen the painter strokes costs less drawn by the painter straight
-    // in the paint after a new mapping, where many of them are new; the next paint keeps it.
-    if (!cut && freshView_ && !ahead_) return false;
     const QImage* image = DirectImage();
     return image && bounds_ == IRect{0, 0, image->width(), image->height()};
 }
@@ -107,6 +104,12 @@ OwnShape& QtCanvas::ThroughMask(const IRect& box, bool fill, bool outline,
         }
     }
     return shape;
+}
+
+bool QtCanvas::UncutWaits() const {
+    // An uncut shape under a pen the painter strokes costs less drawn by the painter straight
+    // in the paint after a new mapping, where many of them are new; the next paint keeps it.
+    return freshView_ && !ahead_;
 }
 
 bool QtCanvas::PointsInside(const IPoint* pts, size_t n) const {

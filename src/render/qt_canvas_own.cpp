@@ -123,10 +123,7 @@ bool QtCanvas::OwnRasterFits(const IPoint* pts, size_t n) const {
     // ends, which are left to it), or runs.
     const bool hairline = Pen().style == PenStyle::Solid && Pen().width <= 0;
     if (Pen().style == PenStyle::Solid && !hairline && !StrokeAsRuns()) return false;
-    const IRect area = DrawableArea();
-    for (size_t i = 0; i < n; ++i)
-        if (!area.Contains(pts[i])) return false;
-    return true;
+    return PointsInside(pts, n);
 }
 
 namespace {
@@ -264,11 +261,7 @@ void DeriveOwnEllipse(double x, double y, double width, double height, const Own
         Hairline line(shape.outlinePixels, area);
         AddEllipseOutline(e, line);
     }
-    for (size_t i = fillFrom; i < shape.fill.size(); ++i) {
-        shape.fill[i].y += o.y;
-        shape.fill[i].x1 += o.x;
-        shape.fill[i].x2 += o.x;
-    }
+    MoveRuns(shape.fill, fillFrom, o);
     for (size_t i = pixelsFrom; i < shape.outlinePixels.size(); ++i)
         shape.outlinePixels[i] = {shape.outlinePixels[i].x + o.x, shape.outlinePixels[i].y + o.y};
 }
@@ -289,10 +282,14 @@ bool QtCanvas::OwnEllipseFits(const QRectF& box) const {
     if (!ownRaster_ || antialiasing_ || !DirectImage() || (Pen().style == PenStyle::Solid && !hairline) ||
         !(box.width() > 0) || !(box.height() > 0))
         return false;
-    // Well inside the drawable area, where the painter clips nothing.
+    return !NearEdge(box);
+}
+
+bool QtCanvas::NearEdge(const QRectF& box) const {
+    // Well inside the drawable area the painter clips nothing.
     const IRect area = DrawableArea();
-    return !(box.left() < area.x1 + 1 || box.top() < area.y1 + 1 || box.right() > area.x2 - 2 ||
-             box.bottom() > area.y2 - 2);
+    return box.left() < area.x1 + 1 || box.top() < area.y1 + 1 || box.right() > area.x2 - 2 ||
+           box.bottom() > area.y2 - 2;
 }
 
 void QtCanvas::DrawOwnShape(const OwnShape& shape, const IRect& pixels, IPoint shift) {
@@ -319,22 +316,17 @@ void QtCanvas::DrawDerived(ShapeCache* cache, ShapeCall call, const IRect& box) 
     }
     KeptShape* kept = KeptIn(*cache);
     if (ahead_) {
-        // Derived ahead: kept as the slot's spare (its own if it has none), drawn nothing.
-        std::unique_ptr<KeptShape> made =
-            kept && kept->spare ? std::move(kept->spare) : std::make_unique<KeptShape>();
-        PackShape(scratchShape_, made->shape);
-        made->Keep(CurrentKey(call, box), std::move(made->shape));
-        made->movable = made->movable && !scratchFromMask_;
-        if (kept)
-            kept->spare = std::move(made);
-        else
-            cache->Keep(std::move(made));
+        // Derived ahead: kept as the slot's spare, drawn nothing.
+        std::unique_ptr<KeptShape> made = TakeSpare(*cache);
+        if (!made) made = std::make_unique<KeptShape>();
+        KeepScratch(*made, call, box);
+        KeepAsSpare(*cache, std::move(made));
         return;
     }
     // A kept shape may wait on the drawing thread: while it draws behind, the shape is kept in a
     // new one and the old one lives on until the paint ends.
     if (kept && behind_) {
-        std::unique_ptr<KeptShape> old(static_cast<KeptShape*>(cache->Take().release()));
+        std::unique_ptr<KeptShape> old = TakeKept(*cache);
         auto made = std::make_unique<KeptShape>();
         made->spare = std::move(old->spare);
         retired_.push_back(std::move(old));
@@ -346,11 +338,27 @@ void QtCanvas::DrawDerived(ShapeCache* cache, ShapeCall call, const IRect& box) 
         kept = made.get();
         cache->Keep(std::move(made));
     }
-    PackShape(scratchShape_, kept->shape);
-    kept->Keep(CurrentKey(call, box), std::move(kept->shape));
-    // What the painter drew follows its floating point: it stays where it was drawn.
-    kept->movable = kept->movable && !scratchFromMask_;
+    KeepScratch(*kept, call, box);
     DrawOwnShape(kept->shape, kept->pixels);
+}
+
+void QtCanvas::KeepScratch(KeptShape& kept, ShapeCall call, const IRect& box) {
+    PackShape(scratchShape_, kept.shape);
+    kept.Keep(CurrentKey(call, box), std::move(kept.shape));
+    // What the painter drew follows its floating point: it stays where it was drawn.
+    if (scratchFromMask_) kept.movable = false;
+}
+
+std::unique_ptr<KeptShape> QtCanvas::TakeSpare(ShapeCache& cache) {
+    KeptShape* kept = KeptIn(cache);
+    return kept ? std::move(kept->spare) : nullptr;
+}
+
+void QtCanvas::KeepAsSpare(ShapeCache& cache, std::unique_ptr<KeptShape> shape) {
+    if (KeptShape* kept = KeptIn(cache))
+        kept->spare = std::move(shape);
+    else
+        cache.Keep(std::move(shape));
 }
 
 bool QtCanvas::CanKeep() const {
@@ -382,7 +390,7 @@ bool QtCanvas::KeptApplies(ShapeCall call, const IRect& box, ShapeCache& cache, 
     // The spare is drawn: it becomes the slot's shape, the other one its spare. (Deriving ahead
     // leaves them: the present paint draws the slot's own.)
     if (!ahead_) {
-        std::unique_ptr<KeptShape> front(static_cast<KeptShape*>(cache.Take().release()));
+        std::unique_ptr<KeptShape> front = TakeKept(cache);
         std::unique_ptr<KeptShape> spare = std::move(front->spare);
         spare->spare = std::move(front);
         cache.Keep(std::move(spare));

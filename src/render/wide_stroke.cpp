@@ -364,11 +364,12 @@ void AddWideStroke(const IPoint* pts, size_t n, bool closed, int32_t width, cons
     const size_t from = runs.size();
     AddWideStrokeAbout(about.data(), n, closed, width,
                        {clip.x1 - o.x, clip.y1 - o.y, clip.x2 - o.x, clip.y2 - o.y}, runs);
-    for (size_t i = from; i < runs.size(); ++i) {
-        runs[i].y += o.y;
-        runs[i].x1 += o.x;
-        runs[i].x2 += o.x;
-    }
+    MoveRuns(runs, from, o);
+}
+
+void MoveRuns(std::vector<PixelRun>& runs, size_t from, IPoint d) {
+    for (size_t i = from; i < runs.size(); ++i)
+        runs[i] = {runs[i].y + d.y, runs[i].x1 + d.x, runs[i].x2 + d.x};
 }
 
 namespace {

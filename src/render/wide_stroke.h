@@ -29,6 +29,9 @@ struct PixelRun {
 void AddWideStroke(const IPoint* pts, size_t n, bool closed, int32_t width, const IRect& clip,
                    std::vector<PixelRun>& runs);
 
+// Moves the runs from the given one on by d.
+void MoveRuns(std::vector<PixelRun>& runs, size_t from, IPoint d);
+
 // Sorts the runs by row and column and joins those that overlap or touch, so that each pixel is
 // in one run.
 void MergeRuns(std::vector<PixelRun>& runs);
