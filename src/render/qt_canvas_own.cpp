@@ -6,6 +6,9 @@
 #include <array>
 #include <cmath>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #include "render/ellipse_raster.h"
 #include "render/hairline.h"
 #include "render/qt_canvas.h"
@@ -177,6 +180,22 @@ void StoreHatchedRuns(std::span<const PixelRun> runs, Color c, TBrushStyle style
             if (row & (1u << (x & 7))) line[x] = colour;
     }
 }
+
+// Sets n > 0 pixels from p on. Runs are short, a few pixels on average: four pixels are stored at
+// a time, the last four overlapping the ones before, so that no run ends in a loop of single
+// pixels.
+inline void FillRun(uint32_t* p, int32_t n, uint32_t colour) {
+#ifdef __SSE2__
+    if (n >= 4) {
+        const __m128i four = _mm_set1_epi32(static_cast<int32_t>(colour));
+        uint32_t* const last = p + n - 4;
+        for (; p < last; p += 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(p), four);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(last), four);
+        return;
+    }
+#endif
+    for (int32_t i = 0; i < n; ++i) p[i] = colour;
+}
 }  // namespace
 
 void StoreRuns(std::span<const PixelRun> runs, Color c, const PixelTarget& t) {
@@ -190,9 +209,7 @@ void StoreRuns(std::span<const PixelRun> runs, Color c, const PixelTarget& t) {
         if (y < top || y >= bottom) continue;
         const int32_t x1 = std::max(r.x1 + dx, 0), x2 = std::min(r.x2 + dx, last);
         if (x1 > x2) continue;
-        // Runs are short: a plain loop beats a call.
-        uint32_t* row = reinterpret_cast<uint32_t*>(bits + y * stride);
-        for (int32_t x = x1; x <= x2; ++x) row[x] = colour;
+        FillRun(reinterpret_cast<uint32_t*>(bits + y * stride) + x1, x2 - x1 + 1, colour);
     }
 }
 
