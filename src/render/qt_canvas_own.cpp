@@ -4,6 +4,7 @@
 #include <QImage>
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 
 #ifdef __SSE2__
@@ -164,23 +165,6 @@ const std::array<uint8_t, 8>& HatchTile(TBrushStyle style) {
     return tiles[style];
 }
 
-// Stores the pixels of the runs the hatch covers (the painter's own pattern, in phase with the
-// origin).
-void StoreHatchedRuns(std::span<const PixelRun> runs, Color c, TBrushStyle style, const PixelTarget& t) {
-    const std::array<uint8_t, 8>& tile = HatchTile(style);
-    const uint32_t colour = ImagePixel(c);
-    for (const PixelRun& r : runs) {
-        const int32_t y = r.y + t.dy;
-        if (y < t.top || y >= t.bottom) continue;
-        const uint8_t row = tile[static_cast<size_t>(y & 7)];
-        if (row == 0) continue;
-        const int32_t x1 = std::max(r.x1 + t.dx, 0), x2 = std::min(r.x2 + t.dx, t.width - 1);
-        uint32_t* line = reinterpret_cast<uint32_t*>(t.bits + y * t.stride);
-        for (int32_t x = x1; x <= x2; ++x)
-            if (row & (1u << (x & 7))) line[x] = colour;
-    }
-}
-
 // Sets n > 0 pixels from p on. Runs are short, a few pixels on average: four pixels are stored at
 // a time, the last four overlapping the ones before, so that no run ends in a loop of single
 // pixels.
@@ -196,6 +180,32 @@ inline void FillRun(uint32_t* p, int32_t n, uint32_t colour) {
 #endif
     for (int32_t i = 0; i < n; ++i) p[i] = colour;
 }
+
+// Stores the pixels of the runs the hatch covers (the painter's own pattern, in phase with the
+// origin).
+void StoreHatchedRuns(std::span<const PixelRun> runs, Color c, TBrushStyle style, const PixelTarget& t) {
+    const std::array<uint8_t, 8>& tile = HatchTile(style);
+    const uint32_t colour = ImagePixel(c);
+    for (const PixelRun& r : runs) {
+        const int32_t y = r.y + t.dy;
+        if (y < t.top || y >= t.bottom) continue;
+        const uint8_t row = tile[static_cast<size_t>(y & 7)];
+        if (row == 0) continue;
+        const int32_t x1 = std::max(r.x1 + t.dx, 0), x2 = std::min(r.x2 + t.dx, t.width - 1);
+        if (x1 > x2) continue;
+        uint32_t* line = reinterpret_cast<uint32_t*>(t.bits + y * t.stride);
+        if (row == 0xFF) {
+            FillRun(line + x1, x2 - x1 + 1, colour);
+            continue;
+        }
+        // Each column of the tile that is set: every eighth pixel from the first in that column.
+        for (uint32_t bits = row; bits != 0; bits &= bits - 1) {
+            const int32_t column = std::countr_zero(bits);
+            for (int32_t x = x1 + ((column - x1) & 7); x <= x2; x += 8) line[x] = colour;
+        }
+    }
+}
+
 }  // namespace
 
 void StoreRuns(std::span<const PixelRun> runs, Color c, const PixelTarget& t) {
