@@ -81,13 +81,20 @@ struct OwnShapeKey {
     friend bool operator==(const OwnShapeKey&, const OwnShapeKey&) = default;
 };
 
+// A run of a kept shape, packed: its row and columns counted from the shape's corner
+// (KeptShape::pixels), 16 bits each, half the size of a PixelRun.
+struct PackedRun {
+    uint16_t y, x1, x2;
+};
+
 // The pixels of a shape kept in an element's cache, with what they were derived under and the
-// box they cover (pixels, inclusive; empty: x2 < x1). A slot holds a second shape beside it, its
-// spare, derived under another mapping (ahead of a zoom step, or the one before it), so that
-// painting under either finds its pixels kept.
+// box they cover (pixels, inclusive; empty: x2 < x1). The outline is kept as runs alone, as it
+// is drawn in one colour. A slot holds a second shape beside it, its spare, derived under another
+// mapping (ahead of a zoom step, or the one before it), so that painting under either finds its
+// pixels kept.
 struct KeptShape final : ShapeCache::Entry {
     OwnShapeKey key;
-    OwnShape shape;
+    std::vector<PackedRun> fill, outline;
     IRect pixels{0, 0, -1, -1};
     // Whether the pixels are those of the shape under a mapping moved by whole pixels, moved
     // alike: those the canvas derives itself are (it works about a whole pixel of the shape);
@@ -95,8 +102,11 @@ struct KeptShape final : ShapeCache::Entry {
     bool movable = false;
     std::unique_ptr<KeptShape> spare;  // never has a spare itself
 
-    // Keeps a packed shape derived under the key, movable.
-    void Keep(const OwnShapeKey& derivedUnder, OwnShape&& packed);
+    // Keeps the pixels of a shape derived under the key, movable, reusing the buffers; the
+    // derived shape's outline pixels are joined into its outline runs on the way (the same
+    // pixels). False, with nothing kept, where the shape spans more pixels than 16 bits count:
+    // such a shape is derived anew whenever it is drawn.
+    bool Keep(const OwnShapeKey& derivedUnder, OwnShape& derived);
     // Whether the pixels, moved by shift, are those a shape derived under the key gives. The
     // drawable area and device bounds are not their business where they lie well inside the
     // area and inside the one they were derived under: then nothing of the shape was cut by
@@ -105,12 +115,12 @@ struct KeptShape final : ShapeCache::Entry {
     bool AppliesUnder(const OwnShapeKey& current, IPoint& shift) const;
 };
 
+// Stores the pixels of a kept shape into the target, moved by shift, as StoreShape does.
+void StoreKept(const KeptShape& shape, const ShapeColours& colours, const PixelTarget& target,
+               IPoint shift = {0, 0});
+
 // The kept shape in a cache, or null.
 KeptShape* KeptIn(const ShapeCache& cache);
-
-// A packed copy of a derived shape into a kept one (the outline as runs alone); empties the
-// derived one's pixels.
-void PackShape(OwnShape& derived, OwnShape& kept);
 
 // The points of an outline as drawn: without those that repeat their predecessor; and, under a
 // wide pen, simplified.

@@ -129,10 +129,11 @@ class QtCanvas : public Canvas {
 
   private:
     struct DrawBehind;
-    // Hands a shape to the drawing thread (a copy of it when it does not stay until the end of
-    // the paint); waits until the thread has stored all it was handed.
-    void AddBehind(const OwnShape& shape, const ShapeColours& colours, bool copy, const IRect& pixels,
-                   IPoint shift);
+    // Hands a shape to the drawing thread: a derived one as a copy, a kept one (which stays until
+    // the end of the paint) as it is, moved by shift. SettleBehind waits until the thread has
+    // stored all it was handed.
+    void AddBehind(const OwnShape& shape, const ShapeColours& colours);
+    void AddBehind(const KeptShape& kept, const ShapeColours& colours, IPoint shift);
     void SettleBehind();
 
     struct DeriveJob;
@@ -146,8 +147,9 @@ class QtCanvas : public Canvas {
     // as the spare of the cache's own (as its own where it has none).
     static std::unique_ptr<KeptShape> TakeSpare(ShapeCache& cache);
     static void KeepAsSpare(ShapeCache& cache, std::unique_ptr<KeptShape> shape);
-    // Packs the scratch shape into a kept one, derived under the current state.
-    void KeepScratch(KeptShape& kept, ShapeCall call, const IRect& box);
+    // Keeps the scratch shape in a kept one, derived under the current state; false where it is
+    // too large to keep (KeptShape::Keep).
+    bool KeepScratch(KeptShape& kept, ShapeCall call, const IRect& box);
     // Completes a record with its slot, the kept shape whose buffers it reuses, the key and the
     // state, adds it to the batch and marks the slot as waiting for it.
     void Record(DeriveBatch& batch, DeriveJob&& job, ShapeCall call, const IRect& box, ShapeCache& cache);
@@ -240,11 +242,11 @@ class QtCanvas : public Canvas {
     // keeps a packed copy in the cache, when one is given and the pixels may be kept.
     OwnShape& NewShape();
     void DrawDerived(ShapeCache* cache, ShapeCall call, const IRect& box);
-    // Stores the pixels of a shape into the direct image in the current colours.
-    // pixels: the box the shape's pixels lie in (inclusive), where known.
-    // shift: how far the pixels are moved (a kept shape under a scrolled view).
-    void DrawOwnShape(const OwnShape& shape, const IRect& pixels = kAnyPixels, IPoint shift = {0, 0});
-    static constexpr IRect kAnyPixels{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+    // Stores the pixels of a derived shape, or of a kept one moved by shift (a kept shape under
+    // a scrolled view), into the direct image in the current colours.
+    void DrawOwnShape(const OwnShape& shape);
+    void DrawKept(const KeptShape& kept, IPoint shift = {0, 0});
+    ShapeColours CurrentColours() const;
     // Whether the pixels the canvas derives itself may be kept and drawn again: own raster, no
     // smoothing, a direct image.
     bool CanKeep() const;

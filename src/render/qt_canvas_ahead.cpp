@@ -143,8 +143,8 @@ void Derive(const IPoint* points, const int32_t* counts, Job& job, DeriveScratch
             break;
     }
     if (!job.kept) job.kept = std::make_unique<KeptShape>();
-    PackShape(s.derived, job.kept->shape);
-    job.kept->Keep(job.key, std::move(job.kept->shape));
+    // Too large to keep: the slot comes out empty, and the second pass draws it as it comes.
+    if (!job.kept->Keep(job.key, s.derived)) job.kept.reset();
 }
 }  // namespace
 

@@ -55,24 +55,25 @@ struct QtCanvas::DrawBehind {
     }
     ~DrawBehind() { Stop(); }
 
-    // The shape's pixels lie on rows top to bottom (inclusive); only the threads whose bands
-    // meet them look at it.
-    void Add(const OwnShape& shape, const ShapeColours& colours, bool copy, int32_t top, int32_t bottom,
-             IPoint shift) {
-        if (top < own_.bottom && bottom >= own_.top) StoreShape(shape, colours, own_, shift);
+    // A kept shape, moved by shift: its pixels lie on rows top to bottom (inclusive), and only
+    // the threads whose bands meet them look at it.
+    void Add(const KeptShape& kept, const ShapeColours& colours, IPoint shift) {
+        const int32_t top = kept.pixels.y1 + shift.y, bottom = kept.pixels.y2 + shift.y;
+        if (top < own_.bottom && bottom >= own_.top) StoreKept(kept, colours, own_, shift);
         if (top >= rest_.bottom || bottom < rest_.top) return;
-        if (!local_) local_ = std::make_unique<Batch>();
-        Batch& b = *local_;
-        if (copy) {
-            b.items.push_back({nullptr, colours, top, bottom, shift, b.fill.size(), shape.fill.size(),
-                               b.runs.size(), shape.outlineRuns.size(), b.pixels.size(),
-                               shape.outlinePixels.size()});
-            b.fill.insert(b.fill.end(), shape.fill.begin(), shape.fill.end());
-            b.runs.insert(b.runs.end(), shape.outlineRuns.begin(), shape.outlineRuns.end());
-            b.pixels.insert(b.pixels.end(), shape.outlinePixels.begin(), shape.outlinePixels.end());
-        } else {
-            b.items.push_back({&shape, colours, top, bottom, shift});
-        }
+        Batch& b = Local();
+        b.items.push_back({&kept, colours, top, bottom, shift});
+        if (b.items.size() >= kHandOver) HandOver();
+    }
+    // A derived shape, as a copy.
+    void Add(const OwnShape& shape, const ShapeColours& colours) {
+        StoreShape(shape, colours, own_);
+        Batch& b = Local();
+        b.items.push_back({nullptr, colours, INT32_MIN, INT32_MAX, {0, 0}, b.fill.size(), shape.fill.size(),
+                           b.runs.size(), shape.outlineRuns.size(), b.pixels.size(), shape.outlinePixels.size()});
+        b.fill.insert(b.fill.end(), shape.fill.begin(), shape.fill.end());
+        b.runs.insert(b.runs.end(), shape.outlineRuns.begin(), shape.outlineRuns.end());
+        b.pixels.insert(b.pixels.end(), shape.outlinePixels.begin(), shape.outlinePixels.end());
         if (b.items.size() >= kHandOver) HandOver();
     }
 
@@ -105,7 +106,7 @@ struct QtCanvas::DrawBehind {
 
     // A shape to store: a kept one, or one copied into its batch.
     struct Item {
-        const OwnShape* kept = nullptr;
+        const KeptShape* kept = nullptr;
         ShapeColours colours;
         int32_t top = 0, bottom = 0;  // its rows, moved
         IPoint shift;                 // how far its pixels are moved
@@ -128,6 +129,12 @@ struct QtCanvas::DrawBehind {
     bool Idle() const {
         return std::all_of(bands_.begin(), bands_.end(),
                            [this](const std::unique_ptr<Band>& b) { return b->next == handed_.size() && !b->busy; });
+    }
+
+    // The painting thread's batch, not yet handed over.
+    Batch& Local() {
+        if (!local_) local_ = std::make_unique<Batch>();
+        return *local_;
     }
 
     void HandOver() {
@@ -166,7 +173,7 @@ struct QtCanvas::DrawBehind {
         for (const Item& item : b.items) {
             if (item.top >= target.bottom || item.bottom < target.top) continue;
             if (item.kept) {
-                StoreShape(*item.kept, item.colours, target, item.shift);
+                StoreKept(*item.kept, item.colours, target, item.shift);
                 continue;
             }
             ShapePixels copy;
@@ -234,9 +241,12 @@ void QtCanvas::EndDrawBehind() {
     freshView_ = false;
 }
 
-void QtCanvas::AddBehind(const OwnShape& shape, const ShapeColours& colours, bool copy, const IRect& pixels,
-                         IPoint shift) {
-    behind_->Add(shape, colours, copy, pixels.y1 + shift.y, pixels.y2 + shift.y, shift);
+void QtCanvas::AddBehind(const OwnShape& shape, const ShapeColours& colours) {
+    behind_->Add(shape, colours);
+}
+
+void QtCanvas::AddBehind(const KeptShape& kept, const ShapeColours& colours, IPoint shift) {
+    behind_->Add(kept, colours, shift);
 }
 
 void QtCanvas::SettleBehind() {

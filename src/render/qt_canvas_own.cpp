@@ -31,13 +31,45 @@ bool WellInside(const IRect& pixels, const IRect& area) {
 }
 }  // namespace
 
-void KeptShape::Keep(const OwnShapeKey& derivedUnder, OwnShape&& packed) {
-    key = derivedUnder;
-    movable = true;
-    if (&packed != &shape) shape = std::move(packed);
-    pixels = IRect{0, 0, -1, -1};
+namespace {
+// Joins the outline of a derived shape into runs alone, as it is drawn in one colour: those of a
+// wide pen overlap at every joint and are merged; the pixels of a one-pixel outline come in the
+// order they are stepped, and each joins the run of its predecessor when it lies next to it on
+// the same row.
+void JoinOutline(OwnShape& derived) {
+    std::vector<PixelRun>& runs = derived.outlineRuns;
+    MergeRuns(runs);
+    for (const IPoint& p : derived.outlinePixels) {
+        if (!runs.empty()) {
+            PixelRun& last = runs.back();
+            if (last.y == p.y && p.x >= last.x1 - 1 && p.x <= last.x2 + 1) {
+                last.x1 = std::min(last.x1, p.x);
+                last.x2 = std::max(last.x2, p.x);
+                continue;
+            }
+        }
+        runs.push_back({p.y, p.x, p.x});
+    }
+    derived.outlinePixels.clear();
+}
+
+// Packs runs about the corner into a kept buffer, reusing it unless it is far larger than they
+// need (a shape kept at a high zoom and painted again at a low one).
+void PackRuns(const std::vector<PixelRun>& from, IPoint corner, std::vector<PackedRun>& to) {
+    if (to.capacity() > 2 * from.size() + 16) to = std::vector<PackedRun>();
+    to.resize(from.size());
+    PackedRun* out = to.data();
+    for (const PixelRun& r : from)
+        *out++ = {static_cast<uint16_t>(r.y - corner.y), static_cast<uint16_t>(r.x1 - corner.x),
+                  static_cast<uint16_t>(r.x2 - corner.x)};
+}
+}  // namespace
+
+bool KeptShape::Keep(const OwnShapeKey& derivedUnder, OwnShape& derived) {
+    JoinOutline(derived);
+    IRect box{0, 0, -1, -1};
     bool any = false;
-    for (const std::vector<PixelRun>* runs : {&shape.fill, &shape.outlineRuns}) {
+    for (const std::vector<PixelRun>* runs : {&derived.fill, &derived.outlineRuns}) {
         if (runs->empty()) continue;
         const PixelRun& first = runs->front();
         int32_t x1 = first.x1, x2 = first.x2, y1 = first.y, y2 = first.y;
@@ -47,11 +79,19 @@ void KeptShape::Keep(const OwnShapeKey& derivedUnder, OwnShape&& packed) {
             y1 = std::min(y1, r.y);
             y2 = std::max(y2, r.y);
         }
-        pixels = any ? IRect{std::min(pixels.x1, x1), std::min(pixels.y1, y1), std::max(pixels.x2, x2),
-                             std::max(pixels.y2, y2)}
-                     : IRect{x1, y1, x2, y2};
+        box = any ? IRect{std::min(box.x1, x1), std::min(box.y1, y1), std::max(box.x2, x2), std::max(box.y2, y2)}
+                  : IRect{x1, y1, x2, y2};
         any = true;
     }
+    constexpr int64_t kMost = UINT16_MAX;
+    if (any && (int64_t{box.x2} - box.x1 > kMost || int64_t{box.y2} - box.y1 > kMost)) return false;
+    key = derivedUnder;
+    movable = true;
+    pixels = box;
+    const IPoint corner{box.x1, box.y1};
+    PackRuns(derived.fill, corner, fill);
+    PackRuns(derived.outlineRuns, corner, outline);
+    return true;
 }
 
 bool KeptShape::AppliesUnder(const OwnShapeKey& current, IPoint& shift) const {
@@ -76,42 +116,6 @@ bool KeptShape::AppliesUnder(const OwnShapeKey& current, IPoint& shift) const {
         return false;
     shift = d;
     return true;
-}
-
-namespace {
-// Copies runs into a kept buffer, reusing it unless it is far larger than they need (a shape
-// kept at a high zoom and painted again at a low one).
-void CopyRuns(const std::vector<PixelRun>& from, std::vector<PixelRun>& to) {
-    if (to.capacity() > 2 * from.size() + 16)
-        to = std::vector<PixelRun>(from.begin(), from.end());
-    else
-        to.assign(from.begin(), from.end());
-}
-
-// A packed copy of a derived shape, to keep, in buffers of about its size. The outline is drawn in one
-// colour, so it becomes runs alone: those of a wide pen overlap at every joint and are merged;
-// the pixels of a one-pixel outline come in the order they are stepped, and each joins the run of
-// its predecessor when it lies next to it on the same row.
-}  // namespace
-
-void PackShape(OwnShape& derived, OwnShape& kept) {
-    std::vector<PixelRun>& runs = derived.outlineRuns;
-    MergeRuns(runs);
-    for (const IPoint& p : derived.outlinePixels) {
-        if (!runs.empty()) {
-            PixelRun& last = runs.back();
-            if (last.y == p.y && p.x >= last.x1 - 1 && p.x <= last.x2 + 1) {
-                last.x1 = std::min(last.x1, p.x);
-                last.x2 = std::max(last.x2, p.x);
-                continue;
-            }
-        }
-        runs.push_back({p.y, p.x, p.x});
-    }
-    derived.outlinePixels.clear();
-    CopyRuns(derived.fill, kept.fill);
-    CopyRuns(runs, kept.outlineRuns);
-    kept.outlinePixels.clear();
 }
 
 namespace {
@@ -183,10 +187,11 @@ inline void FillRun(uint32_t* p, int32_t n, uint32_t colour) {
 
 // Stores the pixels of the runs the hatch covers (the painter's own pattern, in phase with the
 // origin).
-void StoreHatchedRuns(std::span<const PixelRun> runs, Color c, TBrushStyle style, const PixelTarget& t) {
+template <class Run>
+void StoreHatchedRuns(std::span<const Run> runs, Color c, TBrushStyle style, const PixelTarget& t) {
     const std::array<uint8_t, 8>& tile = HatchTile(style);
     const uint32_t colour = ImagePixel(c);
-    for (const PixelRun& r : runs) {
+    for (const Run& r : runs) {
         const int32_t y = r.y + t.dy;
         if (y < t.top || y >= t.bottom) continue;
         const uint8_t row = tile[static_cast<size_t>(y & 7)];
@@ -206,15 +211,15 @@ void StoreHatchedRuns(std::span<const PixelRun> runs, Color c, TBrushStyle style
     }
 }
 
-}  // namespace
-
-void StoreRuns(std::span<const PixelRun> runs, Color c, const PixelTarget& t) {
+// Stores runs of one colour.
+template <class Run>
+void StoreRunsOf(std::span<const Run> runs, Color c, const PixelTarget& t) {
     const uint32_t colour = ImagePixel(c);
     // The target in locals: the pixels written could alias it as far as the compiler knows.
     uint8_t* const bits = t.bits;
     const ptrdiff_t stride = t.stride;
     const int32_t top = t.top, bottom = t.bottom, last = t.width - 1, dx = t.dx, dy = t.dy;
-    for (const PixelRun& r : runs) {
+    for (const Run& r : runs) {
         const int32_t y = r.y + dy;
         if (y < top || y >= bottom) continue;
         const int32_t x1 = std::max(r.x1 + dx, 0), x2 = std::min(r.x2 + dx, last);
@@ -223,18 +228,36 @@ void StoreRuns(std::span<const PixelRun> runs, Color c, const PixelTarget& t) {
     }
 }
 
+template <class Run>
+void StoreFill(std::span<const Run> runs, const ShapeColours& colours, const PixelTarget& target) {
+    if (runs.empty() || colours.fillStyle == bsClear) return;
+    if (colours.fillStyle == bsSolid)
+        StoreRunsOf(runs, colours.fill, target);
+    else
+        StoreHatchedRuns(runs, colours.fill, colours.fillStyle, target);
+}
+}  // namespace
+
+void StoreRuns(std::span<const PixelRun> runs, Color c, const PixelTarget& t) {
+    StoreRunsOf(runs, c, t);
+}
+
 void StoreShape(const ShapePixels& shape, const ShapeColours& colours, const PixelTarget& at, IPoint shift) {
     PixelTarget target = at;
     target.dx += shift.x;
     target.dy += shift.y;
-    if (!shape.fill.empty() && colours.fillStyle != bsClear) {
-        if (colours.fillStyle == bsSolid)
-            StoreRuns(shape.fill, colours.fill, target);
-        else
-            StoreHatchedRuns(shape.fill, colours.fill, colours.fillStyle, target);
-    }
+    StoreFill(shape.fill, colours, target);
     if (!shape.outlineRuns.empty()) StoreRuns(shape.outlineRuns, colours.outline, target);
     if (!shape.outlinePixels.empty()) StorePixels(shape.outlinePixels, colours.outline, target);
+}
+
+void StoreKept(const KeptShape& shape, const ShapeColours& colours, const PixelTarget& at, IPoint shift) {
+    // Packed runs count from the shape's corner.
+    PixelTarget target = at;
+    target.dx += shift.x + shape.pixels.x1;
+    target.dy += shift.y + shape.pixels.y1;
+    StoreFill(std::span<const PackedRun>(shape.fill), colours, target);
+    if (!shape.outline.empty()) StoreRunsOf(std::span<const PackedRun>(shape.outline), colours.outline, target);
 }
 
 PixelTarget QtCanvas::Target() const {
@@ -319,15 +342,25 @@ bool QtCanvas::NearEdge(const QRectF& box) const {
            box.bottom() > area.y2 - 2;
 }
 
-void QtCanvas::DrawOwnShape(const OwnShape& shape, const IRect& pixels, IPoint shift) {
-    const ShapeColours colours{Brush().color, Brush().style, Pen().color};
-    // A kept shape stays as it is until the paint is over; the scratch one is handed over as a
-    // copy.
+ShapeColours QtCanvas::CurrentColours() const {
+    return {Brush().color, Brush().style, Pen().color};
+}
+
+void QtCanvas::DrawOwnShape(const OwnShape& shape) {
+    // Handed to the drawing thread as a copy: the scratch shape changes with the next one.
+    if (behind_)
+        AddBehind(shape, CurrentColours());
+    else
+        StoreShape(shape, CurrentColours(), Target());
+}
+
+void QtCanvas::DrawKept(const KeptShape& kept, IPoint shift) {
+    // A kept shape stays as it is until the paint is over.
     if (behind_) {
-        if (pixels.x1 <= pixels.x2) AddBehind(shape, colours, &shape == &scratchShape_, pixels, shift);
+        if (kept.pixels.x1 <= kept.pixels.x2) AddBehind(kept, CurrentColours(), shift);
         return;
     }
-    StoreShape(shape, colours, Target(), shift);
+    StoreKept(kept, CurrentColours(), Target(), shift);
 }
 
 OwnShape& QtCanvas::NewShape() {
@@ -346,8 +379,7 @@ void QtCanvas::DrawDerived(ShapeCache* cache, ShapeCall call, const IRect& box) 
         // Derived ahead: kept as the slot's spare, drawn nothing.
         std::unique_ptr<KeptShape> made = TakeSpare(*cache);
         if (!made) made = std::make_unique<KeptShape>();
-        KeepScratch(*made, call, box);
-        KeepAsSpare(*cache, std::move(made));
+        if (KeepScratch(*made, call, box)) KeepAsSpare(*cache, std::move(made));
         return;
     }
     // A kept shape may wait on the drawing thread: while it draws behind, the shape is kept in a
@@ -365,15 +397,20 @@ void QtCanvas::DrawDerived(ShapeCache* cache, ShapeCall call, const IRect& box) 
         kept = made.get();
         cache->Keep(std::move(made));
     }
-    KeepScratch(*kept, call, box);
-    DrawOwnShape(kept->shape, kept->pixels);
+    if (!KeepScratch(*kept, call, box)) {
+        // Too large to keep: drawn as it is, and derived again next time.
+        cache->Clear();
+        DrawOwnShape(scratchShape_);
+        return;
+    }
+    DrawKept(*kept);
 }
 
-void QtCanvas::KeepScratch(KeptShape& kept, ShapeCall call, const IRect& box) {
-    PackShape(scratchShape_, kept.shape);
-    kept.Keep(CurrentKey(call, box), std::move(kept.shape));
+bool QtCanvas::KeepScratch(KeptShape& kept, ShapeCall call, const IRect& box) {
+    if (!kept.Keep(CurrentKey(call, box), scratchShape_)) return false;
     // What the painter drew follows its floating point: it stays where it was drawn.
     if (scratchFromMask_) kept.movable = false;
+    return true;
 }
 
 std::unique_ptr<KeptShape> QtCanvas::TakeSpare(ShapeCache& cache) {
@@ -435,7 +472,7 @@ bool QtCanvas::DevRedraw(ShapeCall call, const IRect& box, ShapeCache& cache) {
     }
     IPoint shift;
     if (!KeptApplies(call, box, cache, shift)) return false;
-    if (!deriving_) DrawOwnShape(KeptIn(cache)->shape, KeptIn(cache)->pixels, shift);
+    if (!deriving_) DrawKept(*KeptIn(cache), shift);
     return true;
 }
 

@@ -349,3 +349,59 @@ TEST(KeptShape, WhatTheCanvasDerivesMovesWithThePoints) {
 }
 
 }  // namespace
+
+namespace {
+
+// A kept shape holds its runs about its corner in 16 bits: stored anywhere, it gives the pixels
+// of the shape it was derived from; a shape wider than 16 bits count is not kept, and drawn
+// through a cache it still shows, paint after paint.
+TEST(KeptShape, PackedRunsStoreTheDerivedPixelsAndTooWideShapesAreDrawnUnkept) {
+    const auto picture = [](int width, int height, const std::function<void(const PixelTarget&)>& store) {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        store({image.bits(), image.bytesPerLine(), width, 0, height});
+        return image;
+    };
+    OwnShapeState state;
+    state.area = {0, 0, 70000, 70000};
+    state.fill = state.outline = true;
+    const ShapeColours colours{0x3366CC, bsCross, 0x0000FF};
+    for (const int32_t width : {20, 65535, 65536, 69000}) {
+        const std::vector<IPoint> pts{{3, 1}, {3 + width, 2}, {3 + width / 2, 9}};
+        const int32_t count = 3;
+        OwnShape derived;
+        DeriveOwnPolygons(pts.data(), &count, 1, true, state, derived);
+        const OwnShape before = derived;
+        KeptShape kept;
+        const bool fits = width + 1 <= 65535;
+        ASSERT_EQ(kept.Keep(OwnShapeKey{}, derived), fits) << width;
+        if (!fits) continue;
+        for (const IPoint shift : {IPoint{0, 0}, IPoint{-2, 3}}) {
+            EXPECT_EQ(picture(width + 8, 16,
+                              [&](const PixelTarget& t) { StoreKept(kept, colours, t, shift); }),
+                      picture(width + 8, 16, [&](const PixelTarget& t) {
+                          StoreShape(before, colours, t, shift);
+                      }))
+                << width;
+        }
+    }
+
+    const auto paint = [](bool own, ShapeCache& cache) {
+        QImage image(70000, 4, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        QtCanvas canvas(painter, QtCanvas::DeviceKind::Raster, {0, 0, 70000, 4}, 96);
+        canvas.SetOwnRaster(own);
+        canvas.SetBrushStyle(bsSolid);
+        canvas.SetBrushColor(0x00AA00);
+        canvas.SetPenWidth(0);
+        canvas.Polygon(std::vector<IPoint>{{1, 1}, {69990, 1}, {69990, 3}, {1, 3}}, cache);
+        return image;
+    };
+    ShapeCache cache, unused;
+    const QImage painter = paint(false, unused);
+    EXPECT_EQ(paint(true, cache), painter);
+    EXPECT_EQ(paint(true, cache), painter);
+}
+
+}  // namespace
