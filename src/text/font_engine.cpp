@@ -1,6 +1,8 @@
 #include "text/font_engine.h"
 
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <climits>
 #include <cmath>
 #include <map>
@@ -17,15 +19,32 @@ namespace pw {
 
 namespace {
 
-// Feeds a glyph's outline, scaled from font units to the height and transformed by the matrix.
-bool FeedOutline(const GlyphShape& shape, int32_t height, int32_t cellUnits, const GlyphMatrix& m,
-                 GlyphSink& sink) {
-    if (!shape.HasOutline()) return false;
+// Counts the clearings of the engine's caches, which free the glyph shapes: the points kept
+// below for a shape are keyed by it as well as by the shape's address.
+std::atomic<uint64_t> cacheGeneration{1};
+
+// A glyph's outline points scaled from font units to the height and transformed by the matrix;
+// empty where a point leaves the 16.16 range.
+struct FedGlyph {
+    const GlyphShape* shape = nullptr;
+    uint64_t generation = 0;
+    int32_t height = 0, cellUnits = 0;
+    GlyphMatrix m;
+    bool ok = false;
+    std::vector<GlyphPoint> pts;
+
+    bool Matches(const GlyphShape& s, uint64_t g, int32_t h, int32_t units, const GlyphMatrix& mx) const {
+        return shape == &s && generation == g && height == h && cellUnits == units && m.m11 == mx.m11 &&
+               m.m12 == mx.m12 && m.m21 == mx.m21 && m.m22 == mx.m22;
+    }
+};
+
+bool Transform(const GlyphShape& shape, int32_t height, int32_t cellUnits, const GlyphMatrix& m,
+               std::vector<GlyphPoint>& pts) {
     // Font units to model units, then the matrix.
     const Real scale = static_cast<Real>(height) / cellUnits;
     const Real a = FromFixed16(m.m11) * scale, b = FromFixed16(m.m12) * scale;
     const Real cx = FromFixed16(m.m21) * scale, d = FromFixed16(m.m22) * scale;
-    thread_local std::vector<GlyphPoint> pts;
     pts.resize(shape.points.size());
     for (size_t i = 0; i < pts.size(); ++i) {
         const Real x = shape.points[i].x, y = shape.points[i].y;
@@ -33,6 +52,36 @@ bool FeedOutline(const GlyphShape& shape, int32_t height, int32_t cellUnits, con
         if (!(std::fabs(tx) <= 32767 && std::fabs(ty) <= 32767)) return false;
         pts[i] = {ToFixed16Inline(tx), ToFixed16Inline(ty)};
     }
+    return true;
+}
+
+// The transformed points of the glyphs fed last on this thread, by shape, height and matrix:
+// texts repeat characters, and texts of one font and size share them.
+const FedGlyph& Transformed(const GlyphShape& shape, uint64_t generation, int32_t height, int32_t cellUnits,
+                            const GlyphMatrix& m) {
+    thread_local std::array<FedGlyph, 512> kept;
+    const uint64_t hash = (reinterpret_cast<uintptr_t>(&shape) >> 4) * 0x9E3779B97F4A7C15ull ^
+                          static_cast<uint64_t>(height) * 0xBF58476D1CE4E5B9ull ^
+                          static_cast<uint32_t>(m.m11 ^ m.m12 * 31 ^ m.m21 * 961 ^ m.m22 * 29791);
+    FedGlyph& slot = kept[(hash ^ hash >> 29) % kept.size()];
+    if (!slot.Matches(shape, generation, height, cellUnits, m)) {
+        slot.shape = &shape;
+        slot.generation = generation;
+        slot.height = height;
+        slot.cellUnits = cellUnits;
+        slot.m = m;
+        slot.ok = Transform(shape, height, cellUnits, m, slot.pts);
+    }
+    return slot;
+}
+
+// Feeds a glyph's outline, scaled from font units to the height and transformed by the matrix.
+bool FeedOutline(const GlyphShape& shape, uint64_t generation, int32_t height, int32_t cellUnits,
+                 const GlyphMatrix& m, GlyphSink& sink) {
+    if (!shape.HasOutline()) return false;
+    const FedGlyph& fed = Transformed(shape, generation, height, cellUnits, m);
+    if (!fed.ok) return false;
+    const std::vector<GlyphPoint>& pts = fed.pts;
     for (const OutlineRecord& r : shape.records) {
         switch (r.op) {
             case OutlineOp::Start:
@@ -56,7 +105,7 @@ bool FeedOutline(const GlyphShape& shape, int32_t height, int32_t cellUnits, con
 
 bool GlyphOutlines::Feed(size_t k, const GlyphMatrix& m, GlyphSink& sink) const {
     if (k >= shapes_.size() || !shapes_[k]) return false;
-    return FeedOutline(*shapes_[k], height_, cellUnits_, m, sink);
+    return FeedOutline(*shapes_[k], generation_, height_, cellUnits_, m, sink);
 }
 
 // The font engine on FreeType and fontconfig, with its caches: fonts by requested name and style,
@@ -183,7 +232,8 @@ int32_t FreeTypeFontEngine::TextWidth(const FontSpec& font, std::string_view utf
 bool FreeTypeFontEngine::Outline(const FontSpec& font, char32_t c, const GlyphMatrix& m, GlyphSink& sink) {
     const Font& f = Resolve(font);
     if (!f.face || font.height <= 0) return false;
-    return FeedOutline(f.face->Glyph(c), font.height, f.face->CellUnits(), m, sink);
+    return FeedOutline(f.face->Glyph(c), cacheGeneration.load(std::memory_order_relaxed), font.height,
+                       f.face->CellUnits(), m, sink);
 }
 
 GlyphOutlines FreeTypeFontEngine::Outlines(const FontSpec& font, std::u32string_view chars) {
@@ -191,6 +241,7 @@ GlyphOutlines FreeTypeFontEngine::Outlines(const FontSpec& font, std::u32string_
     outlines.shapes_.assign(chars.size(), nullptr);
     const Font& f = Resolve(font);
     if (!f.face || font.height <= 0) return outlines;
+    outlines.generation_ = cacheGeneration.load(std::memory_order_relaxed);
     outlines.height_ = font.height;
     outlines.cellUnits_ = f.face->CellUnits();
     for (size_t k = 0; k < chars.size(); ++k) outlines.shapes_[k] = &f.face->Glyph(chars[k]);
@@ -203,6 +254,7 @@ std::vector<std::string> FreeTypeFontEngine::FamilyNames() {
 }
 
 void FreeTypeFontEngine::ClearCaches() {
+    cacheGeneration.fetch_add(1, std::memory_order_relaxed);
     last_ = nullptr;
     lastName_.clear();
     fonts_.clear();

@@ -60,6 +60,7 @@ class GlyphOutlines {
   private:
     friend class FreeTypeFontEngine;
     std::vector<const GlyphShape*> shapes_;  // null: no outline
+    uint64_t generation_ = 0;                // of the engine's caches they were found in
     int32_t height_ = 0, cellUnits_ = 1;
 };
 

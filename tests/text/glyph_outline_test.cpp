@@ -164,6 +164,18 @@ TEST(GlyphOutline, HeightScalesTheOutline) {
         EXPECT_NEAR(X(small[i]) * 2, X(big[i]), 3.0L / 65535);
         EXPECT_NEAR(Y(small[i]) * 2, Y(big[i]), 3.0L / 65535);
     }
+    // Heights enough that some share a place among the outlines the engine keeps ready: each
+    // still gets its own, also when asked for again.
+    for (int round = 0; round < 2; ++round)
+        for (int32_t h = 50; h < 650; ++h) {
+            const std::vector<GlyphPoint> scaled = AllPoints(Record(U'g', {"Arial", h, 0}));
+            ASSERT_EQ(scaled.size(), big.size());
+            const Real within = (200.0L + h) * 2 / 65535;
+            for (size_t i = 0; i < big.size(); i += 7) {
+                ASSERT_NEAR(X(scaled[i]) * 200, X(big[i]) * h, within) << h;
+                ASSERT_NEAR(Y(scaled[i]) * 200, Y(big[i]) * h, within) << h;
+            }
+        }
     // The outline stands in the cell: nothing above the ascent nor below the descent.
     TextMetrics m = FontEngine::Instance().Metrics({"Arial", 200, 0});
     for (const GlyphPoint& p : big) {
