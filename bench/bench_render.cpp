@@ -92,19 +92,25 @@ struct CrowdedView {
     }
     ~CrowdedView() { panel->SetCanvas(nullptr); }
     void Paint() { panel->PaintView(canvas, kWhole); }
-    // Wheel notches in about the middle: four zoom steps each.
+    // Wheel notches in about the middle, or one about a point: four zoom steps each.
     void NotchesIn(int notches) {
-        for (int i = 0; i < 4 * notches; ++i) panel->ZoomStep(kMiddle, true);
+        for (int i = 0; i < notches; ++i) NotchAt(kMiddle);
+    }
+    void NotchAt(IPoint at) {
+        for (int i = 0; i < 4; ++i) panel->ZoomStep(at, true);
     }
 };
 
 // A notch of the wheel in the view. Argument 1: while the view rested before the notch it
 // derived the shapes of that notch ahead (DeriveViewAhead, not timed), as the panel view does once
-// the wheel pauses; 0: it did not, so the paint derives every shape. Zooms in notch after notch up
-// to four times the start, then starts again there (not timed), so that no paint finds the
-// shapes of an earlier one.
+// it rests; 0: it did not, so the paint derives every shape; 2: it derived them for a notch at the
+// middle, but the notch is turned a quarter of the view away from it (the pointer moved on before
+// the view rested again), so that the shapes derived ahead apply only moved, and only those in
+// both views. Zooms in notch after notch up to four times the start, then starts again there (not
+// timed), so that no paint finds the shapes of an earlier one.
 void BM_PaintViewAfterWheelNotch(benchmark::State& state) {
     const bool ahead = state.range(0) != 0;
+    const IPoint at = state.range(0) == 2 ? IPoint{kWidth / 4, kHeight / 4} : CrowdedView::kMiddle;
     CrowdedView view;
     TPlatine& panel = *view.panel;
     const double start = panel.Zoom();
@@ -118,7 +124,7 @@ void BM_PaintViewAfterWheelNotch(benchmark::State& state) {
         }
         if (ahead) panel.DeriveViewAhead(view.canvas, panel.ViewAfterZoomSteps(CrowdedView::kMiddle, 4));
         state.ResumeTiming();
-        view.NotchesIn(1);
+        view.NotchAt(at);
         view.Paint();
         benchmark::ClobberMemory();
     }
@@ -127,6 +133,7 @@ BENCHMARK(BM_PaintViewAfterWheelNotch)
     ->ArgName("ahead")
     ->Arg(0)
     ->Arg(1)
+    ->Arg(2)
     ->MeasureProcessCPUTime()
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);

@@ -246,6 +246,38 @@ TEST_F(ViewPicture, TheNotchDerivedAheadShowsTheFreshPicture) {
     EXPECT_EQ(view->Picture(), Fresh());
 }
 
+// A view shown anew rests and derives a notch in ahead: at the middle while the pointer is off
+// the view, again once it is scrolled, and again where the pointer rests after going far; the
+// notch then shows the fresh picture.
+TEST_F(ViewPicture, AViewShownAnewDerivesANotchInAheadWhereThePointerRests) {
+    AddRect(500, 500, 1000, 750);
+    AddRect(300, 900, 2000, 1400);
+    QCursor::setPos(area()->mapToGlobal(QPoint(-40, -40)));
+    Settle();
+    const QImage shown = view->Picture();
+    const QPoint middle(area()->width() / 2, area()->height() / 2);
+    QTest::qWait(300);
+    EXPECT_EQ(view->NextNotchDerivedAt(), middle);
+    EXPECT_EQ(view->Picture(), shown);
+
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->value() + 40);
+    Settle();
+    EXPECT_EQ(view->NextNotchDerivedAt(), std::nullopt);
+    QTest::qWait(300);
+    EXPECT_EQ(view->NextNotchDerivedAt(), middle);
+
+    const QPoint rest(30, 40);
+    QCursor::setPos(area()->mapToGlobal(rest));
+    QMouseEvent move(QEvent::MouseMove, QPointF(rest), QPointF(area()->mapToGlobal(rest)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(area(), &move);
+    QTest::qWait(300);
+    EXPECT_EQ(view->NextNotchDerivedAt(), rest);
+    Wheel(rest, 120, Qt::ControlModifier);
+    Settle();
+    EXPECT_EQ(view->Picture(), Fresh());
+}
+
 TEST_F(ViewPicture, ResizingTheViewFollowsWithImageAndModel) {
     view->resize(500, 400);
     Settle();

@@ -30,6 +30,13 @@ constexpr int kWheelScrollPixels = 60;
 constexpr int kWheelNotch = 120;
 // Ctrl and the wheel: one ZoomStep for every quarter notch.
 constexpr int kWheelZoomUnit = kWheelNotch / 4;
+// How long the view rests before it derives the next notch ahead: after a notch, long enough for
+// its picture to reach the screen and for the wheel of a quick turn to come first; after the view
+// changed otherwise, or the pointer moved far, long enough for scrolling or moving on to go on
+// undisturbed.
+constexpr int kRestAfterNotch = 60;
+constexpr int kRestBeforeDerivingAhead = 150;
+
 // Scattered areas are painted one by one, since a repaint visits only the elements near its
 // area; areas that fill much of the rectangle around them, or very many, are painted as that
 // rectangle.
@@ -90,7 +97,6 @@ PanelView::PanelView(TPlatine& panel, QWidget* parent) : QAbstractScrollArea(par
     // Long enough after a notch for its picture to reach the screen, and for the wheel of a quick
     // turn to come first.
     aheadTimer_.setSingleShot(true);
-    aheadTimer_.setInterval(60);
     connect(&aheadTimer_, &QTimer::timeout, this, &PanelView::DeriveNextNotchAhead);
     LiveViews().push_back(this);
     ConnectPanel();
@@ -151,18 +157,39 @@ void PanelView::ExpectZoomSteps(QPoint at, int steps) {
     lastNotchSteps_ = steps;
     lastNotchAt_ = at;
     notchAtPointer_ = false;
-    aheadTimer_.start();
+    aheadTimer_.start(kRestAfterNotch);
+}
+
+PanelView::Ahead PanelView::Shown() const {
+    const TPlatine& p = *panel_;
+    return {p.Zoom(), p.ScrollX, p.ScrollY, p.ViewWidth, p.ViewHeight, 0, {}};
+}
+
+std::optional<QPoint> PanelView::NextNotchDerivedAt() const {
+    if (!ahead_ || !ahead_->ShowsSame(Shown())) return std::nullopt;
+    return ahead_->at;
+}
+
+void PanelView::RestBeforeDerivingAhead() {
+    // Longer than the rest after a notch: the view may be scrolled or resized on.
+    aheadTimer_.start(kRestBeforeDerivingAhead);
 }
 
 void PanelView::DeriveNextNotchAhead() {
-    if (lastNotchSteps_ == 0 || !canvas_ || callDepth_ != 0 || flushQueued_ || wholeDirty_ ||
-        !dirty_.isEmpty())
-        return;
-    // The next notch turns where the pointer is now, if it is over the picture.
+    if (!canvas_ || callDepth_ != 0 || flushQueued_ || wholeDirty_ || !dirty_.isEmpty()) return;
+    // The next notch turns where the pointer is now, if it is over the picture; without a notch
+    // yet, one in.
     const QPoint pointer = viewport()->mapFromGlobal(QCursor::pos());
-    const QPoint at = notchAtPointer_ && viewport()->rect().contains(pointer) ? pointer : lastNotchAt_;
+    const bool over = viewport()->rect().contains(pointer);
+    const QPoint middle(viewport()->width() / 2, viewport()->height() / 2);
+    const QPoint at = notchAtPointer_ && over ? pointer : lastNotchSteps_ != 0 ? lastNotchAt_ : middle;
+    Ahead wanted = Shown();
+    wanted.steps = lastNotchSteps_ != 0 ? lastNotchSteps_ : kWheelNotch / kWheelZoomUnit;
+    wanted.at = at;
+    if (ahead_ == wanted) return;
+    ahead_ = wanted;
     TPlatine& p = *panel_;
-    p.DeriveViewAhead(*canvas_, p.ViewAfterZoomSteps({at.x(), at.y()}, lastNotchSteps_));
+    p.DeriveViewAhead(*canvas_, p.ViewAfterZoomSteps({at.x(), at.y()}, wanted.steps));
 }
 
 void PanelView::FitImageToViewport() {
@@ -224,6 +251,9 @@ void PanelView::Flush() {
         wholeDirty_ = false;
         dirty_ = QRegion();
         PaintArea(QRect(QPoint(0, 0), image_.size()));
+        // A view shown anew rests before the next notch is derived for it (a notch's own
+        // timer runs already).
+        if ((!ahead_ || !ahead_->ShowsSame(Shown())) && !aheadTimer_.isActive()) RestBeforeDerivingAhead();
     } else if (!dirty_.isEmpty()) {
         const QRegion region = std::exchange(dirty_, QRegion());
         if (PaintSeparately(region))
@@ -313,7 +343,7 @@ void PanelView::wheelEvent(QWheelEvent* event) {
             lastNotchSteps_ = steps;
             lastNotchAt_ = pos;
             notchAtPointer_ = true;
-            aheadTimer_.start();
+            aheadTimer_.start(kRestAfterNotch);
         }
         event->accept();
         return;
@@ -376,6 +406,11 @@ void PanelView::mousePressEvent(QMouseEvent* event) {
 
 void PanelView::mouseMoveEvent(QMouseEvent* event) {
     if (callDepth_ > 0) return;
+    // The pointer gone far from where the next notch was derived for: derived again once it rests.
+    const QPoint to = event->position().toPoint();
+    if (ahead_ && notchAtPointer_ && !aheadTimer_.isActive() &&
+        (to - ahead_->at).manhattanLength() > std::min(viewport()->width(), viewport()->height()) / 8)
+        RestBeforeDerivingAhead();
     MouseEvent e = ToMouseEvent(*event, ConfinedPosition(event->position().toPoint()));
     e.button = MouseButton::Left;
     Run([&] { panel_->MouseMove(e); });

@@ -18,6 +18,7 @@
 #include <QRegion>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
 #include "panel/platine.h"
 
@@ -55,12 +56,17 @@ class PanelView : public QAbstractScrollArea {
     static void FlushAll();
     // Once the wheel has zoomed and rests, the view derives the shapes of the next notch in the
     // same direction at the pointer ahead (TPlatine::DeriveViewAhead), so that that notch paints
-    // without deriving them. Called by a timer; does nothing when no notch is expected, when the
-    // picture waits for a repaint, or during a panel call.
+    // without deriving them. A view that rests after showing the panel anew in any other way
+    // (opened, scrolled, resized, zoomed by a command) expects a notch in at the pointer (the
+    // middle of the view while the pointer is elsewhere), and derives it again when the pointer
+    // has gone far from where it was. Called by a timer; does nothing when the shapes of that
+    // notch are derived already, when the picture waits for a repaint, or during a panel call.
     void DeriveNextNotchAhead();
     // The same after zoom steps taken elsewhere (the zoom buttons): steps more of them about the
     // view point at are expected once the view rests.
     void ExpectZoomSteps(QPoint at, int steps);
+    // Where the next notch of the view shown now was derived ahead for, if it was.
+    std::optional<QPoint> NextNotchDerivedAt() const;
 
   signals:
     void clicked();                             // OnMyClick
@@ -134,6 +140,26 @@ class PanelView : public QAbstractScrollArea {
     QPoint lastNotchAt_;
     bool notchAtPointer_ = true;
     QTimer aheadTimer_;
+    // What the shapes derived ahead were derived for: the view shown then, and the notch's
+    // steps and point. Once the view changes, the next whole repaint lets it rest and derive
+    // anew.
+    struct Ahead {
+        double zoom = 0;
+        int scrollX = 0, scrollY = 0, width = 0, height = 0;
+        int steps = 0;
+        QPoint at;
+        friend bool operator==(const Ahead&, const Ahead&) = default;
+        // Whether it was derived from the view shown in o.
+        bool ShowsSame(const Ahead& o) const {
+            return zoom == o.zoom && scrollX == o.scrollX && scrollY == o.scrollY && width == o.width &&
+                   height == o.height;
+        }
+    };
+    std::optional<Ahead> ahead_;
+    // The view shown now (the notch left open).
+    Ahead Shown() const;
+    // Lets the view rest before deriving ahead after a change of view or a move of the pointer.
+    void RestBeforeDerivingAhead();
 };
 
 }  // namespace pw
