@@ -36,6 +36,9 @@ constexpr int kWheelZoomUnit = kWheelNotch / 4;
 // undisturbed.
 constexpr int kRestAfterNotch = 60;
 constexpr int kRestBeforeDerivingAhead = 150;
+// A whole repaint or a deriving ahead that takes longer (milliseconds) shows that the view holds
+// too many shapes to derive them ahead unasked at that zoom or below.
+constexpr qint64 kTooLongToDeriveUnasked = 80;
 
 // Scattered areas are painted one by one, since a repaint visits only the elements near its
 // area; areas that fill much of the rectangle around them, or very many, are painted as that
@@ -171,8 +174,15 @@ std::optional<QPoint> PanelView::NextNotchDerivedAt() const {
 }
 
 void PanelView::RestBeforeDerivingAhead() {
+    // Where a paint or deriving took long, the view shows too many shapes to derive them unasked:
+    // it would hold up what the user does next. Zoomed in beyond that, it shows fewer.
+    if (slowZoom_ && panel_->Zoom() <= *slowZoom_) return;
     // Longer than the rest after a notch: the view may be scrolled or resized on.
     aheadTimer_.start(kRestBeforeDerivingAhead);
+}
+
+void PanelView::NoteDuration(const QElapsedTimer& took) {
+    if (took.elapsed() > kTooLongToDeriveUnasked) slowZoom_ = std::max(slowZoom_.value_or(0), panel_->Zoom());
 }
 
 void PanelView::DeriveNextNotchAhead() {
@@ -189,7 +199,10 @@ void PanelView::DeriveNextNotchAhead() {
     if (ahead_ == wanted) return;
     ahead_ = wanted;
     TPlatine& p = *panel_;
+    QElapsedTimer took;
+    took.start();
     p.DeriveViewAhead(*canvas_, p.ViewAfterZoomSteps({at.x(), at.y()}, wanted.steps));
+    NoteDuration(took);
 }
 
 void PanelView::FitImageToViewport() {
@@ -250,7 +263,10 @@ void PanelView::Flush() {
     if (wholeDirty_) {
         wholeDirty_ = false;
         dirty_ = QRegion();
+        QElapsedTimer took;
+        took.start();
         PaintArea(QRect(QPoint(0, 0), image_.size()));
+        NoteDuration(took);
         // A view shown anew rests before the next notch is derived for it (a notch's own
         // timer runs already).
         if ((!ahead_ || !ahead_->ShowsSame(Shown())) && !aheadTimer_.isActive()) RestBeforeDerivingAhead();

@@ -13,6 +13,7 @@
 // (four ZoomSteps of 3 % per notch).
 
 #include <QAbstractScrollArea>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
@@ -160,6 +161,10 @@ class PanelView : public QAbstractScrollArea {
     Ahead Shown() const;
     // Lets the view rest before deriving ahead after a change of view or a move of the pointer.
     void RestBeforeDerivingAhead();
+    // The zoom at and below which a whole repaint or deriving ahead took too long, and the view
+    // derives ahead only after a notch.
+    std::optional<double> slowZoom_;
+    void NoteDuration(const QElapsedTimer& took);
 };
 
 }  // namespace pw
