@@ -94,7 +94,9 @@ struct PackedRun {
 // pixels kept.
 struct KeptShape final : ShapeCache::Entry {
     OwnShapeKey key;
-    std::vector<PackedRun> fill, outline;
+    // The fill runs, then the outline runs, in one buffer.
+    std::vector<PackedRun> runs;
+    uint32_t fillRuns = 0;
     IRect pixels{0, 0, -1, -1};
     // Whether the pixels are those of the shape under a mapping moved by whole pixels, moved
     // alike: those the canvas derives itself are (it works about a whole pixel of the shape);
@@ -113,6 +115,9 @@ struct KeptShape final : ShapeCache::Entry {
     // either. Where only the viewport origin differs (the view scrolled), a movable shape moves
     // with it.
     bool AppliesUnder(const OwnShapeKey& current, IPoint& shift) const;
+
+    std::span<const PackedRun> Fill() const { return std::span(runs).first(fillRuns); }
+    std::span<const PackedRun> Outline() const { return std::span(runs).subspan(fillRuns); }
 };
 
 // Stores the pixels of a kept shape into the target, moved by shift, as StoreShape does.

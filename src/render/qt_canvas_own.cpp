@@ -53,15 +53,12 @@ void JoinOutline(OwnShape& derived) {
     derived.outlinePixels.clear();
 }
 
-// Packs runs about the corner into a kept buffer, reusing it unless it is far larger than they
-// need (a shape kept at a high zoom and painted again at a low one).
-void PackRuns(const std::vector<PixelRun>& from, IPoint corner, std::vector<PackedRun>& to) {
-    if (to.capacity() > 2 * from.size() + 16) to = std::vector<PackedRun>();
-    to.resize(from.size());
-    PackedRun* out = to.data();
+// Packs runs about the corner into a kept buffer, from out on; returns the end.
+PackedRun* PackRuns(const std::vector<PixelRun>& from, IPoint corner, PackedRun* out) {
     for (const PixelRun& r : from)
         *out++ = {static_cast<uint16_t>(r.y - corner.y), static_cast<uint16_t>(r.x1 - corner.x),
                   static_cast<uint16_t>(r.x2 - corner.x)};
+    return out;
 }
 }  // namespace
 
@@ -88,9 +85,14 @@ bool KeptShape::Keep(const OwnShapeKey& derivedUnder, OwnShape& derived) {
     key = derivedUnder;
     movable = true;
     pixels = box;
+    // The buffer is reused unless it is far larger than the runs need (a shape kept at a high
+    // zoom and painted again at a low one).
+    const size_t count = derived.fill.size() + derived.outlineRuns.size();
+    if (runs.capacity() > 2 * count + 16) runs = std::vector<PackedRun>();
+    runs.resize(count);
+    fillRuns = static_cast<uint32_t>(derived.fill.size());
     const IPoint corner{box.x1, box.y1};
-    PackRuns(derived.fill, corner, fill);
-    PackRuns(derived.outlineRuns, corner, outline);
+    PackRuns(derived.outlineRuns, corner, PackRuns(derived.fill, corner, runs.data()));
     return true;
 }
 
@@ -256,8 +258,8 @@ void StoreKept(const KeptShape& shape, const ShapeColours& colours, const PixelT
     PixelTarget target = at;
     target.dx += shift.x + shape.pixels.x1;
     target.dy += shift.y + shape.pixels.y1;
-    StoreFill(std::span<const PackedRun>(shape.fill), colours, target);
-    if (!shape.outline.empty()) StoreRunsOf(std::span<const PackedRun>(shape.outline), colours.outline, target);
+    StoreFill(shape.Fill(), colours, target);
+    if (shape.runs.size() > shape.fillRuns) StoreRunsOf(shape.Outline(), colours.outline, target);
 }
 
 PixelTarget QtCanvas::Target() const {
