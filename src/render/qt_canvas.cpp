@@ -405,7 +405,7 @@ void QtCanvas::DrawPolyline(const IPoint* pts, size_t n, ShapeCache* cache) {
     }
     const QPolygon line = ToQPolygon(points_);
     if (MaskFits(cache) && (!UncutWaits() || !PointsInside(points_.data(), points_.size()))) {
-        ThroughMask(MaskBox(points_.data(), points_.size()), false, true,
+        ThroughMask(MaskBox(points_.data(), points_.size(), MaskMargin()), false, true,
                     [&](QPainter& p) { p.drawPolyline(line); });
         DrawDerived(cache, ShapeCall::Polyline, IRect{});
         return;
@@ -477,15 +477,18 @@ void QtCanvas::DrawPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
         }
         if (runs) {
             runs_.clear();
-            AddOutlineRuns(runs_);
+            AddOutlineRuns(outlinePoints_.data(), outlineCounts_.data(), outlineCounts_.size(),
+                           DevicePenWidth(), DrawableArea(), runs_);
             FillRuns();
         }
         return;
     }
-    const QPainterPath path = OutlinesPath(rule);
+    const QPainterPath path =
+        OutlinesPath(outlinePoints_.data(), outlineCounts_.data(), outlineCounts_.size(), rule);
     if (runs) {
         runs_.clear();
-        AddOutlineRuns(runs_);
+        AddOutlineRuns(outlinePoints_.data(), outlineCounts_.data(), outlineCounts_.size(), DevicePenWidth(),
+                       DrawableArea(), runs_);
     }
     if (!runs) {
         DrawArea(path);
@@ -498,39 +501,19 @@ void QtCanvas::DrawPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     FillRuns();
 }
 
-QPainterPath QtCanvas::OutlinesPath(Qt::FillRule rule) {
-    QPainterPath path;
-    path.setFillRule(rule);
-    size_t at = 0;
-    for (int32_t count : outlineCounts_) {
-        points_.assign(outlinePoints_.begin() + static_cast<std::ptrdiff_t>(at),
-                       outlinePoints_.begin() + static_cast<std::ptrdiff_t>(at + static_cast<size_t>(count)));
-        path.addPolygon(QPolygonF(ToQPolygon(points_)));
-        path.closeSubpath();
-        at += static_cast<size_t>(count);
-    }
-    return path;
-}
-
-void QtCanvas::AddOutlineRuns(std::vector<PixelRun>& runs) const {
-    size_t at = 0;
-    for (int32_t count : outlineCounts_) {
-        AddWideStroke(outlinePoints_.data() + at, static_cast<size_t>(count), true, DevicePenWidth(),
-                      DrawableArea(), runs);
-        at += static_cast<size_t>(count);
-    }
-}
-
 void QtCanvas::DrawPolygonsThroughMask(bool single, Qt::FillRule rule, bool runs, bool filled) {
     // The calls the painter gets above, on the mask; outlines as runs are added as they are.
-    const IRect box = MaskBox(outlinePoints_.data(), outlinePoints_.size());
+    const IRect box = MaskBox(outlinePoints_.data(), outlinePoints_.size(), MaskMargin());
     OwnShape& shape = ThroughMask(box, filled, !runs, [&](QPainter& p) {
         if (single)
             p.drawPolygon(ToQPolygon(outlinePoints_), rule);
         else
-            p.drawPath(OutlinesPath(rule));
+            p.drawPath(
+                OutlinesPath(outlinePoints_.data(), outlineCounts_.data(), outlineCounts_.size(), rule));
     });
-    if (runs) AddOutlineRuns(shape.outlineRuns);
+    if (runs)
+        AddOutlineRuns(outlinePoints_.data(), outlineCounts_.data(), outlineCounts_.size(), DevicePenWidth(),
+                       DrawableArea(), shape.outlineRuns);
 }
 
 void QtCanvas::DevRectangle(const IRect& r) {
@@ -560,7 +543,7 @@ void QtCanvas::DrawEllipse(const IRect& r, ShapeCache* cache) {
     if (MaskFits(cache) && (!UncutWaits() || NearEdge(box))) {
         const QRect b = box.toAlignedRect();
         const IPoint corners[2] = {{b.left(), b.top()}, {b.right() + 1, b.bottom() + 1}};
-        ThroughMask(MaskBox(corners, 2), Brush().style != bsClear, true,
+        ThroughMask(MaskBox(corners, 2, MaskMargin()), Brush().style != bsClear, true,
                     [&](QPainter& p) { p.drawPath(path); });
         DrawDerived(cache, ShapeCall::Ellipse, r);
         return;

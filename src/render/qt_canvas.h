@@ -31,6 +31,7 @@
 
 #include "core/canvas.h"
 #include "render/own_shape.h"
+#include "render/shape_mask.h"
 #include "render/wide_stroke.h"
 
 namespace pw {
@@ -173,27 +174,22 @@ class QtCanvas : public Canvas {
     // The pen, brush, font and fill mode of the start of the derive pass.
     void RestoreState();
 
-    // Shapes the painter draws, drawn on a mask and read back (qt_canvas_mask.cpp): whether a
-    // shape may go that way (given the cache it is drawn through, if any); whether only a shape
-    // the drawable area cuts goes there now; whether points lie inside the drawable area; the
-    // shape drawn there by
-    // draw with the fill and the outline (the painter's pen) asked for, read back within box
-    // (pixels, right and bottom excluded) into the scratch shape; the box of points, widened by
-    // the pen.
-    struct ShapeMask;
+    // Shapes the painter draws, drawn on a mask and read back (qt_canvas_mask.cpp, shape_mask.h):
+    // whether a shape may go that way (given the cache it is drawn through, if any); whether only a
+    // shape the drawable area cuts goes there now; whether points lie inside the drawable area;
+    // what a shape is drawn with there, filled and outlined (the painter's pen) as asked; the
+    // shape drawn there by draw, read back within box (pixels, right and bottom excluded) into the
+    // scratch shape; how far beyond its points a shape reaches under the pen.
     bool MaskFits(const ShapeCache* cache) const;
     bool UncutWaits() const;
     bool PointsInside(const IPoint* pts, size_t n) const;
+    MaskDrawing MaskDrawingOf(bool fill, bool outline);
     OwnShape& ThroughMask(const IRect& box, bool fill, bool outline,
                           const std::function<void(QPainter&)>& draw);
-    IRect MaskBox(const IPoint* pts, size_t n) const;
+    int32_t MaskMargin() const;
     // The outlines in outlinePoints_ and outlineCounts_ through the mask as DrawPolyPolygon hands
     // them to the painter (its wide outlines added as runs).
     void DrawPolygonsThroughMask(bool single, Qt::FillRule rule, bool runs, bool filled);
-    // The outlines in outlinePoints_ and outlineCounts_ as a painter path of closed subpaths, and
-    // as the runs of the wide pen.
-    QPainterPath OutlinesPath(Qt::FillRule rule);
-    void AddOutlineRuns(std::vector<PixelRun>& runs) const;
 
     // The drawing calls, keeping what the canvas draws itself in cache when one is given.
     void DrawPolyline(const IPoint* pts, size_t n, ShapeCache* cache);
