@@ -158,6 +158,9 @@ class QtCanvas : public Canvas {
     void PlanPolyline(const IPoint* pts, size_t n, ShapeCache& cache);
     void PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons, ShapeCache& cache);
     void PlanEllipse(const IRect& r, ShapeCache& cache);
+    // Polygons the painter draws, recorded to go through a mask.
+    void PlanPolygonsThroughMask(const IPoint* pts, const int32_t* counts, size_t polygons,
+                                 ShapeCache& cache);
     // Whether a kept shape applies under the current mapping and state: the slot's own or its
     // spare, which then (outside deriving ahead) changes places with it.
     bool KeptApplies(ShapeCall call, const IRect& box, ShapeCache& cache, IPoint& shift) const;

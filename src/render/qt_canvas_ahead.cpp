@@ -21,7 +21,8 @@
 namespace pw {
 
 struct QtCanvas::DeriveJob {
-    enum class Kind : uint8_t { Dot, Line, Polygons, Ellipse };
+    // The last three are drawn by the painter on a mask (shape_mask.h).
+    enum class Kind : uint8_t { Dot, Line, Polygons, Ellipse, MaskLine, MaskPolygons, MaskEllipse };
     Kind kind = Kind::Line;
     bool single = false;  // polygons: one polygon, outlined as a point array
     ShapeCache* cache = nullptr;
@@ -33,6 +34,12 @@ struct QtCanvas::DeriveJob {
     // those that have points.
     size_t pointsAt = 0, pointCount = 0, countsAt = 0, polygons = 0;
     double box[4]{};  // an ellipse's box in painter coordinates
+    // On the mask: what the shape is drawn with, how far beyond its points it reaches, the fill
+    // rule of polygons and the width of their outline as runs (0: the painter's pen draws it).
+    MaskDrawing mask;
+    int32_t maskMargin = 0;
+    Qt::FillRule rule = Qt::OddEvenFill;
+    int32_t runsWidth = 0;
 };
 
 namespace {
@@ -40,11 +47,12 @@ namespace {
 constexpr size_t kBatchJobs = 256;
 constexpr size_t kBatchPoints = 16384;
 
-// The scratch buffers of one deriving thread.
+// The scratch buffers of one deriving thread, and its mask.
 struct DeriveScratch {
     OwnShape derived;
     std::vector<IPoint> line, outline;
     std::vector<int32_t> outlineCounts;
+    std::unique_ptr<ShapeMask> mask;
 };
 }  // namespace
 
@@ -76,6 +84,8 @@ struct QtCanvas::DerivePass {
     // While the second pass runs: the next job to keep (painting thread only).
     size_t keepBatch = 0, keepJob = 0;
     std::vector<std::thread> workers;
+    // The masks of threads that drew shapes on one, for the next threads (under the mutex).
+    std::vector<std::unique_ptr<ShapeMask>> masks;
     // The canvas state at the start of the pass, put back at its end.
     PenState pen;
     BrushState brush;
@@ -106,6 +116,49 @@ void QtCanvas::DropPass::operator()(DerivePass* pass) const {
 }
 
 namespace {
+// Draws one shape on the thread's mask as the drawing calls of QtCanvas do there, from the
+// recorded copies alone: a line, polygons (their outlines as drawn, recorded so) or an ellipse.
+template <class Job>
+void DeriveThroughMask(const IPoint* pts, const int32_t* counts, const Job& job, DeriveScratch& s) {
+    using Kind = typename Job::Kind;
+    if (!s.mask) s.mask = std::make_unique<ShapeMask>();
+    ShapeMask& mask = *s.mask;
+    switch (job.kind) {
+        case Kind::MaskLine: {
+            const QPolygon line = ToQPolygon(pts, job.pointCount);
+            mask.Draw(
+                job.mask, MaskBox(pts, job.pointCount, job.maskMargin),
+                [&](QPainter& p) { p.drawPolyline(line); }, s.derived);
+            break;
+        }
+        case Kind::MaskPolygons:
+            mask.Draw(
+                job.mask, MaskBox(pts, job.pointCount, job.maskMargin),
+                [&](QPainter& p) {
+                    if (job.single)
+                        p.drawPolygon(ToQPolygon(pts, job.pointCount), job.rule);
+                    else
+                        p.drawPath(OutlinesPath(pts, counts, job.polygons, job.rule));
+                },
+                s.derived);
+            if (job.runsWidth > 0)
+                AddOutlineRuns(pts, counts, job.polygons, job.runsWidth, job.mask.area,
+                               s.derived.outlineRuns);
+            break;
+        default: {
+            const QRectF box(job.box[0], job.box[1], job.box[2], job.box[3]);
+            QPainterPath path;
+            path.addEllipse(box);
+            const QRect b = box.toAlignedRect();
+            const IPoint corners[2] = {{b.left(), b.top()}, {b.right() + 1, b.bottom() + 1}};
+            mask.Draw(
+                job.mask, MaskBox(corners, 2, job.maskMargin), [&](QPainter& p) { p.drawPath(path); },
+                s.derived);
+            break;
+        }
+    }
+}
+
 // Derives one shape as the drawing calls of QtCanvas do, from the recorded copies alone, into
 // the job's kept shape.
 template <class Job>
@@ -141,10 +194,20 @@ void Derive(const IPoint* points, const int32_t* counts, Job& job, DeriveScratch
         case Kind::Ellipse:
             DeriveOwnEllipse(job.box[0], job.box[1], job.box[2], job.box[3], job.state, s.derived);
             break;
+        case Kind::MaskLine:
+        case Kind::MaskPolygons:
+        case Kind::MaskEllipse:
+            DeriveThroughMask(pts, counts + job.countsAt, job, s);
+            break;
     }
     if (!job.kept) job.kept = std::make_unique<KeptShape>();
     // Too large to keep: the slot comes out empty, and the second pass draws it as it comes.
-    if (!job.kept->Keep(job.key, s.derived)) job.kept.reset();
+    if (!job.kept->Keep(job.key, s.derived)) {
+        job.kept.reset();
+        return;
+    }
+    // What the painter drew follows its floating point: it stays where it was drawn.
+    if (job.kind >= Kind::MaskLine) job.kept->movable = false;
 }
 }  // namespace
 
@@ -189,11 +252,17 @@ void QtCanvas::DerivePass::DeriveNext(std::unique_lock<std::mutex>& lock, Derive
 void QtCanvas::DerivePass::Work(bool wait) {
     DeriveScratch scratch;
     std::unique_lock<std::mutex> lock(mutex);
+    // A mask that took shapes in an earlier pass has its pages already.
+    if (!masks.empty()) {
+        scratch.mask = std::move(masks.back());
+        masks.pop_back();
+    }
     for (;;) {
         if (!wait) wake.wait(lock, [this] { return taken < batches.size() || closing; });
         if (taken >= batches.size()) break;
         DeriveNext(lock, scratch);
     }
+    if (scratch.mask) masks.push_back(std::move(scratch.mask));
     if (wait) finished.wait(lock, [this] { return derived == batches.size(); });
 }
 
@@ -330,9 +399,13 @@ void QtCanvas::PlanPolyline(const IPoint* pts, size_t n, ShapeCache& cache) {
         if (!LineHasLength() || Pen().width > 0 || !OwnRasterFits(points_)) return;
         job.kind = DeriveJob::Kind::Dot;
     } else if (!StrokeAsRuns() && !(Pen().width <= 0 && OwnRasterFits(points_))) {
-        // Deriving ahead, a line the painter would draw goes through the mask now.
-        if (ahead_ && points_.size() >= 2 && MaskFits(&cache)) DrawPolyline(pts, n, &cache);
-        return;
+        // A line the painter draws goes through the mask where the second pass would send it
+        // there, on the deriving threads.
+        if (WidePenOnRaster()) SimplifyOutline(points_);
+        if (!MaskFits(&cache) || (UncutWaits() && PointsInside(points_.data(), points_.size()))) return;
+        job.kind = DeriveJob::Kind::MaskLine;
+        job.mask = MaskDrawingOf(false, true);
+        job.maskMargin = MaskMargin();
     }
     DeriveBatch& batch = OpenBatch();
     job.pointsAt = batch.points.size();
@@ -355,22 +428,19 @@ void QtCanvas::Record(DeriveBatch& batch, DeriveJob&& job, ShapeCall call, const
 
 void QtCanvas::PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons, ShapeCache& cache) {
     // The decisions of DrawPolyPolygon, where they end in a kept shape. The outline drawn leaves
-    // points out, never adds one: with every point inside the drawable area it fits. (Where only
-    // the outline fits, the second pass derives the shape as it comes.) The points are recorded
-    // as drawn, without those that repeat their predecessor.
-    // OwnRasterFits without points checks the pen; the points are checked as they are copied.
+    // points out, never adds one: with every point inside the drawable area it fits. The points are
+    // recorded as drawn, without those that repeat their predecessor. Polygons the painter draws
+    // go through the mask where the second pass would send them there, on the deriving threads:
+    // with their outlines as DrawPolyPolygon hands them to the painter.
     if (!CanKeep()) return;
-    // Deriving ahead, polygons the painter would draw go through the mask now.
-    const auto throughMask = [&] {
-        if (ahead_ && MaskFits(&cache)) DrawPolyPolygon(pts, counts, polygons, &cache);
-    };
-    if (!OwnRasterFits(pts, 0)) {
-        throughMask();
-        return;
-    }
     size_t total = 0;
     for (size_t i = 0; i < polygons; ++i) total += static_cast<size_t>(std::max(counts[i], 0));
     if (total == 0) return;
+    // OwnRasterFits without points checks the pen; the points are checked as they are copied.
+    if (!OwnRasterFits(pts, 0)) {
+        PlanPolygonsThroughMask(pts, counts, polygons, cache);
+        return;
+    }
     DeriveBatch& batch = OpenBatch();
     const size_t pointsAt = batch.points.size(), countsAt = batch.counts.size();
     std::vector<IPoint>& out = batch.points;
@@ -410,7 +480,7 @@ void QtCanvas::PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     if (!area.Contains(low) || !area.Contains(high)) {
         out.resize(pointsAt);
         batch.counts.resize(countsAt);
-        throughMask();
+        PlanPolygonsThroughMask(pts, counts, polygons, cache);
         return;
     }
     DeriveJob job;
@@ -423,17 +493,46 @@ void QtCanvas::PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     Record(batch, std::move(job), ShapeCall::PolyPolygon, IRect{}, cache);
 }
 
+void QtCanvas::PlanPolygonsThroughMask(const IPoint* pts, const int32_t* counts, size_t polygons,
+                                       ShapeCache& cache) {
+    // As DrawPolyPolygon decides, on the outlines as drawn (where those fit the canvas's own
+    // raster, the second pass derives them as they come).
+    DrawnOutlines(pts, counts, polygons, WidePenOnRaster(), points_, outlinePoints_, outlineCounts_);
+    if (outlineCounts_.empty() || OwnRasterFits(outlinePoints_) || !MaskFits(&cache) ||
+        (UncutWaits() && PointsInside(outlinePoints_.data(), outlinePoints_.size())))
+        return;
+    DeriveBatch& batch = OpenBatch();
+    DeriveJob job;
+    job.kind = DeriveJob::Kind::MaskPolygons;
+    job.single = polygons == 1;
+    job.pointsAt = batch.points.size();
+    job.pointCount = outlinePoints_.size();
+    job.countsAt = batch.counts.size();
+    job.polygons = outlineCounts_.size();
+    batch.points.insert(batch.points.end(), outlinePoints_.begin(), outlinePoints_.end());
+    batch.counts.insert(batch.counts.end(), outlineCounts_.begin(), outlineCounts_.end());
+    const bool runs = StrokeAsRuns();
+    job.mask = MaskDrawingOf(Brush().style != bsClear, !runs);
+    job.maskMargin = MaskMargin();
+    job.rule = PolyFillMode() == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill;
+    job.runsWidth = runs ? DevicePenWidth() : 0;
+    Record(batch, std::move(job), ShapeCall::PolyPolygon, IRect{}, cache);
+}
+
 void QtCanvas::PlanEllipse(const IRect& r, ShapeCache& cache) {
     // The decisions of DrawEllipse.
     const bool outlined = Pen().style == PenStyle::Solid;
     const QRectF box = ShapeBox(r, outlined ? 0.5 : 0);
     if (!CanKeep()) return;
-    if (!OwnEllipseFits(box)) {
-        if (ahead_ && MaskFits(&cache)) DrawEllipse(r, &cache);
-        return;
-    }
     DeriveJob job;
     job.kind = DeriveJob::Kind::Ellipse;
+    if (!OwnEllipseFits(box)) {
+        // Through the mask where the second pass would send it there, on the deriving threads.
+        if (!MaskFits(&cache) || (UncutWaits() && !NearEdge(box))) return;
+        job.kind = DeriveJob::Kind::MaskEllipse;
+        job.mask = MaskDrawingOf(Brush().style != bsClear, true);
+        job.maskMargin = MaskMargin();
+    }
     job.box[0] = box.x();
     job.box[1] = box.y();
     job.box[2] = box.width();
