@@ -160,7 +160,7 @@ void PanelView::ExpectZoomSteps(QPoint at, int steps) {
     lastNotchSteps_ = steps;
     lastNotchAt_ = at;
     notchAtPointer_ = false;
-    aheadTimer_.start(kRestAfterNotch);
+    AfterNotch();
 }
 
 PanelView::Ahead PanelView::Shown() const {
@@ -173,11 +173,20 @@ std::optional<QPoint> PanelView::NextNotchDerivedAt() const {
     return ahead_->at;
 }
 
+void PanelView::AfterNotch() {
+    restAfterNotch_ = true;
+    aheadTimer_.start(kRestAfterNotch);
+}
+
 void PanelView::RestBeforeDerivingAhead() {
+    // The rest after a notch goes on.
+    if (restAfterNotch_ && aheadTimer_.isActive()) return;
     // Where a paint or deriving took long, the view shows too many shapes to derive them unasked:
     // it would hold up what the user does next. Zoomed in beyond that, it shows fewer.
     if (slowZoom_ && panel_->Zoom() <= *slowZoom_) return;
-    // Longer than the rest after a notch: the view may be scrolled or resized on.
+    // Longer than the rest after a notch, and started again by every change, so that scrolling
+    // or moving on goes on undisturbed.
+    restAfterNotch_ = false;
     aheadTimer_.start(kRestBeforeDerivingAhead);
 }
 
@@ -187,6 +196,8 @@ void PanelView::NoteDuration(const QElapsedTimer& took) {
 
 void PanelView::DeriveNextNotchAhead() {
     if (!canvas_ || callDepth_ != 0 || flushQueued_ || wholeDirty_ || !dirty_.isEmpty()) return;
+    // Not in the middle of a drag, unless a notch asked for it.
+    if (!restAfterNotch_ && QGuiApplication::mouseButtons() != Qt::NoButton) return;
     // The next notch turns where the pointer is now, if it is over the picture; without a notch
     // yet, one in.
     const QPoint pointer = viewport()->mapFromGlobal(QCursor::pos());
@@ -269,7 +280,7 @@ void PanelView::Flush() {
         NoteDuration(took);
         // A view shown anew rests before the next notch is derived for it (a notch's own
         // timer runs already).
-        if ((!ahead_ || !ahead_->ShowsSame(Shown())) && !aheadTimer_.isActive()) RestBeforeDerivingAhead();
+        if (!ahead_ || !ahead_->ShowsSame(Shown())) RestBeforeDerivingAhead();
     } else if (!dirty_.isEmpty()) {
         const QRegion region = std::exchange(dirty_, QRegion());
         if (PaintSeparately(region))
@@ -359,7 +370,7 @@ void PanelView::wheelEvent(QWheelEvent* event) {
             lastNotchSteps_ = steps;
             lastNotchAt_ = pos;
             notchAtPointer_ = true;
-            aheadTimer_.start(kRestAfterNotch);
+            AfterNotch();
         }
         event->accept();
         return;
@@ -424,7 +435,7 @@ void PanelView::mouseMoveEvent(QMouseEvent* event) {
     if (callDepth_ > 0) return;
     // The pointer gone far from where the next notch was derived for: derived again once it rests.
     const QPoint to = event->position().toPoint();
-    if (ahead_ && notchAtPointer_ && !aheadTimer_.isActive() &&
+    if (ahead_ && notchAtPointer_ &&
         (to - ahead_->at).manhattanLength() > std::min(viewport()->width(), viewport()->height()) / 8)
         RestBeforeDerivingAhead();
     MouseEvent e = ToMouseEvent(*event, ConfinedPosition(event->position().toPoint()));

@@ -159,8 +159,11 @@ class PanelView : public QAbstractScrollArea {
     std::optional<Ahead> ahead_;
     // The view shown now (the notch left open).
     Ahead Shown() const;
-    // Lets the view rest before deriving ahead after a change of view or a move of the pointer.
+    // Lets the view rest before deriving ahead after a notch (or zoom button), or after a change
+    // of view or a move of the pointer (not cutting a rest after a notch short).
+    void AfterNotch();
     void RestBeforeDerivingAhead();
+    bool restAfterNotch_ = false;
     // The zoom at and below which a whole repaint or deriving ahead took too long, and the view
     // derives ahead only after a notch.
     std::optional<double> slowZoom_;
