@@ -444,4 +444,39 @@ TEST(DerivePass, FirstPassDrawsNothingAndKeepsTheState) {
     EXPECT_FALSE(c.BeginDerivePass());
 }
 
+// A picture wider than a kept shape's runs count (16 bits from its corner): a polygon across it
+// is derived in the derive pass, found too wide to keep and drawn as it comes in the second pass,
+// paint after paint, as a single pass draws it; the small ones beside it are kept.
+TEST(DerivePass, AShapeTooWideToKeepIsDrawnAsItComes) {
+    constexpr int kWide = 70000, kLow = 40;
+    std::vector<ShapeCache> caches(41);
+    const auto paint = [&](int threads) {
+        QImage image(kWide, kLow, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        QtCanvas qt(painter, QtCanvas::DeviceKind::Raster, {0, 0, kWide, kLow}, 96);
+        qt.SetDeriveThreads(threads);
+        Canvas& c = qt;
+        c.SetBrushStyle(bsSolid);
+        c.SetBrushColor(0x3080C0);
+        c.SetPenWidth(0);
+        for (const bool first : {true, false}) {
+            if (first && !c.BeginDerivePass()) continue;
+            c.Polygon(std::vector<IPoint>{{10, 4}, {69990, 6}, {69990, 30}, {10, 34}}, caches[0]);
+            for (int i = 1; i < 41; ++i)
+                c.Polygon(std::vector<IPoint>{{1700 * i, 10}, {1700 * i + 30, 12}, {1700 * i + 9, 25}},
+                          caches[i]);
+            if (first) c.EndDerivePass();
+        }
+        return image;
+    };
+    const QImage expected = paint(1);
+    EXPECT_EQ(expected.pixel(kWide / 2, kLow / 2), QColor(0xC0, 0x80, 0x30).rgb());
+    for (ShapeCache& cache : caches) cache.Clear();
+    EXPECT_EQ(paint(2), expected);
+    EXPECT_TRUE(caches[0].Empty());
+    EXPECT_FALSE(caches[1].Empty());
+    EXPECT_EQ(paint(2), expected);
+}
+
 }  // namespace

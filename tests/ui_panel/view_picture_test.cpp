@@ -278,6 +278,25 @@ TEST_F(ViewPicture, AViewShownAnewDerivesANotchInAheadWhereThePointerRests) {
     EXPECT_EQ(view->Picture(), Fresh());
 }
 
+// While the view scrolls on, its rest starts again with every step, and nothing is derived
+// ahead until it rests.
+TEST_F(ViewPicture, ScrollingOnPutsDerivingAheadOff) {
+    AddRect(500, 500, 1000, 750);
+    QCursor::setPos(area()->mapToGlobal(QPoint(-40, -40)));
+    Settle();
+    QScrollBar* bar = view->verticalScrollBar();
+    bar->setValue(0);
+    for (int step = 1; step <= 8; ++step) {
+        bar->setValue(step * 4);
+        Settle();
+        QTest::qWait(40);
+        ASSERT_EQ(bar->value(), step * 4);
+        EXPECT_EQ(view->NextNotchDerivedAt(), std::nullopt) << step;
+    }
+    QTest::qWait(300);
+    EXPECT_EQ(view->NextNotchDerivedAt(), QPoint(area()->width() / 2, area()->height() / 2));
+}
+
 TEST_F(ViewPicture, ResizingTheViewFollowsWithImageAndModel) {
     view->resize(500, 400);
     Settle();
