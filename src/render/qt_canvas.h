@@ -142,6 +142,9 @@ class QtCanvas : public Canvas {
     struct DerivePass;
     // The batch the derive pass records into; a full one goes to the deriving threads first.
     DeriveBatch& OpenBatch();
+    // Adds how a shape recorded into the batch is drawn on a mask (filled, outlined by the
+    // painter's pen, its outline as runs of that width); returns where.
+    size_t AddMaskJob(DeriveBatch& batch, bool fill, bool outline, int32_t runsWidth);
     // The kept shape of a cache that is derived anew, its buffers to be reused.
     static std::unique_ptr<KeptShape> TakeKept(ShapeCache& cache);
     // The spare of a cache's kept shape, taken (its buffers to be reused), or null; a shape kept
@@ -158,8 +161,8 @@ class QtCanvas : public Canvas {
     void PlanPolyline(const IPoint* pts, size_t n, ShapeCache& cache);
     void PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t polygons, ShapeCache& cache);
     void PlanEllipse(const IRect& r, ShapeCache& cache);
-    // Polygons the painter draws, recorded to go through a mask.
-    void PlanPolygonsThroughMask(const IPoint* pts, const int32_t* counts, size_t polygons,
+    // Polygons the painter draws, recorded to go through a mask (total: their points).
+    void PlanPolygonsThroughMask(const IPoint* pts, const int32_t* counts, size_t polygons, size_t total,
                                  ShapeCache& cache);
     // Whether a kept shape applies under the current mapping and state: the slot's own or its
     // spare, which then (outside deriving ahead) changes places with it.

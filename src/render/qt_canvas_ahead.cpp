@@ -34,13 +34,19 @@ struct QtCanvas::DeriveJob {
     // those that have points.
     size_t pointsAt = 0, pointCount = 0, countsAt = 0, polygons = 0;
     double box[4]{};  // an ellipse's box in painter coordinates
-    // On the mask: what the shape is drawn with, how far beyond its points it reaches, the fill
-    // rule of polygons and the width of their outline as runs (0: the painter's pen draws it).
-    MaskDrawing mask;
-    int32_t maskMargin = 0;
+    size_t maskAt = 0;  // on the mask: its drawing in the batch's pool
+};
+
+namespace {
+// How a shape is drawn on the mask: with what, how far beyond its points it reaches, the fill
+// rule of polygons and the width of their outline as runs (0: the painter's pen draws it).
+struct MaskJob {
+    MaskDrawing drawing;
+    int32_t margin = 0;
     Qt::FillRule rule = Qt::OddEvenFill;
     int32_t runsWidth = 0;
 };
+}  // namespace
 
 namespace {
 // Records are cut into batches, which worker threads take while the first pass goes on.
@@ -60,6 +66,7 @@ struct QtCanvas::DeriveBatch {
     std::vector<DeriveJob> jobs;
     std::vector<IPoint> points;
     std::vector<int32_t> counts;
+    std::vector<MaskJob> masks;
     bool done = false;  // every job derived (under the pass's mutex)
 };
 
@@ -119,7 +126,8 @@ namespace {
 // Draws one shape on the thread's mask as the drawing calls of QtCanvas do there, from the
 // recorded copies alone: a line, polygons (their outlines as drawn, recorded so) or an ellipse.
 template <class Job>
-void DeriveThroughMask(const IPoint* pts, const int32_t* counts, const Job& job, DeriveScratch& s) {
+void DeriveThroughMask(const IPoint* pts, const int32_t* counts, const MaskJob& m, const Job& job,
+                       DeriveScratch& s) {
     using Kind = typename Job::Kind;
     if (!s.mask) s.mask = std::make_unique<ShapeMask>();
     ShapeMask& mask = *s.mask;
@@ -127,23 +135,22 @@ void DeriveThroughMask(const IPoint* pts, const int32_t* counts, const Job& job,
         case Kind::MaskLine: {
             const QPolygon line = ToQPolygon(pts, job.pointCount);
             mask.Draw(
-                job.mask, MaskBox(pts, job.pointCount, job.maskMargin),
-                [&](QPainter& p) { p.drawPolyline(line); }, s.derived);
+                m.drawing, MaskBox(pts, job.pointCount, m.margin), [&](QPainter& p) { p.drawPolyline(line); },
+                s.derived);
             break;
         }
         case Kind::MaskPolygons:
             mask.Draw(
-                job.mask, MaskBox(pts, job.pointCount, job.maskMargin),
+                m.drawing, MaskBox(pts, job.pointCount, m.margin),
                 [&](QPainter& p) {
                     if (job.single)
-                        p.drawPolygon(ToQPolygon(pts, job.pointCount), job.rule);
+                        p.drawPolygon(ToQPolygon(pts, job.pointCount), m.rule);
                     else
-                        p.drawPath(OutlinesPath(pts, counts, job.polygons, job.rule));
+                        p.drawPath(OutlinesPath(pts, counts, job.polygons, m.rule));
                 },
                 s.derived);
-            if (job.runsWidth > 0)
-                AddOutlineRuns(pts, counts, job.polygons, job.runsWidth, job.mask.area,
-                               s.derived.outlineRuns);
+            if (m.runsWidth > 0)
+                AddOutlineRuns(pts, counts, job.polygons, m.runsWidth, m.drawing.area, s.derived.outlineRuns);
             break;
         default: {
             const QRectF box(job.box[0], job.box[1], job.box[2], job.box[3]);
@@ -152,8 +159,7 @@ void DeriveThroughMask(const IPoint* pts, const int32_t* counts, const Job& job,
             const QRect b = box.toAlignedRect();
             const IPoint corners[2] = {{b.left(), b.top()}, {b.right() + 1, b.bottom() + 1}};
             mask.Draw(
-                job.mask, MaskBox(corners, 2, job.maskMargin), [&](QPainter& p) { p.drawPath(path); },
-                s.derived);
+                m.drawing, MaskBox(corners, 2, m.margin), [&](QPainter& p) { p.drawPath(path); }, s.derived);
             break;
         }
     }
@@ -162,7 +168,7 @@ void DeriveThroughMask(const IPoint* pts, const int32_t* counts, const Job& job,
 // Derives one shape as the drawing calls of QtCanvas do, from the recorded copies alone, into
 // the job's kept shape.
 template <class Job>
-void Derive(const IPoint* points, const int32_t* counts, Job& job, DeriveScratch& s) {
+void Derive(const IPoint* points, const int32_t* counts, const MaskJob* masks, Job& job, DeriveScratch& s) {
     using Kind = typename Job::Kind;
     s.derived.Clear();
     const IPoint* pts = points + job.pointsAt;
@@ -197,7 +203,7 @@ void Derive(const IPoint* points, const int32_t* counts, Job& job, DeriveScratch
         case Kind::MaskLine:
         case Kind::MaskPolygons:
         case Kind::MaskEllipse:
-            DeriveThroughMask(pts, counts + job.countsAt, job, s);
+            DeriveThroughMask(pts, counts + job.countsAt, masks[job.maskAt], job, s);
             break;
     }
     if (!job.kept) job.kept = std::make_unique<KeptShape>();
@@ -235,13 +241,14 @@ void QtCanvas::DerivePass::DeriveNext(std::unique_lock<std::mutex>& lock, Derive
     for (size_t i = 0; i < batch.jobs.size();) {
         try {
             for (; i < batch.jobs.size(); ++i)
-                Derive(batch.points.data(), batch.counts.data(), batch.jobs[i], scratch);
+                Derive(batch.points.data(), batch.counts.data(), batch.masks.data(), batch.jobs[i], scratch);
         } catch (...) {
             batch.jobs[i++].kept.reset();
         }
     }
     batch.points = {};
     batch.counts = {};
+    batch.masks = {};
     lock.lock();
     batch.done = true;
     ++derived;
@@ -312,6 +319,13 @@ QtCanvas::DeriveBatch& QtCanvas::OpenBatch() {
         pass.open->jobs.reserve(kBatchJobs);
     }
     return *pass.open;
+}
+
+size_t QtCanvas::AddMaskJob(DeriveBatch& batch, bool fill, bool outline, int32_t runsWidth) {
+    batch.masks.push_back({MaskDrawingOf(fill, outline), MaskMargin(),
+                           PolyFillMode() == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill,
+                           runsWidth});
+    return batch.masks.size() - 1;
 }
 
 std::unique_ptr<KeptShape> QtCanvas::TakeKept(ShapeCache& cache) {
@@ -401,13 +415,13 @@ void QtCanvas::PlanPolyline(const IPoint* pts, size_t n, ShapeCache& cache) {
     } else if (!StrokeAsRuns() && !(Pen().width <= 0 && OwnRasterFits(points_))) {
         // A line the painter draws goes through the mask where the second pass would send it
         // there, on the deriving threads.
+        if (!MaskFits(&cache)) return;
         if (WidePenOnRaster()) SimplifyOutline(points_);
-        if (!MaskFits(&cache) || (UncutWaits() && PointsInside(points_.data(), points_.size()))) return;
+        if (UncutWaits() && PointsInside(points_.data(), points_.size())) return;
         job.kind = DeriveJob::Kind::MaskLine;
-        job.mask = MaskDrawingOf(false, true);
-        job.maskMargin = MaskMargin();
     }
     DeriveBatch& batch = OpenBatch();
+    if (job.kind == DeriveJob::Kind::MaskLine) job.maskAt = AddMaskJob(batch, false, true, 0);
     job.pointsAt = batch.points.size();
     job.pointCount = points_.size();
     batch.points.insert(batch.points.end(), points_.begin(), points_.end());
@@ -438,7 +452,7 @@ void QtCanvas::PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     if (total == 0) return;
     // OwnRasterFits without points checks the pen; the points are checked as they are copied.
     if (!OwnRasterFits(pts, 0)) {
-        PlanPolygonsThroughMask(pts, counts, polygons, cache);
+        PlanPolygonsThroughMask(pts, counts, polygons, total, cache);
         return;
     }
     DeriveBatch& batch = OpenBatch();
@@ -480,7 +494,7 @@ void QtCanvas::PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     if (!area.Contains(low) || !area.Contains(high)) {
         out.resize(pointsAt);
         batch.counts.resize(countsAt);
-        PlanPolygonsThroughMask(pts, counts, polygons, cache);
+        PlanPolygonsThroughMask(pts, counts, polygons, total, cache);
         return;
     }
     DeriveJob job;
@@ -494,11 +508,13 @@ void QtCanvas::PlanPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
 }
 
 void QtCanvas::PlanPolygonsThroughMask(const IPoint* pts, const int32_t* counts, size_t polygons,
-                                       ShapeCache& cache) {
+                                       size_t total, ShapeCache& cache) {
     // As DrawPolyPolygon decides, on the outlines as drawn (where those fit the canvas's own
-    // raster, the second pass derives them as they come).
+    // raster, the second pass derives them as they come). Those are some of the points: where
+    // all points lie inside, so do they.
+    if (!MaskFits(&cache) || (UncutWaits() && PointsInside(pts, total))) return;
     DrawnOutlines(pts, counts, polygons, WidePenOnRaster(), points_, outlinePoints_, outlineCounts_);
-    if (outlineCounts_.empty() || OwnRasterFits(outlinePoints_) || !MaskFits(&cache) ||
+    if (outlineCounts_.empty() || OwnRasterFits(outlinePoints_) ||
         (UncutWaits() && PointsInside(outlinePoints_.data(), outlinePoints_.size())))
         return;
     DeriveBatch& batch = OpenBatch();
@@ -512,10 +528,7 @@ void QtCanvas::PlanPolygonsThroughMask(const IPoint* pts, const int32_t* counts,
     batch.points.insert(batch.points.end(), outlinePoints_.begin(), outlinePoints_.end());
     batch.counts.insert(batch.counts.end(), outlineCounts_.begin(), outlineCounts_.end());
     const bool runs = StrokeAsRuns();
-    job.mask = MaskDrawingOf(Brush().style != bsClear, !runs);
-    job.maskMargin = MaskMargin();
-    job.rule = PolyFillMode() == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill;
-    job.runsWidth = runs ? DevicePenWidth() : 0;
+    job.maskAt = AddMaskJob(batch, Brush().style != bsClear, !runs, runs ? DevicePenWidth() : 0);
     Record(batch, std::move(job), ShapeCall::PolyPolygon, IRect{}, cache);
 }
 
@@ -530,14 +543,15 @@ void QtCanvas::PlanEllipse(const IRect& r, ShapeCache& cache) {
         // Through the mask where the second pass would send it there, on the deriving threads.
         if (!MaskFits(&cache) || (UncutWaits() && !NearEdge(box))) return;
         job.kind = DeriveJob::Kind::MaskEllipse;
-        job.mask = MaskDrawingOf(Brush().style != bsClear, true);
-        job.maskMargin = MaskMargin();
     }
     job.box[0] = box.x();
     job.box[1] = box.y();
     job.box[2] = box.width();
     job.box[3] = box.height();
-    Record(OpenBatch(), std::move(job), ShapeCall::Ellipse, r, cache);
+    DeriveBatch& batch = OpenBatch();
+    if (job.kind == DeriveJob::Kind::MaskEllipse)
+        job.maskAt = AddMaskJob(batch, Brush().style != bsClear, true, 0);
+    Record(batch, std::move(job), ShapeCall::Ellipse, r, cache);
 }
 
 void QtCanvas::EndDerivePass() {

@@ -5,6 +5,7 @@
 // the picture; read back, the shape is kept and drawn behind like the canvas's own ones, and the
 // painting thread does not wait for the drawing thread before each of them.
 #include <QImage>
+#include <algorithm>
 
 #include "render/qt_canvas.h"
 #include "render/shape_mask.h"
@@ -42,10 +43,17 @@ bool QtCanvas::UncutWaits() const {
 }
 
 bool QtCanvas::PointsInside(const IPoint* pts, size_t n) const {
+    if (n == 0) return true;
+    // Their box, without a branch on each point: most sets lie inside, and are long.
+    IPoint low = pts[0], high = pts[0];
+    for (size_t i = 1; i < n; ++i) {
+        low.x = std::min(low.x, pts[i].x);
+        low.y = std::min(low.y, pts[i].y);
+        high.x = std::max(high.x, pts[i].x);
+        high.y = std::max(high.y, pts[i].y);
+    }
     const IRect area = DrawableArea();
-    for (size_t i = 0; i < n; ++i)
-        if (!area.Contains(pts[i])) return false;
-    return true;
+    return area.Contains(low) && area.Contains(high);
 }
 
 int32_t QtCanvas::MaskMargin() const {
