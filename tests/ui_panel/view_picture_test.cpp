@@ -297,6 +297,23 @@ TEST_F(ViewPicture, ScrollingOnPutsDerivingAheadOff) {
     EXPECT_EQ(view->NextNotchDerivedAt(), QPoint(area()->width() / 2, area()->height() / 2));
 }
 
+// Nothing is derived ahead unasked while a mouse button is held (a drag resting a moment).
+TEST_F(ViewPicture, NothingIsDerivedAheadWhileAButtonIsHeld) {
+    AddRect(500, 500, 1000, 750);
+    QCursor::setPos(area()->mapToGlobal(QPoint(-40, -40)));
+    QTest::mousePress(area(), Qt::RightButton, {}, QPoint(5, 5));
+    ASSERT_EQ(QGuiApplication::mouseButtons(), Qt::RightButton);
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->value() + 8);
+    Settle();
+    QTest::qWait(300);
+    EXPECT_EQ(view->NextNotchDerivedAt(), std::nullopt);
+    QTest::mouseRelease(area(), Qt::RightButton, {}, QPoint(5, 5));
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->value() - 8);
+    Settle();
+    QTest::qWait(300);
+    EXPECT_NE(view->NextNotchDerivedAt(), std::nullopt);
+}
+
 TEST_F(ViewPicture, ResizingTheViewFollowsWithImageAndModel) {
     view->resize(500, 400);
     Settle();
