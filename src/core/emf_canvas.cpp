@@ -255,14 +255,6 @@ void EmfCanvas::AddBounds(IRect box, bool outlined) {
                         std::max(bounds_->x2, box.x2), std::max(bounds_->y2, box.y2)};
 }
 
-IRect EmfCanvas::PointsBox(const IPoint* pts, size_t n) const {
-    IRect b{pts[0].x, pts[0].y, pts[0].x, pts[0].y};
-    for (size_t i = 1; i < n; ++i)
-        b = Normalised({std::min(b.x1, pts[i].x), std::min(b.y1, pts[i].y), std::max(b.x2, pts[i].x),
-                        std::max(b.y2, pts[i].y)});
-    return b;
-}
-
 void EmfCanvas::WriteBox(const IRect& r) {
     LeWriter w(bytes_);
     w.I32(r.x1);

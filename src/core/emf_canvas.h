@@ -57,7 +57,6 @@ class EmfCanvas : public Canvas {
     void Replace(uint32_t& current, uint32_t first);
     // Grows the picture's bounds by the box (inclusive) and the pen's reach.
     void AddBounds(IRect box, bool outlined);
-    IRect PointsBox(const IPoint* pts, size_t n) const;
     void WriteBox(const IRect& r);
     void WritePoints(uint32_t type16, uint32_t type32, const IPoint* pts, size_t n, const int32_t* counts,
                      size_t polygons);

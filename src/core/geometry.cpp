@@ -86,6 +86,18 @@ IRect UnionRect(const IRect& a, const IRect& b) {
     return {std::min(a.x1, b.x1), std::min(a.y1, b.y1), std::max(a.x2, b.x2), std::max(a.y2, b.y2)};
 }
 
+IRect PointsBox(const IPoint* pts, size_t n) {
+    // Without a branch on each point: point sets are long, and this is asked of every shape.
+    IRect b{pts[0].x, pts[0].y, pts[0].x, pts[0].y};
+    for (size_t i = 1; i < n; ++i) {
+        b.x1 = std::min(b.x1, pts[i].x);
+        b.y1 = std::min(b.y1, pts[i].y);
+        b.x2 = std::max(b.x2, pts[i].x);
+        b.y2 = std::max(b.y2, pts[i].y);
+    }
+    return b;
+}
+
 std::optional<MRect> UnionRect(const std::optional<MRect>& soFar, const MRect& r) {
     return soFar ? UnionRect(*soFar, r) : r;
 }

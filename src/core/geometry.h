@@ -65,6 +65,8 @@ IRect NormaliseRect(const IRect& r);
 IRect EnlargeAndRound(const MRect& r, Real m);
 MRect UnionRect(const MRect& a, const MRect& b);
 IRect UnionRect(const IRect& a, const IRect& b);
+// The box of n > 0 points, their extremes its corners (x2 and y2 included).
+IRect PointsBox(const IPoint* pts, size_t n);
 // The union of the rectangles gathered so far (none at first) and r.
 std::optional<MRect> UnionRect(const std::optional<MRect>& soFar, const MRect& r);
 MRect OffsetRect(const MRect& r, MPoint d);

@@ -403,15 +403,13 @@ void QtCanvas::DrawPolyline(const IPoint* pts, size_t n, ShapeCache* cache) {
         StrokeHuge({QPolygonF(ToQPolygon(points_))});
         return;
     }
-    const QPolygon line = ToQPolygon(points_);
     if (MaskFits(cache) && (!UncutWaits() || !PointsInside(points_.data(), points_.size()))) {
-        ThroughMask(MaskBox(points_.data(), points_.size(), MaskMargin()), false, true,
-                    [&](QPainter& p) { p.drawPolyline(line); });
+        Mask().Line(MaskDrawingOf(false, true), points_.data(), points_.size(), MaskShape());
         DrawDerived(cache, ShapeCall::Polyline, IRect{});
         return;
     }
     ApplyState(true, false);
-    painter_.drawPolyline(line);
+    painter_.drawPolyline(ToQPolygon(points_));
 }
 
 void QtCanvas::DrawDot(IPoint p, ShapeCache* cache) {
@@ -466,7 +464,9 @@ void QtCanvas::DrawPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     const bool painterPen = !runs;
     const bool filled = Brush().style != bsClear;
     if (MaskFits(cache) && (!UncutWaits() || !PointsInside(outlinePoints_.data(), outlinePoints_.size()))) {
-        DrawPolygonsThroughMask(single, rule, runs, filled);
+        // The calls the painter gets below, on the mask; outlines as runs are added as they are.
+        Mask().Polygons(MaskDrawingOf(filled, !runs, runs ? DevicePenWidth() : 0), outlinePoints_.data(),
+                        outlineCounts_.data(), outlineCounts_.size(), single, MaskShape());
         DrawDerived(cache, ShapeCall::PolyPolygon, IRect{});
         return;
     }
@@ -501,21 +501,6 @@ void QtCanvas::DrawPolyPolygon(const IPoint* pts, const int32_t* counts, size_t 
     FillRuns();
 }
 
-void QtCanvas::DrawPolygonsThroughMask(bool single, Qt::FillRule rule, bool runs, bool filled) {
-    // The calls the painter gets above, on the mask; outlines as runs are added as they are.
-    const IRect box = MaskBox(outlinePoints_.data(), outlinePoints_.size(), MaskMargin());
-    OwnShape& shape = ThroughMask(box, filled, !runs, [&](QPainter& p) {
-        if (single)
-            p.drawPolygon(ToQPolygon(outlinePoints_), rule);
-        else
-            p.drawPath(
-                OutlinesPath(outlinePoints_.data(), outlineCounts_.data(), outlineCounts_.size(), rule));
-    });
-    if (runs)
-        AddOutlineRuns(outlinePoints_.data(), outlineCounts_.data(), outlineCounts_.size(), DevicePenWidth(),
-                       DrawableArea(), shape.outlineRuns);
-}
-
 void QtCanvas::DevRectangle(const IRect& r) {
     if (deriving_) return;
     QPainterPath path;
@@ -538,16 +523,13 @@ void QtCanvas::DrawEllipse(const IRect& r, ShapeCache* cache) {
         DrawDerived(cache, ShapeCall::Ellipse, r);
         return;
     }
-    QPainterPath path;
-    path.addEllipse(box);
     if (MaskFits(cache) && (!UncutWaits() || NearEdge(box))) {
-        const QRect b = box.toAlignedRect();
-        const IPoint corners[2] = {{b.left(), b.top()}, {b.right() + 1, b.bottom() + 1}};
-        ThroughMask(MaskBox(corners, 2, MaskMargin()), Brush().style != bsClear, true,
-                    [&](QPainter& p) { p.drawPath(path); });
+        Mask().Ellipse(MaskDrawingOf(Brush().style != bsClear, true), box, MaskShape());
         DrawDerived(cache, ShapeCall::Ellipse, r);
         return;
     }
+    QPainterPath path;
+    path.addEllipse(box);
     DrawArea(path);
 }
 

@@ -183,19 +183,15 @@ class QtCanvas : public Canvas {
     // Shapes the painter draws, drawn on a mask and read back (qt_canvas_mask.cpp, shape_mask.h):
     // whether a shape may go that way (given the cache it is drawn through, if any); whether only a
     // shape the drawable area cuts goes there now; whether points lie inside the drawable area;
-    // what a shape is drawn with there, filled and outlined (the painter's pen) as asked; the
-    // shape drawn there by draw, read back within box (pixels, right and bottom excluded) into the
-    // scratch shape; how far beyond its points a shape reaches under the pen.
+    // what a shape is drawn with there, filled and outlined (the painter's pen) as asked, its
+    // outline as runs of the width given (0: none); the canvas's mask; the scratch shape, emptied,
+    // to read a shape back into.
     bool MaskFits(const ShapeCache* cache) const;
     bool UncutWaits() const;
     bool PointsInside(const IPoint* pts, size_t n) const;
-    MaskDrawing MaskDrawingOf(bool fill, bool outline);
-    OwnShape& ThroughMask(const IRect& box, bool fill, bool outline,
-                          const std::function<void(QPainter&)>& draw);
-    int32_t MaskMargin() const;
-    // The outlines in outlinePoints_ and outlineCounts_ through the mask as DrawPolyPolygon hands
-    // them to the painter (its wide outlines added as runs).
-    void DrawPolygonsThroughMask(bool single, Qt::FillRule rule, bool runs, bool filled);
+    MaskDrawing MaskDrawingOf(bool fill, bool outline, int32_t runsWidth = 0);
+    ShapeMask& Mask();
+    OwnShape& MaskShape();
 
     // The drawing calls, keeping what the canvas draws itself in cache when one is given.
     void DrawPolyline(const IPoint* pts, size_t n, ShapeCache* cache);

@@ -38,17 +38,6 @@ struct QtCanvas::DeriveJob {
 };
 
 namespace {
-// How a shape is drawn on the mask: with what, how far beyond its points it reaches, the fill
-// rule of polygons and the width of their outline as runs (0: the painter's pen draws it).
-struct MaskJob {
-    MaskDrawing drawing;
-    int32_t margin = 0;
-    Qt::FillRule rule = Qt::OddEvenFill;
-    int32_t runsWidth = 0;
-};
-}  // namespace
-
-namespace {
 // Records are cut into batches, which worker threads take while the first pass goes on.
 constexpr size_t kBatchJobs = 256;
 constexpr size_t kBatchPoints = 16384;
@@ -60,13 +49,18 @@ struct DeriveScratch {
     std::vector<int32_t> outlineCounts;
     std::unique_ptr<ShapeMask> mask;
 };
+
+ShapeMask& Mask(DeriveScratch& s) {
+    if (!s.mask) s.mask = std::make_unique<ShapeMask>();
+    return *s.mask;
+}
 }  // namespace
 
 struct QtCanvas::DeriveBatch {
     std::vector<DeriveJob> jobs;
     std::vector<IPoint> points;
     std::vector<int32_t> counts;
-    std::vector<MaskJob> masks;
+    std::vector<MaskDrawing> masks;
     bool done = false;  // every job derived (under the pass's mutex)
 };
 
@@ -123,52 +117,11 @@ void QtCanvas::DropPass::operator()(DerivePass* pass) const {
 }
 
 namespace {
-// Draws one shape on the thread's mask as the drawing calls of QtCanvas do there, from the
-// recorded copies alone: a line, polygons (their outlines as drawn, recorded so) or an ellipse.
-template <class Job>
-void DeriveThroughMask(const IPoint* pts, const int32_t* counts, const MaskJob& m, const Job& job,
-                       DeriveScratch& s) {
-    using Kind = typename Job::Kind;
-    if (!s.mask) s.mask = std::make_unique<ShapeMask>();
-    ShapeMask& mask = *s.mask;
-    switch (job.kind) {
-        case Kind::MaskLine: {
-            const QPolygon line = ToQPolygon(pts, job.pointCount);
-            mask.Draw(
-                m.drawing, MaskBox(pts, job.pointCount, m.margin), [&](QPainter& p) { p.drawPolyline(line); },
-                s.derived);
-            break;
-        }
-        case Kind::MaskPolygons:
-            mask.Draw(
-                m.drawing, MaskBox(pts, job.pointCount, m.margin),
-                [&](QPainter& p) {
-                    if (job.single)
-                        p.drawPolygon(ToQPolygon(pts, job.pointCount), m.rule);
-                    else
-                        p.drawPath(OutlinesPath(pts, counts, job.polygons, m.rule));
-                },
-                s.derived);
-            if (m.runsWidth > 0)
-                AddOutlineRuns(pts, counts, job.polygons, m.runsWidth, m.drawing.area, s.derived.outlineRuns);
-            break;
-        default: {
-            const QRectF box(job.box[0], job.box[1], job.box[2], job.box[3]);
-            QPainterPath path;
-            path.addEllipse(box);
-            const QRect b = box.toAlignedRect();
-            const IPoint corners[2] = {{b.left(), b.top()}, {b.right() + 1, b.bottom() + 1}};
-            mask.Draw(
-                m.drawing, MaskBox(corners, 2, m.margin), [&](QPainter& p) { p.drawPath(path); }, s.derived);
-            break;
-        }
-    }
-}
-
 // Derives one shape as the drawing calls of QtCanvas do, from the recorded copies alone, into
 // the job's kept shape.
 template <class Job>
-void Derive(const IPoint* points, const int32_t* counts, const MaskJob* masks, Job& job, DeriveScratch& s) {
+void Derive(const IPoint* points, const int32_t* counts, const MaskDrawing* masks, Job& job,
+            DeriveScratch& s) {
     using Kind = typename Job::Kind;
     s.derived.Clear();
     const IPoint* pts = points + job.pointsAt;
@@ -200,10 +153,17 @@ void Derive(const IPoint* points, const int32_t* counts, const MaskJob* masks, J
         case Kind::Ellipse:
             DeriveOwnEllipse(job.box[0], job.box[1], job.box[2], job.box[3], job.state, s.derived);
             break;
+        // On the thread's mask, as the drawing calls of QtCanvas draw there.
         case Kind::MaskLine:
+            Mask(s).Line(masks[job.maskAt], pts, job.pointCount, s.derived);
+            break;
         case Kind::MaskPolygons:
+            Mask(s).Polygons(masks[job.maskAt], pts, counts + job.countsAt, job.polygons, job.single,
+                             s.derived);
+            break;
         case Kind::MaskEllipse:
-            DeriveThroughMask(pts, counts + job.countsAt, masks[job.maskAt], job, s);
+            Mask(s).Ellipse(masks[job.maskAt], QRectF(job.box[0], job.box[1], job.box[2], job.box[3]),
+                            s.derived);
             break;
     }
     if (!job.kept) job.kept = std::make_unique<KeptShape>();
@@ -322,9 +282,7 @@ QtCanvas::DeriveBatch& QtCanvas::OpenBatch() {
 }
 
 size_t QtCanvas::AddMaskJob(DeriveBatch& batch, bool fill, bool outline, int32_t runsWidth) {
-    batch.masks.push_back({MaskDrawingOf(fill, outline), MaskMargin(),
-                           PolyFillMode() == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill,
-                           runsWidth});
+    batch.masks.push_back(MaskDrawingOf(fill, outline, runsWidth));
     return batch.masks.size() - 1;
 }
 

@@ -5,7 +5,6 @@
 // the picture; read back, the shape is kept and drawn behind like the canvas's own ones, and the
 // painting thread does not wait for the drawing thread before each of them.
 #include <QImage>
-#include <algorithm>
 
 #include "render/qt_canvas.h"
 #include "render/shape_mask.h"
@@ -23,16 +22,23 @@ bool QtCanvas::MaskFits(const ShapeCache* cache) const {
     return image && bounds_ == IRect{0, 0, image->width(), image->height()};
 }
 
-MaskDrawing QtCanvas::MaskDrawingOf(bool fill, bool outline) {
-    return {DirectImage()->size(), DeviceClip(), DrawableArea(), outline ? CurrentPen() : noPen_, fill};
+MaskDrawing QtCanvas::MaskDrawingOf(bool fill, bool outline, int32_t runsWidth) {
+    MaskDrawing d{DirectImage()->size(), DeviceClip(), DrawableArea(), outline ? CurrentPen() : noPen_, fill};
+    // The pen and the pixel each edge takes.
+    d.margin = (Pen().style == PenStyle::Clear ? 0 : DevicePenWidth()) + 2;
+    d.rule = PolyFillMode() == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill;
+    d.runsWidth = runsWidth;
+    return d;
 }
 
-OwnShape& QtCanvas::ThroughMask(const IRect& box, bool fill, bool outline,
-                                const std::function<void(QPainter&)>& draw) {
+ShapeMask& QtCanvas::Mask() {
     if (!mask_) mask_.reset(new ShapeMask);
+    return *mask_;
+}
+
+OwnShape& QtCanvas::MaskShape() {
     OwnShape& shape = NewShape();
     scratchFromMask_ = true;
-    mask_->Draw(MaskDrawingOf(fill, outline), box, draw, shape);
     return shape;
 }
 
@@ -44,21 +50,9 @@ bool QtCanvas::UncutWaits() const {
 
 bool QtCanvas::PointsInside(const IPoint* pts, size_t n) const {
     if (n == 0) return true;
-    // Their box, without a branch on each point: most sets lie inside, and are long.
-    IPoint low = pts[0], high = pts[0];
-    for (size_t i = 1; i < n; ++i) {
-        low.x = std::min(low.x, pts[i].x);
-        low.y = std::min(low.y, pts[i].y);
-        high.x = std::max(high.x, pts[i].x);
-        high.y = std::max(high.y, pts[i].y);
-    }
+    const IRect box = PointsBox(pts, n);
     const IRect area = DrawableArea();
-    return area.Contains(low) && area.Contains(high);
-}
-
-int32_t QtCanvas::MaskMargin() const {
-    // The pen and the pixel each edge takes.
-    return (Pen().style == PenStyle::Clear ? 0 : DevicePenWidth()) + 2;
+    return area.Contains({box.x1, box.y1}) && area.Contains({box.x2, box.y2});
 }
 
 }  // namespace pw

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <climits>
 #include <cmath>
 
 #ifdef __SSE2__
@@ -64,24 +65,14 @@ PackedRun* PackRuns(const std::vector<PixelRun>& from, IPoint corner, PackedRun*
 
 bool KeptShape::Keep(const OwnShapeKey& derivedUnder, OwnShape& derived) {
     JoinOutline(derived);
-    IRect box{0, 0, -1, -1};
-    bool any = false;
-    for (const std::vector<PixelRun>* runs : {&derived.fill, &derived.outlineRuns}) {
-        if (runs->empty()) continue;
-        const PixelRun& first = runs->front();
-        int32_t x1 = first.x1, x2 = first.x2, y1 = first.y, y2 = first.y;
-        for (const PixelRun& r : *runs) {
-            x1 = std::min(x1, r.x1);
-            x2 = std::max(x2, r.x2);
-            y1 = std::min(y1, r.y);
-            y2 = std::max(y2, r.y);
-        }
-        box = any ? IRect{std::min(box.x1, x1), std::min(box.y1, y1), std::max(box.x2, x2), std::max(box.y2, y2)}
-                  : IRect{x1, y1, x2, y2};
-        any = true;
-    }
+    IRect box{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
+    for (const std::vector<PixelRun>* runs : {&derived.fill, &derived.outlineRuns})
+        for (const PixelRun& r : *runs)
+            box = {std::min(box.x1, r.x1), std::min(box.y1, r.y), std::max(box.x2, r.x2),
+                   std::max(box.y2, r.y)};
+    if (box.x1 > box.x2) box = {0, 0, -1, -1};  // no pixels
     constexpr int64_t kMost = UINT16_MAX;
-    if (any && (int64_t{box.x2} - box.x1 > kMost || int64_t{box.y2} - box.y1 > kMost)) return false;
+    if (int64_t{box.x2} - box.x1 > kMost || int64_t{box.y2} - box.y1 > kMost) return false;
     key = derivedUnder;
     movable = true;
     pixels = box;

@@ -3,7 +3,6 @@
 #include <sys/mman.h>
 
 #include <algorithm>
-#include <climits>
 #include <new>
 
 namespace pw {
@@ -75,14 +74,39 @@ void ShapeMask::Draw(const MaskDrawing& d, const IRect& box, const std::function
     }
 }
 
+void ShapeMask::Line(const MaskDrawing& d, const IPoint* pts, size_t n, OwnShape& shape) {
+    const QPolygon line = ToQPolygon(pts, n);
+    Draw(
+        d, MaskBox(pts, n, d.margin), [&](QPainter& p) { p.drawPolyline(line); }, shape);
+}
+
+void ShapeMask::Polygons(const MaskDrawing& d, const IPoint* pts, const int32_t* counts, size_t polygons,
+                         bool single, OwnShape& shape) {
+    size_t total = 0;
+    for (size_t i = 0; i < polygons; ++i) total += static_cast<size_t>(counts[i]);
+    Draw(
+        d, MaskBox(pts, total, d.margin),
+        [&](QPainter& p) {
+            if (single)
+                p.drawPolygon(ToQPolygon(pts, total), d.rule);
+            else
+                p.drawPath(OutlinesPath(pts, counts, polygons, d.rule));
+        },
+        shape);
+    if (d.runsWidth > 0) AddOutlineRuns(pts, counts, polygons, d.runsWidth, d.area, shape.outlineRuns);
+}
+
+void ShapeMask::Ellipse(const MaskDrawing& d, const QRectF& box, OwnShape& shape) {
+    QPainterPath path;
+    path.addEllipse(box);
+    const QRect b = box.toAlignedRect();
+    const IPoint corners[2] = {{b.left(), b.top()}, {b.right() + 1, b.bottom() + 1}};
+    Draw(
+        d, MaskBox(corners, 2, d.margin), [&](QPainter& p) { p.drawPath(path); }, shape);
+}
+
 IRect MaskBox(const IPoint* pts, size_t n, int32_t margin) {
-    IRect box{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
-    for (size_t i = 0; i < n; ++i) {
-        box.x1 = std::min(box.x1, pts[i].x);
-        box.y1 = std::min(box.y1, pts[i].y);
-        box.x2 = std::max(box.x2, pts[i].x);
-        box.y2 = std::max(box.y2, pts[i].y);
-    }
+    const IRect box = PointsBox(pts, n);
     return {box.x1 - margin, box.y1 - margin, box.x2 + margin + 1, box.y2 + margin + 1};
 }
 

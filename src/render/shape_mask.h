@@ -18,14 +18,18 @@
 namespace pw {
 
 // What a shape is drawn with on the mask: the picture's size and clip, the drawable area (the
-// picture within the clip), the painter's pen for the outline (Qt::NoPen: none) and whether it is
-// filled.
+// picture within the clip), the painter's pen for the outline (Qt::NoPen: none), whether it is
+// filled, how far beyond its points it reaches (the pen and the pixel each edge takes), the fill
+// rule of polygons and the width of their outline as runs (0: the painter's pen draws it).
 struct MaskDrawing {
     QSize picture;
     std::optional<IRect> clip;
     IRect area;
     QPen pen{Qt::NoPen};
     bool fill = false;
+    int32_t margin = 0;
+    Qt::FillRule rule = Qt::OddEvenFill;
+    int32_t runsWidth = 0;
 };
 
 class ShapeMask {
@@ -36,6 +40,13 @@ class ShapeMask {
     // clear.
     void Draw(const MaskDrawing& d, const IRect& box, const std::function<void(QPainter&)>& draw,
               OwnShape& shape);
+    // The shapes the canvas hands the painter, drawn so: a polyline; polygons (consecutive in
+    // pts; one is drawn as a point array, several as a path), their outlines added as runs where
+    // asked; an ellipse's box (painter coordinates).
+    void Line(const MaskDrawing& d, const IPoint* pts, size_t n, OwnShape& shape);
+    void Polygons(const MaskDrawing& d, const IPoint* pts, const int32_t* counts, size_t polygons,
+                  bool single, OwnShape& shape);
+    void Ellipse(const MaskDrawing& d, const QRectF& box, OwnShape& shape);
 
   private:
     QImage image_;  // a byte a pixel: 0 nothing, else kFill or kOutline
