@@ -23,20 +23,18 @@ namespace {
 // below for a shape are keyed by it as well as by the shape's address.
 std::atomic<uint64_t> cacheGeneration{1};
 
-// A glyph's outline points scaled from font units to the height and transformed by the matrix;
-// empty where a point leaves the 16.16 range.
+// A glyph's outline points scaled from font units to the height and transformed by the matrix
+// (not ok where a point leaves the 16.16 range), and what they were worked out for.
 struct FedGlyph {
-    const GlyphShape* shape = nullptr;
-    uint64_t generation = 0;
-    int32_t height = 0, cellUnits = 0;
-    GlyphMatrix m;
+    struct Key {
+        const GlyphShape* shape = nullptr;
+        uint64_t generation = 0;
+        int32_t height = 0, cellUnits = 0;
+        int32_t m11 = 0, m12 = 0, m21 = 0, m22 = 0;
+        friend bool operator==(const Key&, const Key&) = default;
+    } key;
     bool ok = false;
     std::vector<GlyphPoint> pts;
-
-    bool Matches(const GlyphShape& s, uint64_t g, int32_t h, int32_t units, const GlyphMatrix& mx) const {
-        return shape == &s && generation == g && height == h && cellUnits == units && m.m11 == mx.m11 &&
-               m.m12 == mx.m12 && m.m21 == mx.m21 && m.m22 == mx.m22;
-    }
 };
 
 bool Transform(const GlyphShape& shape, int32_t height, int32_t cellUnits, const GlyphMatrix& m,
@@ -64,12 +62,9 @@ const FedGlyph& Transformed(const GlyphShape& shape, uint64_t generation, int32_
                           static_cast<uint64_t>(height) * 0xBF58476D1CE4E5B9ull ^
                           static_cast<uint32_t>(m.m11 ^ m.m12 * 31 ^ m.m21 * 961 ^ m.m22 * 29791);
     FedGlyph& slot = kept[(hash ^ hash >> 29) % kept.size()];
-    if (!slot.Matches(shape, generation, height, cellUnits, m)) {
-        slot.shape = &shape;
-        slot.generation = generation;
-        slot.height = height;
-        slot.cellUnits = cellUnits;
-        slot.m = m;
+    const FedGlyph::Key key{&shape, generation, height, cellUnits, m.m11, m.m12, m.m21, m.m22};
+    if (!(slot.key == key)) {
+        slot.key = key;
         slot.ok = Transform(shape, height, cellUnits, m, slot.pts);
     }
     return slot;

@@ -97,8 +97,6 @@ PanelView::PanelView(TPlatine& panel, QWidget* parent) : QAbstractScrollArea(par
     verticalScrollBar()->setSingleStep(20);
     autoScrollTimer_.setInterval(10);
     connect(&autoScrollTimer_, &QTimer::timeout, this, &PanelView::AutoScrollTick);
-    // Long enough after a notch for its picture to reach the screen, and for the wheel of a quick
-    // turn to come first.
     aheadTimer_.setSingleShot(true);
     connect(&aheadTimer_, &QTimer::timeout, this, &PanelView::DeriveNextNotchAhead);
     LiveViews().push_back(this);
@@ -438,7 +436,7 @@ void PanelView::mouseMoveEvent(QMouseEvent* event) {
     if (ahead_ && notchAtPointer_ &&
         (to - ahead_->at).manhattanLength() > std::min(viewport()->width(), viewport()->height()) / 8)
         RestBeforeDerivingAhead();
-    MouseEvent e = ToMouseEvent(*event, ConfinedPosition(event->position().toPoint()));
+    MouseEvent e = ToMouseEvent(*event, ConfinedPosition(to));
     e.button = MouseButton::Left;
     Run([&] { panel_->MouseMove(e); });
 }
