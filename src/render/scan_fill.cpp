@@ -1,6 +1,8 @@
 #include "render/scan_fill.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstddef>
 
 namespace pw {
 
@@ -56,10 +58,68 @@ void AddContours(const IPoint* pts, const int32_t* counts, size_t polygons, int3
     }
 }
 
+// Cells at most in the box of a shape filled by counting its crossings into them: a glyph at a
+// usual zoom.
+constexpr int64_t kMostCells = 4096;
+
+// Fills a small shape without sorting edges or crossings: each crossing adds its winding to the
+// cell of its column, and a pixel is inside when the cells up to it add up to an odd count or a
+// non-zero winding. Crossings left of the area count in its first column; those right of the
+// last crossing of the shape are never inside (each row's windings add up to zero), so the cells
+// end there. A pixel set alike, in runs joined where the scan would end one run where the next
+// begins. False, with nothing done, where the box has too many cells.
+bool ScanSmall(const std::vector<Edge>& edges, int32_t windingMask, const IRect& area,
+               std::vector<PixelRun>& runs) {
+    int32_t top = INT32_MAX, bottom = INT32_MIN;
+    int64_t left = INT64_MAX, right = INT64_MIN, crossings = 0;
+    for (const Edge& e : edges) {
+        crossings += e.bottom - e.top + 1;
+        top = std::min(top, e.top);
+        bottom = std::max(bottom, e.bottom);
+        const int64_t x1 = e.x >> 16, x2 = (e.x + static_cast<int64_t>(e.bottom - e.top) * e.step) >> 16;
+        left = std::min(left, std::min(x1, x2));
+        right = std::max(right, std::max(x1, x2));
+    }
+    // The pixels that may be inside: from the first crossing up to the one before the last.
+    const int64_t first = std::max<int64_t>(left, area.x1), last = std::min<int64_t>(right - 1, area.x2 - 1);
+    if (first > last) return true;
+    const int64_t width = last - first + 1, rows = static_cast<int64_t>(bottom) - top + 1;
+    // Reading every cell back pays where the rows are crowded with crossings, as a glyph's are.
+    if (width * rows > std::min(kMostCells, 4 * crossings + 64)) return false;
+    thread_local std::vector<int32_t> cells;
+    cells.assign(static_cast<size_t>(width * rows), 0);
+    for (const Edge& e : edges) {
+        int32_t* row = cells.data() + static_cast<ptrdiff_t>(e.top - top) * width;
+        int64_t x = e.x;
+        for (int32_t y = e.top; y <= e.bottom; ++y, row += width, x += e.step) {
+            const int64_t column = x >> 16;
+            if (column <= last) row[std::max(column, first) - first] += e.winding;
+        }
+    }
+    const int32_t* row = cells.data();
+    for (int32_t y = top; y <= bottom; ++y, row += width) {
+        int32_t sum = 0;
+        int64_t open = -1;
+        for (int64_t c = 0; c < width; ++c) {
+            sum += row[c];
+            const bool inside = (sum & windingMask) != 0;
+            if (inside && open < 0) {
+                open = c;
+            } else if (!inside && open >= 0) {
+                runs.push_back({y, static_cast<int32_t>(first + open), static_cast<int32_t>(first + c - 1)});
+                open = -1;
+            }
+        }
+        if (open >= 0) runs.push_back({y, static_cast<int32_t>(first + open), static_cast<int32_t>(last)});
+    }
+    return true;
+}
+
 void ScanEdges(std::vector<Edge>& edges, FillMode mode, const IRect& area, std::vector<PixelRun>& runs) {
     thread_local std::vector<const Edge*> active;
     thread_local std::vector<std::pair<int32_t, int32_t>> crossings;
     if (edges.empty()) return;
+    if (ScanSmall(edges, mode == FillMode::Winding ? ~0 : 1, area, runs)) return;
     std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.top < b.top; });
     const int32_t last = std::max_element(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) {
                              return a.bottom < b.bottom;

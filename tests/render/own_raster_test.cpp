@@ -113,6 +113,45 @@ TEST(OwnRaster, FillsMatchThePaintersFill) {
     EXPECT_GT(filled, 200000u);
 }
 
+// Cut by the area, small shapes (whose crossings are counted into cells) and large ones fill the
+// pixels they fill uncut that lie within it, in runs sorted by row and column that take each pixel
+// once.
+TEST(OwnRaster, FillsCutByTheAreaKeepTheirPixelsWithinIt) {
+    std::mt19937 rng(21);
+    size_t cut = 0;
+    for (int trial = 0; trial < 600; ++trial) {
+        const auto contours = RandomContours(rng, 1 + static_cast<int>(rng() % 3), Spread(trial), true);
+        std::vector<IPoint> pts;
+        std::vector<int32_t> counts;
+        for (const auto& c : contours) {
+            pts.insert(pts.end(), c.begin(), c.end());
+            counts.push_back(static_cast<int32_t>(c.size()));
+        }
+        const FillMode mode = trial % 2 ? FillMode::Winding : FillMode::Alternate;
+        const int x1 = static_cast<int>(rng() % kSide), y1 = static_cast<int>(rng() % kSide);
+        const IRect area{x1, y1, x1 + 1 + static_cast<int>(rng() % (kSide - x1)),
+                         y1 + 1 + static_cast<int>(rng() % (kSide - y1))};
+        std::vector<PixelRun> whole, runs;
+        AddPolygonFill(pts.data(), counts.data(), counts.size(), mode, {0, 0, kSide, kSide}, whole);
+        AddPolygonFill(pts.data(), counts.data(), counts.size(), mode, area, runs);
+        PixelSet expected, ours;
+        for (const PixelRun& r : whole)
+            for (int x = r.x1; x <= r.x2; ++x)
+                if (area.Contains({x, r.y})) expected.insert({x, r.y});
+        for (size_t i = 0; i < runs.size(); ++i) {
+            const PixelRun& r = runs[i];
+            ASSERT_LE(r.x1, r.x2);
+            if (i > 0) {
+                ASSERT_TRUE(r.y > runs[i - 1].y || r.x1 > runs[i - 1].x2) << "trial " << trial;
+            }
+            for (int x = r.x1; x <= r.x2; ++x) ours.insert({x, r.y});
+        }
+        ASSERT_EQ(ours, expected) << "trial " << trial;
+        cut += expected.size();
+    }
+    EXPECT_GT(cut, 20000u);
+}
+
 TEST(OwnRaster, OnePixelLinesMatchThePaintersLines) {
     std::mt19937 rng(12);
     size_t drawn = 0;
