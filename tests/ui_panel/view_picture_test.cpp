@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
+#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -221,6 +222,22 @@ TEST_F(ViewPicture, WheelScrollsAndWithCtrlZoomsAboutThePointer) {
     EXPECT_EQ(view->horizontalScrollBar()->maximum(), panel().ControlWidth() - panel().ViewWidth);
     Settle();
     EXPECT_EQ(view->Picture(), Fresh());
+}
+
+// Notches that arrive together (a fast spin, handled while the last one was painted) zoom at
+// once and are painted together once the events at hand are handled.
+TEST_F(ViewPicture, NotchesThatArriveTogetherArePaintedOnce) {
+    AddRect(500, 500, 1000, 750);
+    Settle();
+    const QImage before = view->Picture();
+    Wheel({200, 150}, 120, Qt::ControlModifier);
+    Wheel({200, 150}, 120, Qt::ControlModifier);
+    EXPECT_NEAR(panel().Zoom(), 10 * std::pow(1.03, 8), 1e-9);
+    EXPECT_EQ(view->Picture(), before);
+    Settle();
+    const QImage shown = view->Picture();
+    EXPECT_NE(shown, before);
+    EXPECT_EQ(shown, Fresh());
 }
 
 // After a notch the resting view derives the next one ahead: that draws nothing and moves

@@ -300,14 +300,14 @@ void PanelView::paintEvent(QPaintEvent* event) {
 }
 
 template <class F>
-void PanelView::Run(F&& call) {
+void PanelView::Run(F&& call, bool paintNow) {
     ++callDepth_;
     struct Leave {
         int& depth;
         ~Leave() { --depth; }
     } leave{callDepth_};
     call();
-    if (callDepth_ == 1) Flush();
+    if (callDepth_ == 1 && paintNow) Flush();
 }
 
 // --- Scrolling ---
@@ -362,9 +362,14 @@ void PanelView::wheelEvent(QWheelEvent* event) {
         wheelZoomRemainder_ -= steps * kWheelZoomUnit;
         if (steps != 0 && callDepth_ == 0) {
             const QPoint pos = event->position().toPoint();
-            Run([&] {
-                for (int i = 0; i < std::abs(steps); ++i) panel_->ZoomStep({pos.x(), pos.y()}, steps > 0);
-            });
+            // The picture follows once the events at hand are handled (the view is marked for a
+            // repaint already), so that the notches of a fast spin that came in while the last
+            // one was painted are painted together.
+            Run(
+                [&] {
+                    for (int i = 0; i < std::abs(steps); ++i) panel_->ZoomStep({pos.x(), pos.y()}, steps > 0);
+                },
+                false);
             lastNotchSteps_ = steps;
             lastNotchAt_ = pos;
             notchAtPointer_ = true;

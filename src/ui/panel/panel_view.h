@@ -108,9 +108,10 @@ class PanelView : public QAbstractScrollArea {
     void MarkWhole();
     void RequestFlush();
     // Runs one panel call: input that arrives meanwhile (from a dialog's event loop) is held
-    // off, and what the call invalidated is painted afterwards.
+    // off, and what the call invalidated is painted afterwards: at once, or (paintNow false) once
+    // the events at hand are handled.
     template <class F>
-    void Run(F&& call);
+    void Run(F&& call, bool paintNow = true);
     MouseEvent ToMouseEvent(const QMouseEvent& event, QPoint pos) const;
     // The pointer position for the panel: clamped to the confinement area while the panel
     // confines the pointer (and the real pointer put back there).
