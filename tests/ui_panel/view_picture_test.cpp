@@ -295,6 +295,36 @@ TEST_F(ViewPicture, AViewShownAnewDerivesANotchInAheadWhereThePointerRests) {
     EXPECT_EQ(view->Picture(), Fresh());
 }
 
+// With the pointer off the picture, a resting view expects a step of the zoom buttons about its
+// middle; back over the picture, the pointer asks for a notch where it rests, near the middle too;
+// and off it again, for the step.
+TEST_F(ViewPicture, OffThePictureTheZoomButtonsStepIsDerivedAhead) {
+    AddRect(500, 500, 1000, 750);
+    QCursor::setPos(area()->mapToGlobal(QPoint(-40, -40)));
+    Settle();
+    const QPoint middle(area()->width() / 2, area()->height() / 2);
+    QTest::qWait(300);
+    EXPECT_EQ(view->NextNotchDerivedAt(), middle);
+    EXPECT_EQ(view->NextStepsDerived(), 1);
+
+    const QPoint near = middle + QPoint(6, 4);
+    QCursor::setPos(area()->mapToGlobal(near));
+    QMouseEvent move(QEvent::MouseMove, QPointF(near), QPointF(area()->mapToGlobal(near)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(area(), &move);
+    QTest::qWait(300);
+    EXPECT_EQ(view->NextNotchDerivedAt(), near);
+    EXPECT_EQ(view->NextStepsDerived(), 4);
+
+    // Off the picture again (to the zoom buttons).
+    QCursor::setPos(area()->mapToGlobal(QPoint(-40, -40)));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(area(), &leave);
+    QTest::qWait(300);
+    EXPECT_EQ(view->NextNotchDerivedAt(), middle);
+    EXPECT_EQ(view->NextStepsDerived(), 1);
+}
+
 // While the view scrolls on, its rest starts again with every step, and nothing is derived
 // ahead until it rests.
 TEST_F(ViewPicture, ScrollingOnPutsDerivingAheadOff) {

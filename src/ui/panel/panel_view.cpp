@@ -171,6 +171,11 @@ std::optional<QPoint> PanelView::NextNotchDerivedAt() const {
     return ahead_->at;
 }
 
+std::optional<int> PanelView::NextStepsDerived() const {
+    if (!ahead_ || !ahead_->ShowsSame(Shown())) return std::nullopt;
+    return ahead_->steps;
+}
+
 void PanelView::AfterNotch() {
     restAfterNotch_ = true;
     aheadTimer_.start(kRestAfterNotch);
@@ -196,21 +201,31 @@ void PanelView::DeriveNextNotchAhead() {
     if (!canvas_ || callDepth_ != 0 || flushQueued_ || wholeDirty_ || !dirty_.isEmpty()) return;
     // Not in the middle of a drag, unless a notch asked for it.
     if (!restAfterNotch_ && QGuiApplication::mouseButtons() != Qt::NoButton) return;
-    // The next notch turns where the pointer is now, if it is over the picture; without a notch
-    // yet, one in.
     const QPoint pointer = viewport()->mapFromGlobal(QCursor::pos());
     const bool over = viewport()->rect().contains(pointer);
-    const QPoint middle(viewport()->width() / 2, viewport()->height() / 2);
-    const QPoint at = notchAtPointer_ && over ? pointer : lastNotchSteps_ != 0 ? lastNotchAt_ : middle;
     Ahead wanted = Shown();
-    wanted.steps = lastNotchSteps_ != 0 ? lastNotchSteps_ : kWheelNotch / kWheelZoomUnit;
-    wanted.at = at;
+    if (!notchAtPointer_) {
+        // After the zoom buttons: another step of theirs.
+        wanted.steps = lastNotchSteps_;
+        wanted.at = lastNotchAt_;
+    } else if (over) {
+        // The next notch turns where the pointer is; without a notch yet, one in.
+        wanted.steps = lastNotchSteps_ != 0 ? lastNotchSteps_ : kWheelNotch / kWheelZoomUnit;
+        wanted.at = pointer;
+        wanted.forPointer = true;
+    } else {
+        // With the pointer off the picture only the zoom buttons and their keys zoom it: a step
+        // about the middle, in or the way the last notch went. Back over the picture, the
+        // pointer asks for its notch once it rests.
+        wanted.steps = lastNotchSteps_ < 0 ? -1 : 1;
+        wanted.at = QPoint(viewport()->width() / 2, viewport()->height() / 2);
+    }
     if (ahead_ == wanted) return;
     ahead_ = wanted;
     TPlatine& p = *panel_;
     QElapsedTimer took;
     took.start();
-    p.DeriveViewAhead(*canvas_, p.ViewAfterZoomSteps({at.x(), at.y()}, wanted.steps));
+    p.DeriveViewAhead(*canvas_, p.ViewAfterZoomSteps({wanted.at.x(), wanted.at.y()}, wanted.steps));
     NoteDuration(took);
 }
 
@@ -436,10 +451,12 @@ void PanelView::mousePressEvent(QMouseEvent* event) {
 
 void PanelView::mouseMoveEvent(QMouseEvent* event) {
     if (callDepth_ > 0) return;
-    // The pointer gone far from where the next notch was derived for: derived again once it rests.
+    // The pointer gone far from where the next notch was derived for, or back over the picture
+    // after the zoom buttons' step was derived: derived again once it rests.
     const QPoint to = event->position().toPoint();
     if (ahead_ && notchAtPointer_ &&
-        (to - ahead_->at).manhattanLength() > std::min(viewport()->width(), viewport()->height()) / 8)
+        (!ahead_->forPointer ||
+         (to - ahead_->at).manhattanLength() > std::min(viewport()->width(), viewport()->height()) / 8))
         RestBeforeDerivingAhead();
     MouseEvent e = ToMouseEvent(*event, ConfinedPosition(to));
     e.button = MouseButton::Left;
@@ -506,6 +523,8 @@ bool PanelView::viewportEvent(QEvent* event) {
     // leaves it is put back at the nearest point of the confinement area.
     if (event->type() == QEvent::Leave && panel_->State.pointerConfined && MayMovePointer())
         ConfinedPosition(viewport()->mapFromGlobal(QCursor::pos(screen())));
+    // Off the picture the next zoom is a step of the zoom buttons: derived once the view rests.
+    if (event->type() == QEvent::Leave && ahead_ && ahead_->forPointer) RestBeforeDerivingAhead();
     return QAbstractScrollArea::viewportEvent(event);
 }
 

@@ -58,16 +58,19 @@ class PanelView : public QAbstractScrollArea {
     // Once the wheel has zoomed and rests, the view derives the shapes of the next notch in the
     // same direction at the pointer ahead (TPlatine::DeriveViewAhead), so that that notch paints
     // without deriving them. A view that rests after showing the panel anew in any other way
-    // (opened, scrolled, resized, zoomed by a command) expects a notch in at the pointer (the
-    // middle of the view while the pointer is elsewhere), and derives it again when the pointer
-    // has gone far from where it was. Called by a timer; does nothing when the shapes of that
-    // notch are derived already, when the picture waits for a repaint, or during a panel call.
+    // (opened, scrolled, resized, zoomed by a command) expects a notch in at the pointer, and
+    // derives it again when the pointer has gone far from where it was. While the pointer is off
+    // the picture it expects a step of the zoom buttons about the middle instead. Called by a
+    // timer; does nothing when the shapes of that notch are derived already, when the picture
+    // waits for a repaint, or during a panel call.
     void DeriveNextNotchAhead();
     // The same after zoom steps taken elsewhere (the zoom buttons): steps more of them about the
     // view point at are expected once the view rests.
     void ExpectZoomSteps(QPoint at, int steps);
-    // Where the next notch of the view shown now was derived ahead for, if it was.
+    // Where and for how many zoom steps the next notch of the view shown now was derived ahead,
+    // if it was.
     std::optional<QPoint> NextNotchDerivedAt() const;
+    std::optional<int> NextStepsDerived() const;
 
   signals:
     void clicked();                             // OnMyClick
@@ -150,6 +153,7 @@ class PanelView : public QAbstractScrollArea {
         int scrollX = 0, scrollY = 0, width = 0, height = 0;
         int steps = 0;
         QPoint at;
+        bool forPointer = false;  // for a notch at the pointer, not a step of the zoom buttons
         friend bool operator==(const Ahead&, const Ahead&) = default;
         // Whether it was derived from the view shown in o.
         bool ShowsSame(const Ahead& o) const {
