@@ -71,6 +71,15 @@ QPainterPath PathOf(const std::vector<std::vector<IPoint>>& contours, Qt::FillRu
     return path;
 }
 
+// The contours as one point list and their counts, as the canvas takes polygon sets.
+void Flatten(const std::vector<std::vector<IPoint>>& contours, std::vector<IPoint>& pts,
+             std::vector<int32_t>& counts) {
+    for (const auto& c : contours) {
+        pts.insert(pts.end(), c.begin(), c.end());
+        counts.push_back(static_cast<int32_t>(c.size()));
+    }
+}
+
 int Spread(int trial) {
     return trial % 3 == 0 ? 4 : trial % 3 == 1 ? 20 : 60;
 }
@@ -96,10 +105,7 @@ TEST(OwnRaster, FillsMatchThePaintersFill) {
 
         std::vector<IPoint> pts;
         std::vector<int32_t> counts;
-        for (const auto& c : contours) {
-            pts.insert(pts.end(), c.begin(), c.end());
-            counts.push_back(static_cast<int32_t>(c.size()));
-        }
+        Flatten(contours, pts, counts);
         std::vector<PixelRun> runs;
         AddPolygonFill(pts.data(), counts.data(), counts.size(),
                        winding ? FillMode::Winding : FillMode::Alternate, {0, 0, kSide, kSide}, runs);
@@ -123,10 +129,7 @@ TEST(OwnRaster, FillsCutByTheAreaKeepTheirPixelsWithinIt) {
         const auto contours = RandomContours(rng, 1 + static_cast<int>(rng() % 3), Spread(trial), true);
         std::vector<IPoint> pts;
         std::vector<int32_t> counts;
-        for (const auto& c : contours) {
-            pts.insert(pts.end(), c.begin(), c.end());
-            counts.push_back(static_cast<int32_t>(c.size()));
-        }
+        Flatten(contours, pts, counts);
         const FillMode mode = trial % 2 ? FillMode::Winding : FillMode::Alternate;
         const int x1 = static_cast<int>(rng() % kSide), y1 = static_cast<int>(rng() % kSide);
         const IRect area{x1, y1, x1 + 1 + static_cast<int>(rng() % (kSide - x1)),
@@ -276,10 +279,7 @@ TEST(OwnRaster, CanvasDrawsAsThePainterDoes) {
             c.SetPolyFillMode(i % 6 < 3 ? FillMode::Alternate : FillMode::Winding);
             std::vector<IPoint> pts;
             std::vector<int32_t> counts;
-            for (const auto& k : contours) {
-                pts.insert(pts.end(), k.begin(), k.end());
-                counts.push_back(static_cast<int32_t>(k.size()));
-            }
+            Flatten(contours, pts, counts);
             if (i % 7 == 0)
                 c.Polyline(contours[0]);
             else

@@ -27,6 +27,13 @@ class ViewPicture : public ViewTest {
         view->RepaintPanel();
         return view->Picture();
     }
+    // The pointer moved to pos over the view (without a button).
+    void PointerTo(QPoint pos) {
+        QCursor::setPos(area()->mapToGlobal(pos));
+        QMouseEvent move(QEvent::MouseMove, QPointF(pos), QPointF(area()->mapToGlobal(pos)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(area(), &move);
+    }
     void Wheel(QPoint pos, int angle, Qt::KeyboardModifiers m = {}) {
         QWheelEvent e(pos, area()->mapToGlobal(pos), QPoint(), QPoint(0, angle), Qt::NoButton, m,
                       Qt::NoScrollPhase, false);
@@ -284,10 +291,7 @@ TEST_F(ViewPicture, AViewShownAnewDerivesANotchInAheadWhereThePointerRests) {
     EXPECT_EQ(view->NextNotchDerivedAt(), middle);
 
     const QPoint rest(30, 40);
-    QCursor::setPos(area()->mapToGlobal(rest));
-    QMouseEvent move(QEvent::MouseMove, QPointF(rest), QPointF(area()->mapToGlobal(rest)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(area(), &move);
+    PointerTo(rest);
     QTest::qWait(300);
     EXPECT_EQ(view->NextNotchDerivedAt(), rest);
     Wheel(rest, 120, Qt::ControlModifier);
@@ -308,10 +312,7 @@ TEST_F(ViewPicture, OffThePictureTheZoomButtonsStepIsDerivedAhead) {
     EXPECT_EQ(view->NextStepsDerived(), 1);
 
     const QPoint near = middle + QPoint(6, 4);
-    QCursor::setPos(area()->mapToGlobal(near));
-    QMouseEvent move(QEvent::MouseMove, QPointF(near), QPointF(area()->mapToGlobal(near)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(area(), &move);
+    PointerTo(near);
     QTest::qWait(300);
     EXPECT_EQ(view->NextNotchDerivedAt(), near);
     EXPECT_EQ(view->NextStepsDerived(), 4);
