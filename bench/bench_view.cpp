@@ -9,11 +9,13 @@
 // - CrosshairFrame: one mouse move in the line tool (crosshair erased and drawn);
 // - RepaintFrame: the whole picture painted afresh and copied;
 // - ZoomStepFrame: one zoom step of the wheel about the pointer (in and out in turn), the whole
-//   picture painted at the new zoom and copied; processor time of every thread.
+//   picture painted at the new zoom and copied; processor time of every thread;
+// - WheelSpin: three notches of the wheel at once (a fast spin), up to the picture copied.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <cstdlib>
 #include <memory>
 
@@ -130,6 +132,27 @@ void BM_ViewZoomStepFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ViewZoomStepFrame)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// Three notches of the wheel that arrive together, as the notches of a fast spin do while the
+// view paints: handled as they come, up to the picture at the last one's zoom copied to the
+// screen; in three notches, out three notches, in turn.
+void BM_ViewWheelSpin(benchmark::State& state) {
+    ViewFixture f;
+    QWidget* area = f.view->viewport();
+    const QPoint pos(600, 450);
+    int angle = 120;
+    for (auto _ : state) {
+        for (int i = 0; i < 3; ++i)
+            QApplication::postEvent(
+                area, new QWheelEvent(pos, area->mapToGlobal(pos), QPoint(), QPoint(0, angle), Qt::NoButton,
+                                      Qt::ControlModifier, Qt::NoScrollPhase, false));
+        QApplication::sendPostedEvents();
+        QApplication::sendPostedEvents();
+        f.Copy();
+        angle = -angle;
+    }
+}
+BENCHMARK(BM_ViewWheelSpin)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
