@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <optional>
 #include <random>
 #include <set>
 
@@ -71,6 +72,13 @@ QPainterPath PathOf(const std::vector<std::vector<IPoint>>& contours, Qt::FillRu
     return path;
 }
 
+// Adds the pixels of runs, all or those within an area.
+void AddPixels(const std::vector<PixelRun>& runs, PixelSet& pixels, std::optional<IRect> within = {}) {
+    for (const PixelRun& r : runs)
+        for (int x = r.x1; x <= r.x2; ++x)
+            if (!within || within->Contains({x, r.y})) pixels.insert({x, r.y});
+}
+
 // The contours as one point list and their counts, as the canvas takes polygon sets.
 void Flatten(const std::vector<std::vector<IPoint>>& contours, std::vector<IPoint>& pts,
              std::vector<int32_t>& counts) {
@@ -110,8 +118,7 @@ TEST(OwnRaster, FillsMatchThePaintersFill) {
         AddPolygonFill(pts.data(), counts.data(), counts.size(),
                        winding ? FillMode::Winding : FillMode::Alternate, {0, 0, kSide, kSide}, runs);
         PixelSet ours;
-        for (const PixelRun& r : runs)
-            for (int x = r.x1; x <= r.x2; ++x) ours.insert({x, r.y});
+        AddPixels(runs, ours);
         const PixelSet theirs = Black(qt);
         filled += theirs.size();
         ASSERT_EQ(ours, theirs) << "trial " << trial;
@@ -138,17 +145,12 @@ TEST(OwnRaster, FillsCutByTheAreaKeepTheirPixelsWithinIt) {
         AddPolygonFill(pts.data(), counts.data(), counts.size(), mode, {0, 0, kSide, kSide}, whole);
         AddPolygonFill(pts.data(), counts.data(), counts.size(), mode, area, runs);
         PixelSet expected, ours;
-        for (const PixelRun& r : whole)
-            for (int x = r.x1; x <= r.x2; ++x)
-                if (area.Contains({x, r.y})) expected.insert({x, r.y});
-        for (size_t i = 0; i < runs.size(); ++i) {
-            const PixelRun& r = runs[i];
-            ASSERT_LE(r.x1, r.x2);
-            if (i > 0) {
-                ASSERT_TRUE(r.y > runs[i - 1].y || r.x1 > runs[i - 1].x2) << "trial " << trial;
-            }
-            for (int x = r.x1; x <= r.x2; ++x) ours.insert({x, r.y});
-        }
+        AddPixels(whole, expected, area);
+        AddPixels(runs, ours);
+        for (size_t i = 0; i < runs.size(); ++i)
+            ASSERT_TRUE(runs[i].x1 <= runs[i].x2 &&
+                        (i == 0 || runs[i].y > runs[i - 1].y || runs[i].x1 > runs[i - 1].x2))
+                << "trial " << trial;
         ASSERT_EQ(ours, expected) << "trial " << trial;
         cut += expected.size();
     }
@@ -228,8 +230,7 @@ TEST(OwnRaster, EllipsesMatchThePaintersPath) {
         if (kind != 1) {
             std::vector<PixelRun> runs;
             AddEllipseFill(box, area, runs);
-            for (const PixelRun& r : runs)
-                for (int x = r.x1; x <= r.x2; ++x) ours.insert({x, r.y});
+            AddPixels(runs, ours);
         }
         if (kind != 0) {
             std::vector<IPoint> pixels;
