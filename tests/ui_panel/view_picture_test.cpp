@@ -231,20 +231,27 @@ TEST_F(ViewPicture, WheelScrollsAndWithCtrlZoomsAboutThePointer) {
     EXPECT_EQ(view->Picture(), Fresh());
 }
 
-// Notches that arrive together (a fast spin, handled while the last one was painted) zoom at
-// once and are painted together once the events at hand are handled.
+// Notches that arrive together (a fast spin, handled while the last one was painted) zoom or
+// scroll at once and are painted together once the events at hand are handled.
 TEST_F(ViewPicture, NotchesThatArriveTogetherArePaintedOnce) {
     AddRect(500, 500, 1000, 750);
-    Settle();
-    const QImage before = view->Picture();
-    Wheel({200, 150}, 120, Qt::ControlModifier);
-    Wheel({200, 150}, 120, Qt::ControlModifier);
-    EXPECT_NEAR(panel().Zoom(), 10 * std::pow(1.03, 8), 1e-9);
-    EXPECT_EQ(view->Picture(), before);
-    Settle();
-    const QImage shown = view->Picture();
-    EXPECT_NE(shown, before);
-    EXPECT_EQ(shown, Fresh());
+    for (Qt::KeyboardModifiers m : {Qt::ControlModifier, Qt::NoModifier}) {
+        Settle();
+        const QImage before = view->Picture();
+        const int scrollY = panel().ScrollY;
+        const int angle = m == Qt::ControlModifier ? 120 : -120;  // in, down
+        Wheel({200, 150}, angle, m);
+        Wheel({200, 150}, angle, m);
+        if (m == Qt::ControlModifier)
+            EXPECT_NEAR(panel().Zoom(), 10 * std::pow(1.03, 8), 1e-9);
+        else
+            EXPECT_EQ(panel().ScrollY, scrollY + 120);
+        EXPECT_EQ(view->Picture(), before);
+        Settle();
+        const QImage shown = view->Picture();
+        EXPECT_NE(shown, before);
+        EXPECT_EQ(shown, Fresh());
+    }
 }
 
 // After a notch the resting view derives the next one ahead: that draws nothing and moves

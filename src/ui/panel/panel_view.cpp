@@ -357,7 +357,9 @@ void PanelView::SyncScrollBars() {
 
 void PanelView::scrollContentsBy(int, int) {
     if (syncingScrollBars_) return;
-    Run([&] { panel_->ScrollTo(horizontalScrollBar()->value(), verticalScrollBar()->value()); });
+    // Painted once the events at hand are handled, as wheel notches are: the steps of a fast
+    // turn of the wheel or of a dragged scroll bar that came in meanwhile are painted together.
+    Run([&] { panel_->ScrollTo(horizontalScrollBar()->value(), verticalScrollBar()->value()); }, false);
     emit changed();
 }
 
