@@ -308,7 +308,8 @@ TEST_F(ViewPicture, AViewShownAnewDerivesANotchInAheadWhereThePointerRests) {
 
 // With the pointer off the picture, a resting view expects a step of the zoom buttons about its
 // middle; back over the picture, the pointer asks for a notch where it rests, near the middle too;
-// and off it again, for the step.
+// and off it again, for the step, which then shows the fresh picture. Both go the way the view
+// was zoomed last.
 TEST_F(ViewPicture, OffThePictureTheZoomButtonsStepIsDerivedAhead) {
     AddRect(500, 500, 1000, 750);
     QCursor::setPos(area()->mapToGlobal(QPoint(-40, -40)));
@@ -331,6 +332,23 @@ TEST_F(ViewPicture, OffThePictureTheZoomButtonsStepIsDerivedAhead) {
     QTest::qWait(300);
     EXPECT_EQ(view->NextNotchDerivedAt(), middle);
     EXPECT_EQ(view->NextStepsDerived(), 1);
+
+    // The buttons' step in, as the main window takes it, then one out.
+    for (int steps : {1, -1}) {
+        panel().ZoomStep({middle.x(), middle.y()}, steps > 0);
+        view->ExpectZoomSteps(steps);
+        view->SyncScrollBars();
+        Settle();
+        if (steps > 0) {
+            EXPECT_EQ(view->Picture(), Fresh());
+        }
+    }
+    QTest::qWait(300);
+    EXPECT_EQ(view->NextStepsDerived(), -1);
+    PointerTo(near);
+    QTest::qWait(300);
+    EXPECT_EQ(view->NextNotchDerivedAt(), near);
+    EXPECT_EQ(view->NextStepsDerived(), -4);
 }
 
 // While the view scrolls on, its rest starts again with every step, and nothing is derived

@@ -58,7 +58,7 @@ void MainWindow::ZoomSlot(int tag) {
             const QPoint middle(view.viewport()->width() / 2, view.viewport()->height() / 2);
             const int steps = tag == TAnsichtbox::kZoomPlus ? 1 : -1;
             panel.ZoomStep({middle.x(), middle.y()}, steps > 0);
-            view.ExpectZoomSteps(middle, steps);
+            view.ExpectZoomSteps(steps);
             break;
         }
         default:

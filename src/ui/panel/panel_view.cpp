@@ -154,10 +154,8 @@ void PanelView::DisconnectPanel() {
 
 // --- Picture ---
 
-void PanelView::ExpectZoomSteps(QPoint at, int steps) {
-    lastNotchSteps_ = steps;
-    lastNotchAt_ = at;
-    notchAtPointer_ = false;
+void PanelView::ExpectZoomSteps(int steps) {
+    zoomedIn_ = steps > 0;
     AfterNotch();
 }
 
@@ -203,21 +201,18 @@ void PanelView::DeriveNextNotchAhead() {
     if (!restAfterNotch_ && QGuiApplication::mouseButtons() != Qt::NoButton) return;
     const QPoint pointer = viewport()->mapFromGlobal(QCursor::pos());
     const bool over = viewport()->rect().contains(pointer);
+    // The way the view was zoomed last, in at first.
+    const int way = zoomedIn_ ? 1 : -1;
     Ahead wanted = Shown();
-    if (!notchAtPointer_) {
-        // After the zoom buttons: another step of theirs.
-        wanted.steps = lastNotchSteps_;
-        wanted.at = lastNotchAt_;
-    } else if (over) {
-        // The next notch turns where the pointer is; without a notch yet, one in.
-        wanted.steps = lastNotchSteps_ != 0 ? lastNotchSteps_ : kWheelNotch / kWheelZoomUnit;
+    if (over) {
+        // Over the picture only the wheel zooms: a notch where the pointer is, as the last one
+        // (a whole notch before the first).
+        wanted.steps = way * (wheelNotchSteps_ != 0 ? wheelNotchSteps_ : kWheelNotch / kWheelZoomUnit);
         wanted.at = pointer;
         wanted.forPointer = true;
     } else {
-        // With the pointer off the picture only the zoom buttons and their keys zoom it: a step
-        // about the middle, in or the way the last notch went. Back over the picture, the
-        // pointer asks for its notch once it rests.
-        wanted.steps = lastNotchSteps_ < 0 ? -1 : 1;
+        // Off it only the zoom buttons do: a step of theirs about the middle.
+        wanted.steps = way;
         wanted.at = QPoint(viewport()->width() / 2, viewport()->height() / 2);
     }
     if (ahead_ == wanted) return;
@@ -387,9 +382,8 @@ void PanelView::wheelEvent(QWheelEvent* event) {
                     for (int i = 0; i < std::abs(steps); ++i) panel_->ZoomStep({pos.x(), pos.y()}, steps > 0);
                 },
                 false);
-            lastNotchSteps_ = steps;
-            lastNotchAt_ = pos;
-            notchAtPointer_ = true;
+            wheelNotchSteps_ = std::abs(steps);
+            zoomedIn_ = steps > 0;
             AfterNotch();
         }
         event->accept();
@@ -456,9 +450,8 @@ void PanelView::mouseMoveEvent(QMouseEvent* event) {
     // The pointer gone far from where the next notch was derived for, or back over the picture
     // after the zoom buttons' step was derived: derived again once it rests.
     const QPoint to = event->position().toPoint();
-    if (ahead_ && notchAtPointer_ &&
-        (!ahead_->forPointer ||
-         (to - ahead_->at).manhattanLength() > std::min(viewport()->width(), viewport()->height()) / 8))
+    if (ahead_ && (!ahead_->forPointer || (to - ahead_->at).manhattanLength() >
+                                              std::min(viewport()->width(), viewport()->height()) / 8))
         RestBeforeDerivingAhead();
     MouseEvent e = ToMouseEvent(*event, ConfinedPosition(to));
     e.button = MouseButton::Left;

@@ -58,15 +58,16 @@ class PanelView : public QAbstractScrollArea {
     // Once the wheel has zoomed and rests, the view derives the shapes of the next notch in the
     // same direction at the pointer ahead (TPlatine::DeriveViewAhead), so that that notch paints
     // without deriving them. A view that rests after showing the panel anew in any other way
-    // (opened, scrolled, resized, zoomed by a command) expects a notch in at the pointer, and
-    // derives it again when the pointer has gone far from where it was. While the pointer is off
-    // the picture it expects a step of the zoom buttons about the middle instead. Called by a
-    // timer; does nothing when the shapes of that notch are derived already, when the picture
-    // waits for a repaint, or during a panel call.
+    // (opened, scrolled, resized, zoomed by the buttons) expects a notch at the pointer too, the
+    // way it was zoomed last (in at first), and derives it again when the pointer has gone far
+    // from where it was. While the pointer is off the picture it expects a step of the zoom
+    // buttons about the middle instead. Called by a timer; does nothing when the shapes of that
+    // notch are derived already, when the picture waits for a repaint, or during a panel call.
     void DeriveNextNotchAhead();
-    // The same after zoom steps taken elsewhere (the zoom buttons): steps more of them about the
-    // view point at are expected once the view rests.
-    void ExpectZoomSteps(QPoint at, int steps);
+    // The same after zoom steps taken elsewhere (the zoom buttons, about the middle): while the
+    // pointer is off the picture, another step of theirs the same way is expected once the view
+    // rests; over it, a notch of the wheel that way.
+    void ExpectZoomSteps(int steps);
     // Where and for how many zoom steps the next notch of the view shown now was derived ahead,
     // if it was.
     std::optional<QPoint> NextNotchDerivedAt() const;
@@ -139,11 +140,10 @@ class PanelView : public QAbstractScrollArea {
     bool syncingScrollBars_ = false;
     int callDepth_ = 0;
     int wheelZoomRemainder_ = 0;
-    // The zoom steps of the last wheel notch (or zoom button), where it was turned, and the rest
-    // after it; a notch of the wheel follows the pointer.
-    int lastNotchSteps_ = 0;
-    QPoint lastNotchAt_;
-    bool notchAtPointer_ = true;
+    // The zoom steps of the last wheel notch (none yet: 0), and whether the view was zoomed in
+    // last, by the wheel or the zoom buttons.
+    int wheelNotchSteps_ = 0;
+    bool zoomedIn_ = true;
     QTimer aheadTimer_;
     // What the shapes derived ahead were derived for: the view shown then, and the notch's
     // steps and point. Once the view changes, the next whole repaint lets it rest and derive
