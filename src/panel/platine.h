@@ -164,9 +164,12 @@ class TPlatine {
     ViewMapping ViewAfterZoomSteps(IPoint p, int steps) const;
     void ZoomToView(Real leftMm, Real topMm, Real visibleWidth, Real visibleHeight);
     // Zoom tool: a click (band under 5 pixels) zooms in by 1.4 about the point, a larger band
-    // is fitted; zoom out divides by 1.4. Rectangles and points in view pixels.
+    // is fitted; zoom out divides by 1.4. Rectangles and points in view pixels. The point, or
+    // the band's middle, comes to the middle of the view.
     void ZoomToBand(const IRect& band);
     void ZoomOutAt(IPoint p);
+    // The view's mapping after a click of the zoom tool at p, leaving zoom and scroll as they are.
+    ViewMapping ViewAfterZoomToolClick(IPoint p) const;
     // The control's size in pixels: the panel at the current zoom plus 4.
     int32_t ControlWidth() const;
     int32_t ControlHeight() const;
@@ -525,6 +528,10 @@ class TPlatine {
         IPoint scroll;
     };
     ZoomedView StepZoom(const ZoomedView& from, IPoint p, bool in) const;
+    // The zoom (kept within range) with the model point under view pixel p in the middle of the
+    // view, as the zoom tool takes it; and showing a zoomed view.
+    ZoomedView CentredAt(IPoint p, double zoom) const;
+    void ShowZoomed(const ZoomedView& to);
     // A scroll position kept within the scrollable range at a zoom.
     IPoint ScrollWithin(int32_t x, int32_t y, double zoom) const;
 

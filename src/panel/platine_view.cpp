@@ -138,28 +138,39 @@ void TPlatine::ZoomToView(Real left, Real top, Real visibleWidth, Real visibleHe
     Raise(OnChange);
 }
 
-void TPlatine::ZoomToBand(const IRect& band) {
-    IRect b = band.Ordered();
-    int32_t bw = b.x2 - b.x1, bh = b.y2 - b.y1;
-    MPoint centre = PixelToModel({(b.x1 + b.x2) / 2 + ScrollX, (b.y1 + b.y2) / 2 + ScrollY});
-    if (bw < 5 || bh < 5)
-        SetZoom(zoom_ * 1.4);
-    else
-        SetZoom(std::min(ViewWidth / static_cast<double>(bw) * zoom_,
-                         ViewHeight / static_cast<double>(bh) * zoom_));
-    ScrollTo(RoundToInt(centre.x * zoom_ / kUnitsPerMm) - ViewWidth / 2,
-             RoundToInt(centre.y * zoom_ / kUnitsPerMm) - ViewHeight / 2);
+TPlatine::ZoomedView TPlatine::CentredAt(IPoint p, double zoom) const {
+    const MPoint centre = PixelToModel({p.x + ScrollX, p.y + ScrollY});
+    zoom = ZoomWithinRange(zoom);
+    return {zoom, ScrollWithin(RoundToInt(centre.x * zoom / kUnitsPerMm) - ViewWidth / 2,
+                               RoundToInt(centre.y * zoom / kUnitsPerMm) - ViewHeight / 2, zoom)};
+}
+
+void TPlatine::ShowZoomed(const ZoomedView& to) {
+    SetZoom(to.zoom);
+    ScrollTo(to.scroll.x, to.scroll.y);
     Raise(OnChange);
     Repaint();
 }
 
+void TPlatine::ZoomToBand(const IRect& band) {
+    IRect b = band.Ordered();
+    int32_t bw = b.x2 - b.x1, bh = b.y2 - b.y1;
+    const IPoint middle{(b.x1 + b.x2) / 2, (b.y1 + b.y2) / 2};
+    if (bw < 5 || bh < 5) {
+        ShowZoomed(CentredAt(middle, zoom_ * 1.4));
+        return;
+    }
+    ShowZoomed(CentredAt(middle, std::min(ViewWidth / static_cast<double>(bw) * zoom_,
+                                          ViewHeight / static_cast<double>(bh) * zoom_)));
+}
+
 void TPlatine::ZoomOutAt(IPoint p) {
-    MPoint centre = PixelToModel({p.x + ScrollX, p.y + ScrollY});
-    SetZoom(zoom_ / 1.4);
-    ScrollTo(RoundToInt(centre.x * zoom_ / kUnitsPerMm) - ViewWidth / 2,
-             RoundToInt(centre.y * zoom_ / kUnitsPerMm) - ViewHeight / 2);
-    Raise(OnChange);
-    Repaint();
+    ShowZoomed(CentredAt(p, zoom_ / 1.4));
+}
+
+ViewMapping TPlatine::ViewAfterZoomToolClick(IPoint p) const {
+    const ZoomedView v = CentredAt(p, zoom_ * 1.4);
+    return ViewMapping(v.zoom, v.scroll);
 }
 
 // --- Painting ---

@@ -295,10 +295,10 @@ TEST(Platine, ZoomFunctions) {
     EXPECT_EQ(changes, 1);
 }
 
-// The view predicted for the next wheel notch is the one the notch's zoom steps give, where
-// the zoom meets its limits and the scroll position the panel's edges too; the panel itself is
-// left as it was.
-TEST(Platine, ViewAfterZoomStepsIsTheViewTheStepsGive) {
+// The view predicted for the next wheel notch is the one the notch's zoom steps give, and the
+// one predicted for a click of the zoom tool the one the click gives, where the zoom meets its
+// limits and the scroll position the panel's edges too; the panel itself is left as it was.
+TEST(Platine, ViewsPredictedForTheWheelAndTheZoomToolAreTheViewsTheyGive) {
     TPlatine p;
     p.Width = 30000;
     p.Height = 12000;
@@ -322,6 +322,13 @@ TEST(Platine, ViewAfterZoomStepsIsTheViewTheStepsGive) {
         for (int i = 0; i < std::abs(c.steps); ++i) p.ZoomStep(c.at, c.steps > 0);
         EXPECT_EQ(predicted, p.View());
         EXPECT_NE(predicted, before);
+
+        p.SetZoom(c.zoom);
+        p.ScrollTo(c.scroll.x, c.scroll.y);
+        const ViewMapping click = p.ViewAfterZoomToolClick(c.at);
+        EXPECT_EQ(p.View(), before);
+        p.ZoomToBand({c.at.x, c.at.y, c.at.x, c.at.y});
+        EXPECT_EQ(click, p.View());
     }
 }
 

@@ -351,6 +351,26 @@ TEST_F(ViewPicture, OffThePictureTheZoomButtonsStepIsDerivedAhead) {
     EXPECT_EQ(view->NextStepsDerived(), -4);
 }
 
+// With the zoom tool, a resting view expects its click at the pointer; the click shows the fresh
+// picture, and the next one is expected where the pointer rests then.
+TEST_F(ViewPicture, TheZoomToolsClickIsDerivedAhead) {
+    AddRect(500, 500, 1000, 750);
+    Mode(emZoom);
+    const QPoint at(220, 160);
+    PointerTo(at);
+    QTest::qWait(300);
+    EXPECT_EQ(view->NextNotchDerivedAt(), at);
+    EXPECT_EQ(view->NextStepsDerived(), 0);
+    const double zoom = panel().Zoom();
+    Click(at.x(), at.y());
+    Settle();
+    EXPECT_DOUBLE_EQ(panel().Zoom(), zoom * 1.4);
+    EXPECT_EQ(view->Picture(), Fresh());
+    QTest::qWait(300);
+    EXPECT_EQ(view->NextNotchDerivedAt(), at);
+    EXPECT_EQ(view->NextStepsDerived(), 0);
+}
+
 // While the view scrolls on, its rest starts again with every step, and nothing is derived
 // ahead until it rests.
 TEST_F(ViewPicture, ScrollingOnPutsDerivingAheadOff) {

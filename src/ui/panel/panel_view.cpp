@@ -117,6 +117,8 @@ void PanelView::ConnectPanel() {
     p.OnMyClick = [this] { emit clicked(); };
     p.OnModeChange = [this] {
         RequestFlush();
+        // The zoom tool zooms otherwise than the wheel.
+        if (ahead_ && ahead_->zoomTool != (panel_->EditMode() == emZoom)) RestBeforeDerivingAhead();
         emit modeChanged();
     };
     p.OnBtMarkieren = [this] { emit elementMarked(); };
@@ -204,9 +206,14 @@ void PanelView::DeriveNextNotchAhead() {
     // The way the view was zoomed last, in at first.
     const int way = zoomedIn_ ? 1 : -1;
     Ahead wanted = Shown();
-    if (over) {
-        // Over the picture only the wheel zooms: a notch where the pointer is, as the last one
-        // (a whole notch before the first).
+    TPlatine& p = *panel_;
+    if (over && p.EditMode() == emZoom) {
+        // With the zoom tool, its click there.
+        wanted.at = pointer;
+        wanted.forPointer = wanted.zoomTool = true;
+    } else if (over) {
+        // Over the picture otherwise only the wheel zooms: a notch where the pointer is, as the
+        // last one (a whole notch before the first).
         wanted.steps = way * (wheelNotchSteps_ != 0 ? wheelNotchSteps_ : kWheelNotch / kWheelZoomUnit);
         wanted.at = pointer;
         wanted.forPointer = true;
@@ -217,10 +224,11 @@ void PanelView::DeriveNextNotchAhead() {
     }
     if (ahead_ == wanted) return;
     ahead_ = wanted;
-    TPlatine& p = *panel_;
     QElapsedTimer took;
     took.start();
-    p.DeriveViewAhead(*canvas_, p.ViewAfterZoomSteps({wanted.at.x(), wanted.at.y()}, wanted.steps));
+    const IPoint at{wanted.at.x(), wanted.at.y()};
+    p.DeriveViewAhead(
+        *canvas_, wanted.zoomTool ? p.ViewAfterZoomToolClick(at) : p.ViewAfterZoomSteps(at, wanted.steps));
     NoteDuration(took);
 }
 

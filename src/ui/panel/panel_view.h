@@ -60,16 +60,17 @@ class PanelView : public QAbstractScrollArea {
     // without deriving them. A view that rests after showing the panel anew in any other way
     // (opened, scrolled, resized, zoomed by the buttons) expects a notch at the pointer too, the
     // way it was zoomed last (in at first), and derives it again when the pointer has gone far
-    // from where it was. While the pointer is off the picture it expects a step of the zoom
-    // buttons about the middle instead. Called by a timer; does nothing when the shapes of that
-    // notch are derived already, when the picture waits for a repaint, or during a panel call.
+    // from where it was; with the zoom tool, its click at the pointer instead. While the pointer
+    // is off the picture it expects a step of the zoom buttons about the middle. Called by a
+    // timer; does nothing when the shapes of that notch are derived already, when the picture
+    // waits for a repaint, or during a panel call.
     void DeriveNextNotchAhead();
     // The same after zoom steps taken elsewhere (the zoom buttons, about the middle): while the
     // pointer is off the picture, another step of theirs the same way is expected once the view
     // rests; over it, a notch of the wheel that way.
     void ExpectZoomSteps(int steps);
-    // Where and for how many zoom steps the next notch of the view shown now was derived ahead,
-    // if it was.
+    // Where and for how many zoom steps (0: a click of the zoom tool) the next notch of the view
+    // shown now was derived ahead, if it was.
     std::optional<QPoint> NextNotchDerivedAt() const;
     std::optional<int> NextStepsDerived() const;
 
@@ -154,6 +155,7 @@ class PanelView : public QAbstractScrollArea {
         int steps = 0;
         QPoint at;
         bool forPointer = false;  // for a notch at the pointer, not a step of the zoom buttons
+        bool zoomTool = false;    // for a click of the zoom tool at the pointer
         friend bool operator==(const Ahead&, const Ahead&) = default;
         // Whether it was derived from the view shown in o.
         bool ShowsSame(const Ahead& o) const {
