@@ -157,6 +157,8 @@ class TPlatine {
     void SetZoom(double z);
     double Zoom() const { return zoom_; }
     void ZoomToPanel();
+    // The view's mapping after ZoomToPanel, leaving zoom and scroll as they are.
+    ViewMapping ViewAfterZoomToPanel() const;
     void ZoomToContent(bool selectedOnly);
     void ZoomStep(IPoint p, bool in);
     // The view's mapping after zoom steps at p as ZoomStep takes them (steps > 0 in, < 0 out),
@@ -531,6 +533,8 @@ class TPlatine {
     // The zoom (kept within range) with the model point under view pixel p in the middle of the
     // view, as the zoom tool takes it; and showing a zoomed view.
     ZoomedView CentredAt(IPoint p, double zoom) const;
+    // The zoom that shows the whole panel, if it has a size.
+    std::optional<double> PanelFittingZoom() const;
     void ShowZoomed(const ZoomedView& to);
     // A scroll position kept within the scrollable range at a zoom.
     IPoint ScrollWithin(int32_t x, int32_t y, double zoom) const;

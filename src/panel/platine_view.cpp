@@ -4,6 +4,7 @@
 #include <cmath>
 #include <ctime>
 #include <functional>
+#include <optional>
 #include <span>
 
 #include "core/language.h"
@@ -86,12 +87,21 @@ void TPlatine::SetZoom(double z) {
     if (Sizer) UpdateSelectionFrame();
 }
 
+std::optional<double> TPlatine::PanelFittingZoom() const {
+    if (!(Width > 0 && Height > 0)) return std::nullopt;
+    return ZoomWithinRange(
+        std::min(ViewWidth / static_cast<double>(Width) * 46, ViewHeight / static_cast<double>(Height) * 46));
+}
+
 void TPlatine::ZoomToPanel() {
-    if (Width > 0 && Height > 0)
-        SetZoom(std::min(ViewWidth / static_cast<double>(Width) * 46,
-                         ViewHeight / static_cast<double>(Height) * 46));
+    if (const std::optional<double> zoom = PanelFittingZoom()) SetZoom(*zoom);
     ScrollTo(ScrollX, ScrollY);
     Raise(OnChange);
+}
+
+ViewMapping TPlatine::ViewAfterZoomToPanel() const {
+    const double zoom = PanelFittingZoom().value_or(zoom_);
+    return ViewMapping(zoom, ScrollWithin(ScrollX, ScrollY, zoom));
 }
 
 void TPlatine::ZoomToContent(bool selectedOnly) {

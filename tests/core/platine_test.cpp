@@ -295,9 +295,10 @@ TEST(Platine, ZoomFunctions) {
     EXPECT_EQ(changes, 1);
 }
 
-// The view predicted for the next wheel notch is the one the notch's zoom steps give, and the
-// one predicted for a click of the zoom tool the one the click gives, where the zoom meets its
-// limits and the scroll position the panel's edges too; the panel itself is left as it was.
+// The view predicted for the next wheel notch is the one the notch's zoom steps give, and those
+// predicted for a click of the zoom tool and for showing the whole panel the ones these give,
+// where the zoom meets its limits and the scroll position the panel's edges too; the panel itself
+// is left as it was.
 TEST(Platine, ViewsPredictedForTheWheelAndTheZoomToolAreTheViewsTheyGive) {
     TPlatine p;
     p.Width = 30000;
@@ -329,6 +330,10 @@ TEST(Platine, ViewsPredictedForTheWheelAndTheZoomToolAreTheViewsTheyGive) {
         EXPECT_EQ(p.View(), before);
         p.ZoomToBand({c.at.x, c.at.y, c.at.x, c.at.y});
         EXPECT_EQ(click, p.View());
+
+        const ViewMapping whole = p.ViewAfterZoomToPanel();
+        p.ZoomToPanel();
+        EXPECT_EQ(whole, p.View());
     }
 }
 

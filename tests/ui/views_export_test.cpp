@@ -1,8 +1,10 @@
 // The wiring of the view window and the export command in the main window.
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 #include <QToolButton>
+#include <utility>
 
 #include "main_window_fixture.h"
 #include "ui/main/ansichtbox.h"
@@ -71,6 +73,22 @@ TEST_F(ViewsAndExport, ZoomButtonsKeepTheMiddleOfTheView) {
         // Within the rounding of the scroll position to a pixel (50 units a millimetre).
         EXPECT_NEAR(static_cast<double>(after.x), static_cast<double>(before.x), 10);
         EXPECT_NEAR(static_cast<double>(after.y), static_cast<double>(before.y), 10);
+    }
+}
+
+// The pointer on a zoom button tells the view what that button will show, to derive it ahead.
+TEST_F(ViewsAndExport, TheZoomButtonUnderThePointerIsDerivedAhead) {
+    PanelView& view = window->CurrentView();
+    Panel().SetZoom(20);
+    view.SyncScrollBars();
+    QCursor::setPos(view.viewport()->mapToGlobal(QPoint(-40, -40)));
+    for (auto [button, steps] : {std::pair{Box().ZoomMinusBtn, -1}, std::pair{Box().ZoomPlatineBtn, 0}}) {
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(button, &enter);
+        QTest::qWait(300);
+        EXPECT_EQ(view.NextStepsDerived(), steps);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(button, &leave);
     }
 }
 

@@ -345,6 +345,19 @@ TEST_F(ViewPicture, OffThePictureTheZoomButtonsStepIsDerivedAhead) {
     }
     QTest::qWait(300);
     EXPECT_EQ(view->NextStepsDerived(), -1);
+
+    // On a button, what it shows: a step in, the whole panel.
+    view->PointerOnZoomButton(PanelView::ZoomButton::In);
+    QTest::qWait(300);
+    EXPECT_EQ(view->NextStepsDerived(), 1);
+    view->PointerOnZoomButton(PanelView::ZoomButton::WholePanel);
+    QTest::qWait(300);
+    EXPECT_EQ(view->NextStepsDerived(), 0);
+    panel().ZoomToPanel();
+    Settle();
+    EXPECT_EQ(view->Picture(), Fresh());
+    view->PointerOnZoomButton(std::nullopt);
+
     PointerTo(near);
     QTest::qWait(300);
     EXPECT_EQ(view->NextNotchDerivedAt(), near);

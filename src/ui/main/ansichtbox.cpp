@@ -1,5 +1,6 @@
 #include "ui/main/ansichtbox.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -75,6 +76,8 @@ TAnsichtbox::TAnsichtbox(ViewList& views, UserPrompts& prompts, QWidget* parent)
         else
             zoom->addWidget(button, 1, (tag - kZoomPlus) * 3, 1, 3);
         connect(button, &QToolButton::clicked, this, [this, t = tag] { emit zoomRequested(t); });
+        button->setProperty("zoomTag", tag);
+        button->installEventFilter(this);
     }
     // Held down, plus and minus zoom again every 100 ms.
     for (QToolButton* b : {ZoomPlusBtn, ZoomMinusBtn}) {
@@ -135,6 +138,14 @@ QToolButton* TAnsichtbox::Button(const char* name, const QString& text, const QS
     b->setToolTip(hint);
     b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     return b;
+}
+
+bool TAnsichtbox::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
+        const QVariant tag = watched->property("zoomTag");
+        if (tag.isValid()) emit zoomHovered(event->type() == QEvent::Enter ? tag.toInt() : 0);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TAnsichtbox::Refresh(int panelCount) {

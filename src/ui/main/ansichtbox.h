@@ -51,8 +51,13 @@ class TAnsichtbox : public QWidget {
 
   signals:
     void zoomRequested(int tag);
+    // The pointer came onto a zoom button (its tag) or left it (0).
+    void zoomHovered(int tag);
     // OnAnsichtZuweisen: apply this view (its panel exists).
     void applyRequested(const pw::TView& view);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QToolButton* Button(const char* name, const QString& text, const QString& hint);

@@ -13,6 +13,15 @@ void MainWindow::CreateViewWindow() {
     ansichtbox_->RequestView = [this] { return CurrentViewRecord(); };
     connect(ansichtbox_, &TAnsichtbox::applyRequested, this, &MainWindow::ApplyView);
     connect(ansichtbox_, &TAnsichtbox::zoomRequested, this, &MainWindow::ZoomSlot);
+    // What the zoom button under the pointer shows is derived while the pointer rests there.
+    connect(ansichtbox_, &TAnsichtbox::zoomHovered, this, [this](int tag) {
+        if (tabs_.empty()) return;
+        using B = PanelView::ZoomButton;
+        CurrentView().PointerOnZoomButton(tag == TAnsichtbox::kZoomPlus      ? std::optional(B::In)
+                                          : tag == TAnsichtbox::kZoomMinus   ? std::optional(B::Out)
+                                          : tag == TAnsichtbox::kZoomPlatine ? std::optional(B::WholePanel)
+                                                                             : std::nullopt);
+    });
 }
 
 TView MainWindow::CurrentViewRecord() {

@@ -161,6 +161,12 @@ void PanelView::ExpectZoomSteps(int steps) {
     AfterNotch();
 }
 
+void PanelView::PointerOnZoomButton(std::optional<ZoomButton> button) {
+    if (button == zoomButton_) return;
+    zoomButton_ = button;
+    RestBeforeDerivingAhead();
+}
+
 PanelView::Ahead PanelView::Shown() const {
     const TPlatine& p = *panel_;
     return {p.Zoom(), p.ScrollX, p.ScrollY, p.ViewWidth, p.ViewHeight, 0, {}};
@@ -218,17 +224,23 @@ void PanelView::DeriveNextNotchAhead() {
         wanted.at = pointer;
         wanted.forPointer = true;
     } else {
-        // Off it only the zoom buttons do: a step of theirs about the middle.
-        wanted.steps = way;
+        // Off it only the zoom buttons do: the one the pointer is on, else a step of theirs
+        // about the middle.
         wanted.at = QPoint(viewport()->width() / 2, viewport()->height() / 2);
+        wanted.wholePanel = zoomButton_ == ZoomButton::WholePanel;
+        wanted.steps = wanted.wholePanel ? 0 : zoomButton_ ? (*zoomButton_ == ZoomButton::In ? 1 : -1) : way;
     }
     if (ahead_ == wanted) return;
     ahead_ = wanted;
+    const IPoint at{wanted.at.x(), wanted.at.y()};
+    const ViewMapping next = wanted.zoomTool     ? p.ViewAfterZoomToolClick(at)
+                             : wanted.wholePanel ? p.ViewAfterZoomToPanel()
+                                                 : p.ViewAfterZoomSteps(at, wanted.steps);
+    // The whole panel shown already, or the zoom at its limit: nothing to derive.
+    if (next == p.View()) return;
     QElapsedTimer took;
     took.start();
-    const IPoint at{wanted.at.x(), wanted.at.y()};
-    p.DeriveViewAhead(
-        *canvas_, wanted.zoomTool ? p.ViewAfterZoomToolClick(at) : p.ViewAfterZoomSteps(at, wanted.steps));
+    p.DeriveViewAhead(*canvas_, next);
     NoteDuration(took);
 }
 

@@ -69,6 +69,10 @@ class PanelView : public QAbstractScrollArea {
     // pointer is off the picture, another step of theirs the same way is expected once the view
     // rests; over it, a notch of the wheel that way.
     void ExpectZoomSteps(int steps);
+    // The zoom button the pointer is on (none: nullopt); while it rests there, what that button
+    // shows is derived ahead rather than a step of the buttons the way the view was zoomed last.
+    enum class ZoomButton { In, Out, WholePanel };
+    void PointerOnZoomButton(std::optional<ZoomButton> button);
     // Where and for how many zoom steps (0: a click of the zoom tool) the next notch of the view
     // shown now was derived ahead, if it was.
     std::optional<QPoint> NextNotchDerivedAt() const;
@@ -145,6 +149,7 @@ class PanelView : public QAbstractScrollArea {
     // last, by the wheel or the zoom buttons.
     int wheelNotchSteps_ = 0;
     bool zoomedIn_ = true;
+    std::optional<ZoomButton> zoomButton_;
     QTimer aheadTimer_;
     // What the shapes derived ahead were derived for: the view shown then, and the notch's
     // steps and point. Once the view changes, the next whole repaint lets it rest and derive
@@ -156,6 +161,7 @@ class PanelView : public QAbstractScrollArea {
         QPoint at;
         bool forPointer = false;  // for a notch at the pointer, not a step of the zoom buttons
         bool zoomTool = false;    // for a click of the zoom tool at the pointer
+        bool wholePanel = false;  // for the button that shows the whole panel
         friend bool operator==(const Ahead&, const Ahead&) = default;
         // Whether it was derived from the view shown in o.
         bool ShowsSame(const Ahead& o) const {
