@@ -160,6 +160,9 @@ class TPlatine {
     // The view's mapping after ZoomToPanel, leaving zoom and scroll as they are.
     ViewMapping ViewAfterZoomToPanel() const;
     void ZoomToContent(bool selectedOnly);
+    // The view's mapping after ZoomToContent, leaving zoom and scroll as they are (the present
+    // one where there is nothing to fit).
+    ViewMapping ViewAfterZoomToContent(bool selectedOnly) const;
     void ZoomStep(IPoint p, bool in);
     // The view's mapping after zoom steps at p as ZoomStep takes them (steps > 0 in, < 0 out),
     // from the current zoom and scroll position, leaving both as they are.
@@ -533,8 +536,10 @@ class TPlatine {
     // The zoom (kept within range) with the model point under view pixel p in the middle of the
     // view, as the zoom tool takes it; and showing a zoomed view.
     ZoomedView CentredAt(IPoint p, double zoom) const;
-    // The zoom that shows the whole panel, if it has a size.
+    // The zoom that shows the whole panel, if it has a size; the view that fits the elements, or
+    // the selected ones, if there are any.
     std::optional<double> PanelFittingZoom() const;
+    std::optional<ZoomedView> ContentFitted(bool selectedOnly) const;
     void ShowZoomed(const ZoomedView& to);
     // A scroll position kept within the scrollable range at a zoom.
     IPoint ScrollWithin(int32_t x, int32_t y, double zoom) const;

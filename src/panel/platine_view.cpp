@@ -104,18 +104,32 @@ ViewMapping TPlatine::ViewAfterZoomToPanel() const {
     return ViewMapping(zoom, ScrollWithin(ScrollX, ScrollY, zoom));
 }
 
-void TPlatine::ZoomToContent(bool selectedOnly) {
+std::optional<TPlatine::ZoomedView> TPlatine::ContentFitted(bool selectedOnly) const {
     bool any = std::any_of(elements_.begin(), elements_.end(),
                            [&](const auto& e) { return !selectedOnly || e->GetSelected(); });
-    if (!any) return;
+    if (!any) return std::nullopt;
     MRect b = SelectionBounds(selectedOnly);
     IPoint a = ModelToPixel({b.x1, b.y1}), c = ModelToPixel({b.x2, b.y2});
     double pw = std::max(std::abs(c.x - a.x), 1), ph = std::max(std::abs(c.y - a.y), 1);
     MPoint centre = PixelToModel({(a.x + c.x) / 2, (a.y + c.y) / 2});
-    SetZoom(std::min((ViewWidth - 30) / pw * zoom_, (ViewHeight - 30) / ph * zoom_));
-    ScrollTo(RoundToInt(centre.x * zoom_ / kUnitsPerMm) - (ViewWidth - 20) / 2,
-             RoundToInt(centre.y * zoom_ / kUnitsPerMm) - (ViewHeight - 20) / 2);
+    const double zoom =
+        ZoomWithinRange(std::min((ViewWidth - 30) / pw * zoom_, (ViewHeight - 30) / ph * zoom_));
+    return ZoomedView{zoom,
+                      ScrollWithin(RoundToInt(centre.x * zoom / kUnitsPerMm) - (ViewWidth - 20) / 2,
+                                   RoundToInt(centre.y * zoom / kUnitsPerMm) - (ViewHeight - 20) / 2, zoom)};
+}
+
+void TPlatine::ZoomToContent(bool selectedOnly) {
+    const std::optional<ZoomedView> to = ContentFitted(selectedOnly);
+    if (!to) return;
+    SetZoom(to->zoom);
+    ScrollTo(to->scroll.x, to->scroll.y);
     Raise(OnChange);
+}
+
+ViewMapping TPlatine::ViewAfterZoomToContent(bool selectedOnly) const {
+    const std::optional<ZoomedView> to = ContentFitted(selectedOnly);
+    return to ? ViewMapping(to->zoom, to->scroll) : View();
 }
 
 TPlatine::ZoomedView TPlatine::StepZoom(const ZoomedView& from, IPoint p, bool in) const {

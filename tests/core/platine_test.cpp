@@ -296,7 +296,8 @@ TEST(Platine, ZoomFunctions) {
 }
 
 // The view predicted for the next wheel notch is the one the notch's zoom steps give, and those
-// predicted for a click of the zoom tool and for showing the whole panel the ones these give,
+// predicted for a click of the zoom tool and for showing the whole panel, all elements or the
+// selected ones the ones these give,
 // where the zoom meets its limits and the scroll position the panel's edges too; the panel itself
 // is left as it was.
 TEST(Platine, ViewsPredictedForTheWheelAndTheZoomToolAreTheViewsTheyGive) {
@@ -305,6 +306,8 @@ TEST(Platine, ViewsPredictedForTheWheelAndTheZoomToolAreTheViewsTheyGive) {
     p.Height = 12000;
     p.ViewWidth = 1220;
     p.ViewHeight = 920;
+    AddDrill(p, 4000, 3000);
+    p.SelectElement(AddDrill(p, 21000, 9000, 300), true);
     struct Case {
         double zoom;
         IPoint scroll, at;
@@ -334,6 +337,15 @@ TEST(Platine, ViewsPredictedForTheWheelAndTheZoomToolAreTheViewsTheyGive) {
         const ViewMapping whole = p.ViewAfterZoomToPanel();
         p.ZoomToPanel();
         EXPECT_EQ(whole, p.View());
+
+        for (bool selected : {false, true}) {
+            p.SetZoom(c.zoom);
+            p.ScrollTo(c.scroll.x, c.scroll.y);
+            const ViewMapping fit = p.ViewAfterZoomToContent(selected);
+            EXPECT_EQ(p.View(), before);
+            p.ZoomToContent(selected);
+            EXPECT_EQ(fit, p.View());
+        }
     }
 }
 

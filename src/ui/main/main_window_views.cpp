@@ -17,10 +17,27 @@ void MainWindow::CreateViewWindow() {
     connect(ansichtbox_, &TAnsichtbox::zoomHovered, this, [this](int tag) {
         if (tabs_.empty()) return;
         using B = PanelView::ZoomButton;
-        CurrentView().PointerOnZoomButton(tag == TAnsichtbox::kZoomPlus      ? std::optional(B::In)
-                                          : tag == TAnsichtbox::kZoomMinus   ? std::optional(B::Out)
-                                          : tag == TAnsichtbox::kZoomPlatine ? std::optional(B::WholePanel)
-                                                                             : std::nullopt);
+        std::optional<B> button;
+        switch (tag) {
+            case TAnsichtbox::kZoomPlus:
+                button = B::In;
+                break;
+            case TAnsichtbox::kZoomMinus:
+                button = B::Out;
+                break;
+            case TAnsichtbox::kZoomPlatine:
+                button = B::WholePanel;
+                break;
+            case TAnsichtbox::kZoomAll:
+                button = B::AllElements;
+                break;
+            case TAnsichtbox::kZoomMarked:
+                button = B::Selection;
+                break;
+            default:
+                break;
+        }
+        CurrentView().PointerOnZoomButton(button);
     });
 }
 

@@ -227,16 +227,20 @@ void PanelView::DeriveNextNotchAhead() {
         // Off it only the zoom buttons do: the one the pointer is on, else a step of theirs
         // about the middle.
         wanted.at = QPoint(viewport()->width() / 2, viewport()->height() / 2);
-        wanted.wholePanel = zoomButton_ == ZoomButton::WholePanel;
-        wanted.steps = wanted.wholePanel ? 0 : zoomButton_ ? (*zoomButton_ == ZoomButton::In ? 1 : -1) : way;
+        const bool step = !zoomButton_ || *zoomButton_ == ZoomButton::In || *zoomButton_ == ZoomButton::Out;
+        if (!step) wanted.button = zoomButton_;
+        wanted.steps = !step ? 0 : zoomButton_ ? (*zoomButton_ == ZoomButton::In ? 1 : -1) : way;
     }
     if (ahead_ == wanted) return;
     ahead_ = wanted;
     const IPoint at{wanted.at.x(), wanted.at.y()};
-    const ViewMapping next = wanted.zoomTool     ? p.ViewAfterZoomToolClick(at)
-                             : wanted.wholePanel ? p.ViewAfterZoomToPanel()
-                                                 : p.ViewAfterZoomSteps(at, wanted.steps);
-    // The whole panel shown already, or the zoom at its limit: nothing to derive.
+    const ViewMapping next = wanted.zoomTool                            ? p.ViewAfterZoomToolClick(at)
+                             : wanted.button == ZoomButton::WholePanel  ? p.ViewAfterZoomToPanel()
+                             : wanted.button == ZoomButton::AllElements ? p.ViewAfterZoomToContent(false)
+                             : wanted.button == ZoomButton::Selection
+                                 ? p.ViewAfterZoomToContent(true)
+                                 : p.ViewAfterZoomSteps(at, wanted.steps);
+    // What is shown already (the whole panel, the zoom at its limit): nothing to derive.
     if (next == p.View()) return;
     QElapsedTimer took;
     took.start();

@@ -71,7 +71,7 @@ class PanelView : public QAbstractScrollArea {
     void ExpectZoomSteps(int steps);
     // The zoom button the pointer is on (none: nullopt); while it rests there, what that button
     // shows is derived ahead rather than a step of the buttons the way the view was zoomed last.
-    enum class ZoomButton { In, Out, WholePanel };
+    enum class ZoomButton { In, Out, WholePanel, AllElements, Selection };
     void PointerOnZoomButton(std::optional<ZoomButton> button);
     // Where and for how many zoom steps (0: a click of the zoom tool) the next notch of the view
     // shown now was derived ahead, if it was.
@@ -161,7 +161,7 @@ class PanelView : public QAbstractScrollArea {
         QPoint at;
         bool forPointer = false;  // for a notch at the pointer, not a step of the zoom buttons
         bool zoomTool = false;    // for a click of the zoom tool at the pointer
-        bool wholePanel = false;  // for the button that shows the whole panel
+        std::optional<ZoomButton> button = std::nullopt;  // for a zoom button that fits something in
         friend bool operator==(const Ahead&, const Ahead&) = default;
         // Whether it was derived from the view shown in o.
         bool ShowsSame(const Ahead& o) const {
