@@ -1,5 +1,8 @@
 // The view window of the side area: its zoom buttons act on the current panel, its views are
 // taken from and applied to the current panel and its tab.
+#include <optional>
+#include <utility>
+
 #include "ui/main/ansichtbox.h"
 #include "ui/main/main_window.h"
 #include "ui/main/side_area.h"
@@ -17,26 +20,14 @@ void MainWindow::CreateViewWindow() {
     connect(ansichtbox_, &TAnsichtbox::zoomHovered, this, [this](int tag) {
         if (tabs_.empty()) return;
         using B = PanelView::ZoomButton;
+        constexpr std::pair<int, B> kButtons[] = {{TAnsichtbox::kZoomPlus, B::In},
+                                                  {TAnsichtbox::kZoomMinus, B::Out},
+                                                  {TAnsichtbox::kZoomPlatine, B::WholePanel},
+                                                  {TAnsichtbox::kZoomAll, B::AllElements},
+                                                  {TAnsichtbox::kZoomMarked, B::Selection}};
         std::optional<B> button;
-        switch (tag) {
-            case TAnsichtbox::kZoomPlus:
-                button = B::In;
-                break;
-            case TAnsichtbox::kZoomMinus:
-                button = B::Out;
-                break;
-            case TAnsichtbox::kZoomPlatine:
-                button = B::WholePanel;
-                break;
-            case TAnsichtbox::kZoomAll:
-                button = B::AllElements;
-                break;
-            case TAnsichtbox::kZoomMarked:
-                button = B::Selection;
-                break;
-            default:
-                break;
-        }
+        for (const auto& [t, b] : kButtons)
+            if (t == tag) button = b;
         CurrentView().PointerOnZoomButton(button);
     });
 }
