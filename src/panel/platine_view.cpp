@@ -57,6 +57,9 @@ int32_t ControlExtent(Real size, double zoom) {
     return RoundToInt(size * zoom / kUnitsPerMm) + 4;
 }
 
+// The zoom tool's step: a click zooms in by it, a click of the right button out.
+constexpr double kZoomToolStep = 1.4;
+
 double ZoomWithinRange(double z) {
     return std::isfinite(z) ? std::clamp(z, 0.5, 50.0) : 1.0;
 }
@@ -181,7 +184,7 @@ void TPlatine::ZoomToBand(const IRect& band) {
     int32_t bw = b.x2 - b.x1, bh = b.y2 - b.y1;
     const IPoint middle{(b.x1 + b.x2) / 2, (b.y1 + b.y2) / 2};
     if (bw < 5 || bh < 5) {
-        ShowZoomed(CentredAt(middle, zoom_ * 1.4));
+        ShowZoomed(CentredAt(middle, zoom_ * kZoomToolStep));
         return;
     }
     ShowZoomed(CentredAt(middle, std::min(ViewWidth / static_cast<double>(bw) * zoom_,
@@ -189,11 +192,11 @@ void TPlatine::ZoomToBand(const IRect& band) {
 }
 
 void TPlatine::ZoomOutAt(IPoint p) {
-    ShowZoomed(CentredAt(p, zoom_ / 1.4));
+    ShowZoomed(CentredAt(p, zoom_ / kZoomToolStep));
 }
 
 ViewMapping TPlatine::ViewAfterZoomToolClick(IPoint p) const {
-    const ZoomedView v = CentredAt(p, zoom_ * 1.4);
+    const ZoomedView v = CentredAt(p, zoom_ * kZoomToolStep);
     return ViewMapping(v.zoom, v.scroll);
 }
 

@@ -203,43 +203,54 @@ void PanelView::NoteDuration(const QElapsedTimer& took) {
     if (took.elapsed() > kTooLongToDeriveUnasked) slowZoom_ = std::max(slowZoom_.value_or(0), panel_->Zoom());
 }
 
-void PanelView::DeriveNextNotchAhead() {
-    if (!canvas_ || callDepth_ != 0 || flushQueued_ || wholeDirty_ || !dirty_.isEmpty()) return;
-    // Not in the middle of a drag, unless a notch asked for it.
-    if (!restAfterNotch_ && QGuiApplication::mouseButtons() != Qt::NoButton) return;
+PanelView::Ahead PanelView::ZoomExpected() const {
     const QPoint pointer = viewport()->mapFromGlobal(QCursor::pos());
     const bool over = viewport()->rect().contains(pointer);
     // The way the view was zoomed last, in at first.
     const int way = zoomedIn_ ? 1 : -1;
     Ahead wanted = Shown();
-    TPlatine& p = *panel_;
-    if (over && p.EditMode() == emZoom) {
-        // With the zoom tool, its click there.
-        wanted.at = pointer;
-        wanted.forPointer = wanted.zoomTool = true;
-    } else if (over) {
-        // Over the picture otherwise only the wheel zooms: a notch where the pointer is, as the
-        // last one (a whole notch before the first).
-        wanted.steps = way * (wheelNotchSteps_ != 0 ? wheelNotchSteps_ : kWheelNotch / kWheelZoomUnit);
+    if (over) {
+        // With the zoom tool, its click where the pointer is; otherwise only the wheel zooms over
+        // the picture: a notch there, as the last one (a whole notch before the first).
         wanted.at = pointer;
         wanted.forPointer = true;
-    } else {
-        // Off it only the zoom buttons do: the one the pointer is on, else a step of theirs
-        // about the middle.
-        wanted.at = QPoint(viewport()->width() / 2, viewport()->height() / 2);
-        const bool step = !zoomButton_ || *zoomButton_ == ZoomButton::In || *zoomButton_ == ZoomButton::Out;
-        if (!step) wanted.button = zoomButton_;
-        wanted.steps = !step ? 0 : zoomButton_ ? (*zoomButton_ == ZoomButton::In ? 1 : -1) : way;
+        if (panel_->EditMode() == emZoom)
+            wanted.zoomTool = true;
+        else
+            wanted.steps = way * (wheelNotchSteps_ != 0 ? wheelNotchSteps_ : kWheelNotch / kWheelZoomUnit);
+        return wanted;
     }
+    // Off it only the zoom buttons do: the one the pointer is on, else a step of theirs about the
+    // middle.
+    wanted.at = QPoint(viewport()->width() / 2, viewport()->height() / 2);
+    if (zoomButton_ == ZoomButton::In || zoomButton_ == ZoomButton::Out)
+        wanted.steps = zoomButton_ == ZoomButton::In ? 1 : -1;
+    else if (zoomButton_)
+        wanted.button = zoomButton_;
+    else
+        wanted.steps = way;
+    return wanted;
+}
+
+ViewMapping PanelView::ViewAfter(const Ahead& zoom) const {
+    const TPlatine& p = *panel_;
+    const IPoint at{zoom.at.x(), zoom.at.y()};
+    if (zoom.zoomTool) return p.ViewAfterZoomToolClick(at);
+    if (zoom.button == ZoomButton::WholePanel) return p.ViewAfterZoomToPanel();
+    if (zoom.button == ZoomButton::AllElements || zoom.button == ZoomButton::Selection)
+        return p.ViewAfterZoomToContent(zoom.button == ZoomButton::Selection);
+    return p.ViewAfterZoomSteps(at, zoom.steps);
+}
+
+void PanelView::DeriveNextNotchAhead() {
+    if (!canvas_ || callDepth_ != 0 || flushQueued_ || wholeDirty_ || !dirty_.isEmpty()) return;
+    // Not in the middle of a drag, unless a notch asked for it.
+    if (!restAfterNotch_ && QGuiApplication::mouseButtons() != Qt::NoButton) return;
+    const Ahead wanted = ZoomExpected();
     if (ahead_ == wanted) return;
     ahead_ = wanted;
-    const IPoint at{wanted.at.x(), wanted.at.y()};
-    const ViewMapping next = wanted.zoomTool                            ? p.ViewAfterZoomToolClick(at)
-                             : wanted.button == ZoomButton::WholePanel  ? p.ViewAfterZoomToPanel()
-                             : wanted.button == ZoomButton::AllElements ? p.ViewAfterZoomToContent(false)
-                             : wanted.button == ZoomButton::Selection
-                                 ? p.ViewAfterZoomToContent(true)
-                                 : p.ViewAfterZoomSteps(at, wanted.steps);
+    TPlatine& p = *panel_;
+    const ViewMapping next = ViewAfter(wanted);
     // What is shown already (the whole panel, the zoom at its limit): nothing to derive.
     if (next == p.View()) return;
     QElapsedTimer took;

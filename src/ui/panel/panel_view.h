@@ -172,6 +172,10 @@ class PanelView : public QAbstractScrollArea {
     std::optional<Ahead> ahead_;
     // The view shown now (the notch left open).
     Ahead Shown() const;
+    // The zoom to derive ahead now, from the view shown, where the pointer is and the tool; and
+    // the view's mapping after it.
+    Ahead ZoomExpected() const;
+    ViewMapping ViewAfter(const Ahead& zoom) const;
     // Lets the view rest before deriving ahead after a notch (or zoom button), or after a change
     // of view or a move of the pointer (not cutting a rest after a notch short).
     void AfterNotch();
